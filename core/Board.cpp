@@ -1,0 +1,307 @@
+#include "Board.h"
+
+#include "BoardIndex.h"
+#include "Container.h"
+#include "Context.h"
+
+#include <algorithm>
+
+// Installs a point index for one bulk pass, unless an outer pass already has one.
+class TBord::TIndexScope {
+public:
+    explicit TIndexScope(TBord& board) : board_(board)
+    {
+        if (board_.index_) return;
+        index_ = std::make_unique<TBoardIndex>(board_);
+        board_.index_ = index_.get();
+    }
+    ~TIndexScope()
+    {
+        if (index_) board_.index_ = nullptr;
+    }
+    TIndexScope(const TIndexScope&) = delete;
+    TIndexScope& operator=(const TIndexScope&) = delete;
+
+private:
+    TBord& board_;
+    std::unique_ptr<TBoardIndex> index_;
+};
+
+TBord::TBord(TCircuitContext& context, Canvas* surface) : context_(context), canvas_(surface) {}
+
+TBord::~TBord() { ClearAll(); }
+
+void TBord::Add(std::unique_ptr<TPartsBase> object) { objects_.push_back(std::move(object)); }
+
+std::unique_ptr<TPartsBase> TBord::Remove(TPartsBase* object)
+{
+    // Searched from the end: removals mostly concern recently created objects.
+    for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) {
+        if (it->get() != object) continue;
+        std::unique_ptr<TPartsBase> owned = std::move(*it);
+        objects_.erase(std::next(it).base());
+        return owned;
+    }
+    return nullptr;
+}
+
+void TBord::Destroy(TPartsBase* object) { Remove(object); }
+
+bool TBord::Holds(const TPartsBase* object) const
+{
+    return std::any_of(objects_.rbegin(), objects_.rend(), [&](const auto& o) { return o.get() == object; });
+}
+
+void TBord::CopyParts(TPartsList& list) const
+{
+    list.Clear();
+    list.Reserve(objects_.size());
+    for (const auto& o : objects_) list.Add(o.get());
+}
+
+void TBord::ClearAll()
+{
+    while (!objects_.empty()) objects_.pop_back();
+}
+
+void TBord::DrawAll()
+{
+    for (const auto& o : objects_) {
+        if (o->Is(cfContainer) || o->Container) continue;
+        o->Draw();
+        o->DrawOpenTanshi();
+    }
+    for (const auto& o : objects_) {
+        if (!o->Is(cfContainer)) continue;
+        o->Draw();
+        o->DrawOpenTanshi();
+    }
+}
+
+TBord::THit TBord::PartAt(const TContainer* level, int x, int y) const
+{
+    for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) {
+        THit hit;
+        hit.Result = (*it)->HitTest(level, x, y, &hit.Tanshi);
+        if (hit.Result != hitNone) {
+            hit.Object = it->get();
+            return hit;
+        }
+    }
+    return {};
+}
+
+int TBord::PartsAt(const TContainer* level, int x, int y, TPartsList& list) const
+{
+    list.Clear();
+    int result = hitNone;
+    for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) {
+        const int r = (*it)->HitTest(level, x, y, nullptr);
+        if (r == hitBody || r == hitTanshi) {
+            list.Add(it->get());
+            result = r;
+        }
+    }
+    return result;
+}
+
+TBord::THit TBord::ContainerAt(int x, int y) const
+{
+    for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) {
+        if (!(*it)->Is(cfContainer)) continue;
+        auto* box = static_cast<TContainer*>(it->get());
+        const int r = box->HitTest(box, x, y, nullptr);
+        if (r != hitNone) return {r, box, nullptr};
+    }
+    return {};
+}
+
+void TBord::PartsInRect(const TContainer* level, int x1, int y1, int x2, int y2, TPartsList& list) const
+{
+    list.Clear();
+    const int64_t xmin = std::min(x1, x2), xmax = std::max(x1, x2);
+    const int64_t ymin = std::min(y1, y2), ymax = std::max(y1, y2);
+    for (const auto& o : objects_) {
+        if (o->Container != level) continue;
+        const int64_t left = o->Left, right = int64_t{o->Left} + o->Width;
+        const int64_t top = o->Top, bottom = int64_t{o->Top} + o->Height;
+        if (left >= xmin && left <= xmax && right >= xmin && right <= xmax && top >= ymin && top <= ymax &&
+            bottom >= ymin && bottom <= ymax)
+            list.Add(o.get());
+    }
+}
+
+void TBord::TanshisAt(const TContainer* level, int x, int y, TTanshiList& list) const
+{
+    list.Clear();
+    auto take = [&](TPartsBase& o) {
+        TTanshi* t = nullptr;
+        if (o.HitTest(level, x, y, &t) == hitTanshi) list.Add(t);
+    };
+    if (!index_) {
+        for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) take(**it);
+        return;
+    }
+    const auto candidates = index_->At(x, y);
+    for (size_t k = candidates.size(); k-- > 0;)
+        if (k + 1 == candidates.size() || candidates[k] != candidates[k + 1]) take(*objects_[candidates[k]]);
+}
+
+void TBord::TanshisTouching(const TPartsBase& object, int x, int y, TTanshiList& list) const
+{
+    list.Clear();
+    const TRect area = object.GetRect();
+    auto take = [&](TPartsBase& o) {
+        if (!RectsOverlap(o.GetRect(), area)) return;
+        TTanshi* t = nullptr;
+        if (o.HitTest(object.Container, x, y, &t) == hitTanshi) list.Add(t);
+    };
+    if (!index_) {
+        for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) take(**it);
+        return;
+    }
+    const auto candidates = index_->At(x, y);
+    for (size_t k = candidates.size(); k-- > 0;)
+        if (k + 1 == candidates.size() || candidates[k] != candidates[k + 1]) take(*objects_[candidates[k]]);
+}
+
+void TBord::ChildrenOf(const TContainer* container, TPartsList& list) const
+{
+    list.Clear();
+    for (const auto& o : objects_)
+        if (o->Container == container) list.Add(o.get());
+}
+
+void TBord::CheckAllLinks()
+{
+    TIndexScope indexed(*this);
+    for (const auto& o : objects_) o->ClearLinked();
+    for (const auto& o : objects_) o->CheckLinks();
+}
+
+void TBord::CheckLinksInRect(const TRect& r)
+{
+    std::vector<TPartsBase*> touching;
+    for (const auto& o : objects_)
+        if (RectsOverlap(o->GetRect(), r)) touching.push_back(o.get());
+    // A few objects are cheaper to check by scanning than by building the index.
+    constexpr size_t scanLimit = 16;
+    std::unique_ptr<TIndexScope> indexed;
+    if (touching.size() > scanLimit) indexed = std::make_unique<TIndexScope>(*this);
+    for (TPartsBase* o : touching) o->CheckLinks();
+}
+
+void TBord::BeginUpdate()
+{
+    BeforeRect = EmptyUpdateRect;
+    AfterRect = EmptyUpdateRect;
+}
+
+void TBord::UnionBefore(const TRect& r) { BeforeRect = UnionRect(BeforeRect, r); }
+
+void TBord::UnionAfter(const TRect& r) { AfterRect = UnionRect(AfterRect, r); }
+
+void TBord::EndUpdate()
+{
+    CheckLinksInRect(BeforeRect);
+    if (AfterRect != BeforeRect) CheckLinksInRect(AfterRect);
+}
+
+void TBord::SetConnectTanshi()
+{
+    // Every list on this board is rebuilt now and the trash board's are emptied (an object that
+    // undo brings back during a run drives nothing until the next start), so no list can name a
+    // retired terminal any more.
+    if (context_.TrashBord && context_.TrashBord != this)
+        for (const auto& o : context_.TrashBord->objects_)
+            for (TTanshi* t : o->Tanshis) t->Links.Clear();
+    context_.ReleaseRetired();
+    TIndexScope indexed(*this);
+    for (const auto& o : objects_) o->LinkTanshi();
+}
+
+void TBord::ResolveNets()
+{
+    for (const auto& o : objects_) {
+        if (!o->Is(cfPart) || o->Is(cfSubTerminal)) continue;
+        for (TTanshi* t : o->Tanshis)
+            if (t->Direction == dirOutput) CollectDriven(*t);
+    }
+}
+
+// Walks from output terminal t through wires and sub-board terminals (the conductors) and
+// leaves in t.Links every part terminal reached, in the order of a depth-first walk. The walk
+// never enters an output from a conductor, so signals cannot flow backwards.
+void TBord::CollectDriven(TTanshi& output)
+{
+    if (++visitEpoch_ == 0) {
+        for (const auto& o : objects_) o->netVisit_ = 0;
+        visitEpoch_ = 1;
+    }
+    TTanshiList start;
+    start.Assign(output.Links);
+    output.Links.Clear();
+
+    struct Frame {
+        TPartsBase* conductor;
+        const TTanshi* arrival;
+        int tanshi;
+        int link;
+    };
+    std::vector<Frame> stack;
+    auto enter = [&](TTanshi* arrival) {
+        TPartsBase* o = arrival->Owner;
+        if (o->Is(cfCode) || o->Is(cfSubTerminal)) {
+            if (o->netVisit_ == visitEpoch_) return;
+            o->netVisit_ = visitEpoch_;
+            stack.push_back({o, arrival, 0, 0});
+        } else if (o->Is(cfPart)) {
+            output.Links.Add(arrival);
+        }
+    };
+    for (TTanshi* k : start) {
+        enter(k);
+        while (!stack.empty()) {
+            Frame& f = stack.back();
+            if (f.tanshi >= f.conductor->Tanshis.Count()) {
+                stack.pop_back();
+                continue;
+            }
+            const TTanshi* i = f.conductor->Tanshis.Items(f.tanshi);
+            if (i == f.arrival || f.link >= i->Links.Count()) {
+                ++f.tanshi;
+                f.link = 0;
+                continue;
+            }
+            TTanshi* m = i->Links.Items(f.link++);
+            if (m->Direction != dirOutput) enter(m);  // may grow the stack; f is not used after
+        }
+    }
+}
+
+void TBord::ResetAndSettle()
+{
+    for (const auto& o : objects_) o->ResetTanshi();
+    for (const int32_t level : {LevelHigh, LevelLow}) {
+        for (size_t i = 0; i < objects_.size(); ++i) {
+            for (TTanshi* t : objects_[i]->Tanshis) {
+                if (t->Direction != dirInput) continue;
+                t->Level = level;
+                CalcAll();
+                TickAll();
+            }
+        }
+    }
+}
+
+void TBord::CalcAll()
+{
+    for (const auto& o : objects_)
+        if (o->Is(cfPart)) o->Calc();
+}
+
+void TBord::TickAll()
+{
+    for (const auto& o : objects_)
+        if (o->Is(cfPart)) o->Tick();
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "Geometry.h"
+#include "PartsBase.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class TCode;
+class TBoardIndex;
+
+// The board: owns every placed object in one ordered list, answers the geometric queries of the
+// editor, keeps the Linked flags current after edits and runs the simulation passes.
+// List order matters: later objects are drawn over earlier ones, point queries search from the
+// last object to the first, and the passes run in list order.
+class TBord {
+public:
+    TBord(TCircuitContext& context, Canvas* surface);
+    TBord(const TBord&) = delete;
+    TBord& operator=(const TBord&) = delete;
+    ~TBord();
+
+    TCircuitContext& Context() const { return context_; }
+    Canvas* GetCanvas() const { return canvas_; }
+    void SetCanvas(Canvas* surface) { canvas_ = surface; }
+
+    // Creates an object of class T on this board, appended at the end of the list.
+    template <class T, class... Args>
+    T* Create(Canvas* windowSurface, Args&&... args)
+    {
+        auto object = std::make_unique<T>(*this, windowSurface, std::forward<Args>(args)...);
+        T* raw = object.get();
+        Add(std::move(object));
+        return raw;
+    }
+
+    void Add(std::unique_ptr<TPartsBase> object);
+    // Takes the object off the list and hands over its ownership (null when absent).
+    std::unique_ptr<TPartsBase> Remove(TPartsBase* object);
+    // Removes the object from the list and destroys it; nothing when absent.
+    void Destroy(TPartsBase* object);
+    bool Holds(const TPartsBase* object) const;
+
+    int Count() const { return static_cast<int>(objects_.size()); }
+    TPartsBase* Items(int i) const { return objects_[static_cast<size_t>(i)].get(); }
+    void CopyParts(TPartsList& list) const;
+    void ClearAll();
+    void DrawAll();
+
+    struct THit {
+        int Result = hitNone;
+        TPartsBase* Object = nullptr;
+        TTanshi* Tanshi = nullptr;
+    };
+    THit PartAt(const TContainer* level, int x, int y) const;
+    int PartsAt(const TContainer* level, int x, int y, TPartsList& list) const;
+    THit ContainerAt(int x, int y) const;
+    void PartsInRect(const TContainer* level, int x1, int y1, int x2, int y2, TPartsList& list) const;
+    void TanshisAt(const TContainer* level, int x, int y, TTanshiList& list) const;
+    void TanshisTouching(const TPartsBase& object, int x, int y, TTanshiList& list) const;
+    void ChildrenOf(const TContainer* container, TPartsList& list) const;
+
+    void CheckAllLinks();
+    void CheckLinksInRect(const TRect& r);
+    void BeginUpdate();
+    void UnionBefore(const TRect& r);
+    void UnionAfter(const TRect& r);
+    void EndUpdate();
+    TRect BeforeRect = EmptyUpdateRect;
+    TRect AfterRect = EmptyUpdateRect;
+
+    // Merges a new wire into a collinear one; answers the wire that absorbed it, or none.
+    TCode* LinkCode(TCode* wire);
+
+    void SetConnectTanshi();
+    void ResolveNets();
+    void ResetAndSettle();
+    void CalcAll();
+    void TickAll();
+
+private:
+    void CollectDriven(TTanshi& output);
+    // While a bulk pass runs, point queries use an index of terminal points built for it.
+    class TIndexScope;
+
+    TCircuitContext& context_;
+    Canvas* canvas_;
+    std::vector<std::unique_ptr<TPartsBase>> objects_;
+    const TBoardIndex* index_ = nullptr;
+    uint32_t visitEpoch_ = 0;
+};

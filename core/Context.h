@@ -1,0 +1,59 @@
+#pragma once
+
+#include "Board.h"
+#include "Undo.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Where the program's own messages go; the window shows them in a box.
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual void ShowMessage(const std::string& text) = 0;
+};
+
+// The state that the main board, the trash board and every placed object share: the undo
+// history, the batch being recorded and the run flag. Two circuits in one process never meet.
+struct TCircuitContext {
+    TBord* MainBord = nullptr;
+    TBord* TrashBord = nullptr;
+    std::unique_ptr<TUndoQue> UndoQue;
+    // The commands of the edit being recorded; none when no edit records.
+    std::unique_ptr<TCommandBatch> CommandBatch;
+    bool Simulating = false;
+    MessageSink* Messages = nullptr;
+
+    void OpenBatch() { CommandBatch = std::make_unique<TCommandBatch>(); }
+    // Hands the open batch to the undo history.
+    void PushBatch();
+    // Appends to the open batch; a change made while no edit records is simply not undoable.
+    void Record(std::unique_ptr<TCommand> command);
+    void ShowMessage(const std::string& text) const;
+
+    // Terminals and objects that a running simulation's driven-input lists may still name are
+    // parked here until the next link pass rebuilds those lists.
+    void Retire(std::unique_ptr<TTanshi> tanshi) { retiredTanshis_.push_back(std::move(tanshi)); }
+    void Retire(std::unique_ptr<TPartsBase> object) { retiredObjects_.push_back(std::move(object)); }
+    void ReleaseRetired();
+
+private:
+    std::vector<std::unique_ptr<TTanshi>> retiredTanshis_;
+    std::vector<std::unique_ptr<TPartsBase>> retiredObjects_;
+};
+
+// A whole circuit: the main board with its surface, the trash board and their shared context.
+class TCircuit {
+public:
+    explicit TCircuit(Canvas* boardSurface = nullptr);
+    TCircuit(const TCircuit&) = delete;
+    TCircuit& operator=(const TCircuit&) = delete;
+    // The undo history goes first, then the trash board's objects, then the main board's.
+    ~TCircuit();
+
+    TCircuitContext Context;
+    TBord Bord;
+    TBord TrashBord;
+    TUndoQue& UndoQue() { return *Context.UndoQue; }
+};

@@ -1,0 +1,148 @@
+#pragma once
+
+#include "Canvas.h"
+#include "Geometry.h"
+#include "Lists.h"
+#include "Tanshi.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TBord;
+class TContainer;
+struct TCircuitContext;
+
+using TStrings = std::vector<std::string>;
+
+enum class TMouseButton { Left, Right, Middle };
+using TShiftState = uint8_t;
+inline constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32,
+                             ssDouble = 64;
+
+// What a hit test found at a point.
+enum THitResult : int { hitNone = 0, hitBody = 1, hitTanshi = 2, hitInside = 3 };
+
+// Kinds the board passes tell apart without asking for the exact class.
+enum TClassFlag : uint8_t {
+    cfPart = 1,          // takes part in the Calc and Tick passes
+    cfCode = 2,          // a wire
+    cfDot = 4,           // a junction dot
+    cfContainer = 8,     // a sub-board box
+    cfSubTerminal = 16,  // a sub-board input or output terminal part
+};
+
+// A published property reached by name: integers travel as decimal text.
+enum class TPropKind { Integer, Text, Unsupported };
+struct TPublishedProp {
+    TPropKind Kind = TPropKind::Integer;
+    std::string (*Get)(const TPartsBase&) = nullptr;
+    void (*Set)(TPartsBase&, const std::string&) = nullptr;
+};
+
+// The base of every placed object: geometry, orientation, variant, level of nesting, board and
+// terminals, with the virtual operations through which the board handles any object.
+class TPartsBase {
+public:
+    TPartsBase(TBord& board, Canvas* windowSurface);
+    TPartsBase(const TPartsBase&) = delete;
+    TPartsBase& operator=(const TPartsBase&) = delete;
+    virtual ~TPartsBase();
+
+    virtual const char* ClassName() const = 0;
+    bool Is(TClassFlag flag) const { return (ClassFlags & flag) != 0; }
+
+    // Moves the object to the trash board, undoably.
+    virtual void Delete(const std::string& label);
+    virtual void Draw() = 0;
+    virtual void DrawOpenTanshi();
+    virtual void DrawDragFrame(Canvas& surface);
+    virtual void DrawSelectFrame(Canvas& surface);
+    virtual int HitTest(const TContainer* level, int x, int y, TTanshi** tanshi);
+    virtual void CheckLinks();
+    virtual void LinkTanshi();
+    // Rebuilds Tanshis for the current Way, PartNo and size.
+    virtual void SetTanshi() = 0;
+    // Calc reads only the object's own inputs and writes only its own outputs; Tick does the
+    // copying, so every part adds one pass of delay whatever the order of the list.
+    virtual void Calc() {}
+    virtual void Tick();
+    virtual void ResetTanshi();
+    virtual void MoveTo(int x, int y, bool relink);
+    virtual void LoadFromStrings(const TStrings& lines);
+    virtual void SaveToStrings(TStrings& lines) const;
+    virtual void MouseDown(TMouseButton, TShiftState, int, int) {}
+    virtual void MouseMove(TShiftState, int, int) {}
+    virtual void MouseUp(TMouseButton, TShiftState, int, int) {}
+
+    // The published property of that name (case-insensitive), if the class has one.
+    virtual std::optional<TPublishedProp> FindProp(std::string_view name) const;
+
+    void SetWay(int32_t v);
+    void SetLeft(int32_t x);
+    void SetTop(int32_t y);
+    void SetLeftTop(int32_t x, int32_t y);
+    void SetGrab(int32_t x, int32_t y);
+    void SetDragPos(int32_t x, int32_t y);
+    TRect GetRect() const;
+    TPoint LocalToBoard(TPoint p) const;
+    void ClearLinked();
+    TPoint GetTanshiPos(int i) const;
+    void ChangeBord(TBord& from, TBord& to);
+    void RotateClockwise();
+
+    void RecordCreate(const std::string& label);
+    void RecordGeometry(bool record, const std::string& label);
+    void SetPropUndoable(const std::string& name, const std::string& value, const std::string& label);
+
+    TCircuitContext& Context() const;
+    Canvas* BoardCanvas() const;
+    bool Simulating() const;
+
+    std::string Name;
+    std::string ContainerName;
+    int32_t Top = 0;
+    int32_t Left = 0;
+    int32_t Width = 0;
+    int32_t Height = 0;
+    int32_t GrabX = 0, GrabY = 0;
+    int32_t OffsetLeft = 0, OffsetTop = 0;
+    int32_t DragLeft = 0, DragTop = 0;
+    int32_t DragWidth = 0, DragHeight = 0;
+    int32_t SavedLeft = 0, SavedTop = 0, SavedWidth = 0, SavedHeight = 0, SavedOffsetLeft = 0,
+            SavedOffsetTop = 0;
+    TContainer* SavedContainer = nullptr;
+    TBord* Board;
+    TContainer* Container = nullptr;
+    Canvas* WindowSurface;
+    int32_t WayCount = 0;
+    int32_t Way = 0;
+    int32_t PartNo = 0;
+    TTanshiList Tanshis;
+
+protected:
+    // Empties Tanshis; the replaced terminals stay valid until the board's next link pass,
+    // because a running simulation's driven-input lists may still name them.
+    void ClearTanshis();
+    TTanshi* AddTanshi(int32_t x, int32_t y, TDirection direction);
+    // Writes level into every terminal that output terminal drives.
+    static void Drive(const TTanshi& output, int32_t level);
+    void SetSize(int32_t width, int32_t height);
+
+    uint8_t ClassFlags = 0;
+
+private:
+    friend class TBord;
+    std::vector<std::unique_ptr<TTanshi>> ownedTanshis_;
+    // Marks the conductors one net walk has entered.
+    uint32_t netVisit_ = 0;
+};
+
+// Marks the objects that take part in the simulation passes.
+class TPart : public TPartsBase {
+public:
+    TPart(TBord& board, Canvas* windowSurface) : TPartsBase(board, windowSurface) { ClassFlags |= cfPart; }
+};

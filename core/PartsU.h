@@ -1,0 +1,16 @@
+#pragma once
+
+// The circuit core: placed objects, terminals, the board and its passes, wires, dots,
+// sub-boards and the undo history.
+#include "Board.h"
+#include "Canvas.h"
+#include "Container.h"
+#include "Context.h"
+#include "Geometry.h"
+#include "Lists.h"
+#include "PartsBase.h"
+#include "Properties.h"
+#include "Simulation.h"
+#include "Tanshi.h"
+#include "TextKeys.h"
+#include "Undo.h"

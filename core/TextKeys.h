@@ -1,0 +1,25 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+inline constexpr const char* MsgNotInteger = "'%s' は整数ではありません";
+inline constexpr const char* MsgListIndex = "リストのインデックスが範囲を超えています (%d)";
+
+// The one error of reading circuit text, carrying the message shown to the user.
+class TFormatError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+    static TFormatError NotInteger(const std::string& text);
+    static TFormatError ListIndex(long long index);
+};
+
+// The value of the first line whose key equals key regardless of case; "" when none has it.
+std::string KeyValue(const std::vector<std::string>& lines, const std::string& key);
+// The key's value as an integer; a missing or non-decimal value is a format error.
+int KeyInt(const std::vector<std::string>& lines, const std::string& key);
+// The key's value as an integer, fallback when missing or not a decimal integer.
+int KeyIntDef(const std::vector<std::string>& lines, const std::string& key, int fallback);
+void AddKey(std::vector<std::string>& lines, const std::string& key, const std::string& value);
+void AddKey(std::vector<std::string>& lines, const std::string& key, long long value);

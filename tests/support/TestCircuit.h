@@ -1,0 +1,50 @@
+#pragma once
+
+#include "PartsU.h"
+
+#include <string>
+#include <vector>
+
+// Collects the messages a circuit shows, instead of a box.
+class RecordingMessages : public MessageSink {
+public:
+    std::vector<std::string> Shown;
+    void ShowMessage(const std::string& text) override { Shown.push_back(text); }
+};
+
+// A headless circuit for tests: a main board on a null surface, the trash board and the undo history.
+struct TestCircuit {
+    NullCanvas Surface{640, 480};
+    RecordingMessages Messages;
+    TCircuit Circuit{&Surface};
+    TBord& Bord = Circuit.Bord;
+    TCircuitContext& Context = Circuit.Context;
+
+    TestCircuit() { Context.Messages = &Messages; }
+
+    template <class T>
+    T* Place(int x, int y, int partNo = 0, int way = 0)
+    {
+        T* part = Bord.Create<T>(nullptr);
+        part->PartNo = partNo;
+        part->SetTanshi();
+        part->SetWay(way);
+        part->MoveTo(x, y, false);
+        return part;
+    }
+
+    // One pass: every part computes from its inputs, then every output reaches what it drives.
+    void Pass()
+    {
+        Bord.CalcAll();
+        Bord.TickAll();
+    }
+
+    // What a run does before its first pass.
+    void Prepare()
+    {
+        Bord.SetConnectTanshi();
+        Bord.ResolveNets();
+        Bord.ResetAndSettle();
+    }
+};
