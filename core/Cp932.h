@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// Conversions between the program's UTF-8 text and the code page 932 (Shift-JIS) bytes of
+// circuit files, macro files and the macro list.
+
+// The text as code page 932 bytes; a character the code page cannot hold becomes '?', and lost
+// (when given) is set to whether that happened.
+std::string Utf8ToCp932(const std::string& utf8, bool* lost = nullptr);
+// The bytes as UTF-8; a byte sequence that is not code page 932 becomes '?'.
+std::string Cp932ToUtf8(const std::string& cp932);
+// How many bytes the text takes in code page 932 (one per half-width character, two per full-width).
+size_t Cp932Length(const std::string& utf8);
