@@ -1,5 +1,4 @@
 #include "PartU.h"
-#include "RecordingCanvas.h"
 #include "TestCircuit.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PartsU.h"
+#include "RecordingCanvas.h"
 
 #include <string>
 #include <vector>
