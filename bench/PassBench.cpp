@@ -1,0 +1,55 @@
+// One simulation pass and the link passes on chains of inverters whose terminals touch directly.
+#include "PartU.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Chain {
+    TCircuit circuit;
+    explicit Chain(int64_t length)
+    {
+        for (int64_t i = 0; i < length; ++i) {
+            auto* inverter = circuit.Bord.Create<TNot>(nullptr);
+            // Rows of 1,000 keep coordinates small; each row starts a new chain.
+            inverter->MoveTo(static_cast<int>(i % 1000) * 40, static_cast<int>(i / 1000) * 50, false);
+        }
+    }
+};
+
+void BM_Pass(benchmark::State& state)
+{
+    Chain chain(state.range(0));
+    TBord& board = chain.circuit.Bord;
+    board.SetConnectTanshi();
+    board.ResolveNets();
+    for (auto _ : state) {
+        board.CalcAll();
+        board.TickAll();
+    }
+    // Seconds per part and pass, shown with an SI prefix (e.g. 2.1n).
+    state.counters["per_part"] = benchmark::Counter(static_cast<double>(state.range(0)),
+                                                    benchmark::Counter::kIsIterationInvariantRate |
+                                                        benchmark::Counter::kInvert);
+}
+
+void BM_LinkAndResolve(benchmark::State& state)
+{
+    Chain chain(state.range(0));
+    for (auto _ : state) {
+        chain.circuit.Bord.SetConnectTanshi();
+        chain.circuit.Bord.ResolveNets();
+    }
+}
+
+void BM_CheckAllLinks(benchmark::State& state)
+{
+    Chain chain(state.range(0));
+    for (auto _ : state) chain.circuit.Bord.CheckAllLinks();
+}
+
+}  // namespace
+
+BENCHMARK(BM_Pass)->Arg(1000)->Arg(10000)->Arg(100000);
+BENCHMARK(BM_LinkAndResolve)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckAllLinks)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
