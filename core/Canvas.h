@@ -48,6 +48,31 @@ enum class TSpriteList {
 };
 inline constexpr int SpriteListCount = 17;
 
+// How many images each sprite list holds; an index outside 0 .. count - 1 names no image.
+constexpr int SpriteImageCount(TSpriteList list)
+{
+    switch (list) {
+    case TSpriteList::Gate2In:
+    case TSpriteList::Gate3In:
+    case TSpriteList::Gate4In:
+    case TSpriteList::Gate5In: return 32;
+    case TSpriteList::Not:
+    case TSpriteList::I4141:
+    case TSpriteList::Terminal: return 8;
+    case TSpriteList::FF:
+    case TSpriteList::LED: return 6;
+    case TSpriteList::PushSW:
+    case TSpriteList::OneShot: return 2;
+    case TSpriteList::TglSW: return 3;
+    case TSpriteList::MSI1: return 16;
+    case TSpriteList::LED7SEG:
+    case TSpriteList::Matrix8X8:
+    case TSpriteList::Scope:
+    case TSpriteList::Dot: return 1;
+    }
+    return 0;
+}
+
 // The font every board text uses; the platform maps it to a fixed-pitch Japanese face.
 inline constexpr const char* BoardFontFace = "ＭＳ ゴシック";
 

@@ -2,6 +2,7 @@
 
 #include "Board.h"
 #include "Undo.h"
+#include "WindowFactory.h"
 
 #include <memory>
 #include <string>
@@ -24,6 +25,8 @@ struct TCircuitContext {
     std::unique_ptr<TCommandBatch> CommandBatch;
     bool Simulating = false;
     MessageSink* Messages = nullptr;
+    // Editors, scope windows and display images of the front end; headless ones when none.
+    WindowFactory* Windows = nullptr;
 
     void OpenBatch() { CommandBatch = std::make_unique<TCommandBatch>(); }
     // Hands the open batch to the undo history.

@@ -1,21 +1,14 @@
 #include "Gates.h"
 
 #include "Board.h"
+#include "PartGeometry.h"
 
 #include <array>
 
 namespace {
 
 // A point relative to the part, turned a quarter clockwise per Way step inside the 40 × 40 body.
-TPoint Turn(TPoint p, int way)
-{
-    switch (way) {
-    case 1: return {40 - p.y, p.x};
-    case 2: return {40 - p.x, 40 - p.y};
-    case 3: return {p.y, 40 - p.x};
-    default: return p;
-    }
-}
+TPoint Turn(TPoint p, int way) { return TurnInSquare(p, way, 40); }
 
 // Input positions on the west side for Way 0, in terminal order.
 constexpr std::array<std::array<int, 5>, 4> InputRows{{

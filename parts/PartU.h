@@ -1,5 +1,6 @@
 #pragma once
 
 // The part library: every component part class placed on a board.
+#include "FlipFlops.h"
 #include "Gates.h"
 #include "PartsU.h"

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+// What a scope probe needs of its oscilloscope window. The probe feeds it in every pass, whether
+// or not it is shown.
+class ScopeSink {
+public:
+    virtual ~ScopeSink() = default;
+
+    // Channel 0 .. 3 has this level now.
+    virtual void SetLevel(int channel, int32_t level) = 0;
+    // Called once per pass after the four levels.
+    virtual void Sample() = 0;
+    virtual void Show() = 0;
+    // Hides the window; the probe keeps feeding it.
+    virtual void Close() = 0;
+};
