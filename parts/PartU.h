@@ -3,4 +3,6 @@
 // The part library: every component part class placed on a board.
 #include "FlipFlops.h"
 #include "Gates.h"
+#include "Pulsers.h"
+#include "Switches.h"
 #include "PartsU.h"
