@@ -1,0 +1,15 @@
+#pragma once
+
+#include "Canvas.h"
+
+#include <memory>
+#include <string>
+
+class TBord;
+
+// Picture output of the board surface; present when the build has the raster canvas.
+bool BoardPictureAvailable();
+// A raster board surface that covers every object of the board, within a sane size.
+std::unique_ptr<Canvas> MakeBoardPictureSurface(const TBord& board);
+// Writes the surface as a PNG file; throws TFileError.
+void SaveBoardPicture(const Canvas& surface, const std::string& path);

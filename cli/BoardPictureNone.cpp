@@ -1,0 +1,13 @@
+// The picture output of a build without the raster canvas: there is none.
+#include "BoardPicture.h"
+
+#include "CircuitFile.h"
+
+bool BoardPictureAvailable() { return false; }
+
+std::unique_ptr<Canvas> MakeBoardPictureSurface(const TBord&) { return std::make_unique<NullCanvas>(); }
+
+void SaveBoardPicture(const Canvas&, const std::string& path)
+{
+    throw TFileError("cannot write " + path + ": this build has no picture output");
+}

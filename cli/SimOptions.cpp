@@ -1,0 +1,131 @@
+#include "SimOptions.h"
+
+#include <algorithm>
+#include <charconv>
+#include <iterator>
+
+const char* const SimUsage = R"(Usage: voltrane-sim FILE [options]
+Runs a circuit file without a window and prints the levels it is asked to watch.
+
+  FILE          circuit text (.lgc or .lgm), read as the editor's Open reads it
+                (objects at top level; then CheckAllLinks).
+  --passes N    run N passes (default 1000; 0 = load only).
+  --watch W     add an output column. W is NAME.I, the level of terminal I of the object
+                whose Name key in FILE is NAME, or NAME alone for an indicator:
+                TLED: 1 lit / 0 dark, as last drawn; TLED7SEG: two hex digits, bit i set
+                when segment i shows lit; TMatrix8X8: sixteen hex digits, bit 8*r+c set when
+                dot (r, c) shows lit. Repeatable; columns in the order given.
+  --every K     print the rows of passes K, 2K, 3K, ... (default 1); the last pass is
+                always printed.
+  --press NAME@P, --release NAME@P, --click NAME@P
+                call MouseDown / MouseUp / MouseDown then MouseUp (left button) of object
+                NAME in the message processing that follows pass P (P >= 1). Events with
+                the same P are applied in command-line order.
+  --vcd PATH    also write every watched column for every pass as a VCD file
+                (one time unit per pass) that GTKWave opens.
+  --png PATH    write the board surface as PNG after the run (editing look with grid
+                dots when --passes 0, simulating look otherwise).
+  --save PATH   write the board as circuit text (the editor's save) right after
+                loading, before the run.
+  --stats       after the run, print one line to standard error:
+                passes=N seconds=S passes_per_second=R objects=M
+  --help        show this text.
+
+Output: a header line "pass" followed by the watch names, tab-separated; then one row
+per printed pass: the pass number and the values, tab-separated; levels print as 0 or 5;
+hex digits are upper case; lines end with LF.
+Run sequence: link, resolve nets, reset and settle, pass 1, message processing, redraw
+in the simulating look, then passes 2..N each followed by message processing. Row P is
+the state right after pass P's Tick, before the message processing that follows it.
+Exit status: 0 done; 1 the file cannot be read or fails to load, or an output file
+cannot be written (the message on standard error); 2 usage errors (unknown option,
+unknown NAME, terminal index out of range, P < 1), with a message.
+)";
+
+namespace {
+
+int64_t ParseCount(const std::string& option, const std::string& text, int64_t least)
+{
+    int64_t value = 0;
+    const char* last = text.data() + text.size();
+    const auto [end, error] = std::from_chars(text.data(), last, value);
+    if (text.empty() || error != std::errc() || end != last || value < least)
+        throw TUsageError(option + " needs a whole number of at least " + std::to_string(least) + ", not '" +
+                          text + "'");
+    return value;
+}
+
+TSimEvent ParseEvent(TSimEvent::TKind kind, const std::string& option, const std::string& text)
+{
+    const auto at = text.rfind('@');
+    if (at == std::string::npos || at == 0) throw TUsageError(option + " needs NAME@P, not '" + text + "'");
+    return {kind, text.substr(0, at), ParseCount(option, text.substr(at + 1), 1)};
+}
+
+}  // namespace
+
+TSimOptions ParseSimOptions(const std::vector<std::string>& args)
+{
+    TSimOptions options;
+    bool optionsEnded = false;
+    bool haveFile = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        std::string arg = args[i];
+        if (optionsEnded || !arg.starts_with("-") || arg == "-") {
+            if (haveFile) throw TUsageError("more than one FILE: '" + options.File + "' and '" + arg + "'");
+            options.File = arg;
+            haveFile = true;
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == "--help") {
+            options.Help = true;
+            continue;
+        }
+        if (arg == "--stats") {
+            options.Stats = true;
+            continue;
+        }
+        // Options with a value take it as the next argument or after "=".
+        std::string value;
+        bool inlineValue = false;
+        if (const auto eq = arg.find('='); arg.starts_with("--") && eq != std::string::npos) {
+            value = arg.substr(eq + 1);
+            arg.resize(eq);
+            inlineValue = true;
+        }
+        static const char* const valued[] = {"--passes", "--watch", "--every", "--press", "--release",
+                                             "--click",  "--vcd",   "--png",   "--save"};
+        if (std::find(std::begin(valued), std::end(valued), arg) == std::end(valued))
+            throw TUsageError("unknown option '" + args[i] + "'");
+        if (!inlineValue) {
+            if (i + 1 >= args.size()) throw TUsageError(arg + " needs a value");
+            value = args[++i];
+        }
+        if (arg == "--passes")
+            options.Passes = ParseCount(arg, value, 0);
+        else if (arg == "--every")
+            options.Every = ParseCount(arg, value, 1);
+        else if (arg == "--watch")
+            options.Watches.push_back(value);
+        else if (arg == "--press")
+            options.Events.push_back(ParseEvent(TSimEvent::Press, arg, value));
+        else if (arg == "--release")
+            options.Events.push_back(ParseEvent(TSimEvent::Release, arg, value));
+        else if (arg == "--click")
+            options.Events.push_back(ParseEvent(TSimEvent::Click, arg, value));
+        else if (arg == "--vcd")
+            options.VcdPath = value;
+        else if (arg == "--png")
+            options.PngPath = value;
+        else
+            options.SavePath = value;
+        if (value.empty() && (arg == "--vcd" || arg == "--png" || arg == "--save" || arg == "--watch"))
+            throw TUsageError(arg + " needs a value");
+    }
+    if (!haveFile && !options.Help) throw TUsageError("no FILE given");
+    return options;
+}

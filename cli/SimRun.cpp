@@ -1,0 +1,85 @@
+#include "SimRun.h"
+
+#include "Board.h"
+#include "Context.h"
+#include "Simulation.h"
+#include "VcdWriter.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+// The message processing of the run: after pass P it prints row P, applies the mouse actions
+// scheduled for P, and ends the run after the last pass.
+class TScheduledPump : public MessagePump {
+public:
+    TScheduledPump(TCircuitContext& context, const TSimRun& run) : context_(context), run_(run)
+    {
+        events_ = run.Events;
+        std::stable_sort(events_.begin(), events_.end(),
+                         [](const TScheduledEvent& a, const TScheduledEvent& b) { return a.Pass < b.Pass; });
+    }
+
+    void ProcessMessages() override
+    {
+        ++pass_;
+        if (run_.Vcd) run_.Vcd->Sample(pass_);
+        if (pass_ % run_.Every == 0 || pass_ == run_.Passes) PrintRow();
+        for (; next_ < events_.size() && events_[next_].Pass == pass_; ++next_) Apply(events_[next_]);
+        if (pass_ >= run_.Passes) context_.Simulating = false;
+    }
+
+private:
+    void PrintRow()
+    {
+        row_ = std::to_string(pass_);
+        for (const TWatch& w : run_.Watches) {
+            row_ += '\t';
+            row_ += w.Text();
+        }
+        row_ += '\n';
+        std::fwrite(row_.data(), 1, row_.size(), run_.Out);
+    }
+
+    static void Apply(const TScheduledEvent& e)
+    {
+        TPartsBase& o = *e.Object;
+        const int x = static_cast<int>(o.Left + static_cast<int64_t>(o.Width) / 2);
+        const int y = static_cast<int>(o.Top + static_cast<int64_t>(o.Height) / 2);
+        if (e.Kind != TSimEvent::Release) o.MouseDown(TMouseButton::Left, ssLeft, x, y);
+        if (e.Kind != TSimEvent::Press) o.MouseUp(TMouseButton::Left, 0, x, y);
+    }
+
+    TCircuitContext& context_;
+    const TSimRun& run_;
+    std::vector<TScheduledEvent> events_;
+    size_t next_ = 0;
+    int64_t pass_ = 0;
+    std::string row_;
+};
+
+void PrintHeader(const TSimRun& run)
+{
+    std::string header = "pass";
+    for (const TWatch& w : run.Watches) header += "\t" + w.Title();
+    header += '\n';
+    std::fwrite(header.data(), 1, header.size(), run.Out);
+}
+
+}  // namespace
+
+double RunCircuit(TBord& board, Canvas& surface, const TSimRun& run)
+{
+    PrintHeader(run);
+    if (run.Passes == 0) return 0;
+    TCircuitContext& context = board.Context();
+    TScheduledPump pump(context, run);
+    const auto start = std::chrono::steady_clock::now();
+    context.Simulating = true;
+    RunSimulation(board, pump, [&] {
+        if (context.Simulating) RedrawBoard(board, surface, surface.Width(), surface.Height());
+    });
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    return took.count();
+}

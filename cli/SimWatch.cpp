@@ -1,0 +1,92 @@
+#include "SimWatch.h"
+
+#include "SimOptions.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cstdio>
+
+TNamedObjects::TNamedObjects(const std::vector<std::string>& names, const TPartsList& objects)
+{
+    for (size_t i = 0; i < names.size() && i < static_cast<size_t>(objects.Count()); ++i)
+        byName_.try_emplace(names[i], objects.Items(static_cast<int>(i)));
+}
+
+TPartsBase& TNamedObjects::Find(const std::string& name) const
+{
+    const auto it = byName_.find(name);
+    if (it == byName_.end()) throw TUsageError("no object is named '" + name + "'");
+    return *it->second;
+}
+
+namespace {
+
+// The terminal index after the last '.', when W has the form NAME.I.
+bool SplitTerminal(const std::string& spec, std::string& name, int64_t& index)
+{
+    const auto dot = spec.rfind('.');
+    if (dot == std::string::npos || dot == 0 || dot + 1 == spec.size()) return false;
+    const std::string digits = spec.substr(dot + 1);
+    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+        return false;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
+    if (error != std::errc()) index = INT64_MAX;
+    name = spec.substr(0, dot);
+    return true;
+}
+
+}  // namespace
+
+TWatch::TWatch(const std::string& spec, const TNamedObjects& named) : title_(spec)
+{
+    std::string name;
+    int64_t index = 0;
+    if (SplitTerminal(spec, name, index)) {
+        object_ = &named.Find(name);
+        if (index >= object_->Tanshis.Count())
+            throw TUsageError("'" + name + "' has no terminal " + spec.substr(name.size() + 1) + " (it has " +
+                              std::to_string(object_->Tanshis.Count()) + ")");
+        kind_ = Level;
+        tanshi_ = static_cast<int>(index);
+        return;
+    }
+    object_ = &named.Find(spec);
+    throw TUsageError("'" + spec + "' is a " + object_->ClassName() +
+                      ", not an indicator (TLED, TLED7SEG or TMatrix8X8); watch one of its terminals as " +
+                      spec + ".I");
+}
+
+int TWatch::Bits() const
+{
+    switch (kind_) {
+    case Segments: return 8;
+    case Dots: return 64;
+    default: return 1;
+    }
+}
+
+uint64_t TWatch::Bits64() const
+{
+    switch (kind_) {
+    case Level:
+        return tanshi_ < object_->Tanshis.Count() && object_->Tanshis.Items(tanshi_)->Level == LevelHigh ? 1 : 0;
+    default: return 0;
+    }
+}
+
+std::string TWatch::Text() const
+{
+    char text[24];
+    switch (kind_) {
+    case Level: {
+        const int32_t level = tanshi_ < object_->Tanshis.Count() ? object_->Tanshis.Items(tanshi_)->Level : 0;
+        std::snprintf(text, sizeof text, "%d", static_cast<int>(level));
+        break;
+    }
+    case Lamp: std::snprintf(text, sizeof text, "%d", static_cast<int>(Bits64())); break;
+    case Segments: std::snprintf(text, sizeof text, "%02X", static_cast<unsigned>(Bits64())); break;
+    case Dots: std::snprintf(text, sizeof text, "%016llX", static_cast<unsigned long long>(Bits64())); break;
+    }
+    return text;
+}

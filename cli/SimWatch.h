@@ -1,0 +1,42 @@
+#pragma once
+
+#include "PartsBase.h"
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+// The objects of the circuit file by the Name key it stored; the first of a name counts.
+class TNamedObjects {
+public:
+    TNamedObjects(const std::vector<std::string>& names, const TPartsList& objects);
+    // Throws TUsageError when no object has the name.
+    TPartsBase& Find(const std::string& name) const;
+
+private:
+    std::unordered_map<std::string, TPartsBase*> byName_;
+};
+
+// One output column: the level of one terminal, or what an indicator shows.
+class TWatch {
+public:
+    // W is NAME.I or NAME alone (an indicator); throws TUsageError when it names nothing usable.
+    TWatch(const std::string& spec, const TNamedObjects& named);
+
+    const std::string& Title() const { return title_; }
+    // How many bits the column has in a waveform: 1 for levels and lamps, 8 for a
+    // seven-segment display, 64 for a dot matrix.
+    int Bits() const;
+    // A level is high, a lamp lit, a segment or dot shows lit, as bits.
+    uint64_t Bits64() const;
+    // The column text: 0 or 5 for a level, 0 or 1 for a lamp, upper-case hex digits otherwise.
+    std::string Text() const;
+
+private:
+    enum TKind { Level, Lamp, Segments, Dots };
+    std::string title_;
+    TKind kind_ = Level;
+    const TPartsBase* object_ = nullptr;
+    int tanshi_ = 0;
+};

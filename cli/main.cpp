@@ -1,0 +1,119 @@
+// voltrane-sim: runs a circuit file without a window, for checking circuits in bulk and scripts.
+#include "BoardPicture.h"
+#include "CircuitFile.h"
+#include "CircuitText.h"
+#include "Context.h"
+#include "Simulation.h"
+#include "SimOptions.h"
+#include "SimRun.h"
+#include "TextKeys.h"
+#include "VcdWriter.h"
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+namespace {
+
+constexpr int ExitLoad = 1;
+constexpr int ExitUsage = 2;
+
+int Fail(int status, const std::string& message)
+{
+    std::fprintf(stderr, "voltrane-sim: %s\n", message.c_str());
+    if (status == ExitUsage) std::fputs("Try 'voltrane-sim --help'.\n", stderr);
+    return status;
+}
+
+std::vector<TScheduledEvent> ResolveEvents(const std::vector<TSimEvent>& events, const TNamedObjects& named)
+{
+    std::vector<TScheduledEvent> resolved;
+    for (const TSimEvent& e : events) resolved.push_back({e.Kind, &named.Find(e.Name), e.Pass});
+    return resolved;
+}
+
+void SaveBoard(TBord& board, const std::string& path)
+{
+    TPartsList all;
+    board.CopyParts(all);
+    TStrings lines;
+    const TPartsList lossy = SaveParts(all, lines);
+    for (const TPartsBase* o : lossy)
+        std::fprintf(stderr, "voltrane-sim: warning: a %s at (%d, %d) has characters code page 932 cannot hold; "
+                             "they were saved as '?'\n",
+                     o->ClassName(), o->Left, o->Top);
+    WriteCircuitFile(path, lines);
+}
+
+int Run(const TSimOptions& options)
+{
+    const bool picture = !options.PngPath.empty();
+    if (picture && !BoardPictureAvailable())
+        return Fail(ExitUsage, "--png is not available: this build has no picture output");
+
+    NullCanvas windowSurface;
+    std::unique_ptr<Canvas> surface = std::make_unique<NullCanvas>();
+    TCircuit circuit(surface.get());
+    TPartsList loaded;
+    std::vector<std::string> names;
+    try {
+        LoadParts(ReadCircuitFile(options.File), loaded, circuit.Bord, nullptr, &windowSurface, &names);
+    } catch (const TFileError& e) {
+        return Fail(ExitLoad, e.what());
+    } catch (const TFormatError& e) {
+        return Fail(ExitLoad, options.File + ": " + e.what());
+    }
+    circuit.Bord.CheckAllLinks();
+    if (picture) {
+        surface = MakeBoardPictureSurface(circuit.Bord);
+        circuit.Bord.SetCanvas(surface.get());
+    }
+
+    TSimRun run;
+    run.Passes = options.Passes;
+    run.Every = options.Every;
+    try {
+        const TNamedObjects named(names, loaded);
+        for (const std::string& w : options.Watches) run.Watches.emplace_back(w, named);
+        run.Events = ResolveEvents(options.Events, named);
+    } catch (const TUsageError& e) {
+        return Fail(ExitUsage, e.what());
+    }
+
+    try {
+        if (!options.SavePath.empty()) SaveBoard(circuit.Bord, options.SavePath);
+        std::optional<TVcdWriter> vcd;
+        if (!options.VcdPath.empty()) run.Vcd = &vcd.emplace(options.VcdPath, run.Watches);
+        const double seconds = RunCircuit(circuit.Bord, *surface, run);
+        if (vcd) vcd->Finish(options.Passes);
+        if (options.Stats) {
+            const double rate = seconds > 0 ? static_cast<double>(options.Passes) / seconds : 0;
+            std::fprintf(stderr, "passes=%lld seconds=%.6f passes_per_second=%.0f objects=%d\n",
+                         static_cast<long long>(options.Passes), seconds, rate, circuit.Bord.Count());
+        }
+        if (picture) {
+            if (options.Passes == 0) RedrawBoard(circuit.Bord, *surface, surface->Width(), surface->Height());
+            SaveBoardPicture(*surface, options.PngPath);
+        }
+    } catch (const TFileError& e) {
+        return Fail(ExitLoad, e.what());
+    }
+    return std::fflush(stdout) == 0 ? 0 : Fail(ExitLoad, "cannot write the output");
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    TSimOptions options;
+    try {
+        options = ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const TUsageError& e) {
+        return Fail(ExitUsage, e.what());
+    }
+    if (options.Help) {
+        std::fputs(SimUsage, stdout);
+        return 0;
+    }
+    return Run(options);
+}

@@ -1,0 +1,194 @@
+#include "CircuitText.h"
+
+#include "Board.h"
+#include "ClassRegistry.h"
+#include "Container.h"
+#include "Cp932.h"
+#include "TextKeys.h"
+
+#include <algorithm>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+constexpr std::string_view ClassLinePrefix = "ClassName=";
+constexpr std::string_view EndLine = "End";
+
+const TPartClass* ClassOfLine(const std::string& line)
+{
+    const std::string_view text(line);
+    if (!text.starts_with(ClassLinePrefix)) return nullptr;
+    return FindPartClass(text.substr(ClassLinePrefix.size()));
+}
+
+bool HasNonAscii(const std::string& line)
+{
+    return std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+// Replaces what code page 932 cannot hold in lines [from, end) by '?'; answers whether any was.
+bool KeepToCodePage(TStrings& lines, size_t from)
+{
+    bool anyLost = false;
+    for (size_t i = from; i < lines.size(); ++i) {
+        if (!HasNonAscii(lines[i])) continue;
+        bool lost = false;
+        const std::string bytes = Utf8ToCp932(lines[i], &lost);
+        if (!lost) continue;
+        lines[i] = Cp932ToUtf8(bytes);
+        anyLost = true;
+    }
+    return anyLost;
+}
+
+// Destroys the objects a read created unless the read completes.
+class TCreatedObjects {
+public:
+    explicit TCreatedObjects(TBord& board) : board_(board) {}
+    TCreatedObjects(const TCreatedObjects&) = delete;
+    TCreatedObjects& operator=(const TCreatedObjects&) = delete;
+    ~TCreatedObjects()
+    {
+        if (kept_) return;
+        for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) board_.Destroy(*it);
+    }
+    void Add(TPartsBase* object) { objects_.push_back(object); }
+    std::vector<TPartsBase*>& Objects() { return objects_; }
+    void Keep() { kept_ = true; }
+
+private:
+    TBord& board_;
+    std::vector<TPartsBase*> objects_;
+    bool kept_ = false;
+};
+
+// Creates one object per recognised block; a block whose "End" is missing fails the read.
+void ReadBlocks(const TStrings& lines, TBord& board, Canvas* windowSurface, TCreatedObjects& created)
+{
+    size_t i = 1;
+    while (i < lines.size()) {
+        const TPartClass* partClass = ClassOfLine(lines[i]);
+        ++i;
+        if (!partClass) continue;
+        TPartsBase* object = partClass->Create(board, windowSurface);
+        created.Add(object);
+        const auto first = lines.begin() + static_cast<std::ptrdiff_t>(i);
+        const auto end = std::find(first, lines.end(), EndLine);
+        if (end == lines.end()) throw TFormatError::ListIndex(static_cast<long long>(lines.size()));
+        object->LoadFromStrings(TStrings(first, end));
+        object->SetTanshi();
+        i = static_cast<size_t>(end - lines.begin()) + 1;
+    }
+}
+
+// Walks every container chain of the objects read and cuts each loop at the object that closes
+// it, which goes into curContainer instead, so that containment stays a tree.
+void BreakContainmentLoops(const std::vector<TPartsBase*>& read, TContainer* curContainer)
+{
+    enum TState : uint8_t { Unseen, OnPath, Done };
+    std::unordered_map<const TPartsBase*, TState> state;
+    state.reserve(read.size());
+    for (const TPartsBase* o : read) state.emplace(o, Unseen);
+    std::vector<TPartsBase*> path;
+    for (TPartsBase* start : read) {
+        path.clear();
+        for (TPartsBase* o = start; o;) {
+            const auto it = state.find(o);
+            // Objects that were on the board before already form a tree.
+            if (it == state.end() || it->second == Done) break;
+            if (it->second == OnPath) {
+                path.back()->Container = curContainer;
+                break;
+            }
+            it->second = OnPath;
+            path.push_back(o);
+            o = o->Container;
+        }
+        for (const TPartsBase* o : path) state[o] = Done;
+    }
+}
+
+// An empty ContainerName puts the object into curContainer; a name of no object read leaves it
+// at top level; a name whose objects are no container puts it into curContainer too, since only
+// a container can hold objects. Of several containers with one name, the last one counts.
+void LinkContainers(const std::vector<TPartsBase*>& read, TContainer* curContainer)
+{
+    std::unordered_map<std::string_view, TContainer*> named;
+    named.reserve(read.size());
+    for (TPartsBase* o : read) {
+        auto& box = named.try_emplace(o->Name, nullptr).first->second;
+        if (o->Is(cfContainer)) box = static_cast<TContainer*>(o);
+    }
+    for (TPartsBase* o : read) {
+        if (o->ContainerName.empty()) {
+            o->Container = curContainer;
+            continue;
+        }
+        const auto it = named.find(o->ContainerName);
+        if (it == named.end())
+            o->Container = nullptr;
+        else
+            o->Container = it->second ? it->second : curContainer;
+    }
+    BreakContainmentLoops(read, curContainer);
+}
+
+}  // namespace
+
+TPartsList SaveParts(const TPartsList& list, TStrings& lines)
+{
+    for (int n = 0; n < list.Count(); ++n) list.Items(n)->Name = list.Items(n)->ClassName() + std::to_string(n);
+    std::unordered_set<const TPartsBase*> written(list.begin(), list.end());
+    for (TPartsBase* o : list)
+        o->ContainerName = o->Container && written.contains(o->Container) ? o->Container->Name : std::string();
+
+    TPartsList lossy;
+    lines.clear();
+    lines.emplace_back(CircuitTextHeader);
+    for (TPartsBase* o : list) {
+        const size_t first = lines.size();
+        o->SaveToStrings(lines);
+        lines.emplace_back(EndLine);
+        if (KeepToCodePage(lines, first)) lossy.Add(o);
+    }
+    for (TPartsBase* o : list) {
+        o->Name.clear();
+        o->ContainerName.clear();
+    }
+    return lossy;
+}
+
+void LoadParts(const TStrings& lines, TPartsList& result, TBord& board, TContainer* curContainer,
+               Canvas* windowSurface, std::vector<std::string>* names)
+{
+    result.Clear();
+    if (names) names->clear();
+    TCreatedObjects created(board);
+    ReadBlocks(lines, board, windowSurface, created);
+    created.Keep();
+
+    std::vector<TPartsBase*>& read = created.Objects();
+    LinkContainers(read, curContainer);
+
+    // Sub-board terminals exist only inside a container.
+    for (auto it = read.rbegin(); it != read.rend(); ++it) {
+        if (!(*it)->Is(cfSubTerminal) || (*it)->Container) continue;
+        board.Destroy(*it);
+        *it = nullptr;
+    }
+    std::erase(read, nullptr);
+
+    if (curContainer) curContainer->ChangeCldPartsLeftTop();
+
+    result.Reserve(read.size());
+    if (names) names->reserve(read.size());
+    for (TPartsBase* o : read) {
+        if (names) names->push_back(std::move(o->Name));
+        o->Name.clear();
+        o->ContainerName.clear();
+        o->SetGrab(0, 0);
+        result.Add(o);
+    }
+}

@@ -1,0 +1,30 @@
+#include "ClassRegistry.h"
+
+#include "Board.h"
+#include "PartU.h"
+
+#include <array>
+
+namespace {
+
+template <class T>
+TPartsBase* Make(TBord& board, Canvas* windowSurface)
+{
+    return board.Create<T>(windowSurface);
+}
+
+constexpr std::array Classes{
+    TPartClass{"TGate", Make<TGate>},
+    TPartClass{"TNot", Make<TNot>},
+};
+
+}  // namespace
+
+std::span<const TPartClass> PartClasses() { return Classes; }
+
+const TPartClass* FindPartClass(std::string_view name)
+{
+    for (const TPartClass& c : Classes)
+        if (name == c.Name) return &c;
+    return nullptr;
+}
