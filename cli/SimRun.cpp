@@ -23,6 +23,9 @@ public:
 
     void ProcessMessages() override
     {
+        // The loop always runs a second pass after the first, even when told to stop after it;
+        // a one-pass run records nothing of that pass.
+        if (pass_ >= run_.Passes) return;
         ++pass_;
         if (run_.Vcd) run_.Vcd->Sample(pass_);
         if (pass_ % run_.Every == 0 || pass_ == run_.Passes) PrintRow();

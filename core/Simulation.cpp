@@ -13,12 +13,11 @@ void RunSimulation(TBord& board, MessagePump& pump, const std::function<void()>&
     board.TickAll();
     pump.ProcessMessages();
     if (redraw) redraw();
-    // A stop served right after the first pass runs no further pass.
-    while (context.Simulating) {
+    do {
         board.CalcAll();
         board.TickAll();
         pump.ProcessMessages();
-    }
+    } while (context.Simulating);
     if (redraw) redraw();
 }
 

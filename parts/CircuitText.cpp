@@ -180,8 +180,6 @@ void LoadParts(const TStrings& lines, TPartsList& result, TBord& board, TContain
     }
     std::erase(read, nullptr);
 
-    if (curContainer) curContainer->ChangeCldPartsLeftTop();
-
     result.Reserve(read.size());
     if (names) names->reserve(read.size());
     for (TPartsBase* o : read) {

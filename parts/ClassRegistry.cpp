@@ -16,6 +16,9 @@ TPartsBase* Make(TBord& board, Canvas* windowSurface)
 constexpr std::array Classes{
     TPartClass{"TGate", Make<TGate>},
     TPartClass{"TNot", Make<TNot>},
+    TPartClass{"TJKFF", Make<TJKFF>},
+    TPartClass{"TDFF", Make<TDFF>},
+    TPartClass{"TTFF", Make<TTFF>},
 };
 
 }  // namespace

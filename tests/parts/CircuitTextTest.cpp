@@ -1,0 +1,263 @@
+#include "CircuitFile.h"
+#include "CircuitText.h"
+#include "ClassRegistry.h"
+#include "PartU.h"
+#include "TestCircuit.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+// The lines of a text written with LF line ends.
+TStrings Lines(const std::string& text)
+{
+    TStrings lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::string Text(const TStrings& lines)
+{
+    std::string text;
+    for (const auto& line : lines) text += line + "\n";
+    return text;
+}
+
+// A block of the common keys as the writer lays it out.
+std::string Block(const std::string& cls, const std::string& name, const std::string& container, int partNo,
+                  int left, int top, int offsetLeft, int offsetTop, int width, int height, int wayCount, int way,
+                  const std::string& extra = "")
+{
+    std::ostringstream s;
+    s << "ClassName=" << cls << "\nName=" << name << "\nContainerName=" << container << "\nPartNo=" << partNo
+      << "\nLeft=" << left << "\nTop=" << top << "\nOffsetLeft=" << offsetLeft << "\nOffsetTop=" << offsetTop
+      << "\nWidth=" << width << "\nHeight=" << height << "\nWayCount=" << wayCount << "\nWay=" << way << "\n"
+      << extra << "End\n";
+    return s.str();
+}
+
+const std::string Header = std::string(CircuitTextHeader) + "\n";
+
+struct Reader {
+    TestCircuit t;
+    TPartsList result;
+    std::vector<std::string> names;
+
+    void Load(const std::string& text, TContainer* into = nullptr)
+    {
+        LoadParts(Lines(text), result, t.Bord, into, &t.Surface, &names);
+    }
+    std::string Save()
+    {
+        TPartsList all;
+        t.Bord.CopyParts(all);
+        TStrings lines;
+        SaveParts(all, lines);
+        return Text(lines);
+    }
+    // The message of the format error the text raises, "" when it loads.
+    std::string LoadError(const std::string& text)
+    {
+        try {
+            Load(text);
+        } catch (const TFormatError& e) {
+            return e.what();
+        }
+        return {};
+    }
+};
+
+TEST(CircuitText, AnEmptyListWritesTheHeaderAloneAndReadsBackAsNothing)
+{
+    Reader r;
+    EXPECT_EQ(r.Save(), Header);
+    r.Load(Header);
+    EXPECT_EQ(r.result.Count(), 0);
+    EXPECT_EQ(r.t.Bord.Count(), 0);
+}
+
+TEST(CircuitText, WritesPositionalNamesAndTheCommonKeysInOrder)
+{
+    Reader r;
+    r.t.Place<TGate>(100, 60, 13, 2);
+    r.t.Place<TNot>(-30, 7, 1, 3);
+    EXPECT_EQ(r.Save(), Header + Block("TGate", "TGate0", "", 13, 100, 60, 100, 60, 40, 40, 4, 2) +
+                            Block("TNot", "TNot1", "", 1, -30, 7, -30, 7, 40, 40, 4, 3));
+    for (int i = 0; i < r.t.Bord.Count(); ++i) {
+        EXPECT_EQ(r.t.Bord.Items(i)->Name, "") << "names exist only while a text is written";
+        EXPECT_EQ(r.t.Bord.Items(i)->ContainerName, "");
+    }
+}
+
+TEST(CircuitText, ReadsObjectsInTextOrderAndClearsTheirNames)
+{
+    Reader r;
+    r.Load(Header + Block("TNot", "first", "", 1, 10, 20, 10, 20, 40, 40, 4, 1) +
+           Block("TGate", "second", "", 8, 50, 60, 50, 60, 40, 40, 4, 0));
+    ASSERT_EQ(r.result.Count(), 2);
+    auto* inverter = dynamic_cast<TNot*>(r.result.Items(0));
+    auto* gate = dynamic_cast<TGate*>(r.result.Items(1));
+    ASSERT_TRUE(inverter && gate);
+    EXPECT_EQ(r.t.Bord.Items(0), inverter);
+    EXPECT_EQ(r.names, (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(inverter->Name, "");
+    EXPECT_EQ(inverter->PartNo, 1);
+    EXPECT_EQ(inverter->Way, 1);
+    EXPECT_EQ(inverter->Tanshis.Items(0)->GetPos(), (TPoint{20, 0}));  // terminals follow the Way read
+    EXPECT_EQ(gate->Tanshis.Count(), 4);                                // three inputs for PartNo 8
+    EXPECT_EQ(gate->GrabX, -50);
+    EXPECT_EQ(gate->GrabY, -60);
+}
+
+TEST(CircuitText, ReadsAllFourPositionFieldsAsStored)
+{
+    Reader r;
+    r.Load(Header + Block("TNot", "n", "", 0, 300, 200, 17, -4, 33, 44, 1, 0));
+    const TPartsBase& o = *r.result.Items(0);
+    EXPECT_EQ((std::vector<int>{o.Left, o.Top, o.OffsetLeft, o.OffsetTop, o.Width, o.Height, o.DragWidth,
+                                o.DragHeight, o.WayCount}),
+              (std::vector<int>{300, 200, 17, -4, 33, 44, 33, 44, 1}));
+}
+
+TEST(CircuitText, KeysAreFoundRegardlessOfCaseAndTheFirstOccurrenceWins)
+{
+    Reader r;
+    r.Load(Header +
+           "ClassName=TNot\nname=n=1\nPARTNO=1\nleft=5\nLeft=99\ntop=6\noffsetleft=5\noffsettop=6\nwidth=40\n"
+           "height=40\nwaycount=4\nway=0\nColour=red\nno key line\nEnd\n");
+    ASSERT_EQ(r.result.Count(), 1);
+    EXPECT_EQ(r.names[0], "n=1");  // the value runs to the end of the line
+    EXPECT_EQ(r.result.Items(0)->PartNo, 1);
+    EXPECT_EQ(r.result.Items(0)->Left, 5);
+}
+
+TEST(CircuitText, SkipsUnknownClassesStrayLinesAndTheHeaderWhateverItSays)
+{
+    Reader r;
+    r.Load("any first line\nPartNo=3\nEnd\n" + Block("TMacro", "m", "", 0, 0, 0, 0, 0, 1, 1, 0, 0) +
+           "ClassName=tnot\n" + Block("TNot", "n", "", 0, 1, 2, 1, 2, 40, 40, 4, 0) + "ClassName=TNot \nEnd\n");
+    ASSERT_EQ(r.result.Count(), 1);
+    EXPECT_EQ(r.names[0], "n");
+}
+
+TEST(CircuitText, AMissingEndMidwayRunsTheBlockOnAndLosesTheNextObject)
+{
+    Reader r;
+    std::string first = Block("TNot", "a", "", 1, 10, 10, 10, 10, 40, 40, 4, 0);
+    first.erase(first.rfind("End\n"));
+    r.Load(Header + first + Block("TGate", "b", "", 5, 90, 90, 90, 90, 40, 40, 4, 3));
+    ASSERT_EQ(r.result.Count(), 1);
+    EXPECT_EQ(r.result.Items(0)->ClassName(), std::string("TNot"));
+    EXPECT_EQ(r.result.Items(0)->Left, 10);
+    EXPECT_EQ(r.result.Items(0)->Way, 0);
+}
+
+TEST(CircuitText, BadIntegersAndAMissingEndFailWithTheirMessages)
+{
+    const std::string good = Block("TNot", "n", "", 0, 1, 2, 1, 2, 40, 40, 4, 0);
+    auto with = [&](const std::string& from, const std::string& to) {
+        std::string text = good;
+        text.replace(text.find(from), from.size(), to);
+        return Header + text;
+    };
+    EXPECT_EQ(Reader().LoadError(with("Left=1", "Left=12px")), "'12px' は整数ではありません");
+    EXPECT_EQ(Reader().LoadError(with("Way=0", "Way=")), "'' は整数ではありません");
+    EXPECT_EQ(Reader().LoadError(with("Height=40\n", "")), "'' は整数ではありません");
+    EXPECT_EQ(Reader().LoadError(with("Top=2", "Top=99999999999")), "'99999999999' は整数ではありません");
+    EXPECT_EQ(Reader().LoadError(with("End\n", "")), "リストのインデックスが範囲を超えています (13)");
+    EXPECT_EQ(Reader().LoadError(with("PartNo=0", "PartNo=+7")), "");  // a sign is part of a number
+}
+
+TEST(CircuitText, AFailedReadLeavesTheBoardAsItWas)
+{
+    Reader r;
+    auto* before = r.t.Place<TGate>(0, 0);
+    const std::string text = Header + Block("TNot", "a", "", 0, 1, 2, 1, 2, 40, 40, 4, 0) +
+                             Block("TGate", "b", "", 0, 1, 2, 1, 2, 40, 40, 4, 0) + "ClassName=TNot\nLeft=x\nEnd\n";
+    EXPECT_EQ(r.LoadError(text), "'' は整数ではありません");
+    ASSERT_EQ(r.t.Bord.Count(), 1);
+    EXPECT_EQ(r.t.Bord.Items(0), before);
+    EXPECT_EQ(r.result.Count(), 0);
+}
+
+TEST(CircuitText, AbsurdGeometryLoadsAndSavesUnchanged)
+{
+    Reader r;
+    const std::string text = Header + Block("TGate", "TGate0", "", -2147483647 - 1, 2147483647, -2147483647 - 1,
+                                            -2147483647 - 1, 2147483647, 2147483647, -2147483647 - 1,
+                                            -2147483647 - 1, 2147483647);
+    r.Load(text);
+    r.t.Bord.CheckAllLinks();
+    EXPECT_EQ(r.Save(), text);
+}
+
+TEST(CircuitText, ReSavingAReadTextGivesTheSameBytes)
+{
+    Reader r;
+    r.t.Place<TGate>(10, 20, 31, 3);
+    r.t.Place<TJKFF>(100, 20, 1, 1);
+    r.t.Place<TDFF>(200, 20, 0, 0);
+    r.t.Place<TTFF>(300, 20, 1, 0);
+    const std::string first = r.Save();
+    Reader again;
+    again.Load(first);
+    EXPECT_EQ(again.Save(), first);
+    EXPECT_EQ(r.Save(), first);
+}
+
+// Every registered class comes back with the geometry, variant and orientation it was saved with.
+TEST(CircuitText, EveryRegisteredClassRoundTrips)
+{
+    for (const TPartClass& c : PartClasses()) {
+        SCOPED_TRACE(c.Name);
+        Reader r;
+        TPartsBase* o = c.Create(r.t.Bord, &r.t.Surface);
+        o->SetLeftTop(130, 70);
+        o->SetWay(o->WayCount > 1 ? o->WayCount - 1 : 0);
+        o->SetTanshi();
+        const std::string text = r.Save();
+        EXPECT_NE(text.find("ClassName=" + std::string(c.Name) + "\nName=" + c.Name + "0\n"), std::string::npos);
+        Reader back;
+        back.Load(text);
+        ASSERT_EQ(back.result.Count(), 1);
+        const TPartsBase& b = *back.result.Items(0);
+        EXPECT_STREQ(b.ClassName(), c.Name);
+        EXPECT_EQ((std::vector<int>{b.Left, b.Top, b.Width, b.Height, b.WayCount, b.Way, b.PartNo}),
+                  (std::vector<int>{o->Left, o->Top, o->Width, o->Height, o->WayCount, o->Way, o->PartNo}));
+        EXPECT_EQ(b.Tanshis.Count(), o->Tanshis.Count());
+        EXPECT_EQ(back.Save(), text);
+    }
+}
+
+TEST(CircuitFile, SplitsAtCrLfLfAndCrAndConvertsFromCodePage932)
+{
+    EXPECT_EQ(DecodeCircuitText("a\r\nb\nc\rd"), (TStrings{"a", "b", "c", "d"}));
+    EXPECT_EQ(DecodeCircuitText("a\r\n\r\n"), (TStrings{"a", ""}));
+    EXPECT_EQ(DecodeCircuitText("a\n\rb\r\r\n"), (TStrings{"a", "", "b", ""}));
+    EXPECT_EQ(DecodeCircuitText(""), TStrings{});
+    EXPECT_EQ(DecodeCircuitText("Text=\x98\x5F\x97\x9D\r\n"), (TStrings{"Text=論理"}));
+    // A lead byte cut off by a line end spoils only its own line.
+    EXPECT_EQ(DecodeCircuitText("a\x81\r\nEnd\r\n"), (TStrings{"a?", "End"}));
+}
+
+TEST(CircuitFile, WritesCodePage932WithCrLfAfterEveryLine)
+{
+    EXPECT_EQ(EncodeCircuitText({"Text=論理", "End"}), "Text=\x98\x5F\x97\x9D\r\nEnd\r\n");
+    EXPECT_EQ(EncodeCircuitText({}), "");
+}
+
+TEST(CircuitFile, FilesRoundTripAndFailuresSayWhy)
+{
+    const std::string path = testing::TempDir() + "voltrane_circuit_file_test.lgc";
+    WriteCircuitFile(path, {"Voltrane", "ｱｲｳ 論理", ""});
+    EXPECT_EQ(ReadCircuitFile(path), (TStrings{"Voltrane", "ｱｲｳ 論理", ""}));
+    std::remove(path.c_str());
+    EXPECT_THROW(ReadCircuitFile(path), TFileError);
+    EXPECT_THROW(ReadCircuitFile(testing::TempDir()), TFileError);  // a folder
+    EXPECT_THROW(WriteCircuitFile(testing::TempDir() + "no/such/folder/x.lgc", {"x"}), TFileError);
+}
+
+}  // namespace
