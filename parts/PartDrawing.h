@@ -2,7 +2,19 @@
 
 #include "PartsBase.h"
 
+#include <algorithm>
 #include <cstdint>
+
+// Lit and dark segments and dots of the displays.
+inline constexpr TColor clLitLamp = clRed;
+inline constexpr TColor clDarkLamp{64, 0, 0};
+
+// The rectangle of that size at (left, top), cut to the 32-bit range.
+inline TRect RectAt(int32_t left, int32_t top, int width, int height)
+{
+    const auto clamp = [](int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
+    return {left, top, clamp(int64_t{left} + width), clamp(int64_t{top} + height)};
+}
 
 // Draws image index of the list, nothing when the list has no such image (a PartNo or Way from a
 // file may name one that does not exist).

@@ -3,6 +3,10 @@
 // The part library: every component part class placed on a board.
 #include "FlipFlops.h"
 #include "Gates.h"
+#include "HeadlessWindows.h"
+#include "LED.h"
+#include "LED7SEG.h"
+#include "Matrix8X8.h"
 #include "Pulsers.h"
 #include "Switches.h"
 #include "PartsU.h"

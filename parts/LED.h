@@ -1,0 +1,27 @@
+#pragma once
+
+#include "Afterglow.h"
+
+// A single lamp, PartNo 0 red, 1 blue, 2 green, with one input that Way moves round the body (the
+// image does not turn). A Way outside 0..3 from a file leaves it without input.
+class TLED : public TAfterglowPart {
+public:
+    TLED(TBord& board, Canvas* windowSurface);
+    const char* ClassName() const override { return "TLED"; }
+    // The dark lamp while editing; while simulating, lit when ShownLevel is not 0, on both surfaces.
+    void Draw() override;
+    void SetTanshi() override;
+    // Takes a new input level over at once and starts its countdown.
+    void Calc() override;
+    // Draws the level taken over once its countdown ends, if the input still holds it.
+    void Tick() override;
+
+    // Neither is reset by a run: a lamp left lit goes dark when its countdown runs out.
+    int32_t ShownLevel = LevelLow;
+    int64_t Countdown = Idle;
+    // Whether the lamp was lit the last time it was drawn while simulating.
+    bool ShowsLit = false;
+
+private:
+    int32_t Input() const { return Tanshis.Items(0)->Level; }
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "Afterglow.h"
+
+#include <array>
+#include <memory>
+
+// An 8 × 8 dot matrix driven by eight row lines (terminals 0..7) and eight column lines
+// (terminals 8..15), both active low: a dot wants to be lit while its row and its column are low.
+// Every dot has its own afterglow countdown. The inputs are the same for every Way.
+class TMatrix8X8 : public TAfterglowPart {
+public:
+    TMatrix8X8(TBord& board, Canvas* windowSurface);
+    const char* ClassName() const override { return "TMatrix8X8"; }
+    // The dark matrix while editing; while simulating, DisplayImage on both surfaces.
+    void Draw() override;
+    void SetTanshi() override;
+    // Open lines read high; a dot whose wish changed starts its countdown.
+    void Calc() override;
+    // A dot whose countdown ends and whose lines still want what it took over is filled and shown.
+    void Tick() override;
+
+    static TPoint DotPoint(int row, int column) { return {10 * column + 10, 10 * row + 10}; }
+
+    // None of these is reset by a run.
+    std::array<std::array<int32_t, 8>, 8> ShownLevel{};
+    std::array<std::array<int64_t, 8>, 8> Countdown;
+    std::unique_ptr<Canvas> DisplayImage;
+    // The dots DisplayImage shows lit, bit 8 × row + column.
+    uint64_t LitDots = 0;
+
+private:
+    int32_t Wanted(int row, int column) const;
+    void FillDot(int row, int column, bool lit);
+};

@@ -1,0 +1,356 @@
+#include "PartU.h"
+#include "RecordingWindows.h"
+#include "TestCircuit.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+// A simulating circuit whose board and window surfaces and display images record their drawing.
+struct DisplayRig {
+    RecordingCanvas Board, Window;
+    RecordingWindows Windows;
+    TCircuit Circuit{&Board};
+
+    DisplayRig()
+    {
+        Circuit.Context.Windows = &Windows;
+        Circuit.Context.Simulating = true;
+    }
+
+    template <class T>
+    T* Place(int x, int y, int partNo = 0)
+    {
+        T* part = Circuit.Bord.Create<T>(&Window);
+        part->PartNo = partNo;
+        part->SetTanshi();
+        part->MoveTo(x, y, false);
+        return part;
+    }
+
+    void Pass()
+    {
+        Circuit.Bord.CalcAll();
+        Circuit.Bord.TickAll();
+    }
+
+    size_t BoardCalls(const std::string& call) const
+    {
+        return static_cast<size_t>(std::count(Board.Calls.begin(), Board.Calls.end(), call));
+    }
+};
+
+// One character per pass: the LED's input level fed ('0' or '5') in, whether it shows lit ('#') out.
+std::string RunLed(TLED* led, DisplayRig& rig, const std::string& input)
+{
+    std::string shown;
+    for (char level : input) {
+        led->Tanshis.Items(0)->Level = level - '0';
+        rig.Pass();
+        shown += led->ShowsLit ? '#' : '.';
+    }
+    return shown;
+}
+
+TEST(LED, LightsInTheTickOfTheNineteenthPassAfterTheRise)
+{
+    DisplayRig rig;
+    auto* led = rig.Place<TLED>(0, 0);
+    // pass:                  1234567890123456789012345
+    EXPECT_EQ(RunLed(led, rig, "0055555555555555555555555"),
+                               ".....................####");
+}
+
+TEST(LED, AnInputHighForFewerThanTwentyPassesNeverLights)
+{
+    DisplayRig rig;
+    auto* led = rig.Place<TLED>(0, 0);
+    EXPECT_EQ(RunLed(led, rig, "0555555555555555555500000000000000"),
+                               "..................................");
+    EXPECT_TRUE(rig.Board.Calls.empty());
+}
+
+TEST(LED, GoesDarkZanzoTimeTimesTenPassesAfterTheFall)
+{
+    DisplayRig rig;
+    auto* led = rig.Place<TLED>(0, 0);
+    led->ZanzoTime = 1;
+    EXPECT_EQ(RunLed(led, rig, "555555555555555555555"),
+                               "...................##");
+    EXPECT_EQ(RunLed(led, rig, "000000000000"),
+                               "#########...");
+    // A low phase shorter than the afterglow leaves it lit.
+    EXPECT_EQ(RunLed(led, rig, "5555555555555555555555000005555"),
+                               "...................############");
+}
+
+TEST(LED, AfterglowTimesFromAFileOfAnySizeBehave)
+{
+    for (int zanzo : {0, -5}) {  // the lamp still goes dark, one pass after the fall
+        DisplayRig rig;
+        auto* led = rig.Place<TLED>(0, 0);
+        led->ZanzoTime = zanzo;
+        EXPECT_EQ(RunLed(led, rig, "555555555555555555555000"),
+                                   "...................##...")
+            << "ZanzoTime " << zanzo;
+    }
+    DisplayRig rig;
+    auto* led = rig.Place<TLED>(0, 0);
+    led->ZanzoTime = INT32_MAX;
+    EXPECT_EQ(RunLed(led, rig, "5555555555555555555550000"),
+                               "...................######");
+    EXPECT_EQ(led->Countdown, int64_t{INT32_MAX} * 10 - 4);
+}
+
+TEST(LED, FedByTheDefaultPulserItLightsOnceAndNeverGoesDark)
+{
+    DisplayRig rig;
+    // Listed first, the lamp's Tick sees the input its Calc saw in the same pass.
+    auto* led = rig.Place<TLED>(40, 10);
+    rig.Place<TPulser>(0, 0);  // its output on the lamp's input
+    rig.Circuit.Bord.SetConnectTanshi();
+    rig.Circuit.Bord.ResolveNets();
+    int firstLit = 0;
+    for (int pass = 1; pass <= 5000; ++pass) {
+        rig.Pass();
+        if (!firstLit && led->ShowsLit) firstLit = pass;
+    }
+    EXPECT_EQ(firstLit, 121);
+    EXPECT_EQ(rig.BoardCalls("Sprite 10 0 40 10"), 0u);
+    EXPECT_GT(rig.BoardCalls("Sprite 10 1 40 10"), 1u);
+}
+
+TEST(LED, DrawsItsColourDarkWhileEditingAndOnBothSurfacesWhileSimulating)
+{
+    DisplayRig rig;
+    auto* led = rig.Place<TLED>(5, 6, 2);
+    led->ShownLevel = 5;
+    led->Draw();
+    EXPECT_EQ(rig.Board.Calls, (std::vector<std::string>{"Sprite 10 5 5 6"}));
+    EXPECT_EQ(rig.Window.Calls, (std::vector<std::string>{"Sprite 10 5 5 6"}));
+    rig.Circuit.Context.Simulating = false;
+    led->Draw();
+    EXPECT_EQ(rig.Board.Calls.back(), "Sprite 10 4 5 6");
+    EXPECT_EQ(rig.Window.Calls.size(), 1u);
+    EXPECT_TRUE(led->ShowsLit);  // what the run showed last
+
+    rig.Board.Calls.clear();
+    for (int partNo : {3, -1, INT32_MAX}) {
+        led->PartNo = partNo;
+        led->Draw();
+    }
+    EXPECT_TRUE(rig.Board.Calls.empty());
+}
+
+TEST(LED, InputMovesWithWayAndZanzoTimeIsStoredWithDefaultHundred)
+{
+    TestCircuit t;
+    auto* led = t.Place<TLED>(0, 0);
+    const TPoint expected[] = {{0, 10}, {10, 0}, {20, 10}, {10, 20}};
+    for (int way = 0; way < 4; ++way) {
+        led->SetWay(way);
+        EXPECT_EQ(led->GetTanshiPos(0), expected[way]);
+    }
+    led->SetWay(9);
+    EXPECT_EQ(led->Tanshis.Count(), 0);
+    led->Calc();
+    led->Tick();
+
+    led->ZanzoTime = 7;
+    TStrings lines;
+    led->SaveToStrings(lines);
+    EXPECT_EQ(lines.back(), "ZanzoTime=7");
+    lines.erase(lines.begin());
+    lines.back() = "ZanzoTime=";
+    auto* copy = t.Bord.Create<TLED>(nullptr);
+    copy->LoadFromStrings(lines);
+    EXPECT_EQ(copy->ZanzoTime, 100);
+    SetPropText(*copy, "zanzotime", "12");
+    EXPECT_EQ(GetPropText(*copy, "ZanzoTime"), "12");
+}
+
+uint8_t Segments(const std::string& digits)
+{
+    uint8_t mask = 0;
+    for (char d : digits) mask = static_cast<uint8_t>(mask | 1u << (d - '0'));
+    return mask;
+}
+
+TEST(LED7SEG, NormalTypeFillsASegmentWhenItsInputChanges)
+{
+    DisplayRig rig;
+    auto* display = rig.Place<TLED7SEG>(100, 50);
+    RecordingCanvas& image = *rig.Windows.Images.at(0);
+    EXPECT_EQ(image.Calls, (std::vector<std::string>{"Sprite 11 0 0 0", "BrushStyle Solid"}));
+    image.Calls.clear();
+
+    display->Tanshis.Items(3)->Level = 5;  // middle segment driven high: darkened
+    display->Calc();
+    EXPECT_EQ(display->LitSegments, 0);
+    display->Tanshis.Items(3)->Level = 0;  // and low: lit
+    display->Calc();
+    EXPECT_EQ(display->LitSegments, Segments("3"));
+    EXPECT_EQ(image.Calls, (std::vector<std::string>{"BrushColor 64,0,0", "FloodFill 16 24 0,0,0",
+                                                     "BrushColor 255,0,0", "FloodFill 16 24 0,0,0"}));
+    EXPECT_EQ(rig.Board.Calls, (std::vector<std::string>{"CopyRect 100 50 140 100 0 0 40 50",
+                                                         "CopyRect 100 50 140 100 0 0 40 50"}));
+    EXPECT_EQ(rig.Window.Calls.size(), 2u);
+    display->Calc();  // nothing changed: nothing filled, nothing drawn
+    EXPECT_EQ(rig.Board.Calls.size(), 2u);
+}
+
+TEST(LED7SEG, AfterTheSettleEverySegmentMatchesItsInput)
+{
+    DisplayRig rig;
+    auto* display = rig.Place<TLED7SEG>(0, 0);
+    rig.Circuit.Bord.ResetAndSettle();
+    rig.Pass();
+    EXPECT_EQ(display->LitSegments, 0xFF);  // undriven inputs read low and light their segments
+}
+
+TEST(LED7SEG, EncoderTypeShowsTheHexDigitOfItsCode)
+{
+    struct Row {
+        int code;
+        const char* lit;
+    };
+    DisplayRig rig;
+    auto* display = rig.Place<TLED7SEG>(0, 0, TLED7SEG::dtEncoder);
+    // clang-format off
+    const Row rows[] = {
+        {10, "012345"},  // A
+        {11, "13456"},   // b
+        {0,  "012456"},
+        {8,  "0123456"},
+        {15, "0134"},    // F
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        for (int bit = 0; bit < 4; ++bit) display->Tanshis.Items(bit)->Level = (row.code >> bit & 1) ? 5 : 0;
+        display->Calc();
+        EXPECT_EQ(display->LitSegments, Segments(row.lit)) << "code " << row.code;
+        EXPECT_EQ(display->Code, row.code);
+    }
+}
+
+TEST(LED7SEG, ChangingTheTypeKeepsWhatTheDisplayShows)
+{
+    DisplayRig rig;
+    auto* display = rig.Place<TLED7SEG>(0, 0, TLED7SEG::dtEncoder);
+    display->Tanshis.Items(0)->Level = 5;
+    display->Calc();
+    display->PartNo = TLED7SEG::dtNormal;
+    display->SetTanshi();
+    EXPECT_EQ(display->Tanshis.Count(), 8);
+    EXPECT_EQ(display->LitSegments, Segments("25"));
+    EXPECT_EQ(display->Code, 1);
+}
+
+TEST(LED7SEG, TerminalsPerTypeAndWayAndNoneForValuesFromAFileOutsideThem)
+{
+    TestCircuit t;
+    auto* display = t.Place<TLED7SEG>(0, 0, TLED7SEG::dtEncoder, 1);
+    using P = std::vector<std::pair<int, int>>;
+    auto positions = [&] {
+        P p;
+        for (const TTanshi* k : display->Tanshis) p.emplace_back(k->X, k->Y);
+        return p;
+    };
+    EXPECT_EQ(positions(), (P{{30, 0}, {20, 0}, {10, 0}, {0, 0}}));
+    display->SetWay(3);
+    EXPECT_EQ(positions(), (P{{30, 50}, {20, 50}, {10, 50}, {0, 50}}));
+    display->SetWay(5);
+    EXPECT_TRUE(positions().empty());
+    display->Calc();
+    display->PartNo = 0;
+    display->SetTanshi();
+    EXPECT_EQ(positions(), (P{{20, 0}, {10, 0}, {0, 10}, {0, 20}, {0, 30}, {0, 40}, {10, 50}, {20, 50}}));
+    display->PartNo = 7;
+    display->SetTanshi();
+    EXPECT_TRUE(positions().empty());
+    display->Calc();
+    EXPECT_EQ(display->LitSegments, 0);
+}
+
+TEST(Matrix8X8, WithNothingConnectedNoDotLights)
+{
+    DisplayRig rig;
+    auto* matrix = rig.Place<TMatrix8X8>(0, 0);
+    rig.Circuit.Bord.SetConnectTanshi();
+    rig.Circuit.Bord.ResolveNets();
+    rig.Circuit.Bord.ResetAndSettle();
+    for (int pass = 0; pass < 100; ++pass) rig.Pass();
+    EXPECT_EQ(matrix->LitDots, 0u);
+}
+
+TEST(Matrix8X8, RowZeroAndColumnSevenLowLightTheTopRightDotAfterTwentyPasses)
+{
+    DisplayRig rig;
+    auto* matrix = rig.Place<TMatrix8X8>(100, 100);
+    auto* rowDriver = rig.Place<TGate>(60, 90, 4);  // AND gates with open inputs drive 0
+    auto* columnDriver = rig.Place<TGate>(160, 190, 4);
+    columnDriver->SetWay(3);
+    rig.Circuit.Bord.CheckAllLinks();
+    rig.Circuit.Bord.SetConnectTanshi();
+    rig.Circuit.Bord.ResolveNets();
+    ASSERT_TRUE(matrix->Tanshis.Items(0)->Linked);
+    ASSERT_TRUE(matrix->Tanshis.Items(15)->Linked);
+    (void)rowDriver;
+
+    std::string shown;
+    for (int pass = 1; pass <= 21; ++pass) {
+        rig.Pass();
+        shown += matrix->LitDots == (uint64_t{1} << 7) ? '#' : '.';
+    }
+    EXPECT_EQ(shown, "...................##");
+    EXPECT_EQ(rig.Windows.Images.at(0)->Calls.back(), "FloodFill 80 10 0,0,0");
+    EXPECT_EQ(rig.Board.Calls.back(), "CopyRect 100 100 190 190 0 0 90 90");
+}
+
+TEST(Matrix8X8, ADotGoesDarkZanzoTimeTimesTenPassesAfterItsLinesRise)
+{
+    DisplayRig rig;
+    auto* matrix = rig.Place<TMatrix8X8>(0, 0);
+    matrix->ZanzoTime = 2;
+    for (TTanshi* t : matrix->Tanshis) t->Linked = true;  // every line driven, all low: every dot lit
+    for (int pass = 0; pass < 20; ++pass) rig.Pass();
+    ASSERT_EQ(matrix->LitDots, ~uint64_t{0});
+    matrix->Tanshis.Items(2)->Level = 5;  // row 2 off
+    for (int pass = 0; pass < 19; ++pass) rig.Pass();
+    EXPECT_EQ(matrix->LitDots, ~uint64_t{0});
+    rig.Pass();
+    EXPECT_EQ(matrix->LitDots, ~(uint64_t{0xFF} << 16));
+}
+
+TEST(Matrix8X8, CreatedDarkWithItsInputsAndZanzoTimeKey)
+{
+    DisplayRig rig;
+    auto* matrix = rig.Place<TMatrix8X8>(0, 0);
+    const auto& calls = rig.Windows.Images.at(0)->Calls;
+    EXPECT_EQ(calls.at(0), "Sprite 12 0 0 0");
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "BrushColor 64,0,0"), 64);
+    EXPECT_EQ(calls.back(), "FloodFill 80 80 0,0,0");
+    EXPECT_EQ(matrix->Tanshis.Count(), 16);
+    EXPECT_EQ(matrix->GetTanshiPos(7), (TPoint{0, 80}));
+    EXPECT_EQ(matrix->GetTanshiPos(8), (TPoint{10, 90}));
+    matrix->SetWay(2);
+    EXPECT_EQ(matrix->GetTanshiPos(15), (TPoint{80, 90}));
+
+    TStrings lines;
+    matrix->SaveToStrings(lines);
+    EXPECT_EQ(lines.back(), "ZanzoTime=100");
+    lines.erase(lines.begin());
+    lines.pop_back();
+    matrix->ZanzoTime = 3;
+    matrix->LoadFromStrings(lines);
+    EXPECT_EQ(matrix->ZanzoTime, 100);
+
+    rig.Circuit.Context.Simulating = false;
+    matrix->Draw();
+    EXPECT_EQ(rig.Board.Calls.back(), "Sprite 12 0 0 0");
+    EXPECT_TRUE(rig.Window.Calls.empty());
+}
+
+}  // namespace
