@@ -1,12 +1,10 @@
 #include "FlipFlops.h"
 
-#include "PartDrawing.h"
+#include "Levels.h"
 
 #include <array>
 
 namespace {
-
-constexpr int BodyWidth = 60;
 
 constexpr std::array<TPinSpec, 7> JKPins{{
     {{0, 20}, dirInput},    // J
@@ -33,32 +31,12 @@ constexpr std::array<TPinSpec, 5> TPins{{
     {{60, 60}, dirOutput},  // Q̄
 }};
 
-int32_t HighIf(bool condition) { return condition ? LevelHigh : LevelLow; }
-
 }  // namespace
 
 TFlipFlop::TFlipFlop(TBord& board, Canvas* windowSurface, std::span<const TPinSpec> pins)
-    : TPart(board, windowSurface), pins_(pins)
+    : TMirroredPart(board, windowSurface, 60, 80, pins, TSpriteList::FF)
 {
-    SetSize(BodyWidth, 80);
     WayCount = 2;
-    SetTanshi();
-}
-
-void TFlipFlop::SetTanshi()
-{
-    ClearTanshis();
-    if (Way != 0 && Way != 1) return;
-    for (const TPinSpec& pin : pins_) {
-        const TPoint p = Way == 1 ? MirrorInWidth(pin.Way0, BodyWidth) : pin.Way0;
-        AddTanshi(p.x, p.y, pin.Direction);
-    }
-}
-
-void TFlipFlop::Draw()
-{
-    Canvas* c = BoardCanvas();
-    if (c && Built()) DrawSpriteIfAny(*c, TSpriteList::FF, int64_t{PartNo} * WayCount + Way, Left, Top);
 }
 
 void TMasterSlaveFF::Step(int32_t j, int32_t clock, int32_t k, TTanshi& set, TTanshi& reset, TTanshi& q,

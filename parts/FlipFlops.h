@@ -1,26 +1,13 @@
 #pragma once
 
-#include "PartGeometry.h"
-#include "PartsBase.h"
+#include "MirroredPart.h"
 
-#include <span>
-
-// The 60 × 80 body shared by the flip-flops: Way 0 has the inputs on the left and the outputs on
-// the right, Way 1 is its mirror image; any other Way from a file leaves the part without
-// terminals, drawing and computing nothing. PartNo only picks the sprite.
-class TFlipFlop : public TPart {
-public:
-    void Draw() override;
-    void SetTanshi() override;
-
+// The 60 × 80 body shared by the flip-flops, Way 0 with the inputs on the left, Way 1 mirrored;
+// set and reset stay on the top and bottom edges. PartNo only picks the sprite.
+class TFlipFlop : public TMirroredPart {
 protected:
     TFlipFlop(TBord& board, Canvas* windowSurface, std::span<const TPinSpec> pins);
-    bool Built() const { return !Tanshis.Empty(); }
-    int32_t LevelOf(int pin) const { return Tanshis.Items(pin)->Level; }
-    TTanshi& Pin(int pin) const { return *Tanshis.Items(pin); }
-
-private:
-    std::span<const TPinSpec> pins_;
+    int64_t SpriteIndex() const override { return int64_t{PartNo} * WayCount + Way; }
 };
 
 // A master–slave pair: while the clock is high the master takes its next value, while it is not

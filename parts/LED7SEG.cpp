@@ -3,6 +3,7 @@
 #include "Board.h"
 #include "DigitSegments.h"
 #include "HeadlessWindows.h"
+#include "Levels.h"
 #include "PartDrawing.h"
 
 namespace {
@@ -68,9 +69,7 @@ void TLED7SEG::CalcNormal()
 
 void TLED7SEG::CalcEncoder()
 {
-    int32_t code = 0;
-    for (int bit = 0; bit < 4; ++bit)
-        if (Tanshis.Items(bit)->Level == LevelHigh) code |= 1 << bit;
+    const int32_t code = BinaryCode(Tanshis, 0);
     if (code == Code) return;
     Code = code;
     for (int segment = 0; segment < 7; ++segment) FillSegment(segment, false);

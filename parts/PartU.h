@@ -6,6 +6,7 @@
 #include "HeadlessWindows.h"
 #include "LED.h"
 #include "LED7SEG.h"
+#include "MSI.h"
 #include "Matrix8X8.h"
 #include "Pulsers.h"
 #include "Switches.h"
