@@ -2,6 +2,9 @@
 
 #include "Properties.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace {
 
 std::string Format(const char* pattern, const std::string& token, const std::string& value)
@@ -25,10 +28,14 @@ TFormatError TFormatError::ListIndex(long long index)
 
 std::string KeyValue(const std::vector<std::string>& lines, const std::string& key)
 {
+    auto sameLetters = [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    };
     for (const auto& line : lines) {
-        const auto eq = line.find('=');
-        if (eq == std::string::npos) continue;
-        if (SameText(line.substr(0, eq), key)) return line.substr(eq + 1);
+        // Cheap tests first: the key must end exactly at the line's first "=".
+        if (line.size() <= key.size() || line[key.size()] != '=') continue;
+        if (line.find('=') != key.size()) continue;
+        if (std::equal(key.begin(), key.end(), line.begin(), sameLetters)) return line.substr(key.size() + 1);
     }
     return {};
 }

@@ -14,12 +14,15 @@
 
 namespace {
 
+// ASCII reads the same in code page 932 and UTF-8, and most lines are ASCII.
+bool IsAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 std::string Utf8Line(std::string_view bytes)
 {
-    std::string line(bytes);
-    const bool ascii =
-        std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    return ascii ? line : Cp932ToUtf8(line);
+    return IsAscii(bytes) ? std::string(bytes) : Cp932ToUtf8(std::string(bytes));
 }
 
 std::string Reason() { return std::strerror(errno); }
@@ -45,9 +48,12 @@ TStrings DecodeCircuitText(std::string_view bytes)
 
 std::string EncodeCircuitText(const TStrings& lines)
 {
+    size_t size = 0;
+    for (const std::string& line : lines) size += line.size() + 2;
     std::string bytes;
+    bytes.reserve(size);
     for (const std::string& line : lines) {
-        bytes += Utf8ToCp932(line);
+        bytes += IsAscii(line) ? line : Utf8ToCp932(line);
         bytes += "\r\n";
     }
     return bytes;

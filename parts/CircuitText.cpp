@@ -146,6 +146,8 @@ TPartsList SaveParts(const TPartsList& list, TStrings& lines)
 
     TPartsList lossy;
     lines.clear();
+    // The class line, eleven common keys, at most two class keys and the end line.
+    lines.reserve(1 + static_cast<size_t>(list.Count()) * 15);
     lines.emplace_back(CircuitTextHeader);
     for (TPartsBase* o : list) {
         const size_t first = lines.size();

@@ -16,9 +16,13 @@ TPartsBase* Make(TBord& board, Canvas* windowSurface)
 constexpr std::array Classes{
     TPartClass{"TGate", Make<TGate>},
     TPartClass{"TNot", Make<TNot>},
+    TPartClass{"TPushSW", Make<TPushSW>},
+    TPartClass{"TTglSW", Make<TTglSW>},
     TPartClass{"TJKFF", Make<TJKFF>},
     TPartClass{"TDFF", Make<TDFF>},
     TPartClass{"TTFF", Make<TTFF>},
+    TPartClass{"TPulser", Make<TPulser>},
+    TPartClass{"TOneShot", Make<TOneShot>},
 };
 
 }  // namespace

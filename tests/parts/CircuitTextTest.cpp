@@ -232,6 +232,31 @@ TEST(CircuitText, EveryRegisteredClassRoundTrips)
     }
 }
 
+// Class keys come back as stored and read as their defaults when missing or not integers.
+TEST(CircuitText, ClassKeysRoundTripAndFallBackToTheirDefaults)
+{
+    struct Case {
+        const char* cls;
+        const char* key;
+        const char* fallback;
+    };
+    for (const Case& c : {Case{"TPulser", "Count", "10"}, Case{"TOneShot", "PulseWidth", "10"}}) {
+        SCOPED_TRACE(c.cls);
+        auto saved = [&](const std::string& extra) {
+            Reader r;
+            r.Load(Header + Block(c.cls, "x", "", 0, 0, 0, 0, 0, 40, 40, 4, 0, extra));
+            const std::string text = r.Save();
+            const auto at = text.find(std::string("\n") + c.key + "=");
+            return at == std::string::npos ? "(missing)" : text.substr(at + 1, text.find('\n', at + 1) - at - 1);
+        };
+        const std::string key = c.key;
+        EXPECT_EQ(saved(key + "=-37\n"), key + "=-37");
+        EXPECT_EQ(saved(""), key + "=" + c.fallback);
+        EXPECT_EQ(saved(key + "=ten\n"), key + "=" + c.fallback);
+        EXPECT_EQ(saved(key + "=\n"), key + "=" + c.fallback);
+    }
+}
+
 TEST(CircuitFile, SplitsAtCrLfLfAndCrAndConvertsFromCodePage932)
 {
     EXPECT_EQ(DecodeCircuitText("a\r\nb\nc\rd"), (TStrings{"a", "b", "c", "d"}));

@@ -1,0 +1,140 @@
+// Writing and reading circuit text of many objects: the writer with the code page 932 encoding of
+// a file, the reader with the decoding. peak_bytes is the most heap the operation held at once
+// beyond what was allocated before it; time and peak should both grow linearly with the count.
+#include "CircuitFile.h"
+#include "CircuitText.h"
+#include "PartU.h"
+
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+std::atomic<int64_t> liveBytes{0};
+std::atomic<int64_t> peakBytes{0};
+
+void Count(void* p)
+{
+    const int64_t now = liveBytes += static_cast<int64_t>(malloc_usable_size(p));
+    int64_t peak = peakBytes.load();
+    while (now > peak && !peakBytes.compare_exchange_weak(peak, now)) {
+    }
+}
+
+void* Allocate(size_t size)
+{
+    void* p = std::malloc(size == 0 ? 1 : size);
+    if (!p) throw std::bad_alloc();
+    Count(p);
+    return p;
+}
+
+void Release(void* p) noexcept
+{
+    if (!p) return;
+    liveBytes -= static_cast<int64_t>(malloc_usable_size(p));
+    std::free(p);
+}
+
+// Measures the heap one operation holds at its peak, above what was live when it began.
+class PeakScope {
+public:
+    PeakScope() : base_(liveBytes.load()) { peakBytes = base_; }
+    int64_t Peak() const { return peakBytes.load() - base_; }
+
+private:
+    int64_t base_;
+};
+
+// A mix of the common classes: gates, inverters, flip-flops, switches and timing parts.
+void Fill(TBord& board, int64_t count)
+{
+    for (int64_t i = 0; i < count; ++i) {
+        const int x = static_cast<int>(i % 1000) * 60, y = static_cast<int>(i / 1000) * 90;
+        TPartsBase* o = nullptr;
+        switch (i % 10) {
+        case 0:
+        case 1:
+        case 2:
+        case 3: o = board.Create<TGate>(nullptr); break;
+        case 4:
+        case 5: o = board.Create<TNot>(nullptr); break;
+        case 6: o = board.Create<TTFF>(nullptr); break;
+        case 7: o = board.Create<TTglSW>(nullptr); break;
+        case 8: o = board.Create<TPulser>(nullptr); break;
+        default: o = board.Create<TOneShot>(nullptr); break;
+        }
+        o->PartNo = static_cast<int32_t>(i % 8);
+        o->SetLeftTop(x, y);
+        o->SetTanshi();
+    }
+}
+
+std::string Bytes(int64_t count)
+{
+    TCircuit circuit;
+    Fill(circuit.Bord, count);
+    TPartsList all;
+    circuit.Bord.CopyParts(all);
+    TStrings lines;
+    SaveParts(all, lines);
+    return EncodeCircuitText(lines);
+}
+
+void BM_Write(benchmark::State& state)
+{
+    TCircuit circuit;
+    Fill(circuit.Bord, state.range(0));
+    TPartsList all;
+    circuit.Bord.CopyParts(all);
+    int64_t peak = 0;
+    size_t size = 0;
+    for (auto _ : state) {
+        PeakScope scope;
+        TStrings lines;
+        SaveParts(all, lines);
+        const std::string bytes = EncodeCircuitText(lines);
+        size = bytes.size();
+        peak = scope.Peak();
+    }
+    state.counters["peak_bytes"] = static_cast<double>(peak);
+    state.counters["file_bytes"] = static_cast<double>(size);
+    state.SetComplexityN(state.range(0));
+}
+
+void BM_Read(benchmark::State& state)
+{
+    const std::string bytes = Bytes(state.range(0));
+    int64_t peak = 0;
+    for (auto _ : state) {
+        TCircuit circuit;
+        TPartsList result;
+        {
+            PeakScope scope;
+            LoadParts(DecodeCircuitText(bytes), result, circuit.Bord, nullptr, nullptr);
+            peak = scope.Peak();
+        }
+        state.PauseTiming();
+        circuit.Bord.ClearAll();
+        state.ResumeTiming();
+    }
+    state.counters["peak_bytes"] = static_cast<double>(peak);
+    state.SetComplexityN(state.range(0));
+}
+
+}  // namespace
+
+void* operator new(size_t size) { return Allocate(size); }
+void* operator new[](size_t size) { return Allocate(size); }
+void operator delete(void* p) noexcept { Release(p); }
+void operator delete[](void* p) noexcept { Release(p); }
+void operator delete(void* p, size_t) noexcept { Release(p); }
+void operator delete[](void* p, size_t) noexcept { Release(p); }
+
+BENCHMARK(BM_Write)->Arg(10000)->Arg(30000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_Read)->Arg(10000)->Arg(30000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);

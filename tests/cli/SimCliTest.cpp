@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string Data(const std::string& name) { return std::string(VOLTRANE_DATA) + "/" + name; }
+
+// A file of the running test alone: ctest runs the tests of this program side by side.
+std::string Temp(const std::string& name)
+{
+    return testing::TempDir() + "voltrane_cli_" + testing::UnitTest::GetInstance()->current_test_info()->name() +
+           "_" + name;
+}
+
+// Runs voltrane-sim with these arguments, its output going to files that are read back.
+Outcome Sim(std::vector<std::string> args)
+{
+    const std::string outPath = Temp("stdout"), errPath = Temp("stderr");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    args.insert(args.begin(), VOLTRANE_SIM);
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    Outcome o;
+    if (posix_spawn(&pid, VOLTRANE_SIM, &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        o.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    o.out = Slurp(outPath);
+    o.err = Slurp(errPath);
+    return o;
+}
+
+const std::string ToggleChain = Data("sim_toggle_chain.lgc");
+
+TEST(VoltraneSim, ClicksReachTheChainOnePassPerPart)
+{
+    const Outcome o = Sim({ToggleChain, "--passes", "8", "--watch", "TTglSW0.0", "--watch", "TNot1.1", "--watch",
+                           "TNot2.1", "--click", "TTglSW0@2", "--click", "TTglSW0@5"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out,
+              "pass\tTTglSW0.0\tTNot1.1\tTNot2.1\n"
+              "1\t0\t5\t0\n"
+              "2\t0\t5\t0\n"
+              "3\t5\t5\t0\n"  // the click after pass 2 shows at the switch after pass 3
+              "4\t5\t0\t0\n"
+              "5\t5\t0\t5\n"
+              "6\t0\t0\t5\n"
+              "7\t0\t5\t5\n"
+              "8\t0\t5\t0\n");
+    EXPECT_EQ(o.err, "");
+}
+
+TEST(VoltraneSim, PrintsEveryKthPassAndAlwaysTheLast)
+{
+    EXPECT_EQ(Sim({ToggleChain, "--passes", "7", "--every", "3", "--watch", "TNot1.1"}).out,
+              "pass\tTNot1.1\n3\t5\n6\t5\n7\t5\n");
+    EXPECT_EQ(Sim({ToggleChain, "--passes=6", "--every=3"}).out, "pass\n3\n6\n");
+    EXPECT_EQ(Sim({ToggleChain, "--passes", "0", "--watch", "TNot1.1"}).out, "pass\tTNot1.1\n");
+    EXPECT_EQ(Sim({ToggleChain, "--passes", "1", "--watch", "TNot1.1"}).out, "pass\tTNot1.1\n1\t5\n");
+    EXPECT_EQ(Sim({"--watch", "TNot2.0", ToggleChain, "--passes", "2"}).out, "pass\tTNot2.0\n1\t5\n2\t5\n");
+}
+
+TEST(VoltraneSim, EventsOfOnePassApplyInCommandLineOrder)
+{
+    const std::string push = Data("sim_push.lgc");
+    auto last = [&](const char* first, const char* second) {
+        const Outcome o = Sim({push, "--passes", "3", "--every", "3", "--watch", "TPushSW0.0", first, "TPushSW0@1",
+                               second, "TPushSW0@1"});
+        return o.out.substr(o.out.rfind('\t') + 1);
+    };
+    EXPECT_EQ(last("--release", "--press"), "5\n");
+    EXPECT_EQ(last("--press", "--release"), "0\n");
+    EXPECT_EQ(last("--press", "--press"), "5\n");
+}
+
+TEST(VoltraneSim, UsageErrorsExitWithTwo)
+{
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {{ToggleChain, "--frobnicate"}, "unknown option '--frobnicate'"},
+        {{"--passes", "3"}, "no FILE given"},
+        {{ToggleChain, "--passes", "-1"}, "--passes needs a whole number of at least 0, not '-1'"},
+        {{ToggleChain, "--passes"}, "--passes needs a value"},
+        {{ToggleChain, "--every", "0"}, "--every needs a whole number of at least 1, not '0'"},
+        {{ToggleChain, "--click", "TTglSW0@0"}, "--click needs a whole number of at least 1, not '0'"},
+        {{ToggleChain, "--press", "TTglSW0"}, "--press needs NAME@P, not 'TTglSW0'"},
+        {{ToggleChain, "--watch", "Nobody.0"}, "no object is named 'Nobody'"},
+        {{ToggleChain, "--release", "Nobody@4"}, "no object is named 'Nobody'"},
+        {{ToggleChain, "--watch", "TNot1.2"}, "'TNot1' has no terminal 2 (it has 2)"},
+        {{ToggleChain, "--watch", "TNot1.99999999999999999999"}, "'TNot1' has no terminal 99999999999999999999"},
+        {{ToggleChain, "--watch", "TNot1"}, "'TNot1' is a TNot, not an indicator"},
+        {{ToggleChain, "other.lgc"}, "more than one FILE"},
+    };
+    for (const Case& c : cases) {
+        const Outcome o = Sim(c.args);
+        EXPECT_EQ(o.status, 2) << c.message;
+        EXPECT_NE(o.err.find("voltrane-sim: " + c.message), std::string::npos) << o.err;
+        EXPECT_EQ(o.out, "") << c.message;
+    }
+}
+
+TEST(VoltraneSim, FilesThatCannotBeReadOrLoadedExitWithOne)
+{
+    const Outcome missing = Sim({Data("no_such_file.lgc"), "--watch", "Nobody.0"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("no_such_file.lgc"), std::string::npos);
+    const Outcome broken = Sim({Data("sim_broken.lgc")});
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_NE(broken.err.find("sim_broken.lgc: リストのインデックスが範囲を超えています (13)"), std::string::npos);
+    EXPECT_EQ(broken.out, "");
+}
+
+TEST(VoltraneSim, HelpShowsTheOptions)
+{
+    const Outcome o = Sim({"--help"});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_TRUE(o.out.starts_with("Usage: voltrane-sim FILE [options]\n"));
+    for (const char* option : {"--passes", "--watch", "--every", "--press", "--vcd", "--png", "--save", "--stats"})
+        EXPECT_NE(o.out.find(option), std::string::npos) << option;
+}
+
+TEST(VoltraneSim, SavesTheBoardAsTheEditorWouldBeforeTheRun)
+{
+    const std::string saved = Temp("saved.lgc");
+    const Outcome o = Sim({ToggleChain, "--passes", "2", "--save", saved});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(Slurp(saved), Slurp(ToggleChain));
+    EXPECT_EQ(Sim({ToggleChain, "--save", Temp("no/such/folder/x.lgc")}).status, 1);
+}
+
+TEST(VoltraneSim, WritesTheWatchedColumnsAsAWaveform)
+{
+    const std::string vcd = Temp("wave.vcd");
+    const Outcome o = Sim({ToggleChain, "--passes", "6", "--every", "6", "--watch", "TTglSW0.0", "--watch",
+                           "TNot2.1", "--click", "TTglSW0@1", "--vcd", vcd});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(Slurp(vcd),
+              "$version voltrane-sim $end\n"
+              "$timescale 1ns $end\n"
+              "$scope module circuit $end\n"
+              "$var wire 1 ! TTglSW0_0 $end\n"
+              "$var wire 1 \" TNot2_1 $end\n"
+              "$upscope $end\n"
+              "$enddefinitions $end\n"
+              "#1\n$dumpvars\n0!\n0\"\n$end\n"
+              "#2\n1!\n"
+              "#4\n1\"\n"
+              "#6\n");
+}
+
+TEST(VoltraneSim, StatsGoToStandardError)
+{
+    const Outcome o = Sim({ToggleChain, "--passes", "50", "--every", "50", "--stats"});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out, "pass\n50\n");
+    EXPECT_TRUE(std::regex_match(o.err, std::regex("passes=50 seconds=[0-9]+\\.[0-9]{6} passes_per_second=[0-9]+ "
+                                                   "objects=3\n")))
+        << o.err;
+}
+
+TEST(VoltraneSim, PicturesNeedTheRasterCanvas)
+{
+    const Outcome o = Sim({ToggleChain, "--png", Temp("board.png")});
+    if (o.status == 2) {
+        EXPECT_NE(o.err.find("--png is not available"), std::string::npos);
+        return;
+    }
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_TRUE(Slurp(Temp("board.png")).starts_with("\x89PNG"));
+}
+
+}  // namespace
