@@ -1,5 +1,6 @@
 #include "SimWatch.h"
 
+#include "PartU.h"
 #include "SimOptions.h"
 
 #include <algorithm>
@@ -52,7 +53,14 @@ TWatch::TWatch(const std::string& spec, const TNamedObjects& named) : title_(spe
         return;
     }
     object_ = &named.Find(spec);
-    throw TUsageError("'" + spec + "' is a " + object_->ClassName() +
+    if (dynamic_cast<const TLED*>(object_))
+        kind_ = Lamp;
+    else if (dynamic_cast<const TLED7SEG*>(object_))
+        kind_ = Segments;
+    else if (dynamic_cast<const TMatrix8X8*>(object_))
+        kind_ = Dots;
+    else
+        throw TUsageError("'" + spec + "' is a " + object_->ClassName() +
                       ", not an indicator (TLED, TLED7SEG or TMatrix8X8); watch one of its terminals as " +
                       spec + ".I");
 }
@@ -71,8 +79,11 @@ uint64_t TWatch::Bits64() const
     switch (kind_) {
     case Level:
         return tanshi_ < object_->Tanshis.Count() && object_->Tanshis.Items(tanshi_)->Level == LevelHigh ? 1 : 0;
-    default: return 0;
+    case Lamp: return static_cast<const TLED*>(object_)->ShowsLit ? 1 : 0;
+    case Segments: return static_cast<const TLED7SEG*>(object_)->LitSegments;
+    case Dots: return static_cast<const TMatrix8X8*>(object_)->LitDots;
     }
+    return 0;
 }
 
 std::string TWatch::Text() const

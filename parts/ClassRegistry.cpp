@@ -18,11 +18,18 @@ constexpr std::array Classes{
     TPartClass{"TNot", Make<TNot>},
     TPartClass{"TPushSW", Make<TPushSW>},
     TPartClass{"TTglSW", Make<TTglSW>},
+    TPartClass{"TLED", Make<TLED>},
     TPartClass{"TJKFF", Make<TJKFF>},
     TPartClass{"TDFF", Make<TDFF>},
     TPartClass{"TTFF", Make<TTFF>},
     TPartClass{"TPulser", Make<TPulser>},
+    TPartClass{"TLED7SEG", Make<TLED7SEG>},
+    TPartClass{"T2TO10", Make<T2TO10>},
+    TPartClass{"T10TO2", Make<T10TO2>},
+    TPartClass{"T7SEG", Make<T7SEG>},
+    TPartClass{"TFullAdder", Make<TFullAdder>},
     TPartClass{"TOneShot", Make<TOneShot>},
+    TPartClass{"TMatrix8X8", Make<TMatrix8X8>},
 };
 
 }  // namespace

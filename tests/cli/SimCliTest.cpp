@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <regex>
+#include <sstream>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -89,6 +90,25 @@ TEST(VoltraneSim, PrintsEveryKthPassAndAlwaysTheLast)
     EXPECT_EQ(Sim({"--watch", "TNot2.0", ToggleChain, "--passes", "2"}).out, "pass\tTNot2.0\n1\t5\n2\t5\n");
 }
 
+TEST(VoltraneSim, IndicatorsShowWhatTheyLastDrew)
+{
+    const Outcome o = Sim({Data("sim_indicators.lgc"), "--passes", "40", "--watch", "Lamp", "--watch", "Lamp.0",
+                           "--watch", "Digit", "--watch", "Dots", "--click", "Switch@1", "--click", "Switch@25"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    std::istringstream rows(o.out);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(rows, line);) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 41u);
+    EXPECT_EQ(lines[0], "pass\tLamp\tLamp.0\tDigit\tDots");
+    // The lamp lights 20 passes after its input rises and goes dark ZanzoTime × 10 passes after it
+    // falls; undriven segment inputs light their segments; open matrix lines read high.
+    EXPECT_EQ(lines[3], "3\t0\t5\tFF\t0000000000000000");
+    EXPECT_EQ(lines[21], "21\t0\t5\tFF\t0000000000000000");
+    EXPECT_EQ(lines[22], "22\t1\t5\tFF\t0000000000000000");
+    EXPECT_EQ(lines[35], "35\t1\t0\tFF\t0000000000000000");
+    EXPECT_EQ(lines[36], "36\t0\t0\tFF\t0000000000000000");
+}
+
 TEST(VoltraneSim, EventsOfOnePassApplyInCommandLineOrder)
 {
     const std::string push = Data("sim_push.lgc");
@@ -121,6 +141,7 @@ TEST(VoltraneSim, UsageErrorsExitWithTwo)
         {{ToggleChain, "--watch", "TNot1.2"}, "'TNot1' has no terminal 2 (it has 2)"},
         {{ToggleChain, "--watch", "TNot1.99999999999999999999"}, "'TNot1' has no terminal 99999999999999999999"},
         {{ToggleChain, "--watch", "TNot1"}, "'TNot1' is a TNot, not an indicator"},
+        {{Data("sim_indicators.lgc"), "--watch", "Lamp.1"}, "'Lamp' has no terminal 1 (it has 1)"},
         {{ToggleChain, "other.lgc"}, "more than one FILE"},
     };
     for (const Case& c : cases) {

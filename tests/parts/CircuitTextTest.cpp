@@ -240,7 +240,8 @@ TEST(CircuitText, ClassKeysRoundTripAndFallBackToTheirDefaults)
         const char* key;
         const char* fallback;
     };
-    for (const Case& c : {Case{"TPulser", "Count", "10"}, Case{"TOneShot", "PulseWidth", "10"}}) {
+    for (const Case& c : {Case{"TLED", "ZanzoTime", "100"}, Case{"TMatrix8X8", "ZanzoTime", "100"},
+                          Case{"TPulser", "Count", "10"}, Case{"TOneShot", "PulseWidth", "10"}}) {
         SCOPED_TRACE(c.cls);
         auto saved = [&](const std::string& extra) {
             Reader r;
