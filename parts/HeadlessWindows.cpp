@@ -21,6 +21,21 @@ std::vector<std::string> SplitLines(const std::string& text)
     return lines;
 }
 
+// The text with every line end as CR LF, as the control keeps it.
+std::string WithCrLf(const std::string& text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            out += "\r\n";
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 void TMemoryTextEditor::SetLines(const std::vector<std::string>& lines)
@@ -50,9 +65,10 @@ std::string TMemoryTextEditor::SelText() const { return Text().substr(selStart_,
 
 void TMemoryTextEditor::ReplaceSelection(const std::string& text)
 {
+    const std::string inserted = WithCrLf(text);
     std::string all = Text();
-    all.replace(selStart_, selLength_, text);
-    const size_t caret = selStart_ + text.size();
+    all.replace(selStart_, selLength_, inserted);
+    const size_t caret = selStart_ + inserted.size();
     lines_ = SplitLines(all);
     selStart_ = std::min(caret, Text().size());
     selLength_ = 0;

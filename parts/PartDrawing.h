@@ -10,7 +10,7 @@ inline constexpr TColor clLitLamp = clRed;
 inline constexpr TColor clDarkLamp{64, 0, 0};
 
 // The rectangle of that size at (left, top), cut to the 32-bit range.
-inline TRect RectAt(int32_t left, int32_t top, int width, int height)
+inline TRect RectAt(int32_t left, int32_t top, int64_t width, int64_t height)
 {
     const auto clamp = [](int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
     return {left, top, clamp(int64_t{left} + width), clamp(int64_t{top} + height)};

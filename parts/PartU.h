@@ -1,6 +1,7 @@
 #pragma once
 
 // The part library: every component part class placed on a board.
+#include "CommaText.h"
 #include "FlipFlops.h"
 #include "Gates.h"
 #include "HeadlessWindows.h"
@@ -9,5 +10,7 @@
 #include "MSI.h"
 #include "Matrix8X8.h"
 #include "Pulsers.h"
+#include "Scope.h"
 #include "Switches.h"
+#include "TextBox.h"
 #include "PartsU.h"
