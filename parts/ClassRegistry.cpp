@@ -13,6 +13,14 @@ TPartsBase* Make(TBord& board, Canvas* windowSurface)
     return board.Create<T>(windowSurface);
 }
 
+// Reading Text and FontSize needs the box's edit control ready.
+TPartsBase* MakeTextBox(TBord& board, Canvas* windowSurface)
+{
+    auto* box = board.Create<TTextBox>(windowSurface);
+    box->CreateEditor();
+    return box;
+}
+
 constexpr std::array Classes{
     TPartClass{"TGate", Make<TGate>},
     TPartClass{"TNot", Make<TNot>},
@@ -23,6 +31,8 @@ constexpr std::array Classes{
     TPartClass{"TDFF", Make<TDFF>},
     TPartClass{"TTFF", Make<TTFF>},
     TPartClass{"TPulser", Make<TPulser>},
+    TPartClass{"TTextBox", MakeTextBox},
+    TPartClass{"TScope", Make<TScope>},
     TPartClass{"TLED7SEG", Make<TLED7SEG>},
     TPartClass{"T2TO10", Make<T2TO10>},
     TPartClass{"T10TO2", Make<T10TO2>},

@@ -1,6 +1,7 @@
 #include "CircuitFile.h"
 #include "CircuitText.h"
 #include "ClassRegistry.h"
+#include "CommaText.h"
 #include "PartU.h"
 #include "TestCircuit.h"
 
@@ -241,7 +242,8 @@ TEST(CircuitText, ClassKeysRoundTripAndFallBackToTheirDefaults)
         const char* fallback;
     };
     for (const Case& c : {Case{"TLED", "ZanzoTime", "100"}, Case{"TMatrix8X8", "ZanzoTime", "100"},
-                          Case{"TPulser", "Count", "10"}, Case{"TOneShot", "PulseWidth", "10"}}) {
+                          Case{"TPulser", "Count", "10"}, Case{"TOneShot", "PulseWidth", "10"},
+                          Case{"TTextBox", "FontSize", "12"}}) {
         SCOPED_TRACE(c.cls);
         auto saved = [&](const std::string& extra) {
             Reader r;
@@ -256,6 +258,68 @@ TEST(CircuitText, ClassKeysRoundTripAndFallBackToTheirDefaults)
         EXPECT_EQ(saved(key + "=ten\n"), key + "=" + c.fallback);
         EXPECT_EQ(saved(key + "=\n"), key + "=" + c.fallback);
     }
+}
+
+TEST(CircuitText, TextBoxLinesTravelAsCommaText)
+{
+    struct Case {
+        TStrings lines;
+        std::string stored;
+    };
+    const std::vector<Case> cases = {
+        {{}, "Text="},
+        {{""}, "Text=\"\""},
+        {{"a b", "c"}, "Text=\"a b\",c"},
+        {{"say \"hi\"", "x,y"}, "Text=\"say \"\"hi\"\"\",\"x,y\""},
+        {{"論理 回路", "ｱｲｳ"}, "Text=\"論理 回路\",ｱｲｳ"},
+    };
+    for (const Case& c : cases) {
+        Reader r;
+        auto* box = r.t.Bord.Create<TTextBox>(nullptr);
+        box->CreateEditor();
+        box->SetCommaText(EncodeCommaText(c.lines));
+        const std::string text = r.Save();
+        EXPECT_NE(text.find("\n" + c.stored + "\nFontSize=12\n"), std::string::npos) << text;
+        Reader back;
+        back.Load(Text(DecodeCircuitText(EncodeCircuitText(Lines(text)))));
+        auto* read = dynamic_cast<TTextBox*>(back.result.Items(0));
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->Editor->Lines(), c.lines);
+        EXPECT_EQ(read->DrawnLines, c.lines);
+    }
+}
+
+TEST(CircuitText, ATextBoxKeepsItsStoredSizeOnlyAtFontSizeTwelve)
+{
+    auto sizeRead = [](const std::string& fontSize) {
+        Reader r;
+        r.Load(Header + Block("TTextBox", "t", "", 0, 0, 0, 0, 0, 333, 444, 0, 0, "Text=ab,cd\n" + fontSize));
+        const TPartsBase& box = *r.result.Items(0);
+        return std::pair(box.Width, box.Height);
+    };
+    EXPECT_EQ(sizeRead("FontSize=12\n"), std::pair(333, 444));
+    EXPECT_EQ(sizeRead(""), std::pair(333, 444));
+    EXPECT_NE(sizeRead("FontSize=20\n"), std::pair(333, 444));
+}
+
+TEST(CircuitText, TextTheCodePageCannotHoldIsReportedAndWrittenAsQuestionMarks)
+{
+    TestCircuit t;
+    auto* plain = t.Bord.Create<TTextBox>(nullptr);
+    plain->CreateEditor();
+    plain->SetCommaText("論理");
+    auto* lossy = t.Bord.Create<TTextBox>(nullptr);
+    lossy->CreateEditor();
+    lossy->SetCommaText("ok😀,fine");
+    TPartsList all;
+    t.Bord.CopyParts(all);
+    TStrings lines;
+    const TPartsList lost = SaveParts(all, lines);
+    ASSERT_EQ(lost.Count(), 1);
+    EXPECT_EQ(lost.Items(0), lossy);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Text=ok?,fine"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Text=論理"), lines.end());
+    EXPECT_EQ(lossy->CommaText(), "ok😀,fine");  // the box itself keeps its text
 }
 
 TEST(CircuitFile, SplitsAtCrLfLfAndCrAndConvertsFromCodePage932)
