@@ -31,7 +31,11 @@ TBord::TBord(TCircuitContext& context, Canvas* surface) : context_(context), can
 
 TBord::~TBord() { ClearAll(); }
 
-void TBord::Add(std::unique_ptr<TPartsBase> object) { objects_.push_back(std::move(object)); }
+void TBord::Add(std::unique_ptr<TPartsBase> object)
+{
+    grid_.Add(object.get());
+    objects_.push_back(std::move(object));
+}
 
 std::unique_ptr<TPartsBase> TBord::Remove(TPartsBase* object)
 {
@@ -40,6 +44,7 @@ std::unique_ptr<TPartsBase> TBord::Remove(TPartsBase* object)
         if (it->get() != object) continue;
         std::unique_ptr<TPartsBase> owned = std::move(*it);
         objects_.erase(std::next(it).base());
+        grid_.Remove(object);
         return owned;
     }
     return nullptr;
@@ -47,10 +52,7 @@ std::unique_ptr<TPartsBase> TBord::Remove(TPartsBase* object)
 
 void TBord::Destroy(TPartsBase* object) { Remove(object); }
 
-bool TBord::Holds(const TPartsBase* object) const
-{
-    return std::any_of(objects_.rbegin(), objects_.rend(), [&](const auto& o) { return o.get() == object; });
-}
+bool TBord::Holds(const TPartsBase* object) const { return grid_.Holds(object); }
 
 void TBord::CopyParts(TPartsList& list) const
 {
@@ -61,6 +63,7 @@ void TBord::CopyParts(TPartsList& list) const
 
 void TBord::ClearAll()
 {
+    grid_.Clear();
     while (!objects_.empty()) objects_.pop_back();
 }
 
@@ -131,38 +134,54 @@ void TBord::PartsInRect(const TContainer* level, int x1, int y1, int x2, int y2,
     }
 }
 
+// Visits, from the last object to the first, every object that may answer a hit test at (x, y)
+// with a terminal (all of them when bodies count too): through the index of a bulk pass, the
+// grid, or a scan of the list.
+template <class Visit>
+void TBord::ForEachAt(int x, int y, bool bodies, Visit visit) const
+{
+    if (index_ && !bodies) {
+        const auto candidates = index_->At(x, y);
+        for (size_t k = candidates.size(); k-- > 0;)
+            if (k + 1 == candidates.size() || candidates[k] != candidates[k + 1]) visit(*objects_[candidates[k]]);
+        return;
+    }
+    std::vector<TPartsBase*> near;
+    if (Near({{x, y, x, y}}, near)) {
+        for (auto it = near.rbegin(); it != near.rend(); ++it) visit(**it);
+        return;
+    }
+    for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) visit(**it);
+}
+
 void TBord::TanshisAt(const TContainer* level, int x, int y, TTanshiList& list) const
 {
     list.Clear();
-    auto take = [&](TPartsBase& o) {
+    ForEachAt(x, y, false, [&](TPartsBase& o) {
         TTanshi* t = nullptr;
         if (o.HitTest(level, x, y, &t) == hitTanshi) list.Add(t);
-    };
-    if (!index_) {
-        for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) take(**it);
-        return;
-    }
-    const auto candidates = index_->At(x, y);
-    for (size_t k = candidates.size(); k-- > 0;)
-        if (k + 1 == candidates.size() || candidates[k] != candidates[k + 1]) take(*objects_[candidates[k]]);
+    });
 }
 
 void TBord::TanshisTouching(const TPartsBase& object, int x, int y, TTanshiList& list) const
 {
     list.Clear();
     const TRect area = object.GetRect();
-    auto take = [&](TPartsBase& o) {
+    ForEachAt(x, y, false, [&](TPartsBase& o) {
         if (!RectsOverlap(o.GetRect(), area)) return;
         TTanshi* t = nullptr;
         if (o.HitTest(object.Container, x, y, &t) == hitTanshi) list.Add(t);
-    };
-    if (!index_) {
-        for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) take(**it);
-        return;
-    }
-    const auto candidates = index_->At(x, y);
-    for (size_t k = candidates.size(); k-- > 0;)
-        if (k + 1 == candidates.size() || candidates[k] != candidates[k + 1]) take(*objects_[candidates[k]]);
+    });
+}
+
+void TBord::PartsOfKindAt(uint8_t kinds, const TContainer* level, int x, int y, TPartsList& list) const
+{
+    list.Clear();
+    ForEachAt(x, y, true, [&](TPartsBase& o) {
+        if ((o.ClassFlags & kinds) == 0) return;
+        const int r = o.HitTest(level, x, y, nullptr);
+        if (r == hitBody || r == hitTanshi) list.Add(&o);
+    });
 }
 
 void TBord::ChildrenOf(const TContainer* container, TPartsList& list) const
@@ -182,12 +201,9 @@ void TBord::CheckAllLinks()
 void TBord::CheckLinksInRect(const TRect& r)
 {
     std::vector<TPartsBase*> touching;
-    for (const auto& o : objects_)
-        if (RectsOverlap(o->GetRect(), r)) touching.push_back(o.get());
-    // A few objects are cheaper to check by scanning than by building the index.
-    constexpr size_t scanLimit = 16;
-    std::unique_ptr<TIndexScope> indexed;
-    if (touching.size() > scanLimit) indexed = std::make_unique<TIndexScope>(*this);
+    if (!Near({r}, touching))
+        for (const auto& o : objects_) touching.push_back(o.get());
+    std::erase_if(touching, [&](const TPartsBase* o) { return !RectsOverlap(o->GetRect(), r); });
     for (TPartsBase* o : touching) o->CheckLinks();
 }
 

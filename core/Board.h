@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardGrid.h"
 #include "Geometry.h"
 #include "PartsBase.h"
 
@@ -60,6 +61,9 @@ public:
     void TanshisAt(const TContainer* level, int x, int y, TTanshiList& list) const;
     void TanshisTouching(const TPartsBase& object, int x, int y, TTanshiList& list) const;
     void ChildrenOf(const TContainer* container, TPartsList& list) const;
+    // PartsAt restricted to objects of the given kinds (class flags), for the kinds that keep the
+    // base hit test (wires, dots): the same objects in the same order, found through the grid.
+    void PartsOfKindAt(uint8_t kinds, const TContainer* level, int x, int y, TPartsList& list) const;
 
     void CheckAllLinks();
     void CheckLinksInRect(const TRect& r);
@@ -69,6 +73,11 @@ public:
     void EndUpdate();
     TRect BeforeRect = EmptyUpdateRect;
     TRect AfterRect = EmptyUpdateRect;
+
+    // An object's position, size or terminals may have changed: the grid places it anew.
+    void Touch(const TPartsBase& object) { grid_.Touch(&object); }
+    // Tests turn the grid off to compare its answers with plain scans of the list.
+    void SetGridLookup(bool enabled) { gridLookup_ = enabled; }
 
     // Merges a new wire into a collinear one; answers the wire that absorbed it, or none.
     TCode* LinkCode(TCode* wire);
@@ -83,10 +92,20 @@ private:
     void CollectDriven(TTanshi& output);
     // While a bulk pass runs, point queries use an index of terminal points built for it.
     class TIndexScope;
+    template <class Visit>
+    void ForEachAt(int x, int y, bool bodies, Visit visit) const;
+    // The objects near the areas in list order; false when the list is to be scanned instead.
+    bool Near(std::initializer_list<TRect> areas, std::vector<TPartsBase*>& out) const
+    {
+        return gridLookup_ && grid_.Near(areas, out);
+    }
 
     TCircuitContext& context_;
     Canvas* canvas_;
     std::vector<std::unique_ptr<TPartsBase>> objects_;
     const TBoardIndex* index_ = nullptr;
+    // A cache of where the objects lie; questions keep it current, hence mutable.
+    mutable TBoardGrid grid_{*this};
+    bool gridLookup_ = true;
     uint32_t visitEpoch_ = 0;
 };

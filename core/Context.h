@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Board.h"
+#include "Cursor.h"
 #include "Undo.h"
 #include "WindowFactory.h"
 
@@ -27,6 +28,8 @@ struct TCircuitContext {
     MessageSink* Messages = nullptr;
     // Editors, scope windows and display images of the front end; headless ones when none.
     WindowFactory* Windows = nullptr;
+    // The shape the front end shows over the board; the editor sets the arrow before MouseMove.
+    TCursorShape Cursor = TCursorShape::Arrow;
 
     void OpenBatch() { CommandBatch = std::make_unique<TCommandBatch>(); }
     // Hands the open batch to the undo history.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 
 struct TPoint {
     int32_t x = 0;
@@ -31,4 +32,11 @@ inline TRect UnionRect(const TRect& a, const TRect& b)
 {
     return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
             std::max(a.Bottom, b.Bottom)};
+}
+
+// A sum or difference of stored geometry, computed in 64 bits, brought back into a 32-bit field.
+inline int32_t SaturateInt32(int64_t v)
+{
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }

@@ -216,6 +216,7 @@ void TPartsBase::SetWay(int32_t v)
 void TPartsBase::SetLeft(int32_t x)
 {
     Left = x;
+    Board->Touch(*this);
     // Wraps like the 32-bit field it mirrors instead of overflowing on absurd stored positions.
     OffsetLeft = Container ? static_cast<int32_t>(static_cast<uint32_t>(x) - static_cast<uint32_t>(Container->Left))
                            : x;
@@ -224,6 +225,7 @@ void TPartsBase::SetLeft(int32_t x)
 void TPartsBase::SetTop(int32_t y)
 {
     Top = y;
+    Board->Touch(*this);
     OffsetTop = Container ? static_cast<int32_t>(static_cast<uint32_t>(y) - static_cast<uint32_t>(Container->Top))
                           : y;
 }
@@ -319,6 +321,7 @@ void TPartsBase::SetPropUndoable(const std::string& name, const std::string& val
 
 void TPartsBase::ClearTanshis()
 {
+    Board->Touch(*this);
     Tanshis.Clear();
     for (auto& t : ownedTanshis_) Context().Retire(std::move(t));
     ownedTanshis_.clear();

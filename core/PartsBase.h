@@ -104,6 +104,8 @@ public:
 
     std::string Name;
     std::string ContainerName;
+    // Positions change through SetLeft/SetTop and every change of size is followed by SetTanshi
+    // (MoveTo does both): that is how the board's grid learns where the object lies.
     int32_t Top = 0;
     int32_t Left = 0;
     int32_t Width = 0;
@@ -125,7 +127,8 @@ public:
 
 protected:
     // Empties Tanshis; the replaced terminals stay valid until the board's next link pass,
-    // because a running simulation's driven-input lists may still name them.
+    // because a running simulation's driven-input lists may still name them. Also tells the
+    // board that the object's size or terminals may have changed.
     void ClearTanshis();
     TTanshi* AddTanshi(int32_t x, int32_t y, TDirection direction);
     // Writes level into every terminal that output terminal drives.

@@ -14,3 +14,4 @@
 #include "Switches.h"
 #include "TextBox.h"
 #include "PartsU.h"
+#include "SubTerminals.h"
