@@ -30,7 +30,8 @@ const TAxis* PairAxis(const TPartsBase& w, const TPartsBase& o)
 
 TCode* TBord::LinkCode(TCode* w)
 {
-    if (!w) return nullptr;
+    // A wire already merged away or deleted is no longer on the board and takes part in nothing.
+    if (!w || !Holds(w)) return nullptr;
     // A dot on a joint forbids merging across it.
     const TPoint start{w->Left, w->Top};
     const TPoint end = w->LocalToBoard({w->Width, w->Height});

@@ -15,11 +15,13 @@ public:
 
     void Step(int kind, int which)
     {
-        const int x = Coord(), y = Coord(), length = 10 * Pick(1, 12);
+        auto [x, y] = Pick(0, 1) ? OnAWire(which) : TPoint{Coord(), Coord()};
+        const int length = 10 * Pick(-12, 12);
+        TContainer* box = which % 3 == 0 ? Nth<TContainer>(which) : nullptr;
         switch (kind) {
-        case 0: DrawWire(t_, x, y, x + length, y); break;
-        case 1: DrawWire(t_, x, y, x, y + length); break;
-        case 2: PlaceDot(t_, x, y); break;
+        case 0: DrawWire(t_, x, y, x + length, y, box); break;
+        case 1: DrawWire(t_, x, y, x, y + length, box); break;
+        case 2: PlaceDot(t_, x, y, box); break;
         case 3:
             if (TDot* dot = Nth<TDot>(which)) MoveDot(t_, *dot, x, y);
             break;
@@ -35,7 +37,7 @@ public:
         case 7: {
             auto* part = t_.Bord.Create<TTestPart>(nullptr, 40, 40,
                                                    std::vector<TTestPart::Pin>{{0, 20, dirInput}, {40, 20, dirOutput}});
-            part->Container = Nth<TContainer>(which);
+            part->Container = box;
             part->MoveTo(x, y, true);
             break;
         }
@@ -51,6 +53,15 @@ public:
 private:
     // Mostly a crowded corner of the board, sometimes far away or below zero.
     int Coord() { return Pick(0, 9) == 0 ? 10 * Pick(-500, 5000) : 10 * Pick(0, 30); }
+
+    // A grid point along some wire, where merges and cuts happen.
+    TPoint OnAWire(int which)
+    {
+        TCode* w = Nth<TCode>(which);
+        if (!w) return {Coord(), Coord()};
+        const int step = Pick(0, std::max(w->Width, w->Height) / 10);
+        return {w->Left + (w->Width ? step * 10 : 0), w->Top + (w->Height ? step * 10 : 0)};
+    }
 
     template <class T>
     T* Nth(int which)

@@ -120,6 +120,16 @@ TEST(LinkCode, NoMerge)
     }
 }
 
+TEST(LinkCode, AWireNoLongerOnTheBoardMergesNothing)
+{
+    TestCircuit t;
+    auto* kept = AddWire(t, 150, 50, 200, 50);
+    auto* gone = AddWire(t, 100, 50, 150, 50);
+    gone->Delete("One Part");
+    EXPECT_EQ(t.Bord.LinkCode(gone), nullptr);
+    EXPECT_EQ(kept->Width, 50);
+}
+
 TEST(LinkCode, WiresOnDifferentLevelsNeverMerge)
 {
     TestCircuit t;
