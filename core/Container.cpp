@@ -6,6 +6,7 @@
 #include "TextKeys.h"
 
 #include <cstdlib>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -147,15 +148,22 @@ void TContainer::ChangeCldPartsLeftTop()
 
 void TContainer::CollectDescendants(TPartsList& list)
 {
-    // Each box is entered once and the walk keeps its own stack, so even a corrupted cycle of
-    // boxes or a very deep nesting ends.
+    // One pass sorts the board by box, so deep nesting costs no pass per box. Each box is entered
+    // once and the walk keeps its own stack, so even a corrupted cycle of boxes ends.
+    std::unordered_map<const TContainer*, std::vector<TPartsBase*>> inside;
+    for (int i = 0; i < Board->Count(); ++i)
+        if (TPartsBase* o = Board->Items(i); o->Container) inside[o->Container].push_back(o);
+    auto enter = [&](TContainer& box) {
+        box.Children.Clear();
+        for (TPartsBase* child : inside[&box]) box.Children.Add(child);
+    };
     std::unordered_set<const TContainer*> entered{this};
     struct TFrame {
         TContainer* Box;
         int Next;
     };
     std::vector<TFrame> stack{{this, 0}};
-    Board->ChildrenOf(this, Children);
+    enter(*this);
     while (!stack.empty()) {
         TFrame& top = stack.back();
         if (top.Next >= top.Box->Children.Count()) {
@@ -170,7 +178,7 @@ void TContainer::CollectDescendants(TPartsList& list)
         auto* box = static_cast<TContainer*>(child);
         if (!entered.insert(box).second) continue;
         list.Add(box);
-        Board->ChildrenOf(box, box->Children);
+        enter(*box);
         stack.push_back({box, 0});
     }
 }

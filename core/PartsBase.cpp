@@ -338,4 +338,5 @@ void TPartsBase::SetSize(int32_t width, int32_t height)
 {
     Width = DragWidth = width;
     Height = DragHeight = height;
+    Board->Touch(*this);
 }

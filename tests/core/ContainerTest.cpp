@@ -123,6 +123,24 @@ TEST(Container, DescendantsListNestedBoxesBeforeTheirContents)
     EXPECT_EQ(n.outer->Children.Count(), 2);
 }
 
+TEST(Container, DeeplyNestedBoxesAllMove)
+{
+    TestCircuit t;
+    TContainer* outer = AddBox(t, 0, 0, 100, 100);
+    TContainer* box = outer;
+    for (int i = 0; i < 10000; ++i) {
+        auto* inner = t.Bord.Create<TContainer>(nullptr);
+        inner->Container = box;
+        inner->SetLeftTop(10, 10);
+        box = inner;
+    }
+    auto* part = PartIn(t, box, 20, 20);
+    MoveBox(t, *outer, 30, 10);
+    EXPECT_EQ(box->Left, 40);
+    EXPECT_EQ(part->GetRect(), (TRect{50, 30, 90, 70}));
+    EXPECT_EQ(LastLabels(t).size(), 10002u);
+}
+
 TEST(Container, ACorruptedCycleOfBoxesEndsEveryWalk)
 {
     Nest n;
