@@ -1,6 +1,5 @@
 #include "Afterglow.h"
 
-#include "Properties.h"
 #include "PublishedInt.h"
 #include "TextKeys.h"
 
@@ -20,9 +19,7 @@ void TAfterglowPart::SaveToStrings(TStrings& lines) const
 
 std::optional<TPublishedProp> TAfterglowPart::FindProp(std::string_view name) const
 {
-    if (SameText(std::string(name), "ZanzoTime"))
-        return DirectIntegerProp<TAfterglowPart, &TAfterglowPart::ZanzoTime>();
-    return TPart::FindProp(name);
+    return PublishedOrInherited<TAfterglowPart, &TAfterglowPart::ZanzoTime>(*this, name, "ZanzoTime");
 }
 
 int64_t TAfterglowPart::CountdownFor(int32_t wanted) const

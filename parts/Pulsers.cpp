@@ -2,7 +2,6 @@
 
 #include "PartDrawing.h"
 #include "PartGeometry.h"
-#include "Properties.h"
 #include "PublishedInt.h"
 #include "TextKeys.h"
 
@@ -54,8 +53,7 @@ void TPulser::SaveToStrings(TStrings& lines) const
 
 std::optional<TPublishedProp> TPulser::FindProp(std::string_view name) const
 {
-    if (SameText(std::string(name), "Count")) return DirectIntegerProp<TPulser, &TPulser::Count>();
-    return TPart::FindProp(name);
+    return PublishedOrInherited<TPulser, &TPulser::Count>(*this, name, "Count");
 }
 
 TOneShot::TOneShot(TBord& board, Canvas* windowSurface) : TPart(board, windowSurface)
@@ -117,6 +115,5 @@ void TOneShot::SaveToStrings(TStrings& lines) const
 
 std::optional<TPublishedProp> TOneShot::FindProp(std::string_view name) const
 {
-    if (SameText(std::string(name), "PulseWidth")) return DirectIntegerProp<TOneShot, &TOneShot::PulseWidth>();
-    return TPart::FindProp(name);
+    return PublishedOrInherited<TOneShot, &TOneShot::PulseWidth>(*this, name, "PulseWidth");
 }
