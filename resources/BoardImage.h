@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Canvas.h"
+
+#include <memory>
+#include <string>
+
+class TBord;
+
+// Pictures of a board for tools without a window, such as the command-line simulator. The surfaces
+// draw with the data module's sprites and bring up the GUI application they need when the process
+// has none, keeping it while they live.
+
+// The board surface from (0, 0) to the lower-right corner of the board's objects plus 20 pixels,
+// so that a pixel of the picture is the board pixel of the same coordinates.
+std::unique_ptr<Canvas> MakeBoardImage(const TBord& board);
+// Writes a surface made here, or any image canvas, as a PNG file; false when it cannot.
+bool SaveCanvasPng(const Canvas& surface, const std::string& path);
+// Draws the board on a fresh surface the way the window redraws it, and writes it as PNG.
+bool SaveBoardPng(TBord& board, const std::string& path);
+// Every sprite list and the action images on one labelled sheet, written as PNG.
+bool SaveSpriteSheetPng(const std::string& path);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "SpriteSource.h"
+
+#include <QImage>
+
+#include <vector>
+
+// One list of equally sized images.
+struct TImageList {
+    int Width = 0;
+    int Height = 0;
+    std::vector<QImage> Images;
+    int Count() const { return static_cast<int>(Images.size()); }
+};
+
+// The data module: every sprite list of the parts and the images of the main window's actions,
+// all drawn when it is created. It needs the GUI application for the label fonts.
+class TDM : public SpriteSource {
+public:
+    TDM();
+
+    const TImageList& List(TSpriteList list) const;
+    const QImage* Sprite(TSpriteList list, int index) const override;
+
+    TImageList imgGate2In, imgGate3In, imgGate4In, imgGate5In, imgNot, imgFF, imgPushSW, imgTglSW, img4141,
+        imgOneShot, imgLED, imgLED7SEG, imgMatrix8X8, imgMSI1, imgScope, imgDot, imgTerminal;
+    // The 42 images of 16 × 16 of the actions.
+    TImageList ImageList1;
+};
+
+// The sprite lists in the order of TSpriteList, with their names, for listings such as the contact sheet.
+struct TSpriteListName {
+    TSpriteList List;
+    const char* Name;
+};
+extern const TSpriteListName SpriteListNames[SpriteListCount];

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Canvas.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <QString>
+
+#include <vector>
+
+// Small drawing helpers shared by the sprite and icon painters. Coordinates are whole pixels; a
+// SpritePainter is shifted by half a pixel so that an antialiased one-pixel stroke along integer
+// coordinates covers exactly one row or column of pixels.
+
+inline const QColor Ink{0, 0, 0};
+inline const QColor Paper{255, 255, 255};
+inline const QColor ButtonFace{clBtnFace.R, clBtnFace.G, clBtnFace.B};
+
+// A fully transparent image, so that the board's button-face colour shows around the symbol.
+QImage NewSprite(int width, int height);
+// The image turned by quarter turns clockwise.
+QImage Turned(const QImage& image, int quarterTurns);
+// The same drawing in shades of grey.
+QImage Greyed(const QImage& image);
+
+class SpritePainter : public QPainter {
+public:
+    explicit SpritePainter(QImage* image);
+    // Antialiased outline pen of that colour, one pixel wide, and the given fill.
+    void Outline(const QColor& pen, const QBrush& fill = Qt::NoBrush);
+    // An axis-parallel line covering both end pixels: pins end exactly on their terminal point.
+    void Pin(QPoint from, QPoint to, const QColor& colour = Ink);
+    // A pixel-exact circle in the box [x1, x2) × [y1, y2), outlined and filled like the canvas draws
+    // it, so that bubbles look the same whether a sprite or a part draws them.
+    void PixelCircle(int x1, int y1, int x2, int y2, const QColor& outline = Ink, const QColor& fill = Paper);
+    // Text centred on the point; an overbar marks an active-low name.
+    void Label(QPointF centre, const QString& text, int pixelSize, bool overbar = false, const QColor& colour = Ink);
+};
+
+// The sans-serif face of pin labels and titles.
+QFont LabelFont(int pixelSize, bool bold = false);

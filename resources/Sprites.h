@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+
+#include <vector>
+
+// The painters of the sprite lists, each giving every image of its list in index order.
+
+// imgGate2In .. imgGate5In: the eight gate kinds, each in its four orientations.
+std::vector<QImage> GateSprites(int inputs);
+// imgNot: the positive- and negative-logic inverter, four orientations each.
+std::vector<QImage> NotSprites();
+// imgFF: JK, D and T flip-flops, each normal and mirrored.
+std::vector<QImage> FlipFlopSprites();
+// imgMSI1: 2→10, 10→2 and 7SEG, each normal and mirrored, then ten unused images.
+std::vector<QImage> MsiSprites();
+// img4141: the pulse generator in four orientations, the full adder in colour and three times grey.
+std::vector<QImage> PulserAdderSprites();
+std::vector<QImage> OneShotSprites();
+std::vector<QImage> PushSwitchSprites();
+std::vector<QImage> ToggleSwitchSprites();
+std::vector<QImage> LedSprites();
+// The dark seven-segment display: segment regions closed by black around their seed points.
+std::vector<QImage> SevenSegmentSprites();
+// The dark 8 × 8 matrix: every dot closed by black around its seed point.
+std::vector<QImage> MatrixSprites();
+std::vector<QImage> ScopeSprites();
+std::vector<QImage> DotSprites();
+// imgTerminal: the sub-board input and output terminal parts, four orientations each.
+std::vector<QImage> TerminalSprites();
+// ImageList1: the 42 images of the main window's actions.
+std::vector<QImage> ActionIcons();

@@ -1,0 +1,62 @@
+#include "BoardImage.h"
+#include "Context.h"
+#include "Gates.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QRgb Rgb(TColor c) { return qRgb(c.R, c.G, c.B); }
+
+// The board as the command-line simulator writes it, read back.
+QImage Picture(TBord& board)
+{
+    const QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("board.png")).toStdString();
+    EXPECT_TRUE(SaveBoardPng(board, path));
+    return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+TEST(BoardImage, CoversTheObjectsPlusAMarginInTheEditingLook)
+{
+    TCircuit circuit;
+    TGate* nand = circuit.Bord.Create<TGate>(nullptr);
+    nand->MoveTo(100, 50, false);
+    const QImage picture = Picture(circuit.Bord);
+    ASSERT_EQ(picture.size(), QSize(160, 110));
+    EXPECT_EQ(circuit.Bord.GetCanvas(), nullptr);  // the board gets its own surface back
+
+    EXPECT_EQ(picture.pixel(0, 0), Rgb(clOlive));
+    EXPECT_EQ(picture.pixel(150, 100), Rgb(clOlive));
+    EXPECT_EQ(picture.pixel(100, 60), Rgb(clOlive));  // grid dots lie over the parts
+    EXPECT_EQ(picture.pixel(155, 105), Rgb(clBtnFace));
+    // Open terminals: red circles of radius 5 round (100, 60), (100, 80) and (140, 70).
+    EXPECT_EQ(picture.pixel(95, 60), Rgb(clRed));
+    EXPECT_EQ(picture.pixel(104, 80), Rgb(clRed));
+    EXPECT_EQ(picture.pixel(141, 65), Rgb(clRed));
+    EXPECT_EQ(picture.pixel(94, 60), Rgb(clBtnFace));
+    EXPECT_EQ(picture.pixel(111, 65), Rgb(clBlack));  // the flat back of the NAND
+}
+
+TEST(BoardImage, EmptyAndFarFlungBoardsGiveSanePictures)
+{
+    TCircuit circuit;
+    EXPECT_EQ(Picture(circuit.Bord).size(), QSize(20, 20));
+    circuit.Bord.Create<TGate>(nullptr)->MoveTo(1 << 30, 1 << 30, false);
+    const std::unique_ptr<Canvas> surface = MakeBoardImage(circuit.Bord);
+    EXPECT_EQ(surface->Width(), 4000);
+    EXPECT_EQ(surface->Height(), 4000);
+}
+
+TEST(BoardImage, UnwritablePathsAndForeignSurfacesFail)
+{
+    TCircuit circuit;
+    EXPECT_FALSE(SaveBoardPng(circuit.Bord, "/nonexistent-folder/board.png"));
+    const NullCanvas foreign(10, 10);
+    EXPECT_FALSE(SaveCanvasPng(foreign, "/tmp/never-written.png"));
+}
