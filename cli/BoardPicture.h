@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Canvas.h"
+#include "WindowFactory.h"
 
 #include <memory>
 #include <string>
@@ -9,6 +10,9 @@ class TBord;
 
 // Picture output of the board surface; present when the build has the raster canvas.
 bool BoardPictureAvailable();
+// What the parts of a circuit drawn for a picture need of the window: display images that copy
+// onto the picture surface. Install it before loading; none without picture output.
+std::unique_ptr<WindowFactory> MakeBoardPictureWindows();
 // A raster board surface that covers every object of the board, within a sane size.
 std::unique_ptr<Canvas> MakeBoardPictureSurface(const TBord& board);
 // Writes the surface as a PNG file; throws TFileError.

@@ -5,6 +5,8 @@
 
 bool BoardPictureAvailable() { return false; }
 
+std::unique_ptr<WindowFactory> MakeBoardPictureWindows() { return nullptr; }
+
 std::unique_ptr<Canvas> MakeBoardPictureSurface(const TBord&) { return std::make_unique<NullCanvas>(); }
 
 void SaveBoardPicture(const Canvas&, const std::string& path)

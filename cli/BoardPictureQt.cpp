@@ -6,6 +6,8 @@
 
 bool BoardPictureAvailable() { return true; }
 
+std::unique_ptr<WindowFactory> MakeBoardPictureWindows() { return MakePictureWindows(); }
+
 std::unique_ptr<Canvas> MakeBoardPictureSurface(const TBord& board) { return MakeBoardImage(board); }
 
 void SaveBoardPicture(const Canvas& surface, const std::string& path)

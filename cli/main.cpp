@@ -53,7 +53,9 @@ int Run(const TSimOptions& options)
 
     NullCanvas windowSurface;
     std::unique_ptr<Canvas> surface = std::make_unique<NullCanvas>();
+    const std::unique_ptr<WindowFactory> windows = picture ? MakeBoardPictureWindows() : nullptr;
     TCircuit circuit(surface.get());
+    circuit.Context.Windows = windows.get();
     TPartsList loaded;
     std::vector<std::string> names;
     try {

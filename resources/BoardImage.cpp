@@ -4,6 +4,7 @@
 #include "ContactSheet.h"
 #include "DMU.h"
 #include "GuiSession.h"
+#include "HeadlessWindows.h"
 #include "QImageCanvas.h"
 #include "Simulation.h"
 
@@ -11,15 +12,45 @@
 
 namespace {
 
-// What a picture needs besides its pixels, set up before the canvas that uses the sprites.
+// What the pictures of a process share: the GUI application and the sprites, kept while any
+// picture surface, display image or window factory of a picture lives.
 struct TPictureSupport {
     TGuiSession Session;
     TDM Sprites;
 };
 
-class TBoardImage : private TPictureSupport, public QImageCanvas {
+std::shared_ptr<TPictureSupport> PictureSupport()
+{
+    static std::weak_ptr<TPictureSupport> shared;
+    std::shared_ptr<TPictureSupport> support = shared.lock();
+    if (!support) {
+        support = std::make_shared<TPictureSupport>();
+        shared = support;
+    }
+    return support;
+}
+
+// Holds the support from before the canvas is built until after it is gone.
+struct TPictureSupportHolder {
+    std::shared_ptr<TPictureSupport> Support = PictureSupport();
+};
+
+class TBoardImage : private TPictureSupportHolder, public QImageCanvas {
 public:
-    TBoardImage(int width, int height) : QImageCanvas(width, height, &Sprites) {}
+    TBoardImage(int width, int height) : QImageCanvas(width, height, &Support->Sprites) {}
+};
+
+class TPictureWindows : public WindowFactory {
+public:
+    std::unique_ptr<TextEditor> CreateTextEditor() override { return std::make_unique<TMemoryTextEditor>(); }
+    std::unique_ptr<ScopeSink> CreateScopeSink() override { return std::make_unique<TMemoryScope>(); }
+    std::unique_ptr<Canvas> CreateImage(int width, int height) override
+    {
+        return std::make_unique<TBoardImage>(width, height);
+    }
+
+private:
+    std::shared_ptr<TPictureSupport> support_ = PictureSupport();
 };
 
 constexpr int Margin = 20;
@@ -40,6 +71,8 @@ std::unique_ptr<Canvas> MakeBoardImage(const TBord& board)
                                          static_cast<int>(std::min(bottom + Margin, MaxSide)));
 }
 
+std::unique_ptr<WindowFactory> MakePictureWindows() { return std::make_unique<TPictureWindows>(); }
+
 bool SaveCanvasPng(const Canvas& surface, const std::string& path)
 {
     const auto* image = dynamic_cast<const QImageCanvas*>(&surface);
@@ -58,7 +91,6 @@ bool SaveBoardPng(TBord& board, const std::string& path)
 
 bool SaveSpriteSheetPng(const std::string& path)
 {
-    const TGuiSession session;
-    const TDM sprites;
-    return ContactSheet(sprites).save(QString::fromStdString(path), "PNG");
+    const std::shared_ptr<TPictureSupport> support = PictureSupport();
+    return ContactSheet(support->Sprites).save(QString::fromStdString(path), "PNG");
 }

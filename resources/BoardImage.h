@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Canvas.h"
+#include "WindowFactory.h"
 
 #include <memory>
 #include <string>
@@ -14,6 +15,9 @@ class TBord;
 // The board surface from (0, 0) to the lower-right corner of the board's objects plus 20 pixels,
 // so that a pixel of the picture is the board pixel of the same coordinates.
 std::unique_ptr<Canvas> MakeBoardImage(const TBord& board);
+// The window controls of a circuit drawn for a picture: display images that copy onto such a
+// surface, and the headless text editors and oscilloscope windows of the part library.
+std::unique_ptr<WindowFactory> MakePictureWindows();
 // Writes a surface made here, or any image canvas, as a PNG file; false when it cannot.
 bool SaveCanvasPng(const Canvas& surface, const std::string& path);
 // Draws the board on a fresh surface the way the window redraws it, and writes it as PNG.

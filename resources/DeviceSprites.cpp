@@ -49,20 +49,18 @@ QImage PushSwitch(bool pressed)
     return image;
 }
 
-// Off: the lever down; on: the lever up; being pressed: the lever half way, the panel sunken.
+// A slide switch: off with the knob down, on with the knob up and lit, being pressed with the knob
+// half way and the panel sunken.
 QImage ToggleSwitch(int state)
 {
     QImage image = NewSprite(21, 21);
     SpritePainter p(&image);
     Panel(p, state == 2);
-    p.Outline(Ink, QColor(170, 170, 170));
-    p.drawEllipse(QPointF(10, 10), 4, 4);
-    const QPointF knob = state == 0 ? QPointF(10, 16) : state == 1 ? QPointF(10, 4) : QPointF(10, 10);
-    QPen lever(Ink, 2.4, Qt::SolidLine, Qt::RoundCap);
-    p.setPen(lever);
-    p.drawLine(QPointF(10, 10), knob);
-    p.Outline(Ink, state == 1 ? QColor(40, 200, 40) : QColor(120, 120, 120));
-    p.drawEllipse(knob, 2.5, 2.5);
+    p.Outline(Ink, QColor(60, 60, 60));
+    p.drawRoundedRect(QRectF(7, 3, 6, 14), 2, 2);
+    const double top = state == 0 ? 10 : state == 1 ? 3 : 6.5;
+    p.Outline(Ink, state == 1 ? QColor(40, 210, 40) : QColor(200, 200, 200));
+    p.drawRect(QRectF(6, top, 8, 7));
     return image;
 }
 

@@ -1,6 +1,7 @@
 #include "BoardImage.h"
 #include "Context.h"
 #include "Gates.h"
+#include "QImageCanvas.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -59,4 +60,23 @@ TEST(BoardImage, UnwritablePathsAndForeignSurfacesFail)
     EXPECT_FALSE(SaveBoardPng(circuit.Bord, "/nonexistent-folder/board.png"));
     const NullCanvas foreign(10, 10);
     EXPECT_FALSE(SaveCanvasPng(foreign, "/tmp/never-written.png"));
+}
+
+TEST(BoardImage, PictureWindowsGiveDisplayImagesThatCopyOntoThePicture)
+{
+    const std::unique_ptr<WindowFactory> windows = MakePictureWindows();
+    const std::unique_ptr<Canvas> display = windows->CreateImage(40, 50);
+    display->DrawSprite(TSpriteList::LED7SEG, 0, 0, 0);
+    display->SetBrushColor(clRed);
+    display->FloodFill(16, 24, clBlack);  // the middle segment
+
+    TCircuit circuit;
+    const std::unique_ptr<Canvas> picture = MakeBoardImage(circuit.Bord);
+    picture->CopyRect({0, 0, 20, 20}, *display, {10, 14, 30, 34});
+    const auto* raster = dynamic_cast<const QImageCanvas*>(picture.get());
+    ASSERT_NE(raster, nullptr);
+    EXPECT_EQ(raster->PixelAt(6, 10), clRed);
+    EXPECT_EQ(raster->PixelAt(0, 0), clBlack);
+    EXPECT_NE(windows->CreateTextEditor(), nullptr);
+    EXPECT_NE(windows->CreateScopeSink(), nullptr);
 }
