@@ -2,6 +2,8 @@
 #include "Context.h"
 #include "Gates.h"
 #include "QImageCanvas.h"
+#include "SubTerminals.h"
+#include "Wiring.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -42,6 +44,34 @@ TEST(BoardImage, CoversTheObjectsPlusAMarginInTheEditingLook)
     EXPECT_EQ(picture.pixel(141, 65), Rgb(clRed));
     EXPECT_EQ(picture.pixel(94, 60), Rgb(clBtnFace));
     EXPECT_EQ(picture.pixel(111, 65), Rgb(clBlack));  // the flat back of the NAND
+}
+
+TEST(BoardImage, WiresDotsAndBoxesShowInTheirColours)
+{
+    TestCircuit t;
+    AddWire(t, 200, 30, 260, 30);
+    PlaceDot(t, 230, 30);
+    TContainer* box = AddBox(t, 20, 20, 100, 80);
+    auto* in = t.Bord.Create<TInTerminal>(nullptr);
+    Shape(*in, box, 20, 50, 40, 70);
+    const QImage picture = Picture(t.Bord);
+    ASSERT_EQ(picture.size(), QSize(280, 120));
+
+    EXPECT_EQ(picture.pixel(215, 30), Rgb(clBlue));
+    EXPECT_EQ(picture.pixel(245, 30), Rgb(clBlue));
+    EXPECT_EQ(picture.pixel(228, 28), Rgb(clBlue));  // the dot
+    EXPECT_EQ(picture.pixel(255, 30), Rgb(clRed));   // the open far end
+
+    EXPECT_EQ(picture.pixel(25, 25), Rgb(clNavy));  // grab square
+    EXPECT_EQ(picture.pixel(34, 34), Rgb(clNavy));
+    EXPECT_EQ(picture.pixel(35, 35), Rgb(clBtnFace));
+    EXPECT_EQ(picture.pixel(55, 20), Rgb(clWhite));  // raised: light top and left, dark right and bottom
+    EXPECT_EQ(picture.pixel(119, 45), Rgb(clBlack));
+    EXPECT_EQ(picture.pixel(65, 99), Rgb(clBlack));
+    // The open outer terminal of the input terminal part lies on the box's left edge; its circle is
+    // drawn whole, out beyond the box.
+    EXPECT_EQ(picture.pixel(15, 60), Rgb(clRed));
+    EXPECT_NE(picture.pixel(27, 60), Rgb(clBtnFace));  // the terminal part's sprite
 }
 
 TEST(BoardImage, EmptyAndFarFlungBoardsGiveSanePictures)
