@@ -29,7 +29,8 @@ void BM_PartLibraryPass(benchmark::State& state)
     TCircuit circuit;
     TBord& board = circuit.Bord;
     const int64_t groups = state.range(0);
-    for (int64_t g = 0; g < groups; ++g) PlaceGroup(board, static_cast<int>(g % 100) * 300, static_cast<int>(g / 100) * 200);
+    for (int64_t g = 0; g < groups; ++g)
+        PlaceGroup(board, static_cast<int>(g % 100) * 300, static_cast<int>(g / 100) * 200);
     board.CheckAllLinks();
     board.SetConnectTanshi();
     board.ResolveNets();

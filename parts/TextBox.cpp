@@ -38,7 +38,9 @@ void TTextBox::CreateEditor()
 void TTextBox::OpenEditor()
 {
     TextBeforeEdit = CommaText();
-    Editor->SetBounds(RectAt(Left, Top, int64_t{Width} * 2, int64_t{Height} * 3));
+    const int64_t width = std::max<int64_t>(int64_t{Width} * 2, 0);
+    const int64_t height = std::max<int64_t>(int64_t{Height} * 3, 0);
+    Editor->SetBounds(RectAt(Left, Top, width, height));
     Editor->SetVisible(true);
     Editor->SetFocus();
 }
@@ -128,11 +130,12 @@ std::optional<TPublishedProp> TTextBox::FindProp(std::string_view name) const
     const std::string n(name);
     if (SameText(n, "FontSize"))
         return TPublishedProp{
-            TPropKind::Integer, [](const TPartsBase& o) { return std::to_string(static_cast<const TTextBox&>(o).FontSize()); },
+            TPropKind::Integer,
+            [](const TPartsBase& o) { return std::to_string(static_cast<const TTextBox&>(o).FontSize()); },
             [](TPartsBase& o, const std::string& v) { static_cast<TTextBox&>(o).SetFontSize(StrToIntDef(v, 0)); }};
     if (SameText(n, "CommaText"))
-        return TPublishedProp{
-            TPropKind::Text, [](const TPartsBase& o) { return static_cast<const TTextBox&>(o).CommaText(); },
-            [](TPartsBase& o, const std::string& v) { static_cast<TTextBox&>(o).SetCommaText(v); }};
+        return TPublishedProp{TPropKind::Text,
+                              [](const TPartsBase& o) { return static_cast<const TTextBox&>(o).CommaText(); },
+                              [](TPartsBase& o, const std::string& v) { static_cast<TTextBox&>(o).SetCommaText(v); }};
     return TPart::FindProp(name);
 }

