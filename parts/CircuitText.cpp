@@ -182,6 +182,9 @@ void LoadParts(const TStrings& lines, TPartsList& result, TBord& board, TContain
     }
     std::erase(read, nullptr);
 
+    // Objects read into a box that has moved since its last drag began take their places in it.
+    if (curContainer) curContainer->ChangeCldPartsLeftTop();
+
     result.Reserve(read.size());
     if (names) names->reserve(read.size());
     for (TPartsBase* o : read) {

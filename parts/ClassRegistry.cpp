@@ -23,6 +23,8 @@ TPartsBase* MakeTextBox(TBord& board, Canvas* windowSurface)
 
 constexpr std::array Classes{
     TPartClass{"TGate", Make<TGate>},
+    TPartClass{"TCode", Make<TCode>},
+    TPartClass{"TDot", Make<TDot>},
     TPartClass{"TNot", Make<TNot>},
     TPartClass{"TPushSW", Make<TPushSW>},
     TPartClass{"TTglSW", Make<TTglSW>},
@@ -38,6 +40,9 @@ constexpr std::array Classes{
     TPartClass{"T10TO2", Make<T10TO2>},
     TPartClass{"T7SEG", Make<T7SEG>},
     TPartClass{"TFullAdder", Make<TFullAdder>},
+    TPartClass{"TContainer", Make<TContainer>},
+    TPartClass{"TInTerminal", Make<TInTerminal>},
+    TPartClass{"TOutTerminal", Make<TOutTerminal>},
     TPartClass{"TOneShot", Make<TOneShot>},
     TPartClass{"TMatrix8X8", Make<TMatrix8X8>},
 };

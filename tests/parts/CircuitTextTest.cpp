@@ -4,76 +4,16 @@
 #include "CommaText.h"
 #include "PartU.h"
 #include "TestCircuit.h"
+#include "TextFixture.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 namespace {
 
-// The lines of a text written with LF line ends.
-TStrings Lines(const std::string& text)
-{
-    TStrings lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-std::string Text(const TStrings& lines)
-{
-    std::string text;
-    for (const auto& line : lines) text += line + "\n";
-    return text;
-}
-
-// A block of the common keys as the writer lays it out.
-std::string Block(const std::string& cls, const std::string& name, const std::string& container, int partNo,
-                  int left, int top, int offsetLeft, int offsetTop, int width, int height, int wayCount, int way,
-                  const std::string& extra = "")
-{
-    std::ostringstream s;
-    s << "ClassName=" << cls << "\nName=" << name << "\nContainerName=" << container << "\nPartNo=" << partNo
-      << "\nLeft=" << left << "\nTop=" << top << "\nOffsetLeft=" << offsetLeft << "\nOffsetTop=" << offsetTop
-      << "\nWidth=" << width << "\nHeight=" << height << "\nWayCount=" << wayCount << "\nWay=" << way << "\n"
-      << extra << "End\n";
-    return s.str();
-}
-
-const std::string Header = std::string(CircuitTextHeader) + "\n";
-
-struct Reader {
-    TestCircuit t;
-    TPartsList result;
-    std::vector<std::string> names;
-
-    void Load(const std::string& text, TContainer* into = nullptr)
-    {
-        LoadParts(Lines(text), result, t.Bord, into, &t.Surface, &names);
-    }
-    std::string Save()
-    {
-        TPartsList all;
-        t.Bord.CopyParts(all);
-        TStrings lines;
-        SaveParts(all, lines);
-        return Text(lines);
-    }
-    // The message of the format error the text raises, "" when it loads.
-    std::string LoadError(const std::string& text)
-    {
-        try {
-            Load(text);
-        } catch (const TFormatError& e) {
-            return e.what();
-        }
-        return {};
-    }
-};
-
 TEST(CircuitText, AnEmptyListWritesTheHeaderAloneAndReadsBackAsNothing)
 {
-    Reader r;
+    TextBoard r;
     EXPECT_EQ(r.Save(), Header);
     r.Load(Header);
     EXPECT_EQ(r.result.Count(), 0);
@@ -82,7 +22,7 @@ TEST(CircuitText, AnEmptyListWritesTheHeaderAloneAndReadsBackAsNothing)
 
 TEST(CircuitText, WritesPositionalNamesAndTheCommonKeysInOrder)
 {
-    Reader r;
+    TextBoard r;
     r.t.Place<TGate>(100, 60, 13, 2);
     r.t.Place<TNot>(-30, 7, 1, 3);
     EXPECT_EQ(r.Save(), Header + Block("TGate", "TGate0", "", 13, 100, 60, 100, 60, 40, 40, 4, 2) +
@@ -95,7 +35,7 @@ TEST(CircuitText, WritesPositionalNamesAndTheCommonKeysInOrder)
 
 TEST(CircuitText, ReadsObjectsInTextOrderAndClearsTheirNames)
 {
-    Reader r;
+    TextBoard r;
     r.Load(Header + Block("TNot", "first", "", 1, 10, 20, 10, 20, 40, 40, 4, 1) +
            Block("TGate", "second", "", 8, 50, 60, 50, 60, 40, 40, 4, 0));
     ASSERT_EQ(r.result.Count(), 2);
@@ -115,7 +55,7 @@ TEST(CircuitText, ReadsObjectsInTextOrderAndClearsTheirNames)
 
 TEST(CircuitText, ReadsAllFourPositionFieldsAsStored)
 {
-    Reader r;
+    TextBoard r;
     r.Load(Header + Block("TNot", "n", "", 0, 300, 200, 17, -4, 33, 44, 1, 0));
     const TPartsBase& o = *r.result.Items(0);
     EXPECT_EQ((std::vector<int>{o.Left, o.Top, o.OffsetLeft, o.OffsetTop, o.Width, o.Height, o.DragWidth,
@@ -125,7 +65,7 @@ TEST(CircuitText, ReadsAllFourPositionFieldsAsStored)
 
 TEST(CircuitText, KeysAreFoundRegardlessOfCaseAndTheFirstOccurrenceWins)
 {
-    Reader r;
+    TextBoard r;
     r.Load(Header +
            "ClassName=TNot\nname=n=1\nPARTNO=1\nleft=5\nLeft=99\ntop=6\noffsetleft=5\noffsettop=6\nwidth=40\n"
            "height=40\nwaycount=4\nway=0\nColour=red\nno key line\nEnd\n");
@@ -137,7 +77,7 @@ TEST(CircuitText, KeysAreFoundRegardlessOfCaseAndTheFirstOccurrenceWins)
 
 TEST(CircuitText, SkipsUnknownClassesStrayLinesAndTheHeaderWhateverItSays)
 {
-    Reader r;
+    TextBoard r;
     r.Load("any first line\nPartNo=3\nEnd\n" + Block("TMacro", "m", "", 0, 0, 0, 0, 0, 1, 1, 0, 0) +
            "ClassName=tnot\n" + Block("TNot", "n", "", 0, 1, 2, 1, 2, 40, 40, 4, 0) + "ClassName=TNot \nEnd\n");
     ASSERT_EQ(r.result.Count(), 1);
@@ -146,7 +86,7 @@ TEST(CircuitText, SkipsUnknownClassesStrayLinesAndTheHeaderWhateverItSays)
 
 TEST(CircuitText, AMissingEndMidwayRunsTheBlockOnAndLosesTheNextObject)
 {
-    Reader r;
+    TextBoard r;
     std::string first = Block("TNot", "a", "", 1, 10, 10, 10, 10, 40, 40, 4, 0);
     first.erase(first.rfind("End\n"));
     r.Load(Header + first + Block("TGate", "b", "", 5, 90, 90, 90, 90, 40, 40, 4, 3));
@@ -164,17 +104,17 @@ TEST(CircuitText, BadIntegersAndAMissingEndFailWithTheirMessages)
         text.replace(text.find(from), from.size(), to);
         return Header + text;
     };
-    EXPECT_EQ(Reader().LoadError(with("Left=1", "Left=12px")), "'12px' は整数ではありません");
-    EXPECT_EQ(Reader().LoadError(with("Way=0", "Way=")), "'' は整数ではありません");
-    EXPECT_EQ(Reader().LoadError(with("Height=40\n", "")), "'' は整数ではありません");
-    EXPECT_EQ(Reader().LoadError(with("Top=2", "Top=99999999999")), "'99999999999' は整数ではありません");
-    EXPECT_EQ(Reader().LoadError(with("End\n", "")), "リストのインデックスが範囲を超えています (13)");
-    EXPECT_EQ(Reader().LoadError(with("PartNo=0", "PartNo=+7")), "");  // a sign is part of a number
+    EXPECT_EQ(TextBoard().LoadError(with("Left=1", "Left=12px")), "'12px' は整数ではありません");
+    EXPECT_EQ(TextBoard().LoadError(with("Way=0", "Way=")), "'' は整数ではありません");
+    EXPECT_EQ(TextBoard().LoadError(with("Height=40\n", "")), "'' は整数ではありません");
+    EXPECT_EQ(TextBoard().LoadError(with("Top=2", "Top=99999999999")), "'99999999999' は整数ではありません");
+    EXPECT_EQ(TextBoard().LoadError(with("End\n", "")), "リストのインデックスが範囲を超えています (13)");
+    EXPECT_EQ(TextBoard().LoadError(with("PartNo=0", "PartNo=+7")), "");  // a sign is part of a number
 }
 
 TEST(CircuitText, AFailedReadLeavesTheBoardAsItWas)
 {
-    Reader r;
+    TextBoard r;
     auto* before = r.t.Place<TGate>(0, 0);
     const std::string text = Header + Block("TNot", "a", "", 0, 1, 2, 1, 2, 40, 40, 4, 0) +
                              Block("TGate", "b", "", 0, 1, 2, 1, 2, 40, 40, 4, 0) + "ClassName=TNot\nLeft=x\nEnd\n";
@@ -186,7 +126,7 @@ TEST(CircuitText, AFailedReadLeavesTheBoardAsItWas)
 
 TEST(CircuitText, AbsurdGeometryLoadsAndSavesUnchanged)
 {
-    Reader r;
+    TextBoard r;
     const std::string text = Header + Block("TGate", "TGate0", "", -2147483647 - 1, 2147483647, -2147483647 - 1,
                                             -2147483647 - 1, 2147483647, 2147483647, -2147483647 - 1,
                                             -2147483647 - 1, 2147483647);
@@ -197,40 +137,60 @@ TEST(CircuitText, AbsurdGeometryLoadsAndSavesUnchanged)
 
 TEST(CircuitText, ReSavingAReadTextGivesTheSameBytes)
 {
-    Reader r;
+    TextBoard r;
     r.t.Place<TGate>(10, 20, 31, 3);
     r.t.Place<TJKFF>(100, 20, 1, 1);
     r.t.Place<TDFF>(200, 20, 0, 0);
     r.t.Place<TTFF>(300, 20, 1, 0);
     const std::string first = r.Save();
-    Reader again;
+    TextBoard again;
     again.Load(first);
     EXPECT_EQ(again.Save(), first);
     EXPECT_EQ(r.Save(), first);
 }
 
-// Every registered class comes back with the geometry, variant and orientation it was saved with.
+// Every registered class comes back inside its box with the geometry, variant and orientation it
+// was saved with, and saves again to the same text.
 TEST(CircuitText, EveryRegisteredClassRoundTrips)
 {
     for (const TPartClass& c : PartClasses()) {
         SCOPED_TRACE(c.Name);
-        Reader r;
+        TextBoard r;
+        auto* box = r.t.Bord.Create<TContainer>(nullptr);
+        box->SetLeftTop(100, 50);
         TPartsBase* o = c.Create(r.t.Bord, &r.t.Surface);
+        o->Container = box;
         o->SetLeftTop(130, 70);
         o->SetWay(o->WayCount > 1 ? o->WayCount - 1 : 0);
         o->SetTanshi();
         const std::string text = r.Save();
-        EXPECT_NE(text.find("ClassName=" + std::string(c.Name) + "\nName=" + c.Name + "0\n"), std::string::npos);
-        Reader back;
+        EXPECT_NE(text.find("ClassName=" + std::string(c.Name) + "\nName=" + c.Name + "1\nContainerName=TContainer0\n"),
+                  std::string::npos);
+        TextBoard back;
         back.Load(text);
-        ASSERT_EQ(back.result.Count(), 1);
-        const TPartsBase& b = *back.result.Items(0);
+        ASSERT_EQ(back.result.Count(), 2);
+        const TPartsBase& b = *back.result.Items(1);
         EXPECT_STREQ(b.ClassName(), c.Name);
-        EXPECT_EQ((std::vector<int>{b.Left, b.Top, b.Width, b.Height, b.WayCount, b.Way, b.PartNo}),
-                  (std::vector<int>{o->Left, o->Top, o->Width, o->Height, o->WayCount, o->Way, o->PartNo}));
+        EXPECT_EQ(b.Container, back.result.Items(0));
+        EXPECT_EQ((std::vector<int>{b.Left, b.Top, b.OffsetLeft, b.OffsetTop, b.Width, b.Height, b.WayCount, b.Way,
+                                    b.PartNo}),
+                  (std::vector<int>{130, 70, 30, 20, o->Width, o->Height, o->WayCount, o->Way, o->PartNo}));
         EXPECT_EQ(b.Tanshis.Count(), o->Tanshis.Count());
         EXPECT_EQ(back.Save(), text);
     }
+}
+
+TEST(CircuitText, TheRegistryKnowsTheStoredClassNamesInReadingOrder)
+{
+    std::vector<std::string> names;
+    for (const TPartClass& c : PartClasses()) names.push_back(c.Name);
+    EXPECT_EQ(names, (std::vector<std::string>{"TGate", "TCode", "TDot", "TNot", "TPushSW", "TTglSW", "TLED", "TJKFF",
+                                               "TDFF", "TTFF", "TPulser", "TTextBox", "TScope", "TLED7SEG", "T2TO10",
+                                               "T10TO2", "T7SEG", "TFullAdder", "TContainer", "TInTerminal",
+                                               "TOutTerminal", "TOneShot", "TMatrix8X8"}));
+    EXPECT_EQ(FindPartClass("TMacro"), nullptr);
+    EXPECT_EQ(FindPartClass("tgate"), nullptr);
+    EXPECT_STREQ(FindPartClass("TGate")->Name, "TGate");
 }
 
 // Class keys come back as stored and read as their defaults when missing or not integers.
@@ -246,7 +206,7 @@ TEST(CircuitText, ClassKeysRoundTripAndFallBackToTheirDefaults)
                           Case{"TTextBox", "FontSize", "12"}}) {
         SCOPED_TRACE(c.cls);
         auto saved = [&](const std::string& extra) {
-            Reader r;
+            TextBoard r;
             r.Load(Header + Block(c.cls, "x", "", 0, 0, 0, 0, 0, 40, 40, 4, 0, extra));
             const std::string text = r.Save();
             const auto at = text.find(std::string("\n") + c.key + "=");
@@ -274,13 +234,13 @@ TEST(CircuitText, TextBoxLinesTravelAsCommaText)
         {{"論理 回路", "ｱｲｳ"}, "Text=\"論理 回路\",ｱｲｳ"},
     };
     for (const Case& c : cases) {
-        Reader r;
+        TextBoard r;
         auto* box = r.t.Bord.Create<TTextBox>(nullptr);
         box->CreateEditor();
         box->SetCommaText(EncodeCommaText(c.lines));
         const std::string text = r.Save();
         EXPECT_NE(text.find("\n" + c.stored + "\nFontSize=12\n"), std::string::npos) << text;
-        Reader back;
+        TextBoard back;
         back.Load(Text(DecodeCircuitText(EncodeCircuitText(Lines(text)))));
         auto* read = dynamic_cast<TTextBox*>(back.result.Items(0));
         ASSERT_TRUE(read);
@@ -292,7 +252,7 @@ TEST(CircuitText, TextBoxLinesTravelAsCommaText)
 TEST(CircuitText, ATextBoxKeepsItsStoredSizeOnlyAtFontSizeTwelve)
 {
     auto sizeRead = [](const std::string& fontSize) {
-        Reader r;
+        TextBoard r;
         r.Load(Header + Block("TTextBox", "t", "", 0, 0, 0, 0, 0, 333, 444, 0, 0, "Text=ab,cd\n" + fontSize));
         const TPartsBase& box = *r.result.Items(0);
         return std::pair(box.Width, box.Height);
