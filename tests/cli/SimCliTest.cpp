@@ -211,6 +211,33 @@ TEST(VoltraneSim, StatsGoToStandardError)
         << o.err;
 }
 
+// The worked examples of docs/voltrane-sim.md, as printed there.
+TEST(VoltraneSim, TheDocumentedExamplesPrintWhatTheDocumentShows)
+{
+    const std::string examples = VOLTRANE_EXAMPLES;
+    EXPECT_EQ(Sim({examples + "/half-adder.lgc", "--passes", "120", "--every", "30", "--watch", "TTglSW0.0",
+                   "--watch", "TTglSW1.0", "--watch", "TGate2.2", "--watch", "TGate3.2", "--watch", "TLED4", "--watch",
+                   "TLED5", "--click", "TTglSW1@30", "--click", "TTglSW0@60", "--click", "TTglSW1@60", "--click",
+                   "TTglSW1@90"})
+                  .out,
+              "pass\tTTglSW0.0\tTTglSW1.0\tTGate2.2\tTGate3.2\tTLED4\tTLED5\n"
+              "30\t0\t0\t0\t0\t0\t0\n"
+              "60\t0\t5\t5\t0\t1\t0\n"
+              "90\t5\t0\t5\t0\t1\t0\n"
+              "120\t5\t5\t0\t5\t0\t1\n");
+    const std::string vcd = Temp("counter.vcd");
+    const Outcome counter = Sim({examples + "/counter.lgc", "--passes", "200", "--every", "22", "--watch",
+                                 "TPulser0.0", "--watch", "TTFF1.3", "--watch", "TTFF2.3", "--watch", "TTFF3.3",
+                                 "--vcd", vcd});
+    EXPECT_EQ(counter.out,
+              "pass\tTPulser0.0\tTTFF1.3\tTTFF2.3\tTTFF3.3\n"
+              "22\t5\t0\t0\t5\n44\t5\t5\t0\t5\n66\t5\t0\t5\t5\n88\t5\t5\t5\t5\n110\t5\t0\t0\t0\n"
+              "132\t5\t5\t0\t0\n154\t5\t0\t5\t0\n176\t5\t5\t5\t0\n198\t5\t0\t0\t5\n200\t5\t0\t0\t5\n");
+    EXPECT_TRUE(Slurp(vcd).starts_with("$version voltrane-sim $end\n$timescale 1ns $end\n$scope module circuit $end\n"
+                                       "$var wire 1 ! TPulser0_0 $end\n"));
+    EXPECT_NE(Slurp(vcd).find("#1\n$dumpvars\n1!\n1\"\n1#\n0$\n$end\n#4\n0!\n#5\n0\"\n"), std::string::npos);
+}
+
 TEST(VoltraneSim, PicturesNeedTheRasterCanvas)
 {
     const Outcome o = Sim({ToggleChain, "--png", Temp("board.png")});
