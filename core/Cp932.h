@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 // Conversions between the program's UTF-8 text and the code page 932 (Shift-JIS) bytes of
 // circuit files, macro files and the macro list.
@@ -12,3 +14,8 @@ std::string Utf8ToCp932(const std::string& utf8, bool* lost = nullptr);
 std::string Cp932ToUtf8(const std::string& cp932);
 // How many bytes the text takes in code page 932 (one per half-width character, two per full-width).
 size_t Cp932Length(const std::string& utf8);
+// ASCII text reads the same in code page 932 and UTF-8, so it needs no conversion.
+inline bool IsAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}

@@ -2,7 +2,6 @@
 
 #include "Cp932.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -13,12 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-// ASCII reads the same in code page 932 and UTF-8, and most lines are ASCII.
-bool IsAscii(std::string_view text)
-{
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
 
 std::string Utf8Line(std::string_view bytes)
 {

@@ -23,17 +23,12 @@ const TPartClass* ClassOfLine(const std::string& line)
     return FindPartClass(text.substr(ClassLinePrefix.size()));
 }
 
-bool HasNonAscii(const std::string& line)
-{
-    return std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
-
 // Replaces what code page 932 cannot hold in lines [from, end) by '?'; answers whether any was.
 bool KeepToCodePage(TStrings& lines, size_t from)
 {
     bool anyLost = false;
     for (size_t i = from; i < lines.size(); ++i) {
-        if (!HasNonAscii(lines[i])) continue;
+        if (IsAscii(lines[i])) continue;
         bool lost = false;
         const std::string bytes = Utf8ToCp932(lines[i], &lost);
         if (!lost) continue;
@@ -43,16 +38,17 @@ bool KeepToCodePage(TStrings& lines, size_t from)
     return anyLost;
 }
 
-// Destroys the objects a read created unless the read completes.
+// Unless the read completes, destroys every object appended to the board since it began, the
+// last first.
 class TCreatedObjects {
 public:
-    explicit TCreatedObjects(TBord& board) : board_(board) {}
+    explicit TCreatedObjects(TBord& board) : board_(board), countBefore_(board.Count()) {}
     TCreatedObjects(const TCreatedObjects&) = delete;
     TCreatedObjects& operator=(const TCreatedObjects&) = delete;
     ~TCreatedObjects()
     {
         if (kept_) return;
-        for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) board_.Destroy(*it);
+        while (board_.Count() > countBefore_) board_.Destroy(board_.Items(board_.Count() - 1));
     }
     void Add(TPartsBase* object) { objects_.push_back(object); }
     std::vector<TPartsBase*>& Objects() { return objects_; }
@@ -60,6 +56,7 @@ public:
 
 private:
     TBord& board_;
+    int countBefore_;
     std::vector<TPartsBase*> objects_;
     bool kept_ = false;
 };
