@@ -23,14 +23,16 @@ public:
 
     void ProcessMessages() override
     {
-        // The loop always runs a second pass after the first, even when told to stop after it;
-        // a one-pass run records nothing of that pass.
-        if (pass_ >= run_.Passes) return;
         ++pass_;
-        if (run_.Vcd) run_.Vcd->Sample(pass_);
-        if (pass_ % run_.Every == 0 || pass_ == run_.Passes) PrintRow();
-        for (; next_ < events_.size() && events_[next_].Pass == pass_; ++next_) Apply(events_[next_]);
-        if (pass_ >= run_.Passes) context_.Simulating = false;
+        if (pass_ <= run_.Passes) {
+            if (run_.Vcd) run_.Vcd->Sample(pass_);
+            if (pass_ % run_.Every == 0 || pass_ == run_.Passes) PrintRow();
+            for (; next_ < events_.size() && events_[next_].Pass == pass_; ++next_) Apply(events_[next_]);
+        }
+        // The loop runs a second pass after the first whatever the flag says, so a one-pass run
+        // stops only after it: the redraw after pass 1 keeps its simulating look, and nothing of
+        // pass 2 is recorded.
+        if (pass_ >= std::max<int64_t>(run_.Passes, 2)) context_.Simulating = false;
     }
 
 private:

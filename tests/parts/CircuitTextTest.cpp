@@ -135,6 +135,35 @@ TEST(CircuitText, AbsurdGeometryLoadsAndSavesUnchanged)
     EXPECT_EQ(r.Save(), text);
 }
 
+// Sizes and counts at the ends of the 32-bit range load, link, draw and run without overflow and
+// without allocating anything per pixel or per pass of them.
+TEST(CircuitText, EveryClassTakesAbsurdNumbersFromAFile)
+{
+    const std::string keys = "ZanzoTime=2147483647\nCount=2147483647\nPulseWidth=-2147483648\nFontSize=2147483647\n"
+                             "Text=\"a b\",論理\n";
+    std::string text = Header;
+    for (const TPartClass& c : PartClasses()) {
+        text += Block(c.Name, "big", "", 2147483647, -2147483647 - 1, 2147483647, 0, 0, 2147483647, 2147483647,
+                      2147483647, -2147483647 - 1, keys);
+        text += Block(c.Name, "small", "big", -2147483647 - 1, 2147483647, -2147483647 - 1, 2147483647,
+                      -2147483647 - 1, -2147483647 - 1, -2147483647 - 1, -2147483647 - 1, 2147483647, keys);
+    }
+    TextBoard r;
+    r.Load(text);
+    EXPECT_EQ(r.result.Count(), 2 * static_cast<int>(PartClasses().size()) - 2);  // the unboxed terminals go
+    r.t.Bord.CheckAllLinks();
+    RedrawBoard(r.t.Bord, r.t.Surface, r.t.Surface.Width(), r.t.Surface.Height());
+    r.t.Context.Simulating = true;
+    r.t.Prepare();
+    for (int pass = 0; pass < 3; ++pass) r.t.Pass();
+    RedrawBoard(r.t.Bord, r.t.Surface, r.t.Surface.Width(), r.t.Surface.Height());
+    r.t.Context.Simulating = false;
+    const std::string saved = r.Save();
+    TextBoard again;
+    again.Load(saved);
+    EXPECT_EQ(again.Save(), saved);
+}
+
 TEST(CircuitText, ReSavingAReadTextGivesTheSameBytes)
 {
     TextBoard r;
