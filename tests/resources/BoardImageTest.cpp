@@ -1,4 +1,6 @@
 #include "BoardImage.h"
+#include "CircuitFile.h"
+#include "CircuitText.h"
 #include "Context.h"
 #include "Gates.h"
 #include "QImageCanvas.h"
@@ -72,6 +74,28 @@ TEST(BoardImage, WiresDotsAndBoxesShowInTheirColours)
     // drawn whole, out beyond the box.
     EXPECT_EQ(picture.pixel(15, 60), Rgb(clRed));
     EXPECT_NE(picture.pixel(27, 60), Rgb(clBtnFace));  // the terminal part's sprite
+}
+
+TEST(BoardImage, FullyWiredCircuitsShowNoOpenTerminal)
+{
+    for (const char* file : {"half_adder.lgc", "box_with_terminals.lgc"}) {
+        SCOPED_TRACE(file);
+        TestCircuit t;
+        TPartsList loaded;
+        LoadParts(ReadCircuitFile(std::string(VOLTRANE_TEST_DATA "/") + file), loaded, t.Bord,
+                  nullptr, nullptr);
+        t.Bord.CheckAllLinks();
+        const QImage picture = Picture(t.Bord);
+        int red = 0, blue = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                red += picture.pixel(x, y) == Rgb(clRed);
+                blue += picture.pixel(x, y) == Rgb(clBlue);
+            }
+        EXPECT_GT(loaded.Count(), 8);
+        EXPECT_EQ(red, 0);
+        EXPECT_GT(blue, 60);
+    }
 }
 
 TEST(BoardImage, EmptyAndFarFlungBoardsGiveSanePictures)

@@ -83,6 +83,28 @@ TEST(Sprites, EveryListHasItsCountAndSize)
     for (const QImage& icon : Sprites().ImageList1.Images) EXPECT_EQ(icon.size(), QSize(16, 16));
 }
 
+TEST(Sprites, EveryImageShowsSomethingAndNoTwoAreAlike)
+{
+    const auto check = [](const TImageList& list, int from, int to, const char* name) {
+        for (int i = from; i < to; ++i) {
+            const QImage& image = list.Images[static_cast<size_t>(i)];
+            int inked = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) inked += Inked(image, x, y);
+            EXPECT_GT(inked, image.width() * image.height() / 20) << name << " " << i;
+            for (int j = from; j < i; ++j)
+                EXPECT_NE(image, list.Images[static_cast<size_t>(j)]) << name << " " << j << " " << i;
+        }
+    };
+    check(Sprites().ImageList1, 0, 42, "ImageList1");
+    for (const TSpriteListName& entry : SpriteListNames) {
+        const TImageList& list = Sprites().List(entry.List);
+        // The grey full adders repeat one picture, and the decoder list has room to spare.
+        const int count = entry.List == TSpriteList::I4141 ? 6 : entry.List == TSpriteList::MSI1 ? 6 : list.Count();
+        check(list, 0, count, entry.Name);
+    }
+}
+
 TEST(Sprites, IndexesOutsideAListGiveNoImage)
 {
     EXPECT_EQ(Sprites().Sprite(TSpriteList::Dot, 1), nullptr);
