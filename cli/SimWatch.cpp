@@ -14,11 +14,17 @@ TNamedObjects::TNamedObjects(const std::vector<std::string>& names, const TParts
         byName_.try_emplace(names[i], objects.Items(static_cast<int>(i)));
 }
 
-TPartsBase& TNamedObjects::Find(const std::string& name) const
+TPartsBase* TNamedObjects::Lookup(const std::string& name) const
 {
     const auto it = byName_.find(name);
-    if (it == byName_.end()) throw TUsageError("no object is named '" + name + "'");
-    return *it->second;
+    return it == byName_.end() ? nullptr : it->second;
+}
+
+TPartsBase& TNamedObjects::Find(const std::string& name) const
+{
+    TPartsBase* object = Lookup(name);
+    if (!object) throw TUsageError("no object is named '" + name + "'");
+    return *object;
 }
 
 namespace {
@@ -43,7 +49,8 @@ TWatch::TWatch(const std::string& spec, const TNamedObjects& named) : title_(spe
 {
     std::string name;
     int64_t index = 0;
-    if (SplitTerminal(spec, name, index)) {
+    // A whole name that happens to end in ".digits" still names its indicator.
+    if (SplitTerminal(spec, name, index) && (named.Lookup(name) || !named.Lookup(spec))) {
         object_ = &named.Find(name);
         if (index >= object_->Tanshis.Count())
             throw TUsageError("'" + name + "' has no terminal " + spec.substr(name.size() + 1) + " (it has " +
@@ -61,8 +68,8 @@ TWatch::TWatch(const std::string& spec, const TNamedObjects& named) : title_(spe
         kind_ = Dots;
     else
         throw TUsageError("'" + spec + "' is a " + object_->ClassName() +
-                      ", not an indicator (TLED, TLED7SEG or TMatrix8X8); watch one of its terminals as " +
-                      spec + ".I");
+                          ", not an indicator (TLED, TLED7SEG or TMatrix8X8); watch one of its terminals as " +
+                          spec + ".I");
 }
 
 int TWatch::Bits() const

@@ -11,6 +11,7 @@
 class TNamedObjects {
 public:
     TNamedObjects(const std::vector<std::string>& names, const TPartsList& objects);
+    TPartsBase* Lookup(const std::string& name) const;
     // Throws TUsageError when no object has the name.
     TPartsBase& Find(const std::string& name) const;
 

@@ -67,8 +67,9 @@ int Run(const TSimOptions& options)
     }
     circuit.Bord.CheckAllLinks();
     if (picture) {
-        surface = MakeBoardPictureSurface(circuit.Bord);
-        circuit.Bord.SetCanvas(surface.get());
+        std::unique_ptr<Canvas> image = MakeBoardPictureSurface(circuit.Bord);
+        circuit.Bord.SetCanvas(image.get());
+        surface = std::move(image);
     }
 
     TSimRun run;

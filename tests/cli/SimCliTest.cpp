@@ -109,6 +109,14 @@ TEST(VoltraneSim, IndicatorsShowWhatTheyLastDrew)
     EXPECT_EQ(lines[36], "36\t0\t0\tFF\t0000000000000000");
 }
 
+TEST(VoltraneSim, AWholeNameEndingInDigitsStillNamesItsIndicator)
+{
+    const Outcome o = Sim({Data("sim_indicators.lgc"), "--passes", "1", "--watch", "Spare.1", "--watch", "Spare.1.0"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    // The settle held its open input high for more than 20 passes: the lamp shows lit.
+    EXPECT_EQ(o.out, "pass\tSpare.1\tSpare.1.0\n1\t1\t0\n");
+}
+
 TEST(VoltraneSim, EventsOfOnePassApplyInCommandLineOrder)
 {
     const std::string push = Data("sim_push.lgc");
