@@ -35,7 +35,8 @@ void TPartsBase::DrawOpenTanshi()
     for (const TTanshi* t : Tanshis) {
         if (t->Linked) continue;
         const TPoint p = LocalToBoard(t->GetPos());
-        c->Ellipse(p.x - 5, p.y - 5, p.x + 5, p.y + 5);
+        c->Ellipse(SaturateInt32(int64_t{p.x} - 5), SaturateInt32(int64_t{p.y} - 5), SaturateInt32(int64_t{p.x} + 5),
+                   SaturateInt32(int64_t{p.y} + 5));
     }
 }
 
