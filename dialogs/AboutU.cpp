@@ -1,0 +1,74 @@
+#include "AboutU.h"
+
+#include "ProgramIcon.h"
+#include "Shell.h"
+
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace {
+
+// An image that answers a click.
+class TClickableIcon : public QLabel {
+public:
+    TClickableIcon(std::function<void()> onClick, QWidget* parent) : QLabel(parent), onClick_(std::move(onClick))
+    {
+        setPixmap(ProgramIcon().pixmap(48, 48));
+        setCursor(Qt::PointingHandCursor);
+        setToolTip(QString::fromUtf8(ProjectWebPage));
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton) onClick_();
+    }
+
+private:
+    std::function<void()> onClick_;
+};
+
+}  // namespace
+
+TfrmAbout::TfrmAbout(Shell& shell, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QString::fromUtf8("バージョン情報"));
+    setModal(true);
+    imgIcon = new TClickableIcon([&shell] { shell.OpenUrl(ProjectWebPage); }, this);
+
+    auto* name = new QLabel(QStringLiteral("Voltrane"), this);
+    QFont big = name->font();
+    big.setPixelSize(20);
+    big.setBold(true);
+    name->setFont(big);
+    auto* about = new QLabel(QString::fromUtf8("論理シミュレータ\nデジタル論理回路の編集とシミュレーション"), this);
+
+    auto* text = new QVBoxLayout;
+    text->addWidget(name);
+    text->addWidget(about);
+    auto* top = new QHBoxLayout;
+    top->addWidget(imgIcon, 0, Qt::AlignTop);
+    top->addSpacing(12);
+    top->addLayout(text);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TfrmAbout::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    move(screen.center() - rect().center());
+}

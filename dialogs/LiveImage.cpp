@@ -1,0 +1,49 @@
+#include "LiveImage.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Every live image of the process; all of them belong to the one GUI thread.
+std::vector<TLiveImage*>& LiveImages()
+{
+    static std::vector<TLiveImage*> images;
+    return images;
+}
+
+}  // namespace
+
+TLiveImage::TLiveImage(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    LiveImages().push_back(this);
+}
+
+TLiveImage::~TLiveImage()
+{
+    auto& images = LiveImages();
+    images.erase(std::remove(images.begin(), images.end(), this), images.end());
+}
+
+void TLiveImage::FlushAll()
+{
+    for (TLiveImage* image : LiveImages()) {
+        if (!image->dirty_) continue;
+        image->dirty_ = false;
+        image->update();
+    }
+}
+
+void TLiveImage::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    if (source_) painter.drawImage(event->rect(), *source_, event->rect());
+    const QRect shown = source_ ? source_->rect() : QRect();
+    // Whatever the image does not cover shows the window's background.
+    for (const QRect& r : QRegion(event->rect()).subtracted(shown)) painter.fillRect(r, palette().window());
+}

@@ -1,0 +1,187 @@
+#include "ScopeFormU.h"
+
+#include "FormPlacement.h"
+#include "IniFile.h"
+#include "LiveImage.h"
+#include "Shell.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+
+#include <algorithm>
+
+namespace {
+
+const char* const Caption = "オシロスコープ";
+constexpr QRgb BackgroundColor = qRgb(0, 0, 128);
+constexpr QRgb TraceColor = qRgb(0, 255, 0);
+constexpr QRgb CursorColor = qRgb(255, 255, 0);
+
+void Paint(QWidget& widget, QRgb background, QRgb text)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(background));
+    palette.setColor(QPalette::WindowText, QColor::fromRgb(text));
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+QLabel* ChannelLabel(QWidget* parent, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    QFont font(QString::fromUtf8("ＭＳ ゴシック"));
+    font.setPixelSize(12);
+    label->setFont(font);
+    label->adjustSize();
+    return label;
+}
+
+}  // namespace
+
+TScopeForm::TScopeForm(Shell& shell) : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), shell_(shell)
+{
+    setWindowTitle(QString::fromUtf8(Caption));
+    // The main window alone decides when the program ends.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    Paint(*this, BackgroundColor, TraceColor);
+
+    Panel1 = new QWidget(this);
+    Paint(*Panel1, BackgroundColor, TraceColor);
+    for (int k = 0; k < ChannelCount; ++k) {
+        lblCh[static_cast<size_t>(k)] = ChannelLabel(Panel1, QStringLiteral("Ch%1").arg(k + 1));
+        lblCh_5V[static_cast<size_t>(k)] = ChannelLabel(Panel1, QStringLiteral("5V"));
+        lblCh_0V[static_cast<size_t>(k)] = ChannelLabel(Panel1, QStringLiteral("0V"));
+    }
+    pboxScope = new TLiveImage(this);
+    pboxScope->SetSource(&trace_);
+
+    pnlTool = new QWidget(this);
+    pnlTool->setAutoFillBackground(true);
+    pnlTool->setPalette(QPalette());
+    auto* tools = new QHBoxLayout(pnlTool);
+    tools->setContentsMargins(4, 2, 4, 2);
+    btnStart = new QPushButton(QStringLiteral("Start"), pnlTool);
+    btnStop = new QPushButton(QStringLiteral("Stop"), pnlTool);
+    btnClear = new QPushButton(QStringLiteral("Clear"), pnlTool);
+    chkRenzoku = new QCheckBox(QString::fromUtf8("連続動作"), pnlTool);
+    chkRenzoku->setChecked(true);
+    barSweep = new QSlider(Qt::Horizontal, pnlTool);
+    barSweep->setRange(1, 50);
+    barSweep->setValue(10);
+    barSweep->setTickPosition(QSlider::NoTicks);
+    for (QWidget* w : {static_cast<QWidget*>(btnStart), static_cast<QWidget*>(btnStop), static_cast<QWidget*>(btnClear),
+                       static_cast<QWidget*>(chkRenzoku)})
+        tools->addWidget(w);
+    tools->addWidget(new QLabel(QString::fromUtf8("スイープ　速"), pnlTool));
+    tools->addWidget(barSweep, 1);
+    tools->addWidget(new QLabel(QString::fromUtf8("遅"), pnlTool));
+
+    connect(btnStart, &QPushButton::clicked, this, [this] { Running = true; });
+    connect(btnStop, &QPushButton::clicked, this, [this] { Running = false; });
+    connect(btnClear, &QPushButton::clicked, this, [this] { Clear(); });
+    connect(barSweep, &QSlider::valueChanged, this, [this](int position) { SweepDivider = position * 10; });
+
+    resize(DesignedWidth, DesignedHeight);
+    LayOut();
+}
+
+TScopeForm::~TScopeForm() { Close(); }
+
+void TScopeForm::LayOut()
+{
+    const int areaHeight = std::max(0, height() - ToolPanelHeight);
+    Panel1->setGeometry(0, 0, LabelPanelWidth, areaHeight);
+    pboxScope->setGeometry(LabelPanelWidth, 0, std::max(0, width() - LabelPanelWidth), areaHeight);
+    pnlTool->setGeometry(0, areaHeight, width(), ToolPanelHeight);
+
+    BandHeight = (height() - ToolPanelHeight - 20) / ChannelCount;
+    Amplitude = (3 * BandHeight) / 4;
+    for (int k = 0; k < ChannelCount; ++k) {
+        const auto i = static_cast<size_t>(k);
+        lblCh[i]->move(2, BaseLine(k) - Amplitude / 2 - 4);
+        lblCh_5V[i]->move(LabelPanelWidth - 2 - lblCh_5V[i]->width(), HighLine(k));
+        lblCh_0V[i]->move(LabelPanelWidth - 2 - lblCh_0V[i]->width(), BaseLine(k) - lblCh_0V[i]->height() + 2);
+    }
+    trace_ = QImage(pboxScope->size(), QImage::Format_RGB32);
+    Clear();
+}
+
+void TScopeForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+void TScopeForm::Clear()
+{
+    trace_.fill(BackgroundColor);
+    SweepX = 0;
+    pboxScope->update();
+}
+
+void TScopeForm::Plot(int x, int y, QRgb color)
+{
+    if (trace_.valid(x, y)) reinterpret_cast<QRgb*>(trace_.scanLine(y))[x] = color;
+    pboxScope->MarkDirty();
+}
+
+void TScopeForm::VerticalLine(int x, int y1, int y2, QRgb color)
+{
+    if (x < 0 || x >= trace_.width()) return;
+    const int top = std::max(0, std::min(y1, y2));
+    const int bottom = std::min(trace_.height() - 1, std::max(y1, y2));
+    for (int y = top; y <= bottom; ++y) reinterpret_cast<QRgb*>(trace_.scanLine(y))[x] = color;
+    pboxScope->MarkDirty();
+}
+
+void TScopeForm::SetLevel(int channel, int32_t level)
+{
+    if (channel < 0 || channel >= ChannelCount) return;
+    int32_t& stored = Levels[static_cast<size_t>(channel)];
+    if (level == stored) return;
+    VerticalLine(SweepX - 1, BaseLine(channel), HighLine(channel), TraceColor);
+    stored = level;
+}
+
+void TScopeForm::Sample()
+{
+    if (!Running) return;
+    const int areaWidth = trace_.width();
+    if (!chkRenzoku->isChecked() && SweepX >= areaWidth + 1) {
+        Running = false;
+        return;
+    }
+    if (++TickCount <= SweepDivider) return;
+    TickCount = 0;
+    VerticalLine(SweepX, 0, height(), BackgroundColor);
+    if (++SweepX > areaWidth + 1) SweepX = 0;
+    VerticalLine(SweepX, 0, height(), CursorColor);
+    for (int k = 0; k < ChannelCount; ++k)
+        Plot(SweepX - 1, Levels[static_cast<size_t>(k)] != 0 ? HighLine(k) : BaseLine(k), TraceColor);
+}
+
+void TScopeForm::Show()
+{
+    LoadFormPlacement(*this, Caption, shell_.SettingsFile());
+    show();
+    raise();
+}
+
+void TScopeForm::Close()
+{
+    if (isVisible()) close();
+}
+
+void TScopeForm::closeEvent(QCloseEvent* event)
+{
+    try {
+        SaveFormPlacement(*this, Caption, shell_.SettingsFile());
+    } catch (const TIniFile::TWriteError& error) {
+        shell_.ShowError(error.what());
+    }
+    event->accept();
+}

@@ -1,0 +1,95 @@
+#include "QtShell.h"
+
+#include "DataFolder.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace {
+
+const QString BoxTitle = QStringLiteral("Voltrane");
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// "shown|pattern|shown|pattern" as Qt name filters; "*.*" means every file, with a dot or not.
+QStringList NameFilters(const std::string& filter)
+{
+    const QStringList parts = Q(filter).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString pattern = parts[i + 1];
+        if (pattern == "*.*") pattern = "*";
+        filters << parts[i] + " (" + pattern.replace(';', ' ') + ")";
+    }
+    return filters;
+}
+
+std::optional<std::string> RunFileDialog(const Shell::TFileDialog& spec, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilters(NameFilters(spec.Filter));
+    dialog.setDefaultSuffix(Q(spec.DefaultExt));
+    if (!spec.FileName.empty()) dialog.selectFile(Q(spec.FileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+}  // namespace
+
+QtShell::QtShell()
+    : dataFolder_(ChooseDataFolder(QCoreApplication::applicationDirPath().toStdString(),
+                                   QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString()))
+{
+    settingsFile_ = dataFolder_ + "/" + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString() +
+                    ".INI";
+}
+
+std::optional<std::string> QtShell::OpenFileName(const TFileDialog& dialog)
+{
+    return RunFileDialog(dialog, QFileDialog::AcceptOpen);
+}
+
+std::optional<std::string> QtShell::SaveFileName(const TFileDialog& dialog)
+{
+    return RunFileDialog(dialog, QFileDialog::AcceptSave);
+}
+
+Shell::TAnswer QtShell::AskYesNoCancel(const std::string& text)
+{
+    const auto button = QMessageBox::question(QApplication::activeWindow(), BoxTitle, Q(text),
+                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (button == QMessageBox::Yes) return TAnswer::Yes;
+    if (button == QMessageBox::No) return TAnswer::No;
+    return TAnswer::Cancel;
+}
+
+void QtShell::ShowError(const std::string& text)
+{
+    QMessageBox::critical(QApplication::activeWindow(), BoxTitle, Q(text));
+}
+
+void QtShell::ShowMessage(const std::string& text)
+{
+    QMessageBox::information(QApplication::activeWindow(), BoxTitle, Q(text));
+}
+
+bool QtShell::ClipboardHasText()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText();
+}
+
+std::string QtShell::ClipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
+
+void QtShell::SetClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(Q(text)); }
+
+void QtShell::OpenUrl(const std::string& url) { QDesktopServices::openUrl(QUrl(Q(url))); }

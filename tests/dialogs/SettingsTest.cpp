@@ -1,0 +1,135 @@
+#include "FormPlacement.h"
+#include "IniFile.h"
+#include "ScriptedShell.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string FileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+}  // namespace
+
+TEST(IniFile, WritesCodePage932SectionsWithCrLfAndReadsThemBack)
+{
+    ScriptedShell shell;
+    TIniFile ini(shell.SettingsFile());
+    ini.WriteInteger("オシロスコープ", "Top", 12);
+    ini.WriteInteger("オシロスコープ", "Left", -3);
+    ini.WriteInteger("Main", "Top", 7);
+    ini.WriteInteger("オシロスコープ", "Top", 40);
+    EXPECT_EQ(FileBytes(shell.SettingsFile()),
+              "[\x83I\x83V\x83\x8D\x83X\x83R\x81[\x83v]\r\nTop=40\r\nLeft=-3\r\n[Main]\r\nTop=7\r\n");
+    const TIniFile again(shell.SettingsFile());
+    EXPECT_EQ(again.ReadInteger("オシロスコープ", "Top", 0), 40);
+    EXPECT_EQ(again.ReadInteger("オシロスコープ", "Left", 0), -3);
+    EXPECT_EQ(again.ReadInteger("main", "TOP", 0), 7);  // ASCII letters match in any case
+}
+
+TEST(IniFile, GivesTheFallbackForWhatIsNotA32BitInteger)
+{
+    ScriptedShell shell;
+    WriteBytes(shell.SettingsFile(), "[S]\r\nA=12x\r\nB=\r\nC=99999999999\r\nD= +42 \r\nE=-2147483648\n");
+    const TIniFile ini(shell.SettingsFile());
+    EXPECT_EQ(ini.ReadInteger("S", "A", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("S", "B", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("S", "C", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("S", "D", 5), 42);
+    EXPECT_EQ(ini.ReadInteger("S", "E", 5), INT32_MIN);
+    EXPECT_EQ(ini.ReadInteger("S", "Missing", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("Other", "A", 5), 5);
+}
+
+TEST(IniFile, TellsDoubleByteCharactersApartWhoseTrailBytesDifferOnlyInCase)
+{
+    ScriptedShell shell;
+    TIniFile ini(shell.SettingsFile());
+    ini.WriteInteger("ア", "Top", 1);  // 83 41
+    EXPECT_EQ(ini.ReadInteger("ヂ", "Top", 0), 0);  // 83 61
+    EXPECT_EQ(ini.ReadInteger("ア", "Top", 0), 1);
+}
+
+TEST(IniFile, ReportsAFileThatCannotBeWritten)
+{
+    ScriptedShell shell;
+    TIniFile ini(shell.Folder + "/no such folder/voltrane.INI");
+    EXPECT_THROW(ini.WriteInteger("S", "Top", 1), TIniFile::TWriteError);
+}
+
+TEST(FormPlacement, SectionIsTheCaptionCutTo30BytesOfCodePage932)
+{
+    EXPECT_EQ(PlacementSection("Voltrane　論理シミュレータ - "), "Voltrane　論理シミュレータ - ");  // 29 bytes
+    EXPECT_EQ(PlacementSection("Voltrane　論理シミュレータ - 無題"), "Voltrane　論理シミュレータ - ");
+    EXPECT_EQ(PlacementSection("オシロスコープ"), "オシロスコープ");
+    EXPECT_EQ(PlacementSection("0123456789012345678901234567890123"), "012345678901234567890123456789");
+    // A double-byte character that would straddle byte 30 is left out whole.
+    EXPECT_EQ(PlacementSection("01234567890123456789012345678論"), "01234567890123456789012345678");
+}
+
+TEST(FormPlacement, KeepsOnlyWindowsBeyondTheRightOrBottomEdgeOnTheScreen)
+{
+    struct Row {
+        TFormPlacement stored;
+        TFormPlacement placed;
+    };
+    // Screen 800 × 600.           Top   Left  Width Height      Top   Left  Width Height
+    const Row rows[] = {
+        {{700, 10, 200, 150}, {450, 10, 200, 150}},      // below the bottom edge
+        {{10, 900, 200, 150}, {10, 600, 200, 150}},      // beyond the right edge
+        {{700, 900, 200, 150}, {450, 600, 200, 150}},    // both
+        {{600, 800, 200, 150}, {600, 800, 200, 150}},    // on the edges: not beyond them
+        {{500, 700, 200, 150}, {500, 700, 200, 150}},    // only partly past the edges
+        {{-50, -80, 200, 150}, {-50, -80, 200, 150}},    // past the top and left edges
+        {{0, 0, 100, 100}, {0, 0, 100, 100}},            // the defaults
+    };
+    for (const Row& row : rows) EXPECT_EQ(KeepOnScreen(row.stored, 800, 600), row.placed) << row.stored.Top;
+}
+
+TEST(FormPlacement, BringsAbsurdStoredNumbersIntoTheWindowSystemsRange)
+{
+    const TFormPlacement placed = KeepOnScreen({INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN}, 800, 600);
+    EXPECT_EQ(placed, (TFormPlacement{32767, 32767, 0, 0}));
+    EXPECT_EQ(KeepOnScreen({INT32_MAX, 0, INT32_MAX, INT32_MAX}, 800, 600), (TFormPlacement{-32767, 0, 32767, 32767}));
+}
+
+TEST(FormPlacement, LoadsDefaultsSavesAndLoadsBackWithTheScreenEdgeRule)
+{
+    ScriptedShell shell;
+    QWidget window;
+    LoadFormPlacement(window, "Caption", shell.SettingsFile());
+    EXPECT_EQ(window.pos(), QPoint(0, 0));
+    EXPECT_EQ(window.size(), QSize(100, 100));
+
+    window.move(30, 40);
+    window.resize(320, 240);
+    SaveFormPlacement(window, "Caption", shell.SettingsFile());
+    EXPECT_EQ(FileBytes(shell.SettingsFile()), "[Caption]\r\nTop=40\r\nLeft=30\r\nWidth=320\r\nHeight=240\r\n");
+
+    QWidget other;
+    LoadFormPlacement(other, "Caption", shell.SettingsFile());
+    EXPECT_EQ(other.pos(), QPoint(30, 40));
+    EXPECT_EQ(other.size(), QSize(320, 240));
+
+    TIniFile(shell.SettingsFile()).WriteInteger("Caption", "Top", 5000);
+    LoadFormPlacement(other, "Caption", shell.SettingsFile());
+    EXPECT_EQ(other.pos(), QPoint(30, QGuiApplication::primaryScreen()->size().height() - 240));
+}
