@@ -1,12 +1,20 @@
+#include "AboutU.h"
+#include "Fonts.h"
+#include "ProgramIcon.h"
+#include "QtShell.h"
+#include "VoltraneU.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QLabel window("Voltrane　論理シミュレータ — the editor window is being built.");
-    window.setWindowTitle("Voltrane　論理シミュレータ - 無題");
-    window.setMargin(40);
-    window.show();
+    QApplication::setWindowIcon(ProgramIcon());
+    InstallFontSubstitutions();
+    QtShell shell;
+    TfrmVoltrane frmVoltrane(shell);
+    TfrmAbout frmAbout(shell, &frmVoltrane);
+    frmVoltrane.frmAbout = &frmAbout;
+    frmVoltrane.show();
     return QApplication::exec();
 }

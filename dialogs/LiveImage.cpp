@@ -16,6 +16,8 @@ std::vector<TLiveImage*>& LiveImages()
     return images;
 }
 
+bool repaintsDeferred = false;
+
 }  // namespace
 
 TLiveImage::TLiveImage(QWidget* parent) : QWidget(parent)
@@ -28,6 +30,20 @@ TLiveImage::~TLiveImage()
 {
     auto& images = LiveImages();
     images.erase(std::remove(images.begin(), images.end(), this), images.end());
+}
+
+void TLiveImage::MarkDirty()
+{
+    if (repaintsDeferred)
+        dirty_ = true;
+    else
+        update();
+}
+
+void TLiveImage::DeferRepaints(bool defer)
+{
+    repaintsDeferred = defer;
+    if (!defer) FlushAll();
 }
 
 void TLiveImage::FlushAll()

@@ -3,9 +3,9 @@
 #include <QImage>
 #include <QWidget>
 
-// A widget that shows an image the program draws into. Drawing from inside the run loop only
-// marks it (a flag, no event), and the loop's message pump repaints every marked one at most
-// once per frame through FlushAll, so a part that draws in every pass costs no repaint per pass.
+// A widget that shows an image the program draws into. While the run loop defers repaints,
+// drawing only marks it (a flag, no event) and the loop's message pump repaints every marked one
+// at most once per frame through FlushAll, so a part drawing in every pass costs no repaint per pass.
 class TLiveImage : public QWidget {
 public:
     explicit TLiveImage(QWidget* parent = nullptr);
@@ -13,7 +13,10 @@ public:
 
     // The image shown, owned elsewhere; it must outlive this widget or be replaced first.
     void SetSource(const QImage* image) { source_ = image; }
-    void MarkDirty() { dirty_ = true; }
+    // Asks for a repaint, or only marks the widget while repaints are deferred.
+    void MarkDirty();
+    // Turning deferral off repaints what was marked meanwhile.
+    static void DeferRepaints(bool defer);
     // Asks for a repaint of every marked widget.
     static void FlushAll();
 

@@ -1,0 +1,146 @@
+#include "ActionManager.h"
+
+#include "ActionIcons.h"
+
+#include <QActionGroup>
+
+namespace {
+
+using Member = TAction* TActionManager::*;
+
+struct TCommandSpec {
+    Member member;
+    const char* name;
+    const char* category;
+    const char* caption;
+    const char* hint;
+    int image;
+    const char* shortcut;
+};
+
+// The commands other than the part tools, with the captions and hints as stored.
+const TCommandSpec Commands[] = {
+    {&TActionManager::actNew, "actNew", "ファイル", "新規作成", "新規作成", 0, ""},
+    {&TActionManager::actOpen, "actOpen", "ファイル", "開く...", "ファイルを開く", 1, ""},
+    {&TActionManager::actSave, "actSave", "ファイル", "上書き保存", "上書き保存", 2, ""},
+    {&TActionManager::actSaveAs, "actSaveAs", "ファイル", "名前を付けて保存...", "", -1, ""},
+    {&TActionManager::actExit, "actExit", "ファイル", "終了", "", -1, ""},
+    {&TActionManager::actUndo, "actUndo", "編集", "元に戻す", "元に戻す", 34, "Ctrl+Z"},
+    {&TActionManager::actRedo, "actRedo", "編集", "やり直し", "やり直し", 35, "Ctrl+Y"},
+    {&TActionManager::actCopy, "actCopy", "編集", "コピー(&C)", "コピー|選択範囲をクリップボードにコピー", 3, "Ctrl+C"},
+    {&TActionManager::actCut, "actCut", "編集", "切り取り(&T)", "切り取り|選択部分を切り取り、クリップボードに送る", 4,
+     "Ctrl+X"},
+    {&TActionManager::actPaste, "actPaste", "編集", "貼り付け(&P)", "貼り付け|クリップボードの内容を貼り付ける", 5,
+     "Ctrl+V"},
+    {&TActionManager::actDel, "actDel", "編集", "削除(&D)", "", -1, "Ctrl+D"},
+    {&TActionManager::actSelectAll, "actSelectAll", "編集", "すべてを選択(&A)", "すべてを選択|ドキュメント全体を選択する",
+     -1, "Ctrl+A"},
+    {&TActionManager::actRound, "actRound", "編集", "時計回りに回転(&R)", "", -1, "Ctrl+R"},
+    {&TActionManager::actMacroMtn, "actMacroMtn", "編集", "マクロ設定", "", -1, "Ctrl+M"},
+    {&TActionManager::actAuto, "actAuto", "", "↑", "選択ツール", 6, ""},
+    {&TActionManager::actMove, "actMove", "", "移", "部品移動", 37, ""},
+    {&TActionManager::actCode, "actCode", "", "線", "配電線描画", 38, ""},
+    {&TActionManager::actDelete, "actDelete", "", "削", "部品削除", 39, ""},
+    {&TActionManager::actSimStart, "actSimStart", "シミュレーション", "シミュレーション開始", "シミュレーション開始", 41, ""},
+    {&TActionManager::actSimStop, "actSimStop", "シミュレーション", "シミュレーション終了", "シミュレーション停止", 40, ""},
+    {&TActionManager::actAbout, "actAbout", "ヘルプ", "Voltraneについて...", "", -1, ""},
+    {&TActionManager::Action1, "Action1", "マクロ", "（無し）", "", -1, ""},
+};
+
+struct TPartToolSpec {
+    Member member;
+    const char* name;
+    const char* category;
+    const char* hint;
+    int image;
+    const char* toolClass;
+    int32_t toolPartNo;
+};
+
+// The part tools; each caption is the action's name, except that of act10TO2.
+const TPartToolSpec PartTools[] = {
+    {&TActionManager::actNAND2, "actNAND2", "PART", "NAND", 7, "TGate", 0},
+    {&TActionManager::actNOR2, "actNOR2", "PART", "NOR", 8, "TGate", 2},
+    {&TActionManager::actAND2, "actAND2", "PART", "AND", 10, "TGate", 4},
+    {&TActionManager::actOR2, "actOR2", "PART", "OR", 11, "TGate", 5},
+    {&TActionManager::actEOR2, "actEOR2", "PART", "EXOR", 12, "TGate", 6},
+    {&TActionManager::actENOR, "actENOR", "PART", "EXNOR", 22, "TGate", 7},
+    {&TActionManager::actNOT, "actNOT", "PART", "NOT", 9, "TNot", 0},
+    {&TActionManager::actRLED, "actRLED", "PART", "LED赤", 18, "TLED", 0},
+    {&TActionManager::actLED7SEG, "actLED7SEG", "PART", "７セグメントLED", 29, "TLED7SEG", 0},
+    {&TActionManager::actMatrix8X8, "actMatrix8X8", "PART", "８×８LED", 36, "TMatrix8X8", 0},
+    {&TActionManager::actPUSHSW, "actPUSHSW", "PART", "復帰スイッチ", 20, "TPushSW", 0},
+    {&TActionManager::actTGLSW, "actTGLSW", "PART", "トグルスイッチ", 19, "TTglSW", 0},
+    {&TActionManager::actPULSER, "actPULSER", "PART", "パルス発振", 23, "TPulser", 0},
+    {&TActionManager::actOneShot, "actOneShot", "PART", "ワンショット", 33, "TOneShot", 0},
+    {&TActionManager::actJKFF, "actJKFF", "PART", "JKF/F", 21, "TJKFF", 0},
+    {&TActionManager::actDFF, "actDFF", "PART", "DF/F", 25, "TDFF", 1},
+    {&TActionManager::actTFF, "actTFF", "PART", "TF/F", 26, "TTFF", 2},
+    {&TActionManager::actFA, "actFA", "PART", "FA", 27, "TFullAdder", 1},
+    {&TActionManager::actText, "actText", "PART", "テキスト", 24, "TTextBox", 0},
+    {&TActionManager::actSCOPE, "actSCOPE", "PART", "スコープ", 28, "TScope", 0},
+    {&TActionManager::actContainer, "actContainer", "PART", "マクロコンテナ", 30, "TContainer", 0},
+    {&TActionManager::actInTerminal, "actInTerminal", "PART", "入力端子", 31, "TInTerminal", 0},
+    {&TActionManager::actOutTerminal, "actOutTerminal", "PART", "出力端子", 32, "TOutTerminal", 1},
+    {&TActionManager::act2TO10, "act2TO10", "ＭＳＩ", "", -1, "T2TO10", 0},
+    {&TActionManager::act10TO2, "act10TO2", "ＭＳＩ", "", -1, "T10TO2", 1},
+    {&TActionManager::act7SEG, "act7SEG", "ＭＳＩ", "", -1, "T7SEG", 2},
+};
+
+void SetHint(QAction& action, const QString& hint)
+{
+    const qsizetype bar = hint.indexOf('|');
+    action.setToolTip(bar < 0 ? hint : hint.left(bar));
+    action.setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+}
+
+}  // namespace
+
+TAction::TAction(QObject* parent, const std::string& name, const std::string& category, const std::string& caption)
+    : QAction(QString::fromStdString(caption), parent), Name(name), Category(category), Caption(caption)
+{
+    setObjectName(QString::fromStdString(name));
+}
+
+TActionManager::TActionManager(QObject* owner) : owner_(owner)
+{
+    for (const TCommandSpec& spec : Commands) {
+        auto* action = new TAction(owner, spec.name, spec.category, spec.caption);
+        SetHint(*action, QString::fromUtf8(spec.hint));
+        action->ImageIndex = spec.image;
+        action->setIcon(ActionIcon(spec.image));
+        action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
+        this->*spec.member = action;
+        all_.append(action);
+    }
+    Action1->setEnabled(false);
+    actSimStop->setEnabled(false);
+
+    ToolGroup = new QActionGroup(owner);
+    ToolGroup->setExclusive(true);
+    for (TAction* tool : {actAuto, actMove, actCode, actDelete}) {
+        tool->setCheckable(true);
+        ToolGroup->addAction(tool);
+    }
+    for (const TPartToolSpec& spec : PartTools) {
+        const std::string name = spec.name;
+        auto* action = new TAction(owner, name, spec.category, name == "act10TO2" ? "ac10TO2" : name);
+        SetHint(*action, QString::fromUtf8(spec.hint));
+        action->ImageIndex = spec.image;
+        action->setIcon(ActionIcon(spec.image));
+        action->PartTool = TAction::TPartTool{spec.toolClass, spec.toolPartNo};
+        action->setCheckable(true);
+        ToolGroup->addAction(action);
+        this->*spec.member = action;
+        all_.append(action);
+    }
+    actAuto->setChecked(true);
+}
+
+TAction* TActionManager::NewMacroAction(const std::string& name)
+{
+    auto* action = new TAction(owner_, "", "マクロ", name);
+    // A name is shown as it stands: an ampersand in it marks no accelerator.
+    action->setText(QString::fromStdString(name).replace('&', QStringLiteral("&&")));
+    return action;
+}

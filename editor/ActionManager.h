@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QAction>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class QActionGroup;
+
+// One command of the editor. Its QAction text is what the menu shows; Caption is the command's
+// own name for it, which differs where the menu adds an accelerator.
+class TAction : public QAction {
+public:
+    TAction(QObject* parent, const std::string& name, const std::string& category, const std::string& caption);
+
+    // What a part tool arms: the class of the next part placed, by its stored name, and its PartNo.
+    struct TPartTool {
+        std::string ToolClass;
+        int32_t ToolPartNo = 0;
+    };
+
+    std::string Name;
+    std::string Category;
+    std::string Caption;
+    // Index in the list of 42 action images, -1 for none.
+    int ImageIndex = -1;
+    std::optional<TPartTool> PartTool;
+};
+
+// Every command of the main window as an action (ActionManager1), with its category, caption,
+// hint (short | long), image and shortcut. The tools form one exclusive group: checking one
+// unchecks the others, so exactly one shows as pressed.
+class TActionManager {
+public:
+    explicit TActionManager(QObject* owner);
+
+    TAction* actNew;
+    TAction* actOpen;
+    TAction* actSave;
+    TAction* actSaveAs;
+    TAction* actExit;
+    TAction* actUndo;
+    TAction* actRedo;
+    TAction* actCopy;
+    TAction* actCut;
+    TAction* actPaste;
+    TAction* actDel;
+    TAction* actSelectAll;
+    TAction* actRound;
+    TAction* actMacroMtn;
+    TAction* actAuto;
+    TAction* actMove;
+    TAction* actCode;
+    TAction* actDelete;
+    TAction* actSimStart;
+    TAction* actSimStop;
+    TAction* actAbout;
+    // The placeholder of the macro menu: never enabled.
+    TAction* Action1;
+
+    TAction* actNAND2;
+    TAction* actNOR2;
+    TAction* actAND2;
+    TAction* actOR2;
+    TAction* actEOR2;
+    TAction* actENOR;
+    TAction* actNOT;
+    TAction* actRLED;
+    TAction* actLED7SEG;
+    TAction* actMatrix8X8;
+    TAction* actPUSHSW;
+    TAction* actTGLSW;
+    TAction* actPULSER;
+    TAction* actOneShot;
+    TAction* actJKFF;
+    TAction* actDFF;
+    TAction* actTFF;
+    TAction* actFA;
+    TAction* actText;
+    TAction* actSCOPE;
+    TAction* actContainer;
+    TAction* actInTerminal;
+    TAction* actOutTerminal;
+    TAction* act2TO10;
+    TAction* act10TO2;
+    TAction* act7SEG;
+
+    QActionGroup* ToolGroup;
+
+    // Every action above, in the order they were made.
+    const QList<TAction*>& All() const { return all_; }
+    // A new entry of the macro menu: category "マクロ", the name as caption, enabled.
+    TAction* NewMacroAction(const std::string& name);
+
+private:
+    QObject* owner_;
+    QList<TAction*> all_;
+};

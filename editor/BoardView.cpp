@@ -1,0 +1,52 @@
+#include "BoardView.h"
+
+#include "VoltraneU.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+TMouseButton ButtonOf(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton) return TMouseButton::Right;
+    if (button == Qt::MiddleButton) return TMouseButton::Middle;
+    return TMouseButton::Left;
+}
+
+TShiftState ShiftOf(const QMouseEvent& event)
+{
+    TShiftState shift = 0;
+    const Qt::KeyboardModifiers keys = event.modifiers();
+    if (keys & Qt::ShiftModifier) shift |= ssShift;
+    if (keys & Qt::AltModifier) shift |= ssAlt;
+    if (keys & Qt::ControlModifier) shift |= ssCtrl;
+    const Qt::MouseButtons buttons = event.buttons();
+    if (buttons & Qt::LeftButton) shift |= ssLeft;
+    if (buttons & Qt::RightButton) shift |= ssRight;
+    if (buttons & Qt::MiddleButton) shift |= ssMiddle;
+    return shift;
+}
+
+}  // namespace
+
+TBoardView::TBoardView(TfrmVoltrane& window) : TLiveImage(&window), window_(window)
+{
+}
+
+void TBoardView::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    window_.FormMouseDown(ButtonOf(event->button()), ShiftOf(*event), p.x(), p.y());
+}
+
+void TBoardView::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    window_.FormMouseUp(ButtonOf(event->button()), ShiftOf(*event), p.x(), p.y());
+}
+
+void TBoardView::resizeEvent(QResizeEvent* event)
+{
+    TLiveImage::resizeEvent(event);
+    window_.FormResize();
+}

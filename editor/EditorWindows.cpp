@@ -1,0 +1,14 @@
+#include "EditorWindows.h"
+
+#include "HeadlessWindows.h"
+#include "QImageCanvas.h"
+#include "ScopeFormU.h"
+
+std::unique_ptr<TextEditor> TEditorWindows::CreateTextEditor() { return std::make_unique<TMemoryTextEditor>(); }
+
+std::unique_ptr<ScopeSink> TEditorWindows::CreateScopeSink() { return std::make_unique<TScopeForm>(shell_); }
+
+std::unique_ptr<Canvas> TEditorWindows::CreateImage(int width, int height)
+{
+    return std::make_unique<QImageCanvas>(width, height, sprites_);
+}

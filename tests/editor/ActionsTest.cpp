@@ -1,0 +1,255 @@
+#include "EditorFixture.h"
+
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+struct Actions : ::testing::Test, EditorFixture {
+    QStringList MenuTexts(QMenu* menu) const
+    {
+        QStringList texts;
+        for (QAction* action : menu->actions())
+            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        return texts;
+    }
+    QMenu* TopMenu(int i) const { return window->menuBar()->actions().at(i)->menu(); }
+    std::vector<TAction*> Checked() const
+    {
+        std::vector<TAction*> checked;
+        for (TAction* a : actions->All())
+            if (a->isChecked()) checked.push_back(a);
+        return checked;
+    }
+};
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+
+}  // namespace
+
+TEST_F(Actions, CarryTheirCategoryCaptionHintImageAndShortcut)
+{
+    struct Row {
+        TAction* action;
+        const char *category, *caption, *shortHint, *longHint;
+        int image;
+        const char* shortcut;
+    };
+    TActionManager& a = *actions;
+    const Row rows[] = {
+        {a.actNew, "ファイル", "新規作成", "新規作成", "新規作成", 0, ""},
+        {a.actSaveAs, "ファイル", "名前を付けて保存...", "", "", -1, ""},
+        {a.actUndo, "編集", "元に戻す", "元に戻す", "元に戻す", 34, "Ctrl+Z"},
+        {a.actCut, "編集", "切り取り(&T)", "切り取り", "選択部分を切り取り、クリップボードに送る", 4, "Ctrl+X"},
+        {a.actDel, "編集", "削除(&D)", "", "", -1, "Ctrl+D"},
+        {a.actMacroMtn, "編集", "マクロ設定", "", "", -1, "Ctrl+M"},
+        {a.actCode, "", "線", "配電線描画", "配電線描画", 38, ""},
+        {a.actSimStop, "シミュレーション", "シミュレーション終了", "シミュレーション停止", "シミュレーション停止", 40, ""},
+        {a.Action1, "マクロ", "（無し）", "", "", -1, ""},
+        {a.actENOR, "PART", "actENOR", "EXNOR", "EXNOR", 22, ""},
+        {a.act10TO2, "ＭＳＩ", "ac10TO2", "", "", -1, ""},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.action->Name);
+        EXPECT_EQ(r.action->Category, r.category);
+        EXPECT_EQ(r.action->Caption, r.caption);
+        if (*r.shortHint) {
+            EXPECT_EQ(r.action->toolTip(), U(r.shortHint));
+        }
+        EXPECT_EQ(r.action->statusTip(), U(r.longHint));
+        EXPECT_EQ(r.action->ImageIndex, r.image);
+        EXPECT_EQ(r.action->icon().isNull(), r.image < 0);
+        EXPECT_EQ(r.action->shortcut(), QKeySequence(QString::fromLatin1(r.shortcut)));
+    }
+    EXPECT_FALSE(a.Action1->isEnabled());
+    EXPECT_FALSE(a.actSimStop->isEnabled());
+    EXPECT_TRUE(a.actSimStart->isEnabled());
+}
+
+TEST_F(Actions, MenusComeInOrderWithTheirAccelerators)
+{
+    QStringList tops;
+    for (QAction* a : window->menuBar()->actions()) tops << a->text();
+    EXPECT_EQ(tops, QStringList({U("ファイル(&F)"), U("編集(&E)"), U("部品(&P)"), U("シミュレーション(&S)"), U("ヘルプ(&H)")}));
+    EXPECT_EQ(MenuTexts(TopMenu(0)), QStringList({U("新規作成(&Y)"), U("開く(&X)..."), U("上書き保存(&Z)"),
+                                                  U("名前を付けて保存(&W)..."), U("終了(&V)")}));
+    EXPECT_EQ(MenuTexts(TopMenu(1)),
+              QStringList({U("元に戻す(&Y)"), U("やり直し(&X)"), "-", U("コピー(&C)"), U("切り取り(&T)"), U("貼り付け(&P)"),
+                           U("削除(&D)"), U("すべてを選択(&A)"), U("時計回りに回転(&R)"), "-", U("マクロ設定(&Z)...")}));
+    const QStringList parts = MenuTexts(TopMenu(2));
+    ASSERT_EQ(parts.size(), 25);
+    EXPECT_EQ(parts.mid(0, 4), QStringList({U("ＭＳＩ(&H)"), U("マクロ(&L)"), U("NANDゲート(&N)"), U("NORゲート(&O)")}));
+    EXPECT_EQ(parts[8], U("NORゲート(&Z)"));
+    EXPECT_EQ(parts[24], U("オシロスコープ(&K)"));
+    EXPECT_EQ(MenuTexts(TopMenu(2)->actions()[0]->menu()),
+              QStringList({U("７セグメント表示でコーダ(&X)"), U("２進１０進変換(&Y)"), U("１０進２進変換(&Z)")}));
+    EXPECT_EQ(MenuTexts(TopMenu(3)), QStringList({U("シミュレーション開始(&S)"), U("シミュレーション終了(&E)")}));
+    EXPECT_EQ(MenuTexts(TopMenu(4)), QStringList({U("Voltraneについて...")}));
+}
+
+TEST_F(Actions, ToolBarsStandInTwoRows)
+{
+    auto* row1left = window->findChild<QToolBar*>("ActionToolBar6");
+    auto* row1right = window->findChild<QToolBar*>("ActionToolBar8");
+    auto* row2 = window->findChild<QToolBar*>("ActionToolBar7");
+    ASSERT_TRUE(row1left && row1right && row2);
+    EXPECT_EQ(row1left->actions(), QList<QAction*>({actions->actNew, actions->actOpen, actions->actSave}));
+    EXPECT_EQ(row1right->actions().size(), 13);  // 10 commands and 3 separators
+    EXPECT_EQ(row1right->actions().last(), actions->actSimStart);
+    EXPECT_EQ(row2->actions().size(), 24);
+    EXPECT_EQ(row2->actions().first(), actions->actAuto);
+    EXPECT_EQ(row2->actions().last(), actions->actSCOPE);
+    EXPECT_TRUE(window->toolBarBreak(row2));
+    EXPECT_EQ(row1left->y(), row1right->y());
+    EXPECT_LT(row1left->y(), row2->y());
+}
+
+TEST_F(Actions, TableHoldsThe38EditingActionsInOrder)
+{
+    const auto& table = window->ActionTable;
+    EXPECT_EQ(table.front(), actions->actNew);
+    EXPECT_EQ(table[6], actions->actAuto);
+    EXPECT_EQ(table[35], actions->actUndo);
+    EXPECT_EQ(table.back(), actions->actMatrix8X8);
+    const std::set<TAction*> distinct(table.begin(), table.end());
+    EXPECT_EQ(distinct.size(), 38u);
+    for (TAction* outside : {actions->actSaveAs, actions->actExit, actions->actDel, actions->actSelectAll,
+                             actions->actRound, actions->actMacroMtn, actions->actAbout, actions->actSimStart,
+                             actions->actSimStop})
+        EXPECT_EQ(distinct.count(outside), 0u) << outside->Name;
+}
+
+TEST_F(Actions, EnablingFollowsSelectionModifiedUndoAndSimulating)
+{
+    TActionManager& a = *actions;
+    const auto enabled = [](std::initializer_list<TAction*> list) {
+        std::string states;
+        for (TAction* action : list) states += action->isEnabled() ? '1' : '0';
+        return states;
+    };
+    //                                  Save Copy Cut Del Round Undo Redo New Open Paste Auto NOT SaveAs SelectAll
+    const auto all = {a.actSave, a.actCopy, a.actCut, a.actDel, a.actRound, a.actUndo, a.actRedo, a.actNew,
+                      a.actOpen, a.actPaste, a.actAuto, a.actNOT, a.actSaveAs, a.actSelectAll};
+    EXPECT_EQ(enabled(all), "00000001111111");  // right after start-up
+
+    auto* gate = window->Bord.Create<TNot>(nullptr);
+    window->SelectOnly(gate);
+    window->UpdateActions();
+    EXPECT_EQ(enabled(all), "01111001111111");
+
+    window->Modified = true;
+    window->SelectOnly(nullptr);
+    window->UpdateActions();
+    EXPECT_EQ(enabled(all), "10000001111111");
+
+    window->Circuit.Context.OpenBatch();
+    gate->RecordCreate("MouseDown CreatePart");
+    window->Circuit.Context.PushBatch();
+    window->UpdateActions();
+    EXPECT_EQ(enabled(all), "10000101111111");
+
+    window->Circuit.Context.Simulating = true;
+    window->UpdateActions();
+    EXPECT_EQ(enabled(all), "10000100000011");  // Save and Undo keep their own rules
+    window->Circuit.Context.Simulating = false;
+    QTest::mouseClick(window->centralWidget(), Qt::LeftButton);  // any input refreshes once idle
+    QCoreApplication::processEvents();
+    EXPECT_EQ(enabled(all), "10000101111111");
+}
+
+TEST_F(Actions, ToolsAreExclusiveAndPartToolsArmTheirClass)
+{
+    struct Row {
+        TAction* tool;
+        const char* toolClass;
+        int32_t partNo;
+    };
+    TActionManager& a = *actions;
+    const Row rows[] = {
+        {a.actNAND2, "TGate", 0},      {a.actNOR2, "TGate", 2},        {a.actENOR, "TGate", 7},
+        {a.actNOT, "TNot", 0},         {a.actDFF, "TDFF", 1},          {a.actTFF, "TTFF", 2},
+        {a.actFA, "TFullAdder", 1},    {a.actOutTerminal, "TOutTerminal", 1}, {a.act10TO2, "T10TO2", 1},
+        {a.act7SEG, "T7SEG", 2},       {a.actSCOPE, "TScope", 0},      {a.actMatrix8X8, "TMatrix8X8", 0},
+    };
+    EXPECT_EQ(Checked(), std::vector<TAction*>{a.actAuto});
+    for (const Row& r : rows) {
+        r.tool->trigger();
+        EXPECT_EQ(window->ToolClass, r.toolClass) << r.tool->Name;
+        EXPECT_EQ(window->ToolPartNo, r.partNo) << r.tool->Name;
+        EXPECT_EQ(Checked(), std::vector<TAction*>{r.tool});
+    }
+    a.actRLED->trigger();
+    for (TAction* keeper : {a.actMove, a.actCode, a.actDelete}) {
+        keeper->trigger();  // the move, wire and delete tools keep the armed part
+        EXPECT_EQ(window->ToolClass, "TLED");
+        EXPECT_EQ(Checked(), std::vector<TAction*>{keeper});
+    }
+    a.actAuto->trigger();
+    EXPECT_EQ(window->ToolClass, "");
+    EXPECT_EQ(Checked(), std::vector<TAction*>{a.actAuto});
+}
+
+TEST_F(Actions, SnapRoundsToTheNearestGridLine)
+{
+    const int32_t in[] = {14, 15, -4, -16, 0, 5, -5, -15, INT32_MAX - 4};
+    const int32_t out[] = {10, 20, 0, -10, 0, 10, 0, -10, INT32_MAX - 7};
+    for (size_t i = 0; i < std::size(in); ++i) {
+        EXPECT_EQ(window->SnapX(in[i]), out[i]) << in[i];
+        EXPECT_EQ(window->SnapY(in[i]), out[i]) << in[i];
+    }
+}
+
+TEST_F(Actions, SelectOnlyReplacesTheSelection)
+{
+    auto* first = window->Bord.Create<TNot>(nullptr);
+    auto* second = window->Bord.Create<TNot>(nullptr);
+    EXPECT_EQ(window->FirstSelected(), nullptr);
+    window->SelectedParts.Add(first);
+    window->SelectedParts.Add(second);
+    EXPECT_EQ(window->FirstSelected(), first);
+    window->SelectOnly(second);
+    EXPECT_EQ(window->SelectedParts.Count(), 1);
+    EXPECT_EQ(window->FirstSelected(), second);
+    window->SelectOnly(nullptr);
+    EXPECT_TRUE(window->SelectedParts.Empty());
+}
+
+TEST_F(Actions, EscapeAndDeleteReachTheWindowBeforeItsControls)
+{
+    auto* edit = new QLineEdit(QStringLiteral("abc"), window->centralWidget());
+    edit->show();
+    edit->setFocus();
+    edit->setCursorPosition(0);
+    QSignalSpy deletes(actions->actDel, &QAction::triggered);
+    ASSERT_FALSE(actions->actDel->isEnabled());
+    QTest::keyClick(edit, Qt::Key_Delete);
+    EXPECT_EQ(deletes.count(), 1);  // even with the action disabled
+    EXPECT_EQ(edit->text(), QStringLiteral("abc"));
+
+    window->EditState = esDrawingCode;
+    TWindowSurface& screen = window->WindowSurface();
+    screen.SetPenMode(TPenMode::Xor);
+    screen.SetPenColor(clLime);
+    screen.MoveTo(5, 5);
+    screen.LineTo(60, 5);  // a wire preview
+    ASSERT_NE(screen.Image(), window->BoardSurface().Image());
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_EQ(window->EditState, esNone);
+    EXPECT_EQ(screen.Image(), window->BoardSurface().Image());
+}
+
+TEST_F(Actions, StartUpTitlesTheWindowAndEmptiesTheClipboard)
+{
+    EXPECT_EQ(window->windowTitle(), U("Voltrane　論理シミュレータ - 無題"));
+    EXPECT_EQ(shell.Clipboard, "");
+    EXPECT_EQ(window->EditState, esNone);
+    EXPECT_FALSE(window->Modified);
+    EXPECT_FALSE(window->Simulating());
+}

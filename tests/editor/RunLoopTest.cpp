@@ -1,0 +1,114 @@
+#include "EditorFixture.h"
+
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+struct RunLoop : ::testing::Test, EditorFixture {
+    // Runs the simulation through its start action; check is called every few milliseconds
+    // during the run until it answers true or two seconds have passed, then the stop action ends it.
+    void RunUntil(const std::function<bool()>& check)
+    {
+        QTimer poll;
+        QElapsedTimer clock;
+        clock.start();
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (check() || clock.elapsed() > 2000) {
+                poll.stop();
+                actions->actSimStop->trigger();
+            }
+        });
+        poll.start(5);
+        actions->actSimStart->trigger();
+    }
+
+    TColor BoardPixel(int x, int y) const { return window->BoardSurface().PixelAt(x, y); }
+};
+
+}  // namespace
+
+TEST_F(RunLoop, GridDotsVanishWhileRunningAndReturnAfterwards)
+{
+    EXPECT_EQ(BoardPixel(10, 10), clOlive);
+    EXPECT_EQ(BoardPixel(11, 10), clBtnFace);
+    TColor during{};
+    RunUntil([&] {
+        during = BoardPixel(10, 10);
+        return true;
+    });
+    EXPECT_EQ(during, clBtnFace);
+    EXPECT_EQ(BoardPixel(10, 10), clOlive);
+    EXPECT_EQ(window->WindowSurface().Image().pixel(10, 10), qRgb(128, 128, 0));
+    EXPECT_GT(window->SimulationPasses(), 0);
+}
+
+TEST_F(RunLoop, StartDisablesTheEditingActionsAndStopGivesThemBack)
+{
+    std::vector<bool> during;
+    bool stopEnabled = false, startEnabled = true;
+    RunUntil([&] {
+        for (TAction* a : window->ActionTable) during.push_back(a->isEnabled());
+        stopEnabled = actions->actSimStop->isEnabled();
+        startEnabled = actions->actSimStart->isEnabled();
+        return true;
+    });
+    EXPECT_EQ(std::count(during.begin(), during.end(), true), 0);
+    EXPECT_TRUE(stopEnabled);
+    EXPECT_FALSE(startEnabled);
+    EXPECT_FALSE(window->Simulating());
+    EXPECT_TRUE(actions->actSimStart->isEnabled());
+    EXPECT_FALSE(actions->actSimStop->isEnabled());
+    QCoreApplication::processEvents();  // the next idle refresh
+    EXPECT_TRUE(actions->actNew->isEnabled());
+    EXPECT_TRUE(actions->actNOT->isEnabled());
+    EXPECT_FALSE(actions->actSave->isEnabled());
+}
+
+TEST_F(RunLoop, AClickOnAToggleSwitchLightsTheLedItFeeds)
+{
+    auto* toggle = window->Bord.Create<TTglSW>(&window->WindowSurface());
+    toggle->MoveTo(100, 100, false);  // output at (120, 110)
+    auto* led = window->Bord.Create<TLED>(&window->WindowSurface());
+    led->MoveTo(120, 100, false);  // input at (120, 110)
+    bool clicked = false;
+    RunUntil([&] {
+        if (!clicked) QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {}, QPoint(110, 110));
+        clicked = true;
+        // The lamp has taken the high level over and drawn itself.
+        return led->ShownLevel == 5 && led->Countdown == TLED::Idle;
+    });
+    EXPECT_TRUE(led->ShowsLit);
+    EXPECT_EQ(toggle->OutputLevel(), 5);
+    EXPECT_EQ(led->Tanshis.Items(0)->Level, 5);
+}
+
+TEST_F(RunLoop, AnEmptyBoardRunsUntilStopped)
+{
+    int64_t passes = 0;
+    RunUntil([&] {
+        passes = window->SimulationPasses();
+        return window->SimulationPasses() > 0;
+    });
+    EXPECT_FALSE(window->Simulating());
+}
+
+TEST_F(RunLoop, ClosingTheWindowDuringARunEndsTheLoopThenCloses)
+{
+    auto* ring = window->Bord.Create<TNot>(nullptr);
+    ring->MoveTo(200, 200, false);
+    bool closedDuringRun = false;
+    QTimer::singleShot(20, window.get(), [&] {
+        window->close();
+        closedDuringRun = window->isVisible();  // still open: the loop has not returned yet
+    });
+    actions->actSimStart->trigger();
+    EXPECT_TRUE(closedDuringRun);
+    EXPECT_FALSE(window->Simulating());
+    EXPECT_FALSE(window->isVisible());
+    window.reset();  // tears down after the loop, the parts included
+}

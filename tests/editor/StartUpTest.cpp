@@ -1,0 +1,108 @@
+#include "EditorFixture.h"
+#include "FormPlacement.h"
+
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+std::string FileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+QStringList MacroMenu(const TfrmVoltrane& window)
+{
+    QStringList shown;
+    for (QAction* a : window.mnuMacro->actions())
+        if (a->isVisible()) shown << a->text() + (a->isEnabled() ? "" : " (disabled)");
+    return shown;
+}
+
+}  // namespace
+
+TEST(StartUp, FirstStartCreatesTheMacroFolderShowsOnlyThePlaceholderAndWritesAnEmptyList)
+{
+    ScriptedShell shell;
+    {
+        TfrmVoltrane window(shell);
+        EXPECT_TRUE(std::filesystem::is_directory(shell.Folder + "/Macro"));
+        EXPECT_EQ(MacroMenu(window), QStringList{QString::fromUtf8("（無し）(&Z) (disabled)")});
+        EXPECT_EQ(window.pos(), QPoint(0, 0));  // the default placement
+    }
+    EXPECT_EQ(FileBytes(shell.Folder + "/Macro/MacroNames.lst"), "");
+}
+
+TEST(StartUp, WithoutAListTheMacroFilesGiveTheEntriesSortedWithoutRegardToCase)
+{
+    ScriptedShell shell;
+    std::filesystem::create_directory(shell.Folder + "/Macro");
+    for (const char* name : {"b.lgm", "A.lgm", "c.LGM", "notes.txt"}) std::ofstream(shell.Folder + "/Macro/" + name);
+    {
+        TfrmVoltrane window(shell);
+        EXPECT_EQ(MacroMenu(window), QStringList({"A", "b", "c"}));
+        EXPECT_EQ(window.MacroNames, (TStrings{"A", "b", "c"}));
+        EXPECT_TRUE(window.MacroActions.front()->isEnabled());
+        EXPECT_EQ(window.MacroActions.front()->Category, "マクロ");
+    }
+    EXPECT_EQ(FileBytes(shell.Folder + "/Macro/MacroNames.lst"), "A\r\nb\r\nc\r\n");
+}
+
+TEST(StartUp, TheListFileDecidesTheOrder)
+{
+    ScriptedShell shell;
+    std::filesystem::create_directory(shell.Folder + "/Macro");
+    std::ofstream(shell.Folder + "/Macro/MacroNames.lst", std::ios::binary) << "\x89\xF1\x98\x48\r\nR&S\r\n";  // 回路
+    TfrmVoltrane window(shell);
+    EXPECT_EQ(MacroMenu(window), QStringList({QString::fromUtf8("回路"), "R&&S"}));
+    EXPECT_EQ(window.MacroActions[1]->Caption, "R&S");
+}
+
+TEST(StartUp, MainWindowPlacementIsKeptUnderItsFixedTitle)
+{
+    ScriptedShell shell;
+    TIniFile ini(shell.SettingsFile());
+    const int screenHeight = QGuiApplication::primaryScreen()->size().height();
+    ini.WriteInteger("Voltrane　論理シミュレータ - ", "Top", screenHeight + 100);
+    ini.WriteInteger("Voltrane　論理シミュレータ - ", "Left", 20);
+    ini.WriteInteger("Voltrane　論理シミュレータ - ", "Width", 500);
+    ini.WriteInteger("Voltrane　論理シミュレータ - ", "Height", 400);
+    {
+        TfrmVoltrane window(shell);
+        EXPECT_EQ(window.pos(), QPoint(20, screenHeight - 400));
+        EXPECT_EQ(window.size(), QSize(500, 400));
+        window.setWindowTitle(QString::fromUtf8("Voltrane　論理シミュレータ - /home/a/b.lgc"));
+        window.move(30, 40);
+    }
+    EXPECT_EQ(ReadFormPlacement(shell.SettingsFile(), "Voltrane　論理シミュレータ - "), (TFormPlacement{40, 30, 500, 400}));
+}
+
+TEST(StartUp, ASettingsFileThatCannotBeWrittenIsReportedAtShutDown)
+{
+    ScriptedShell shell;
+    {
+        TfrmVoltrane window(shell);
+        std::filesystem::create_directory(shell.SettingsFile());  // a folder where the file should be
+    }
+    ASSERT_EQ(shell.Errors.size(), 1u);
+    EXPECT_NE(shell.Errors[0].find("voltrane.INI"), std::string::npos);
+}
+
+TEST(StartUp, ABoardWithAScopeProbeOpensItsOscilloscopeWindowFromTheWindowsFactory)
+{
+    ScriptedShell shell;
+    TfrmVoltrane window(shell);
+    std::unique_ptr<ScopeSink> sink = window.Circuit.Context.Windows->CreateScopeSink();
+    sink->Show();
+    auto* form = dynamic_cast<QWidget*>(sink.get());
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->windowTitle(), QString::fromUtf8("オシロスコープ"));
+}
