@@ -5,6 +5,7 @@
 #include "LiveImage.h"
 #include "Shell.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -28,6 +29,18 @@ void Paint(QWidget& widget, QRgb background, QRgb text)
     palette.setColor(QPalette::WindowText, QColor::fromRgb(text));
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
+}
+
+// The palette with every colour set, so that nothing of the navy window around it shows through.
+QPalette OwnPalette(QPalette palette)
+{
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            palette.setBrush(g, r, palette.brush(g, r));
+        }
+    return palette;
 }
 
 QLabel* ChannelLabel(QWidget* parent, const QString& text)
@@ -61,7 +74,7 @@ TScopeForm::TScopeForm(Shell& shell) : QWidget(nullptr, Qt::Window | Qt::WindowS
 
     pnlTool = new QWidget(this);
     pnlTool->setAutoFillBackground(true);
-    pnlTool->setPalette(QPalette());
+    pnlTool->setPalette(OwnPalette(QApplication::palette()));
     auto* tools = new QHBoxLayout(pnlTool);
     tools->setContentsMargins(4, 2, 4, 2);
     btnStart = new QPushButton(QStringLiteral("Start"), pnlTool);
@@ -73,9 +86,11 @@ TScopeForm::TScopeForm(Shell& shell) : QWidget(nullptr, Qt::Window | Qt::WindowS
     barSweep->setRange(1, 50);
     barSweep->setValue(10);
     barSweep->setTickPosition(QSlider::NoTicks);
-    for (QWidget* w : {static_cast<QWidget*>(btnStart), static_cast<QWidget*>(btnStop), static_cast<QWidget*>(btnClear),
-                       static_cast<QWidget*>(chkRenzoku)})
-        tools->addWidget(w);
+    for (QPushButton* button : {btnStart, btnStop, btnClear}) {
+        button->setFixedWidth(56);
+        tools->addWidget(button);
+    }
+    tools->addWidget(chkRenzoku);
     tools->addWidget(new QLabel(QString::fromUtf8("スイープ　速"), pnlTool));
     tools->addWidget(barSweep, 1);
     tools->addWidget(new QLabel(QString::fromUtf8("遅"), pnlTool));

@@ -8,8 +8,6 @@
 
 namespace {
 
-bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Compares two code page 932 texts, folding only single-byte letters: the trail byte of a
@@ -18,7 +16,7 @@ bool SameText(const std::string& a, const std::string& b)
 {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
-        if (IsLeadByte(static_cast<unsigned char>(a[i])) && i + 1 < a.size()) {
+        if (IsCp932LeadByte(static_cast<unsigned char>(a[i])) && i + 1 < a.size()) {
             if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
             ++i;
         } else if (AsciiLower(a[i]) != AsciiLower(b[i])) {

@@ -15,8 +15,6 @@ constexpr size_t SectionBytes = 30;
 // The window system's coordinates are 16-bit; absurd stored numbers are brought into that range.
 constexpr int64_t CoordinateLimit = 32767;
 
-bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-
 int32_t Clamp(int64_t v, int64_t low, int64_t high) { return static_cast<int32_t>(std::clamp(v, low, high)); }
 
 }  // namespace
@@ -26,7 +24,7 @@ std::string PlacementSection(const std::string& caption)
     const std::string bytes = Utf8ToCp932(caption);
     size_t end = 0;
     while (end < bytes.size()) {
-        const size_t next = end + (IsLeadByte(static_cast<unsigned char>(bytes[end])) ? 2 : 1);
+        const size_t next = end + (IsCp932LeadByte(static_cast<unsigned char>(bytes[end])) ? 2 : 1);
         if (next > SectionBytes || next > bytes.size()) break;
         end = next;
     }

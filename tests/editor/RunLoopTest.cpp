@@ -1,5 +1,6 @@
 #include "EditorFixture.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 

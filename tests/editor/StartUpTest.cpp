@@ -1,5 +1,6 @@
 #include "EditorFixture.h"
 #include "FormPlacement.h"
+#include "ScopeFormU.h"
 
 #include <QGuiApplication>
 #include <QMenu>
@@ -95,14 +96,20 @@ TEST(StartUp, ASettingsFileThatCannotBeWrittenIsReportedAtShutDown)
     EXPECT_NE(shell.Errors[0].find("voltrane.INI"), std::string::npos);
 }
 
-TEST(StartUp, ABoardWithAScopeProbeOpensItsOscilloscopeWindowFromTheWindowsFactory)
+TEST(StartUp, AScopeProbeOnTheBoardFeedsItsOscilloscopeWindow)
 {
     ScriptedShell shell;
     TfrmVoltrane window(shell);
-    std::unique_ptr<ScopeSink> sink = window.Circuit.Context.Windows->CreateScopeSink();
-    sink->Show();
-    auto* form = dynamic_cast<QWidget*>(sink.get());
+    auto* probe = window.Bord.Create<TScope>(&window.WindowSurface());
+    auto* form = dynamic_cast<TScopeForm*>(probe->ScopeWindow.get());
     ASSERT_NE(form, nullptr);
+    EXPECT_FALSE(form->isVisible());
+    probe->ScopeWindow->Show();
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->windowTitle(), QString::fromUtf8("オシロスコープ"));
+    form->SweepDivider = 0;
+    window.Bord.CalcAll();
+    EXPECT_EQ(form->SweepX, 1);
+    window.Bord.Destroy(probe);  // closing with the probe saves where the window stood
+    EXPECT_EQ(ReadFormPlacement(shell.SettingsFile(), "オシロスコープ"), (TFormPlacement{0, 0, 100, 100}));
 }

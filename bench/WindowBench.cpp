@@ -1,0 +1,98 @@
+// The editor's run loop on screen and its full redraw. Run it under a display server to measure
+// the real window (xvfb-run ./WindowBench); without one it runs on the offscreen platform.
+#include "PartU.h"
+#include "QtShell.h"
+#include "VoltraneU.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+QApplication& App()
+{
+    static int argc = 1;
+    static char name[] = "WindowBench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// The main window with a board of inverters in rows of 30, their terminals touching in chains.
+struct Editor {
+    QApplication& app = App();
+    QtShell shell;
+    std::unique_ptr<TfrmVoltrane> window;
+
+    explicit Editor(int64_t parts)
+    {
+        window = std::make_unique<TfrmVoltrane>(shell);
+        window->resize(1280, 960);
+        window->show();
+        for (int64_t i = 0; i < parts; ++i) {
+            auto* inverter = window->Bord.Create<TNot>(&window->WindowSurface());
+            inverter->MoveTo(static_cast<int>(i % 30) * 40, static_cast<int>(i / 30) * 50, false);
+        }
+        window->Redraw();
+        QCoreApplication::processEvents();
+    }
+};
+
+// Passes per second of the loop that the start action runs, the window's events served between
+// passes, stopped by the stop action after half a second.
+void BM_RunLoopPasses(benchmark::State& state)
+{
+    Editor editor(state.range(0));
+    int64_t passes = 0;
+    for (auto _ : state) {
+        QTimer::singleShot(500, editor.window.get(), [&] { editor.window->ActionManager1.actSimStop->trigger(); });
+        editor.window->ActionManager1.actSimStart->trigger();
+        passes += editor.window->SimulationPasses();
+    }
+    state.counters["passes/s"] = benchmark::Counter(static_cast<double>(passes), benchmark::Counter::kIsRate);
+}
+
+// The same loop with the events served after literally every pass, for comparison.
+void BM_RunLoopPassesServingEveryPass(benchmark::State& state)
+{
+    struct EveryPass : MessagePump {
+        int64_t passes = 0;
+        void ProcessMessages() override
+        {
+            ++passes;
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        }
+    };
+    Editor editor(state.range(0));
+    TCircuitContext& context = editor.window->Circuit.Context;
+    int64_t passes = 0;
+    for (auto _ : state) {
+        EveryPass pump;
+        QTimer::singleShot(500, editor.window.get(), [&] { context.Simulating = false; });
+        context.Simulating = true;
+        RunSimulation(editor.window->Bord, pump, {});
+        passes += pump.passes;
+    }
+    state.counters["passes/s"] = benchmark::Counter(static_cast<double>(passes), benchmark::Counter::kIsRate);
+}
+
+// One full Redraw: background, every part, grid dots, and the copy to the window surface.
+void BM_Redraw(benchmark::State& state)
+{
+    Editor editor(state.range(0));
+    for (auto _ : state) editor.window->Redraw();
+}
+
+}  // namespace
+
+BENCHMARK(BM_RunLoopPasses)->Arg(10)->Arg(1000)->Iterations(4)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RunLoopPassesServingEveryPass)->Arg(10)->Arg(1000)->Iterations(2)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw)->Arg(10000)->Unit(benchmark::kMillisecond);

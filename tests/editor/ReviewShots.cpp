@@ -1,0 +1,101 @@
+// Screenshots for reviewing the editor by eye: the main window with a small circuit built in
+// code, while editing and while running, and the oscilloscope window of its probe. Run under a
+// display server: xvfb-run -a -s "-screen 0 1024x768x24" voltrane_review_shots OUTPUT_FOLDER
+#include "IniFile.h"
+#include "PartU.h"
+#include "ScopeFormU.h"
+#include "ScriptedShell.h"
+#include "VoltraneU.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QScreen>
+#include <QSlider>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+void Wait(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+void Shoot(const QString& path)
+{
+    QGuiApplication::primaryScreen()->grabWindow(0).save(path);
+    std::printf("%s\n", qPrintable(path));
+}
+
+template <class T>
+T* Place(TfrmVoltrane& window, int x, int y, int32_t partNo = 0)
+{
+    auto* part = window.Bord.Create<T>(&window.WindowSurface());
+    part->PartNo = partNo;
+    part->SetTanshi();
+    part->MoveTo(x, y, false);
+    return part;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    ScriptedShell shell;
+    TIniFile ini(shell.SettingsFile());
+    ini.WriteInteger(TitlePrefix, "Left", 10);
+    ini.WriteInteger(TitlePrefix, "Top", 10);
+    ini.WriteInteger(TitlePrefix, "Width", 760);
+    ini.WriteInteger(TitlePrefix, "Height", 420);
+    ini.WriteInteger("オシロスコープ", "Left", 300);
+    ini.WriteInteger("オシロスコープ", "Top", 470);
+    ini.WriteInteger("オシロスコープ", "Width", 453);
+    ini.WriteInteger("オシロスコープ", "Height", 187);
+
+    TfrmVoltrane window(shell);
+    // A toggle switch through an inverter to a lamp, terminals touching.
+    Place<TTglSW>(window, 40, 60);
+    Place<TNot>(window, 60, 50);
+    Place<TLED>(window, 100, 60);
+    // A push button straight onto a green lamp.
+    Place<TPushSW>(window, 40, 120);
+    Place<TLED>(window, 60, 120, 2);
+    // A pulse generator onto channel 2 of a probe and onto a lamp.
+    Place<TPulser>(window, 160, 60);
+    auto* probe = Place<TScope>(window, 200, 50);
+    Place<TPulser>(window, 160, 160);
+    Place<TLED>(window, 200, 170, 1);
+    Place<TGate>(window, 300, 60);
+    Place<TGate>(window, 300, 120, 8 + 4);
+    Place<TJKFF>(window, 380, 60);
+    Place<TLED7SEG>(window, 480, 60);
+    Place<TMatrix8X8>(window, 560, 60);
+    window.Bord.CheckAllLinks();
+    window.show();
+    window.Redraw();
+    Wait(300);
+    Shoot(folder + "/window-editing.png");
+
+    auto* scope = dynamic_cast<TScopeForm*>(probe->ScopeWindow.get());
+    QTimer::singleShot(200, &window, [&] {
+        window.FormMouseDown(TMouseButton::Left, ssLeft, 50, 70);
+        window.FormMouseUp(TMouseButton::Left, 0, 50, 70);
+        probe->ScopeWindow->Show();
+        if (scope) scope->barSweep->setValue(1);
+    });
+    QTimer::singleShot(1500, &window, [&] {
+        Shoot(folder + "/window-running.png");
+        if (scope) scope->grab().save(folder + "/scope.png");
+        window.ActionManager1.actSimStop->trigger();
+    });
+    window.ActionManager1.actSimStart->trigger();
+    std::printf("%lld passes\n", static_cast<long long>(window.SimulationPasses()));
+    Wait(200);
+    Shoot(folder + "/window-stopped.png");
+    return 0;
+}
