@@ -3,6 +3,7 @@
 #include "HeadlessWindows.h"
 #include "QImageCanvas.h"
 #include "ScopeFormU.h"
+#include "Shell.h"
 
 std::unique_ptr<TextEditor> TEditorWindows::CreateTextEditor() { return std::make_unique<TMemoryTextEditor>(); }
 
@@ -12,3 +13,5 @@ std::unique_ptr<Canvas> TEditorWindows::CreateImage(int width, int height)
 {
     return std::make_unique<QImageCanvas>(width, height, sprites_);
 }
+
+void TEditorWindows::ShowMessage(const std::string& text) { shell_.ShowMessage(text); }

@@ -1,19 +1,21 @@
 #pragma once
 
-#include "WindowFactory.h"
+#include "Context.h"
 
 class Shell;
 class SpriteSource;
 
-// The window's controls for the parts: oscilloscope windows, display images on the sprite
-// lists, and (until the in-place editor comes) a text box editor that keeps its text in memory.
-class TEditorWindows : public WindowFactory {
+// What the circuit asks of the main window: oscilloscope windows, display images on the sprite
+// lists, a text box editor (one that keeps its text in memory until the in-place editor comes),
+// and message boxes for the program's own messages.
+class TEditorWindows : public WindowFactory, public MessageSink {
 public:
     TEditorWindows(Shell& shell, const SpriteSource* sprites) : shell_(shell), sprites_(sprites) {}
 
     std::unique_ptr<TextEditor> CreateTextEditor() override;
     std::unique_ptr<ScopeSink> CreateScopeSink() override;
     std::unique_ptr<Canvas> CreateImage(int width, int height) override;
+    void ShowMessage(const std::string& text) override;
 
 private:
     Shell& shell_;

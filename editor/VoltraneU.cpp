@@ -78,6 +78,7 @@ TfrmVoltrane::TfrmVoltrane(Shell& shell, const SpriteSource* sprites)
     boardSurface_.SetFont(BoardFontFace, 9);
     windowSurface_.Resize(client.width(), client.height());
     Circuit.Context.Windows = &windows_;
+    Circuit.Context.Messages = &windows_;
     Circuit.Context.Simulating = false;
     shell_.SetClipboardText("");
     Redraw();
@@ -92,8 +93,12 @@ TfrmVoltrane::~TfrmVoltrane()
     qApp->removeEventFilter(this);
     try {
         SaveFormPlacement(*this, TitlePrefix, shell_.SettingsFile());
+    } catch (const TIniFile::TWriteError& error) {
+        shell_.ShowError(error.what());
+    }
+    try {
         SaveMacroNames(MacroFolder(), MacroNames);
-    } catch (const std::runtime_error& error) {
+    } catch (const TFileError& error) {
         shell_.ShowError(error.what());
     }
 }

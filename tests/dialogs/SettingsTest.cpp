@@ -1,3 +1,4 @@
+#include "DataFolder.h"
 #include "FormPlacement.h"
 #include "IniFile.h"
 #include "ScriptedShell.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -132,4 +134,14 @@ TEST(FormPlacement, LoadsDefaultsSavesAndLoadsBackWithTheScreenEdgeRule)
     TIniFile(shell.SettingsFile()).WriteInteger("Caption", "Top", 5000);
     LoadFormPlacement(other, "Caption", shell.SettingsFile());
     EXPECT_EQ(other.pos(), QPoint(30, QGuiApplication::primaryScreen()->size().height() - 240));
+}
+
+TEST(DataFolder, BesideTheProgramWhenWritableElseTheConfigurationFolderCreatedOnDemand)
+{
+    ScriptedShell shell;
+    const std::string config = shell.Folder + "/config/voltrane";
+    EXPECT_EQ(ChooseDataFolder(shell.Folder, config), shell.Folder);
+    EXPECT_FALSE(std::filesystem::exists(config));
+    EXPECT_EQ(ChooseDataFolder(shell.Folder + "/missing", config), config);
+    EXPECT_TRUE(std::filesystem::is_directory(config));
 }

@@ -12,20 +12,24 @@ namespace {
 
 struct RunLoop : ::testing::Test, EditorFixture {
     // Runs the simulation through its start action; check is called every few milliseconds
-    // during the run until it answers true or two seconds have passed, then the stop action ends it.
-    void RunUntil(const std::function<bool()>& check)
+    // during the run until it answers true or two seconds have passed, then the stop action ends
+    // it. Answers whether check came true.
+    bool RunUntil(const std::function<bool()>& check)
     {
         QTimer poll;
         QElapsedTimer clock;
         clock.start();
+        bool met = false;
         QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (check() || clock.elapsed() > 2000) {
+            met = check();
+            if (met || clock.elapsed() > 2000) {
                 poll.stop();
                 actions->actSimStop->trigger();
             }
         });
         poll.start(5);
         actions->actSimStart->trigger();
+        return met;
     }
 
     TColor BoardPixel(int x, int y) const { return window->BoardSurface().PixelAt(x, y); }
@@ -37,12 +41,7 @@ TEST_F(RunLoop, GridDotsVanishWhileRunningAndReturnAfterwards)
 {
     EXPECT_EQ(BoardPixel(10, 10), clOlive);
     EXPECT_EQ(BoardPixel(11, 10), clBtnFace);
-    TColor during{};
-    RunUntil([&] {
-        during = BoardPixel(10, 10);
-        return true;
-    });
-    EXPECT_EQ(during, clBtnFace);
+    EXPECT_TRUE(RunUntil([&] { return BoardPixel(10, 10) == clBtnFace; }));
     EXPECT_EQ(BoardPixel(10, 10), clOlive);
     EXPECT_EQ(window->WindowSurface().Image().pixel(10, 10), qRgb(128, 128, 0));
     EXPECT_GT(window->SimulationPasses(), 0);
@@ -77,12 +76,12 @@ TEST_F(RunLoop, AClickOnAToggleSwitchLightsTheLedItFeeds)
     auto* led = window->Bord.Create<TLED>(&window->WindowSurface());
     led->MoveTo(120, 100, false);  // input at (120, 110)
     bool clicked = false;
-    RunUntil([&] {
+    EXPECT_TRUE(RunUntil([&] {
         if (!clicked) QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {}, QPoint(110, 110));
         clicked = true;
         // The lamp has taken the high level over and drawn itself.
         return led->ShownLevel == 5 && led->Countdown == TLED::Idle;
-    });
+    }));
     EXPECT_TRUE(led->ShowsLit);
     EXPECT_EQ(toggle->OutputLevel(), 5);
     EXPECT_EQ(led->Tanshis.Items(0)->Level, 5);
@@ -90,11 +89,7 @@ TEST_F(RunLoop, AClickOnAToggleSwitchLightsTheLedItFeeds)
 
 TEST_F(RunLoop, AnEmptyBoardRunsUntilStopped)
 {
-    int64_t passes = 0;
-    RunUntil([&] {
-        passes = window->SimulationPasses();
-        return window->SimulationPasses() > 0;
-    });
+    EXPECT_TRUE(RunUntil([&] { return window->SimulationPasses() > 0; }));
     EXPECT_FALSE(window->Simulating());
 }
 

@@ -85,6 +85,16 @@ TEST(StartUp, MainWindowPlacementIsKeptUnderItsFixedTitle)
     EXPECT_EQ(ReadFormPlacement(shell.SettingsFile(), "Voltrane　論理シミュレータ - "), (TFormPlacement{40, 30, 500, 400}));
 }
 
+TEST(StartUp, TheCircuitsOwnMessagesGoToMessageBoxes)
+{
+    ScriptedShell shell;
+    TfrmVoltrane window(shell);
+    auto* gate = window.Bord.Create<TNot>(nullptr);
+    SetPropText(*gate, "NoSuchProperty", "1");
+    ASSERT_EQ(shell.Messages.size(), 1u);
+    EXPECT_NE(shell.Messages[0].find("NoSuchProperty"), std::string::npos);
+}
+
 TEST(StartUp, ASettingsFileThatCannotBeWrittenIsReportedAtShutDown)
 {
     ScriptedShell shell;
@@ -94,6 +104,7 @@ TEST(StartUp, ASettingsFileThatCannotBeWrittenIsReportedAtShutDown)
     }
     ASSERT_EQ(shell.Errors.size(), 1u);
     EXPECT_NE(shell.Errors[0].find("voltrane.INI"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(shell.Folder + "/Macro/MacroNames.lst"));  // written all the same
 }
 
 TEST(StartUp, AScopeProbeOnTheBoardFeedsItsOscilloscopeWindow)
