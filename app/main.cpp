@@ -1,4 +1,5 @@
 #include "AboutU.h"
+#include "DMU.h"
 #include "Fonts.h"
 #include "ProgramIcon.h"
 #include "QtShell.h"
@@ -12,7 +13,8 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(ProgramIcon());
     InstallFontSubstitutions();
     QtShell shell;
-    TfrmVoltrane frmVoltrane(shell);
+    const TDM DM;
+    TfrmVoltrane frmVoltrane(shell, DM);
     TfrmAbout frmAbout(shell, &frmVoltrane);
     frmVoltrane.frmAbout = &frmAbout;
     frmVoltrane.show();

@@ -1,8 +1,9 @@
 #include "ActionManager.h"
 
-#include "ActionIcons.h"
+#include "DMU.h"
 
 #include <QActionGroup>
+#include <QPixmap>
 
 namespace {
 
@@ -87,6 +88,12 @@ const TPartToolSpec PartTools[] = {
     {&TActionManager::act7SEG, "act7SEG", "ＭＳＩ", "", -1, "T7SEG", 2},
 };
 
+QIcon ActionIcon(const TImageList& images, int index)
+{
+    if (index < 0 || index >= images.Count()) return {};
+    return QIcon(QPixmap::fromImage(images.Images[static_cast<size_t>(index)]));
+}
+
 void SetHint(QAction& action, const QString& hint)
 {
     const qsizetype bar = hint.indexOf('|');
@@ -102,13 +109,13 @@ TAction::TAction(QObject* parent, const std::string& name, const std::string& ca
     setObjectName(QString::fromStdString(name));
 }
 
-TActionManager::TActionManager(QObject* owner) : owner_(owner)
+TActionManager::TActionManager(QObject* owner, const TImageList& images) : owner_(owner)
 {
     for (const TCommandSpec& spec : Commands) {
         auto* action = new TAction(owner, spec.name, spec.category, spec.caption);
         SetHint(*action, QString::fromUtf8(spec.hint));
         action->ImageIndex = spec.image;
-        action->setIcon(ActionIcon(spec.image));
+        action->setIcon(ActionIcon(images, spec.image));
         action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
         this->*spec.member = action;
         all_.append(action);
@@ -127,7 +134,7 @@ TActionManager::TActionManager(QObject* owner) : owner_(owner)
         auto* action = new TAction(owner, name, spec.category, name == "act10TO2" ? "ac10TO2" : name);
         SetHint(*action, QString::fromUtf8(spec.hint));
         action->ImageIndex = spec.image;
-        action->setIcon(ActionIcon(spec.image));
+        action->setIcon(ActionIcon(images, spec.image));
         action->PartTool = TAction::TPartTool{spec.toolClass, spec.toolPartNo};
         action->setCheckable(true);
         ToolGroup->addAction(action);

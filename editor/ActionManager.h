@@ -7,6 +7,7 @@
 #include <string>
 
 class QActionGroup;
+struct TImageList;
 
 // One command of the editor. Its QAction text is what the menu shows; Caption is the command's
 // own name for it, which differs where the menu adds an accelerator.
@@ -33,7 +34,8 @@ public:
 // unchecks the others, so exactly one shows as pressed.
 class TActionManager {
 public:
-    explicit TActionManager(QObject* owner);
+    // The images come from the list of 42 action images of the data module.
+    TActionManager(QObject* owner, const TImageList& images);
 
     TAction* actNew;
     TAction* actOpen;

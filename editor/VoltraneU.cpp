@@ -3,6 +3,7 @@
 #include "AboutU.h"
 #include "BoardView.h"
 #include "CircuitFile.h"
+#include "DMU.h"
 #include "FormPlacement.h"
 #include "IniFile.h"
 #include "LiveImage.h"
@@ -48,13 +49,13 @@ int32_t Snap(int32_t v, int32_t step)
 
 }  // namespace
 
-TfrmVoltrane::TfrmVoltrane(Shell& shell, const SpriteSource* sprites)
-    : ActionManager1(this),
+TfrmVoltrane::TfrmVoltrane(Shell& shell, const TDM& dm)
+    : ActionManager1(this, dm.ImageList1),
       shell_(shell),
       view_(new TBoardView(*this)),
-      boardSurface_(0, 0, sprites),
-      windowSurface_(0, 0, sprites, *view_),
-      windows_(shell, sprites),
+      boardSurface_(0, 0, &dm),
+      windowSurface_(0, 0, &dm, *view_),
+      windows_(shell, &dm),
       Circuit(&boardSurface_)
 {
     setWindowTitle(QString::fromUtf8(TitlePrefix) + QString::fromUtf8(UntitledName));

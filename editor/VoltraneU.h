@@ -17,6 +17,7 @@
 class QMenu;
 class Shell;
 class TBoardView;
+class TDM;
 class TfrmAbout;
 
 // The fixed part of the title; the document's name follows it.
@@ -29,7 +30,8 @@ inline constexpr const char* UntitledName = "無題";
 class TfrmVoltrane : public QMainWindow {
 public:
     // Creates the window as the program starts: title, surfaces, boards, macro menu, placement.
-    TfrmVoltrane(Shell& shell, const SpriteSource* sprites = nullptr);
+    // The data module gives the sprites and the action images.
+    TfrmVoltrane(Shell& shell, const TDM& dm);
     // Saves the placement and the macro list, then frees the circuit.
     ~TfrmVoltrane() override;
 

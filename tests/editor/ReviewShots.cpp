@@ -1,6 +1,7 @@
 // Screenshots for reviewing the editor by eye: the main window with a small circuit built in
 // code, while editing and while running, and the oscilloscope window of its probe. Run under a
 // display server: xvfb-run -a -s "-screen 0 1024x768x24" voltrane_review_shots OUTPUT_FOLDER
+#include "DMU.h"
 #include "IniFile.h"
 #include "PartU.h"
 #include "ScopeFormU.h"
@@ -57,7 +58,8 @@ int main(int argc, char** argv)
     ini.WriteInteger("オシロスコープ", "Width", 453);
     ini.WriteInteger("オシロスコープ", "Height", 187);
 
-    TfrmVoltrane window(shell);
+    const TDM dm;
+    TfrmVoltrane window(shell, dm);
     // A toggle switch through an inverter to a lamp, terminals touching.
     Place<TTglSW>(window, 40, 60);
     Place<TNot>(window, 60, 50);
@@ -65,7 +67,7 @@ int main(int argc, char** argv)
     // A push button straight onto a green lamp.
     Place<TPushSW>(window, 40, 120);
     Place<TLED>(window, 60, 120, 2);
-    // A pulse generator onto channel 2 of a probe and onto a lamp.
+    // A pulse generator onto channel 3 of a probe, another onto a lamp.
     Place<TPulser>(window, 160, 60);
     auto* probe = Place<TScope>(window, 200, 50);
     Place<TPulser>(window, 160, 160);

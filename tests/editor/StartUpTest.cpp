@@ -33,7 +33,7 @@ TEST(StartUp, FirstStartCreatesTheMacroFolderShowsOnlyThePlaceholderAndWritesAnE
 {
     ScriptedShell shell;
     {
-        TfrmVoltrane window(shell);
+        TfrmVoltrane window(shell, SharedDM());
         EXPECT_TRUE(std::filesystem::is_directory(shell.Folder + "/Macro"));
         EXPECT_EQ(MacroMenu(window), QStringList{QString::fromUtf8("（無し）(&Z) (disabled)")});
         EXPECT_EQ(window.pos(), QPoint(0, 0));  // the default placement
@@ -47,7 +47,7 @@ TEST(StartUp, WithoutAListTheMacroFilesGiveTheEntriesSortedWithoutRegardToCase)
     std::filesystem::create_directory(shell.Folder + "/Macro");
     for (const char* name : {"b.lgm", "A.lgm", "c.LGM", "notes.txt"}) std::ofstream(shell.Folder + "/Macro/" + name);
     {
-        TfrmVoltrane window(shell);
+        TfrmVoltrane window(shell, SharedDM());
         EXPECT_EQ(MacroMenu(window), QStringList({"A", "b", "c"}));
         EXPECT_EQ(window.MacroNames, (TStrings{"A", "b", "c"}));
         EXPECT_TRUE(window.MacroActions.front()->isEnabled());
@@ -61,7 +61,7 @@ TEST(StartUp, TheListFileDecidesTheOrder)
     ScriptedShell shell;
     std::filesystem::create_directory(shell.Folder + "/Macro");
     std::ofstream(shell.Folder + "/Macro/MacroNames.lst", std::ios::binary) << "\x89\xF1\x98\x48\r\nR&S\r\n";  // 回路
-    TfrmVoltrane window(shell);
+    TfrmVoltrane window(shell, SharedDM());
     EXPECT_EQ(MacroMenu(window), QStringList({QString::fromUtf8("回路"), "R&&S"}));
     EXPECT_EQ(window.MacroActions[1]->Caption, "R&S");
 }
@@ -76,7 +76,7 @@ TEST(StartUp, MainWindowPlacementIsKeptUnderItsFixedTitle)
     ini.WriteInteger("Voltrane　論理シミュレータ - ", "Width", 500);
     ini.WriteInteger("Voltrane　論理シミュレータ - ", "Height", 400);
     {
-        TfrmVoltrane window(shell);
+        TfrmVoltrane window(shell, SharedDM());
         EXPECT_EQ(window.pos(), QPoint(20, screenHeight - 400));
         EXPECT_EQ(window.size(), QSize(500, 400));
         window.setWindowTitle(QString::fromUtf8("Voltrane　論理シミュレータ - /home/a/b.lgc"));
@@ -88,7 +88,7 @@ TEST(StartUp, MainWindowPlacementIsKeptUnderItsFixedTitle)
 TEST(StartUp, TheCircuitsOwnMessagesGoToMessageBoxes)
 {
     ScriptedShell shell;
-    TfrmVoltrane window(shell);
+    TfrmVoltrane window(shell, SharedDM());
     auto* gate = window.Bord.Create<TNot>(nullptr);
     SetPropText(*gate, "NoSuchProperty", "1");
     ASSERT_EQ(shell.Messages.size(), 1u);
@@ -99,7 +99,7 @@ TEST(StartUp, ASettingsFileThatCannotBeWrittenIsReportedAtShutDown)
 {
     ScriptedShell shell;
     {
-        TfrmVoltrane window(shell);
+        TfrmVoltrane window(shell, SharedDM());
         std::filesystem::create_directory(shell.SettingsFile());  // a folder where the file should be
     }
     ASSERT_EQ(shell.Errors.size(), 1u);
@@ -110,7 +110,7 @@ TEST(StartUp, ASettingsFileThatCannotBeWrittenIsReportedAtShutDown)
 TEST(StartUp, AScopeProbeOnTheBoardFeedsItsOscilloscopeWindow)
 {
     ScriptedShell shell;
-    TfrmVoltrane window(shell);
+    TfrmVoltrane window(shell, SharedDM());
     auto* probe = window.Bord.Create<TScope>(&window.WindowSurface());
     auto* form = dynamic_cast<TScopeForm*>(probe->ScopeWindow.get());
     ASSERT_NE(form, nullptr);

@@ -1,11 +1,19 @@
 #pragma once
 
+#include "DMU.h"
 #include "IniFile.h"
 #include "PartU.h"
 #include "ScriptedShell.h"
 #include "VoltraneU.h"
 
 #include <memory>
+
+// The data module, drawn once for every window of the test program.
+inline const TDM& SharedDM()
+{
+    static const TDM dm;
+    return dm;
+}
 
 // A main window on a scripted desktop, placed at a size that shows the whole board.
 struct EditorFixture {
@@ -18,7 +26,7 @@ struct EditorFixture {
         TIniFile ini(shell.SettingsFile());
         ini.WriteInteger(TitlePrefix, "Width", width);
         ini.WriteInteger(TitlePrefix, "Height", height);
-        window = std::make_unique<TfrmVoltrane>(shell);
+        window = std::make_unique<TfrmVoltrane>(shell, SharedDM());
         actions = &window->ActionManager1;
         window->show();
     }
