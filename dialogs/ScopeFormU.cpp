@@ -181,7 +181,8 @@ void TScopeForm::Sample()
 
 void TScopeForm::Show()
 {
-    LoadFormPlacement(*this, Caption, shell_.SettingsFile());
+    // A window already shown stays where the user has put it.
+    if (!isVisible()) LoadFormPlacement(*this, Caption, shell_.SettingsFile());
     show();
     raise();
 }

@@ -168,6 +168,8 @@ TEST_F(ScopeFormTest, OpensWhereTheLastScopeWindowWasClosed)
     EXPECT_EQ(form.BandHeight, 63);
 
     form.move(70, 80);
+    form.Show();  // shown again while open: stays put
+    EXPECT_EQ(form.pos(), QPoint(70, 80));
     form.Close();
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(ReadFormPlacement(shell.SettingsFile(), "オシロスコープ"), (TFormPlacement{80, 70, 400, 300}));

@@ -1,6 +1,7 @@
 // Screenshots for reviewing the editor by eye: the main window with a small circuit built in
-// code, while editing and while running, and the oscilloscope window of its probe. Run under a
+// code, while editing, running and stopped, the oscilloscope window of its probe and the about window. Run under a
 // display server: xvfb-run -a -s "-screen 0 1024x768x24" voltrane_review_shots OUTPUT_FOLDER
+#include "AboutU.h"
 #include "DMU.h"
 #include "IniFile.h"
 #include "PartU.h"
@@ -99,5 +100,10 @@ int main(int argc, char** argv)
     std::printf("%lld passes\n", static_cast<long long>(window.SimulationPasses()));
     Wait(200);
     Shoot(folder + "/window-stopped.png");
+
+    TfrmAbout about(shell, &window);
+    about.show();
+    Wait(200);
+    about.grab().save(folder + "/about.png");
     return 0;
 }
