@@ -73,9 +73,9 @@ void TContainer::DrawDragFrame(Canvas& surface)
     for (const TPartsBase* child : Children) {
         if (!child->Is(cfSubTerminal)) continue;
         const TPoint p = child->GetTanshiPos(static_cast<const TSubTerminal*>(child)->OuterIndex());
-        const int qx = static_cast<int32_t>(int64_t{p.x} + child->OffsetLeft + DragLeft);
-        const int qy = static_cast<int32_t>(int64_t{p.y} + child->OffsetTop + DragTop);
-        surface.Ellipse(qx - 3, qy - 3, qx + 3, qy + 3);
+        const int64_t qx = int64_t{p.x} + child->OffsetLeft + DragLeft;
+        const int64_t qy = int64_t{p.y} + child->OffsetTop + DragTop;
+        surface.Ellipse(SatAdd(qx, -3), SatAdd(qy, -3), SatAdd(qx, 3), SatAdd(qy, 3));
     }
     surface.SetPenMode(TPenMode::Copy);
 }

@@ -40,3 +40,6 @@ inline int32_t SaturateInt32(int64_t v)
     return static_cast<int32_t>(
         std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
+
+// a + b for coordinates drawn from stored geometry, kept within the 32-bit range.
+inline int32_t SatAdd(int64_t a, int64_t b) { return SaturateInt32(a + b); }

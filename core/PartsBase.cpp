@@ -35,8 +35,7 @@ void TPartsBase::DrawOpenTanshi()
     for (const TTanshi* t : Tanshis) {
         if (t->Linked) continue;
         const TPoint p = LocalToBoard(t->GetPos());
-        c->Ellipse(SaturateInt32(int64_t{p.x} - 5), SaturateInt32(int64_t{p.y} - 5), SaturateInt32(int64_t{p.x} + 5),
-                   SaturateInt32(int64_t{p.y} + 5));
+        c->Ellipse(SatAdd(p.x, -5), SatAdd(p.y, -5), SatAdd(p.x, 5), SatAdd(p.y, 5));
     }
 }
 
@@ -45,8 +44,8 @@ void TPartsBase::DrawDragFrame(Canvas& surface)
     surface.SetPenColor(clWhite);
     surface.SetPenMode(TPenMode::Xor);
     surface.SetBrushStyle(TBrushStyle::Clear);
-    const int right = DragLeft + DragWidth;
-    const int bottom = DragTop + DragHeight;
+    const int right = SatAdd(DragLeft, DragWidth);
+    const int bottom = SatAdd(DragTop, DragHeight);
     if (Width != 0 && Height != 0) {
         surface.MoveTo(DragLeft, DragTop);
         surface.LineTo(right, DragTop);
@@ -54,9 +53,9 @@ void TPartsBase::DrawDragFrame(Canvas& surface)
         surface.LineTo(DragLeft, bottom);
         surface.LineTo(DragLeft, DragTop);
         for (const TTanshi* t : Tanshis) {
-            const int qx = DragLeft + t->X;
-            const int qy = DragTop + t->Y;
-            surface.Ellipse(qx - 3, qy - 3, qx + 3, qy + 3);
+            const int64_t qx = int64_t{DragLeft} + t->X;
+            const int64_t qy = int64_t{DragTop} + t->Y;
+            surface.Ellipse(SatAdd(qx, -3), SatAdd(qy, -3), SatAdd(qx, 3), SatAdd(qy, 3));
         }
     } else {
         surface.MoveTo(DragLeft, DragTop);
@@ -71,8 +70,8 @@ void TPartsBase::DrawSelectFrame(Canvas& surface)
     if (clipped) Container->ClipTo();
     surface.SetPenColor(clRed);
     surface.SetPenMode(TPenMode::Copy);
-    const int right = Left + Width;
-    const int bottom = Top + Height;
+    const int right = SatAdd(Left, Width);
+    const int bottom = SatAdd(Top, Height);
     surface.MoveTo(Left, Top);
     if (Width != 0 && Height != 0) {
         surface.LineTo(right, Top);

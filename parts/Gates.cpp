@@ -92,7 +92,7 @@ void TGate::Draw()
     const TPoint step = inward[static_cast<size_t>(Way)];
     for (int i = 0; i < 2; ++i) {
         const TPoint p = LocalToBoard({Tanshis.Items(i)->X + step.x, Tanshis.Items(i)->Y + step.y});
-        c->Ellipse(p.x - 3, p.y - 3, p.x + 4, p.y + 4);
+        c->Ellipse(SatAdd(p.x, -3), SatAdd(p.y, -3), SatAdd(p.x, 4), SatAdd(p.y, 4));
     }
 }
 

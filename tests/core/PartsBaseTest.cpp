@@ -187,3 +187,17 @@ TEST(Properties, SetPropUndoableRecordsNothingForTheSameValue)
 }
 
 }  // namespace
+
+TEST(PartsBase, FramesAndCirclesAtTheEdgeOfTheCoordinateRangeStayInRange)
+{
+    RecordingCanvas surface;
+    TCircuit circuit(&surface);
+    auto* part = circuit.Bord.Create<TTestPart>(nullptr, INT32_MAX, INT32_MAX, std::vector<Pin>{{0, 0, dirOutput}});
+    part->MoveTo(INT32_MIN, INT32_MIN, false);
+    part->DrawOpenTanshi();
+    part->DrawSelectFrame(surface);
+    part->SetDragPos(INT32_MAX, INT32_MAX);
+    part->DrawDragFrame(surface);
+    EXPECT_TRUE(surface.Has("Ellipse -2147483648 -2147483648 -2147483643 -2147483643"));
+    EXPECT_TRUE(surface.Has("LineTo 2147483647 2147483647"));
+}
