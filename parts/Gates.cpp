@@ -54,7 +54,8 @@ void TGate::SetTanshi()
 
 void TGate::Calc()
 {
-    if (!Valid()) return;
+    // PartNo may have been set without the terminals rebuilt yet; then the gate waits for them.
+    if (!Valid() || Tanshis.Count() != InputCount() + 1) return;
     const int inputs = InputCount();
     bool allHigh = true, anyHigh = false, anyNotLow = false, anyNotHigh = false;
     for (int i = 0; i < inputs; ++i) {
@@ -84,7 +85,7 @@ void TGate::Draw()
     Canvas* c = BoardCanvas();
     if (!c || !Valid()) return;
     c->DrawSprite(GateSprites[static_cast<size_t>(PartNo / 8)], GateKind() * 4 + Way, Left, Top);
-    if (PartNo != 17 && PartNo != 19 && PartNo != 25 && PartNo != 27) return;
+    if ((PartNo != 17 && PartNo != 19 && PartNo != 25 && PartNo != 27) || Tanshis.Count() < 2) return;
     // The negative-logic NAND and NOR of four and five inputs carry bubbles on their corner inputs.
     c->SetPenColor(clBlack);
     c->SetBrushStyle(TBrushStyle::Clear);
@@ -115,7 +116,7 @@ void TNot::SetTanshi()
 
 void TNot::Calc()
 {
-    if (Valid()) Tanshis.Items(1)->Level = Tanshis.Items(0)->Level == LevelHigh ? LevelLow : LevelHigh;
+    if (Valid() && Tanshis.Count() == 2) Tanshis.Items(1)->Level = Tanshis.Items(0)->Level == LevelHigh ? LevelLow : LevelHigh;
 }
 
 void TNot::Draw()

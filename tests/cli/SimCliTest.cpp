@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
@@ -28,11 +30,12 @@ std::string Slurp(const std::string& path)
 
 std::string Data(const std::string& name) { return std::string(VOLTRANE_DATA) + "/" + name; }
 
-// A file of the running test alone: ctest runs the tests of this program side by side.
+// A file of the running test alone: ctest runs the tests of this program side by side, and other
+// builds may run the same test at the same time.
 std::string Temp(const std::string& name)
 {
-    return testing::TempDir() + "voltrane_cli_" + testing::UnitTest::GetInstance()->current_test_info()->name() +
-           "_" + name;
+    return testing::TempDir() + "voltrane_cli_" + std::to_string(getpid()) + "_" +
+           testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + name;
 }
 
 // Runs voltrane-sim with these arguments, its output going to files that are read back.

@@ -156,3 +156,15 @@ TEST(Not, InvertsAndHasItsTerminalsPerWay)
 }
 
 }  // namespace
+
+TEST(Gate, APartNoSetWithoutRebuiltTerminalsComputesNothingUntilTheRebuild)
+{
+    TestCircuit t;
+    auto* gate = t.Place<TGate>(0, 0, 0);
+    gate->PartNo = 24;  // five inputs, but the two-input terminals are still in place
+    gate->Calc();
+    EXPECT_EQ(gate->Tanshis.Items(2)->Level, LevelLow);
+    gate->SetTanshi();
+    gate->Calc();
+    EXPECT_EQ(gate->Tanshis.Items(5)->Level, LevelHigh);
+}
