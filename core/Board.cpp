@@ -83,40 +83,42 @@ void TBord::DrawAll()
 
 TBord::THit TBord::PartAt(const TContainer* level, int x, int y) const
 {
-    for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) {
+    THit found;
+    ForEachAt(x, y, true, [&](TPartsBase& o) {
+        if (found.Object) return;
         THit hit;
-        hit.Result = (*it)->HitTest(level, x, y, &hit.Tanshi);
-        if (hit.Result != hitNone) {
-            hit.Object = it->get();
-            return hit;
-        }
-    }
-    return {};
+        hit.Result = o.HitTest(level, x, y, &hit.Tanshi);
+        if (hit.Result == hitNone) return;
+        hit.Object = &o;
+        found = hit;
+    });
+    return found;
 }
 
 int TBord::PartsAt(const TContainer* level, int x, int y, TPartsList& list) const
 {
     list.Clear();
     int result = hitNone;
-    for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) {
-        const int r = (*it)->HitTest(level, x, y, nullptr);
+    ForEachAt(x, y, true, [&](TPartsBase& o) {
+        const int r = o.HitTest(level, x, y, nullptr);
         if (r == hitBody || r == hitTanshi) {
-            list.Add(it->get());
+            list.Add(&o);
             result = r;
         }
-    }
+    });
     return result;
 }
 
 TBord::THit TBord::ContainerAt(int x, int y) const
 {
-    for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) {
-        if (!(*it)->Is(cfContainer)) continue;
-        auto* box = static_cast<TContainer*>(it->get());
+    THit found;
+    ForEachAt(x, y, true, [&](TPartsBase& o) {
+        if (found.Object || !o.Is(cfContainer)) return;
+        auto* box = static_cast<TContainer*>(&o);
         const int r = box->HitTest(box, x, y, nullptr);
-        if (r != hitNone) return {r, box, nullptr};
-    }
-    return {};
+        if (r != hitNone) found = {r, box, nullptr};
+    });
+    return found;
 }
 
 void TBord::PartsInRect(const TContainer* level, int x1, int y1, int x2, int y2, TPartsList& list) const

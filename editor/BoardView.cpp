@@ -29,9 +29,7 @@ TShiftState ShiftOf(const QMouseEvent& event)
 
 }  // namespace
 
-TBoardView::TBoardView(TfrmVoltrane& window) : TLiveImage(&window), window_(window)
-{
-}
+TBoardView::TBoardView(TfrmVoltrane& window) : TLiveImage(&window), window_(window) { setMouseTracking(true); }
 
 void TBoardView::mousePressEvent(QMouseEvent* event)
 {
@@ -39,10 +37,22 @@ void TBoardView::mousePressEvent(QMouseEvent* event)
     window_.FormMouseDown(ButtonOf(event->button()), ShiftOf(*event), p.x(), p.y());
 }
 
+void TBoardView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    window_.FormMouseMove(ShiftOf(*event), p.x(), p.y());
+}
+
 void TBoardView::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
-    window_.FormMouseUp(ButtonOf(event->button()), ShiftOf(*event), p.x(), p.y());
+    window_.FormMouseUp(ButtonOf(event->button()), ShiftOf(*event), p.x(), p.y(), event->globalPosition().toPoint());
+}
+
+void TBoardView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    window_.FormDblClick();
+    mousePressEvent(event);
 }
 
 void TBoardView::resizeEvent(QResizeEvent* event)

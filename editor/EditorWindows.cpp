@@ -1,11 +1,11 @@
 #include "EditorWindows.h"
 
-#include "HeadlessWindows.h"
+#include "ExMemo.h"
 #include "QImageCanvas.h"
 #include "ScopeFormU.h"
 #include "Shell.h"
 
-std::unique_ptr<TextEditor> TEditorWindows::CreateTextEditor() { return std::make_unique<TMemoryTextEditor>(); }
+std::unique_ptr<TextEditor> TEditorWindows::CreateTextEditor() { return std::make_unique<TExMemo>(&board_); }
 
 std::unique_ptr<ScopeSink> TEditorWindows::CreateScopeSink() { return std::make_unique<TScopeForm>(shell_); }
 

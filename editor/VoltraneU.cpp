@@ -4,6 +4,7 @@
 #include "BoardView.h"
 #include "CircuitFile.h"
 #include "DMU.h"
+#include "ExMemo.h"
 #include "FormPlacement.h"
 #include "IniFile.h"
 #include "LiveImage.h"
@@ -42,11 +43,6 @@ bool IsInput(QEvent::Type type)
     }
 }
 
-int32_t Snap(int32_t v, int32_t step)
-{
-    return static_cast<int32_t>((int64_t{v} + step / 2) / step * step);
-}
-
 }  // namespace
 
 TfrmVoltrane::TfrmVoltrane(Shell& shell, const TDM& dm)
@@ -55,7 +51,7 @@ TfrmVoltrane::TfrmVoltrane(Shell& shell, const TDM& dm)
       view_(new TBoardView(*this)),
       boardSurface_(0, 0, &dm),
       windowSurface_(0, 0, &dm, *view_),
-      windows_(shell, &dm),
+      windows_(shell, &dm, *view_),
       Circuit(&boardSurface_)
 {
     setWindowTitle(QString::fromUtf8(TitlePrefix) + QString::fromUtf8(UntitledName));
@@ -118,6 +114,7 @@ void TfrmVoltrane::ConnectActions()
         });
     }
     connect(a.actAuto, &QAction::triggered, this, [this] { ToolClass.clear(); });
+    ConnectEditCommands();
     connect(a.actSimStart, &QAction::triggered, this, [this] { actSimStartExecute(); });
     connect(a.actSimStop, &QAction::triggered, this, [this] { actSimStopExecute(); });
     connect(a.actExit, &QAction::triggered, this, [this] { close(); });
@@ -172,28 +169,11 @@ void TfrmVoltrane::Paint()
     windowSurface_.CopyRect(all, boardSurface_, all);
 }
 
-void TfrmVoltrane::Redraw()
-{
-    RedrawBoard();
-    Paint();
-}
-
 void TfrmVoltrane::FormResize()
 {
     boardSurface_.Resize(view_->width(), view_->height());
     windowSurface_.Resize(view_->width(), view_->height());
     Redraw();
-}
-
-int32_t TfrmVoltrane::SnapX(int32_t x) const { return Snap(x, GridX); }
-int32_t TfrmVoltrane::SnapY(int32_t y) const { return Snap(y, GridY); }
-
-TPartsBase* TfrmVoltrane::FirstSelected() const { return SelectedParts.Empty() ? nullptr : SelectedParts.Items(0); }
-
-void TfrmVoltrane::SelectOnly(TPartsBase* object)
-{
-    SelectedParts.Clear();
-    if (object) SelectedParts.Add(object);
 }
 
 void TfrmVoltrane::ScheduleActionUpdate()
@@ -245,31 +225,6 @@ void TfrmVoltrane::actSimStopExecute()
     Circuit.Context.Simulating = false;
 }
 
-TContainer* TfrmVoltrane::ContainerUnder(int x, int y) const
-{
-    TPartsBase* found = Bord.ContainerAt(x, y).Object;
-    return found && found->Is(cfContainer) ? static_cast<TContainer*>(found) : nullptr;
-}
-
-void TfrmVoltrane::FormMouseDown(TMouseButton button, TShiftState shift, int x, int y)
-{
-    DownX = x;
-    DownY = y;
-    if (!Simulating() || button == TMouseButton::Right) return;
-    CurContainer = ContainerUnder(x, y);
-    TPartsList hits;
-    Bord.PartsAt(CurContainer, x, y, hits);
-    for (TPartsBase* part : hits) part->MouseDown(button, shift, x, y);
-}
-
-void TfrmVoltrane::FormMouseUp(TMouseButton button, TShiftState shift, int x, int y)
-{
-    if (!Simulating()) return;
-    TPartsList hits;
-    Bord.PartsAt(CurContainer, x, y, hits);
-    for (TPartsBase* part : hits) part->MouseUp(button, shift, x, y);
-}
-
 bool TfrmVoltrane::eventFilter(QObject* watched, QEvent* event)
 {
     if (IsInput(event->type())) ScheduleActionUpdate();
@@ -279,12 +234,13 @@ bool TfrmVoltrane::eventFilter(QObject* watched, QEvent* event)
     // The window sees these keys before any of its controls does.
     switch (static_cast<QKeyEvent*>(event)->key()) {
     case Qt::Key_Delete:
+        // The text box's own editor deletes characters as any editor does.
+        if (dynamic_cast<TExMemo*>(QApplication::focusWidget())) return false;
         // The delete command runs whatever the enabled state of its action, also while simulating.
         emit ActionManager1.actDel->triggered(false);
         return true;
     case Qt::Key_Escape:
-        EditState = esNone;
-        Redraw();
+        Mouse.Escape();
         return true;
     default:
         return false;

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "ActionManager.h"
-#include "EditState.h"
 #include "EditorWindows.h"
+#include "MouseEditor.h"
+#include "PartPopups.h"
 #include "PartsU.h"
 #include "QImageCanvas.h"
 #include "WindowSurface.h"
@@ -26,8 +27,9 @@ inline constexpr const char* UntitledName = "無題";
 
 // The editor: the main window whose client area is the board. It owns the circuit, the board
 // surface everything is drawn on and the window surface the screen shows, the actions with the
-// menus and tool bars built from them, the selection, the armed tool and the mouse state.
-class TfrmVoltrane : public QMainWindow {
+// menus and tool bars built from them, and the editing fields; it hands the board's pointer
+// events to the mouse machine and shows what that asks for.
+class TfrmVoltrane : public QMainWindow, public TEditorState, public EditorHost {
 public:
     // Creates the window as the program starts: title, surfaces, boards, macro menu, placement.
     // The data module gives the sprites and the action images.
@@ -48,21 +50,17 @@ public:
     TCircuit Circuit;
     TBord& Bord = Circuit.Bord;
 
-    QImageCanvas& BoardSurface() { return boardSurface_; }
-    TWindowSurface& WindowSurface() { return windowSurface_; }
+    QImageCanvas& BoardSurface() override { return boardSurface_; }
+    TWindowSurface& WindowSurface() override { return windowSurface_; }
     bool Simulating() const { return Circuit.Context.Simulating; }
 
     // Background, every object, and the grid dots unless simulating, on the board surface.
-    void RedrawBoard();
+    void RedrawBoard() override;
     // Copies the board surface to the window surface.
-    void Paint();
-    void Redraw();
-
-    // x or y rounded to the nearest grid line.
-    int32_t SnapX(int32_t x) const;
-    int32_t SnapY(int32_t y) const;
-    TPartsBase* FirstSelected() const;
-    void SelectOnly(TPartsBase* object);
+    void Paint() override;
+    TTool CheckedTool() const override;
+    void CheckSelectTool() override;
+    void SetContextMenu(TPopupMenu menu) override;
 
     // Applies the enabling rules to the actions; runs whenever the application becomes idle.
     void UpdateActions();
@@ -73,34 +71,19 @@ public:
     // Passes run by the last (or the running) simulation, for measuring.
     int64_t SimulationPasses() const { return passes_; }
 
-    // Pointer events on the board, in board coordinates.
+    // Pointer events on the board, in board coordinates; the release of the right button opens
+    // the popup menu its press chose at the global point given.
     void FormMouseDown(TMouseButton button, TShiftState shift, int x, int y);
-    void FormMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    void FormMouseMove(TShiftState shift, int x, int y);
+    void FormMouseUp(TMouseButton button, TShiftState shift, int x, int y, QPoint globalPos = {});
+    void FormDblClick();
     // The client area has a new size.
     void FormResize();
 
-    int32_t GridX = 10;
-    int32_t GridY = 10;
-    TPartsList SelectedParts;
-    TPartsList HitParts;
-    uint8_t HitResult = 0;
-    TContainer* CurContainer = nullptr;
-    TEditState EditState = esNone;
-    TCodeDir CodeDir = TCodeDir::None;
-    bool SizeFromStart = false;
-    int32_t DownX = 0, DownY = 0;
-    int32_t StartX = 0, StartY = 0;
-    int32_t CurX = 0, CurY = 0;
-    int32_t LastDragX = 0, LastDragY = 0;
-    // The class of the part the next press creates, by its stored name; empty for none, and
-    // "TMacro" for the macro held in PartsText.
-    std::string ToolClass;
-    int32_t ToolPartNo = 0;
-    bool Modified = false;
-    bool TextEditing = false;
-    TPartsBase* PopupPart = nullptr;
-    TStrings PartsText;
-    TStrings MacroNames;
+    TEditSession Session{*this, Circuit, *this};
+    TMouseEditor Mouse{Session};
+    TPartPopups Popups{this};
+
     // The editing actions the simulation disables, in this order.
     std::array<TAction*, 38> ActionTable{};
 
@@ -117,17 +100,19 @@ protected:
 
 private:
     void ConnectActions();
+    void ConnectEditCommands();
+    // The board shows the cursor the last move asked for; the wire tool has a cursor of its own.
+    void ShowCursor();
     void FillActionTable();
     void LoadMacroMenu();
     // Adds the macro entries after the placeholder in list order and hides the placeholder.
     void BuildMacroEntries();
     void ScheduleActionUpdate();
-    // The sub-board at a board point, none at top level.
-    TContainer* ContainerUnder(int x, int y) const;
 
     QTimer actionUpdate_;
     bool running_ = false;
     // The window was asked to close while the loop ran; it closes once the loop has ended.
     bool closeAfterRun_ = false;
     int64_t passes_ = 0;
+    TPopupMenu contextMenu_ = TPopupMenu::None;
 };

@@ -1,0 +1,239 @@
+#include "BoardEdits.h"
+
+#include "ClassRegistry.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+
+namespace {
+
+// Where the object's corner lands when the pointer holding it is at (x, y); wraps like SetGrab.
+TPoint GrabbedCorner(const TPartsBase& o, int x, int y)
+{
+    return {static_cast<int32_t>(static_cast<uint32_t>(x) - static_cast<uint32_t>(o.GrabX)),
+            static_cast<int32_t>(static_cast<uint32_t>(y) - static_cast<uint32_t>(o.GrabY))};
+}
+
+// The wire that takes in w, and the one that takes in that in turn, if any.
+TCode* MergeWire(TBord& board, TCode* w)
+{
+    TCode* merged = board.LinkCode(w);
+    if (!merged) return nullptr;
+    TCode* again = board.LinkCode(merged);
+    return again ? again : merged;
+}
+
+// The box wholly enclosing the object, judged at the four points just outside its corners;
+// none when they disagree (it straddles an edge).
+std::optional<TContainer*> EnclosingBox(const TBord& board, const TPartsBase& o)
+{
+    const int x0 = SatAdd(o.Left, -1), y0 = SatAdd(o.Top, -1);
+    const int x1 = SatAdd(int64_t{o.Left} + o.Width, 1), y1 = SatAdd(int64_t{o.Top} + o.Height, 1);
+    auto boxAt = [&](int x, int y) { return static_cast<TContainer*>(board.ContainerAt(x, y).Object); };
+    TContainer* box = boxAt(x0, y0);
+    if (boxAt(x1, y0) != box || boxAt(x1, y1) != box || boxAt(x0, y1) != box) return std::nullopt;
+    return box;
+}
+
+// A box that changes its holder goes to the end of the list with the boxes inside it, in the
+// order they nest, so that each is drawn after the box that holds it.
+void DrawAfterHolder(TBord& board, TContainer& box)
+{
+    TPartsList inside;
+    box.CollectDescendants(inside);
+    board.Add(board.Remove(&box));
+    for (TPartsBase* o : inside)
+        if (o->Is(cfContainer)) board.Add(board.Remove(o));
+}
+
+void PutInto(TBord& board, TPartsBase& o, TContainer* box)
+{
+    o.Container = box;
+    o.SetLeft(o.Left);
+    o.SetTop(o.Top);
+    if (o.Is(cfContainer)) DrawAfterHolder(board, static_cast<TContainer&>(o));
+}
+
+}  // namespace
+
+TPartsBase* CreatePart(TBord& board, Canvas* windowSurface, const std::string& className, int32_t partNo,
+                       TContainer* level, int x, int y)
+{
+    const TPartClass* partClass = FindPartClass(className);
+    if (!partClass) return nullptr;
+    TEditBatch batch(board.Context());
+    if (!batch.IsOpen()) return nullptr;
+    TPartsBase* part = partClass->Create(board, windowSurface);
+    part->RecordCreate("MouseDown CreatePart");
+    batch.Commit();
+    part->Container = level;
+    part->PartNo = partNo;
+    part->SetTanshi();
+    part->MoveTo(x, y, true);
+    return part;
+}
+
+TDot* CreateDot(TBord& board, Canvas* windowSurface, TContainer* level, int cx, int cy)
+{
+    auto* dot = board.Create<TDot>(windowSurface);
+    dot->RecordCreate("MouseDown CreateDot");
+    dot->Container = level;
+    // Shown where it was pressed until the drop cuts the wires there.
+    dot->SetLeft(cx - dot->Width / 2);
+    dot->SetTop(cy - dot->Height / 2);
+    dot->SetDragPos(dot->Left, dot->Top);
+    return dot;
+}
+
+void DropDot(TDot& dot, int cx, int cy, std::unique_ptr<TEditBatch> creation)
+{
+    std::optional<TEditBatch> own;
+    if (!creation) {
+        own.emplace(dot.Context());
+        if (!own->IsOpen()) return;
+        // The wires it was set on are those at its centre now: it has not moved while dragged.
+        dot.CollectCodes();
+        dot.RecordGeometry(false, "");
+    }
+    dot.MoveTo(SatAdd(cx, -dot.Width / 2), SatAdd(cy, -dot.Height / 2), true);
+    TPartsList moved;
+    moved.Add(&dot);
+    ReparentMoved(*dot.Board, moved);
+    if (own) {
+        dot.RecordGeometry(true, "MouseUp CreateDot");
+        own->Commit();
+    } else {
+        creation->Commit();
+    }
+}
+
+TCode* DrawWireLeg(TBord& board, Canvas* windowSurface, TContainer* level, TPoint from, TPoint to, TPoint grab)
+{
+    TEditBatch batch(board.Context());
+    if (!batch.IsOpen()) return nullptr;
+    auto* wire = board.Create<TCode>(windowSurface);
+    wire->RecordCreate("MouseUp DrawingCode");
+    wire->Container = level;
+    wire->SetLeft(std::min(from.x, to.x));
+    wire->SetTop(std::min(from.y, to.y));
+    wire->DragWidth = SaturateInt32(std::abs(int64_t{from.x} - to.x));
+    wire->DragHeight = SaturateInt32(std::abs(int64_t{from.y} - to.y));
+    wire->SetTanshi();
+    wire->SetGrab(grab.x, grab.y);
+    wire->MoveTo(wire->Left, wire->Top, true);
+    if (TCode* merged = MergeWire(board, wire)) wire = merged;
+    batch.Commit();
+    wire->Container = level;
+    wire->SetTanshi();
+    wire->SetGrab(grab.x, grab.y);
+    wire->MoveTo(wire->Left, wire->Top, true);
+    return wire;
+}
+
+TPartsBase* DropObject(TPartsList& selection, int x, int y, bool record)
+{
+    TPartsBase& first = *selection.Items(0);
+    TBord& board = *first.Board;
+    // Whether or not it moved, merging may record: the batch is opened either way.
+    TEditBatch batch(board.Context());
+    if (!batch.IsOpen()) return nullptr;
+    const TPoint corner = GrabbedCorner(first, x, y);
+    if (first.Left != corner.x || first.Top != corner.y) {
+        if (record) first.RecordGeometry(false, "");
+        first.MoveTo(corner.x, corner.y, true);
+        ReparentMoved(board, selection);
+        if (record) first.RecordGeometry(true, "MouseUp SelectingPart");
+    }
+    TCode* merged = first.Is(cfCode) ? MergeWire(board, static_cast<TCode*>(&first)) : nullptr;
+    batch.Commit();
+    return merged;
+}
+
+void DropSelection(TPartsList& selection, int x, int y)
+{
+    TPartsBase& first = *selection.Items(0);
+    TBord& board = *first.Board;
+    TEditBatch batch(board.Context());
+    if (!batch.IsOpen()) return;
+    const TPoint corner = GrabbedCorner(first, x, y);
+    const bool changed = first.Left != corner.x || first.Top != corner.y;
+    if (changed)
+        for (TPartsBase* o : selection) o->RecordGeometry(false, "");
+    board.BeginUpdate();
+    for (TPartsBase* o : selection) {
+        const TPoint to = GrabbedCorner(*o, x, y);
+        // A dot dragged with others moves alone: its wires are neither cut nor joined.
+        if (o->Is(cfDot))
+            o->SetLeftTop(to.x, to.y);
+        else
+            o->MoveTo(to.x, to.y, false);
+    }
+    board.EndUpdate();
+    // Only a real move re-boxes: a click must not change levels without an undo record.
+    if (changed) {
+        ReparentMoved(board, selection);
+        for (TPartsBase* o : selection) o->RecordGeometry(true, "MouseUp MultiSelect");
+    }
+    batch.Commit();
+}
+
+void ReparentMoved(TBord& board, const TPartsList& moved)
+{
+    if (moved.Empty()) return;
+    const std::optional<TContainer*> common = EnclosingBox(board, *moved.Items(0));
+    if (!common) return;
+    TContainer* box = *common;
+    for (const TPartsBase* o : moved) {
+        if (EnclosingBox(board, *o) != common) return;
+        if (!box && o->Is(cfSubTerminal)) return;
+        if (box && !box->CanHold(*o)) return;
+    }
+    for (TPartsBase* o : moved)
+        if (o->Container != box) PutInto(board, *o, box);
+}
+
+TContainer* CreateSubBoard(TBord& board, Canvas* windowSurface, TContainer* level, TRect corners)
+{
+    TEditBatch batch(board.Context());
+    if (!batch.IsOpen()) return nullptr;
+    auto* box = board.Create<TContainer>(windowSurface);
+    box->RecordCreate("MouseUp MouseDown");
+    box->Container = level;
+    box->SetLeft(std::min(corners.Left, corners.Right));
+    box->SetTop(std::min(corners.Top, corners.Bottom));
+    box->DragWidth = SaturateInt32(std::abs(int64_t{corners.Right} - corners.Left));
+    box->DragHeight = SaturateInt32(std::abs(int64_t{corners.Bottom} - corners.Top));
+    box->MoveTo(box->Left, box->Top, true);
+    // What the new box is drawn around goes into it, as if dragged in.
+    TPartsList around;
+    const TRect r = box->GetRect();
+    board.PartsInRect(level, r.Left, r.Top, r.Right, r.Bottom, around);
+    for (TPartsBase* o : around) {
+        if (o == box) continue;
+        o->RecordGeometry(false, "");
+        PutInto(board, *o, box);
+        o->RecordGeometry(true, "MouseUp MouseDown");
+    }
+    batch.Commit();
+    return box;
+}
+
+TPartsBase* ResizeObject(TPartsBase& object)
+{
+    TEditBatch batch(object.Context());
+    if (!batch.IsOpen()) return nullptr;
+    const bool changed = object.Width != object.DragWidth || object.Height != object.DragHeight;
+    const bool wire = object.Is(cfCode);
+    if (changed) object.RecordGeometry(false, "");
+    if (wire)
+        object.MoveTo(object.DragLeft, object.DragTop, true);
+    else
+        object.MoveTo(object.Left, object.Top, true);
+    if (changed) object.RecordGeometry(true, wire ? "MouseUp ChangeSize:Code" : "MouseUp ChangeSize:Container");
+    TPartsBase* result = &object;
+    if (wire)
+        if (TCode* merged = MergeWire(*object.Board, static_cast<TCode*>(&object))) result = merged;
+    batch.Commit();
+    return result;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "EditBatch.h"
+#include "PartsU.h"
+
+#include <memory>
+#include <string>
+
+// The finished edits of the mouse and the selection commands, each one undo step with the label
+// the history keeps for it. They change the board and record; drawing is the caller's.
+
+// A new object of the named class with the tool's PartNo, its corner on (x, y) inside level;
+// its creation is one step of its own. None when the class is unknown or a batch is open.
+TPartsBase* CreatePart(TBord& board, Canvas* windowSurface, const std::string& className, int32_t partNo,
+                       TContainer* level, int x, int y);
+
+// A new dot inside level, to be centred on (cx, cy) when it is dropped: its creation is recorded
+// into the batch the caller keeps open until the drop.
+TDot* CreateDot(TBord& board, Canvas* windowSurface, TContainer* level, int cx, int cy);
+// Drops the dot centred on (cx, cy), cutting the wires through its new centre and joining those
+// it leaves. A dot created at the press completes the creation batch it is handed; an existing
+// dot records its own step "MouseUp CreateDot".
+void DropDot(TDot& dot, int cx, int cy, std::unique_ptr<TEditBatch> creation);
+
+// One wire leg from one point to another on the same row or column inside level, merged with the
+// collinear wires it continues: one step "MouseUp DrawingCode". Answers the wire that holds it.
+TCode* DrawWireLeg(TBord& board, Canvas* windowSurface, TContainer* level, TPoint from, TPoint to, TPoint grab);
+
+// The first selected object dropped with its corner on (left, top), then re-boxed and merged with
+// the wires it continues; recorded as "MouseUp SelectingPart" when record is set (a part placed by
+// this very gesture is recorded by its creation). Answers the wire that took it in, if any.
+TPartsBase* DropObject(TPartsList& selection, int left, int top, bool record);
+// Every selected object moved by the same offset as the first, which lands on (left, top), then
+// re-boxed: one step "MouseUp MultiSelect".
+void DropSelection(TPartsList& selection, int left, int top);
+
+// Puts moved objects into the sub-board that wholly encloses all of them, or takes them out to
+// the top level when none does; objects straddling an edge, terminal parts dropped outside every
+// box, and a box dropped into itself or its own contents keep their level.
+void ReparentMoved(TBord& board, const TPartsList& moved);
+
+// A new sub-board with the corners given inside level: one step "MouseUp MouseDown".
+TContainer* CreateSubBoard(TBord& board, Canvas* windowSurface, TContainer* level, TRect corners);
+
+// A wire or box takes the size its resize preview left in DragWidth and DragHeight. A resized
+// wire merges with the wires it now continues; answers the wire that holds it.
+TPartsBase* ResizeObject(TPartsBase& object);

@@ -1,0 +1,26 @@
+#include "EditSession.h"
+
+#include "BoardEdits.h"
+
+void TEditSession::PruneSelection()
+{
+    TPartsList kept;
+    for (TPartsBase* o : State.SelectedParts)
+        if (Bord.Holds(o)) kept.Add(o);
+    State.SelectedParts.Assign(kept);
+    if (CreatedPart && !Bord.Holds(CreatedPart)) CreatedPart = nullptr;
+}
+
+void TEditSession::FinishPendingDot()
+{
+    TDot* dot = NewDot;
+    if (!dot) return;
+    NewDot = nullptr;
+    if (!Bord.Holds(dot)) {
+        NewDotBatch->Commit();
+        NewDotBatch.reset();
+        return;
+    }
+    DropDot(*dot, SatAdd(dot->DragLeft, dot->Width / 2), SatAdd(dot->DragTop, dot->Height / 2),
+            std::move(NewDotBatch));
+}

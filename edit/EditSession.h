@@ -1,0 +1,36 @@
+#pragma once
+
+#include "EditBatch.h"
+#include "EditorHost.h"
+#include "EditorState.h"
+
+#include <memory>
+
+// The editor without its window: the editing fields, the circuit they edit and what the window
+// does for them, with the little the gestures keep between a press and its release.
+struct TEditSession {
+    TEditSession(TEditorState& state, TCircuit& circuit, EditorHost& host)
+        : State(state), Circuit(circuit), Bord(circuit.Bord), Context(circuit.Context), Host(host)
+    {
+    }
+
+    TEditorState& State;
+    TCircuit& Circuit;
+    TBord& Bord;
+    TCircuitContext& Context;
+    EditorHost& Host;
+
+    // A dot created at a press: its creation batch stays open until the dot is dropped.
+    TDot* NewDot = nullptr;
+    std::unique_ptr<TEditBatch> NewDotBatch;
+    // The object the last press chose to act on, if any.
+    TPartsBase* Pressed = nullptr;
+    // The part the press under way created: its creation alone is recorded, not its drag.
+    TPartsBase* CreatedPart = nullptr;
+
+    // Drops from the selection what a command has taken off the board meanwhile (undo, delete).
+    void PruneSelection();
+    // Drops a dot created at an earlier press that no release has dropped yet, where it stands,
+    // so that its creation becomes an undo step before any other edit records.
+    void FinishPendingDot();
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "Canvas.h"
+
+class TPartsBase;
+
+// The tools that change how a press is read.
+enum class TTool { Select, Move, Wire, Delete, Part };
+
+// The popup menus of the parts, chosen at a right press and opened at its release.
+enum class TPopupMenu {
+    None,
+    pmnuGate,
+    pmnuNot,
+    pmnuPulser,
+    pmnuLED,
+    pmnuLED7SEG,
+    pmnuMatrix,
+    pmnuFF,
+    pmnuScope,
+    pmnuText,
+    pmnuContainer,
+    pmnuOneShot,
+    pmnuTerminal,
+};
+
+// What the mouse gestures ask of the window that shows the board.
+class EditorHost {
+public:
+    virtual ~EditorHost() = default;
+
+    // Everything drawn anew on the board surface; the window surface is left as it is.
+    virtual void RedrawBoard() = 0;
+    // The board surface copied to the window surface.
+    virtual void Paint() = 0;
+    void Redraw()
+    {
+        RedrawBoard();
+        Paint();
+    }
+    virtual Canvas& BoardSurface() = 0;
+    // Where the previews are drawn in XOR mode, over the last painted board.
+    virtual Canvas& WindowSurface() = 0;
+
+    // The tool that shows as pressed.
+    virtual TTool CheckedTool() const = 0;
+    // Checks the select tool, as after a part has been placed.
+    virtual void CheckSelectTool() = 0;
+    // The menu to open when the right button is released; None takes the menu away.
+    virtual void SetContextMenu(TPopupMenu menu) = 0;
+};

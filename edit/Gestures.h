@@ -1,0 +1,87 @@
+#pragma once
+
+#include "EditSession.h"
+
+// One gesture of the mouse machine: begun by the press that chose it, shown by the moves, ended by
+// a release. Points are snapped for Begin and raw for Move and Release.
+class TGesture {
+public:
+    explicit TGesture(TEditSession& session) : s_(session), st_(session.State) {}
+    virtual ~TGesture() = default;
+    TGesture(const TGesture&) = delete;
+    TGesture& operator=(const TGesture&) = delete;
+
+    virtual void Begin(int x, int y) = 0;
+    virtual void Move(int rawX, int rawY) = 0;
+    virtual void Release(int rawX, int rawY) = 0;
+
+protected:
+    TEditSession& s_;
+    TEditorState& st_;
+};
+
+// A rubber band: a range selection, or the outline of a new sub-board with the sub-board tool.
+class TRangeGesture : public TGesture {
+public:
+    using TGesture::TGesture;
+    void Begin(int x, int y) override;
+    void Move(int rawX, int rawY) override;
+    void Release(int rawX, int rawY) override;
+
+private:
+    void DrawBand();
+    void SelectRange();
+    void CreateBox(int rawX, int rawY);
+};
+
+// Dragging the one selected object: a white outline follows the pointer, the release drops it.
+class TDragGesture : public TGesture {
+public:
+    using TGesture::TGesture;
+    void Begin(int x, int y) override;
+    void Move(int rawX, int rawY) override;
+    void Release(int rawX, int rawY) override;
+};
+
+// Dragging the whole selection of one level.
+class TMultiDragGesture : public TGesture {
+public:
+    using TGesture::TGesture;
+    void Begin(int x, int y) override;
+    void Move(int rawX, int rawY) override;
+    void Release(int rawX, int rawY) override;
+};
+
+// Drawing a wire from the press, one leg per release, with an L-shaped green preview.
+class TWireGesture : public TGesture {
+public:
+    using TGesture::TGesture;
+    void Begin(int x, int y) override;
+    void Move(int rawX, int rawY) override;
+    void Release(int rawX, int rawY) override;
+
+private:
+    void DrawPreview();
+};
+
+// A junction dot created where wires cross, or the selected dot, dropped at the release.
+class TDotGesture : public TGesture {
+public:
+    using TGesture::TGesture;
+    void Begin(int x, int y) override;
+    void Move(int, int) override {}
+    void Release(int rawX, int rawY) override;
+};
+
+// Pulling the end of the selected wire or the right or bottom edge of the selected sub-board.
+class TResizeGesture : public TGesture {
+public:
+    using TGesture::TGesture;
+    void Begin(int x, int y) override;
+    void Move(int rawX, int rawY) override;
+    void Release(int rawX, int rawY) override;
+
+private:
+    // The selected wire or box that showed the resize cursor; none when there is nothing to resize.
+    TPartsBase* Target() const;
+};

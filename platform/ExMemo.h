@@ -1,0 +1,33 @@
+#pragma once
+
+#include "TextEditorSeam.h"
+
+#include <QPlainTextEdit>
+
+// The in-place editor of a text box: a borderless, fixed-pitch multi-line edit control over the
+// board, hidden until the box is opened. While it is shown with the focus, a press on any other
+// control of its window ends the edit through the end-edit hook, before that control sees the press.
+class TExMemo : public QPlainTextEdit, public TextEditor {
+public:
+    explicit TExMemo(QWidget* board);
+    ~TExMemo() override;
+
+    std::vector<std::string> Lines() const override;
+    void SetLines(const std::vector<std::string>& lines) override;
+    int FontSize() const override { return fontSize_; }
+    void SetFontSize(int size) override;
+    void SetBounds(const TRect& bounds) override;
+    void SetVisible(bool visible) override;
+    bool Visible() const override { return isVisible(); }
+    void SetFocus() override { setFocus(Qt::MouseFocusReason); }
+    std::string SelText() const override;
+    void ClearSelection() override { textCursor().removeSelectedText(); }
+    void ReplaceSelection(const std::string& text) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int fontSize_ = 12;
+    bool watching_ = false;
+};
