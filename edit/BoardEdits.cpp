@@ -237,3 +237,34 @@ TPartsBase* ResizeObject(TPartsBase& object)
     batch.Commit();
     return result;
 }
+
+void DeleteObject(TPartsBase& object)
+{
+    TEditBatch batch(object.Context());
+    if (!batch.IsOpen()) return;
+    auto* dot = object.Is(cfDot) ? static_cast<TDot*>(&object) : nullptr;
+    if (dot) dot->CollectCodes();
+    object.Delete("One Part");
+    if (dot) dot->RelinkCodes();
+    batch.Commit();
+    object.Board->CheckLinksInRect(object.GetRect());
+}
+
+void DeleteObjects(TBord& board, TPartsList& objects)
+{
+    const int chosen = objects.Count();
+    for (int i = 0; i < chosen; ++i) {
+        if (!objects.Items(i)->Is(cfContainer)) continue;
+        TPartsList inside;
+        static_cast<TContainer*>(objects.Items(i))->CollectDescendants(inside);
+        for (TPartsBase* o : inside)
+            if (objects.IndexOf(o) < 0) objects.Add(o);
+    }
+    if (!objects.Empty()) {
+        TEditBatch batch(board.Context());
+        if (!batch.IsOpen()) return;
+        for (int i = objects.Count() - 1; i >= 0; --i) objects.Items(i)->Delete("Multi Parts");
+        batch.Commit();
+    }
+    board.CheckAllLinks();
+}

@@ -45,3 +45,8 @@ TContainer* CreateSubBoard(TBord& board, Canvas* windowSurface, TContainer* leve
 // A wire or box takes the size its resize preview left in DragWidth and DragHeight. A resized
 // wire merges with the wires it now continues; answers the wire that holds it.
 TPartsBase* ResizeObject(TPartsBase& object);
+
+// Deletes one object as the step "One Part"; a dot joins again the wires it had cut.
+void DeleteObject(TPartsBase& object);
+// Deletes the objects and everything inside the sub-boards among them as the step "Multi Parts".
+void DeleteObjects(TBord& board, TPartsList& objects);

@@ -1,5 +1,7 @@
 #include "EditCommands.h"
 
+#include "BoardEdits.h"
+
 #include "Scope.h"
 #include "TextBox.h"
 
@@ -20,40 +22,6 @@ TTextBox* EditedTextBox(const TEditorState& st, TPartsBase& only)
     return box.Editor->Visible() ? &box : nullptr;
 }
 
-void DeleteOne(TEditSession& s, TPartsBase& object)
-{
-    TEditBatch batch(s.Context);
-    if (!batch.IsOpen()) return;
-    auto* dot = object.Is(cfDot) ? static_cast<TDot*>(&object) : nullptr;
-    if (dot) dot->CollectCodes();
-    object.Delete("One Part");
-    if (dot) dot->RelinkCodes();
-    batch.Commit();
-    s.Bord.CheckLinksInRect(object.GetRect());
-    s.Host.Redraw();
-}
-
-void DeleteMany(TEditSession& s)
-{
-    TPartsList& selected = s.State.SelectedParts;
-    const int chosen = selected.Count();
-    for (int i = 0; i < chosen; ++i) {
-        if (!selected.Items(i)->Is(cfContainer)) continue;
-        TPartsList inside;
-        static_cast<TContainer*>(selected.Items(i))->CollectDescendants(inside);
-        for (TPartsBase* o : inside)
-            if (selected.IndexOf(o) < 0) selected.Add(o);
-    }
-    if (!selected.Empty()) {
-        TEditBatch batch(s.Context);
-        if (!batch.IsOpen()) return;
-        for (int i = selected.Count() - 1; i >= 0; --i) selected.Items(i)->Delete("Multi Parts");
-        batch.Commit();
-    }
-    s.Bord.CheckAllLinks();
-    s.Host.Redraw();
-}
-
 }  // namespace
 
 void DeleteSelection(TEditSession& s)
@@ -67,10 +35,11 @@ void DeleteSelection(TEditSession& s)
         if (TTextBox* box = EditedTextBox(st, *only))
             box->Editor->ClearSelection();
         else
-            DeleteOne(s, *only);
+            DeleteObject(*only);
     } else {
-        DeleteMany(s);
+        DeleteObjects(s.Bord, st.SelectedParts);
     }
+    s.Host.Redraw();
     st.SelectedParts.Clear();
 }
 

@@ -23,10 +23,10 @@ public:
         case 1: DrawWire(t_, x, y, x, y + length, box); break;
         case 2: PlaceDot(t_, x, y, box); break;
         case 3:
-            if (TDot* dot = Nth<TDot>(which)) MoveDot(t_, *dot, x, y);
+            if (TDot* dot = Nth<TDot>(which)) MoveDot(*dot, x, y);
             break;
         case 4:
-            if (TDot* dot = Nth<TDot>(which)) DeleteDot(t_, *dot);
+            if (TDot* dot = Nth<TDot>(which)) DeleteDot(*dot);
             break;
         case 5:
             if (TCode* wire = Nth<TCode>(which)) DragWire(*wire, x, y);

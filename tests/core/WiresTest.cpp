@@ -178,7 +178,7 @@ TEST(Dot, CutsAWireAndJoinsItAgainWhenMovedAway)
         EXPECT_TRUE(line.ends_with("oL") || line.ends_with("Lo")) << line;
     }
 
-    MoveDot(t, *dot, 150, 100);
+    MoveDot(*dot, 150, 100);
     EXPECT_EQ(Segments(t.Bord), (Strings{"100,50-200,50"}));
     EXPECT_EQ(dot->Codes.Count(), 0);
 
@@ -194,7 +194,7 @@ TEST(Dot, MovedAlongTheWireCutsItAtTheNewPlace)
     AddWire(t, 100, 50, 200, 50);
     TDot* dot = PlaceDot(t, 150, 50);
     const Strings cut = Wiring(t.Bord);
-    MoveDot(t, *dot, 120, 50);
+    MoveDot(*dot, 120, 50);
     EXPECT_EQ(Segments(t.Bord), (Strings{"100,50-120,50", "120,50-200,50"}));
     Undo(t);
     EXPECT_EQ(Wiring(t.Bord), cut);
@@ -210,7 +210,7 @@ TEST(Dot, OnACrossingCutsBothWiresAndDeletingItJoinsThem)
     EXPECT_EQ(Segments(t.Bord), (Strings{"100,50-150,50", "150,0-150,50", "150,50-150,100", "150,50-200,50"}));
     const Strings four = Wiring(t.Bord);
 
-    DeleteDot(t, *dot);
+    DeleteDot(*dot);
     EXPECT_EQ(Segments(t.Bord), (Strings{"100,50-200,50", "150,0-150,100"}));
     EXPECT_EQ(Wiring(t.Bord), crossing);
 

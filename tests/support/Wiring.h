@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardEdits.h"
 #include "TestCircuit.h"
 
 #include <algorithm>
@@ -25,19 +26,10 @@ inline TCode* AddWire(TestCircuit& t, int x1, int y1, int x2, int y2, TContainer
     return w;
 }
 
-// One drawn wire leg: its creation and LinkCode, called again on a merged result, in one batch.
+// One drawn wire leg, merged as the editor merges it.
 inline TCode* DrawWire(TestCircuit& t, int x1, int y1, int x2, int y2, TContainer* box = nullptr)
 {
-    t.Context.OpenBatch();
-    auto* w = t.Bord.Create<TCode>(nullptr);
-    w->RecordCreate("MouseUp DrawingCode");
-    Shape(*w, box, x1, y1, x2, y2);
-    if (TCode* merged = t.Bord.LinkCode(w)) {
-        w = merged;
-        if (TCode* again = t.Bord.LinkCode(w)) w = again;
-    }
-    t.Context.PushBatch();
-    return w;
+    return DrawWireLeg(t.Bord, nullptr, box, {x1, y1}, {x2, y2}, {x2, y2});
 }
 
 inline TContainer* AddBox(TestCircuit& t, int x, int y, int width, int height, TContainer* outer = nullptr)
@@ -50,34 +42,16 @@ inline TContainer* AddBox(TestCircuit& t, int x, int y, int width, int height, T
 // A new dot centred on (cx, cy), recorded as one batch.
 inline TDot* PlaceDot(TestCircuit& t, int cx, int cy, TContainer* box = nullptr)
 {
-    t.Context.OpenBatch();
-    auto* dot = t.Bord.Create<TDot>(nullptr);
-    dot->Container = box;
-    dot->RecordCreate("MouseDown CreateDot");
-    dot->MoveTo(cx - 10, cy - 10, true);
-    t.Context.PushBatch();
+    auto creation = std::make_unique<TEditBatch>(t.Context);
+    TDot* dot = CreateDot(t.Bord, nullptr, box, cx, cy);
+    DropDot(*dot, cx, cy, std::move(creation));
     return dot;
 }
 
 // Picks up an existing dot and drops it centred on (cx, cy).
-inline void MoveDot(TestCircuit& t, TDot& dot, int cx, int cy)
-{
-    t.Context.OpenBatch();
-    dot.CollectCodes();
-    dot.RecordGeometry(false, "");
-    dot.MoveTo(cx - 10, cy - 10, true);
-    dot.RecordGeometry(true, "MouseUp CreateDot");
-    t.Context.PushBatch();
-}
+inline void MoveDot(TDot& dot, int cx, int cy) { DropDot(dot, cx, cy, nullptr); }
 
-inline void DeleteDot(TestCircuit& t, TDot& dot)
-{
-    t.Context.OpenBatch();
-    dot.CollectCodes();
-    dot.Delete("One Part");
-    dot.RelinkCodes();
-    t.Context.PushBatch();
-}
+inline void DeleteDot(TDot& dot) { DeleteObject(dot); }
 
 inline void Undo(TestCircuit& t) { t.Circuit.UndoQue().Undo(); }
 
