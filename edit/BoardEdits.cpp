@@ -47,12 +47,14 @@ void DrawAfterHolder(TBord& board, TContainer& box)
         if (o->Is(cfContainer)) board.Add(board.Remove(o));
 }
 
+// Terminals link only on their own level, so the links around the object change with it.
 void PutInto(TBord& board, TPartsBase& o, TContainer* box)
 {
     o.Container = box;
     o.SetLeft(o.Left);
     o.SetTop(o.Top);
     if (o.Is(cfContainer)) DrawAfterHolder(board, static_cast<TContainer&>(o));
+    board.CheckLinksInRect(o.GetRect());
 }
 
 }  // namespace

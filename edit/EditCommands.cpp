@@ -22,6 +22,15 @@ TTextBox* EditedTextBox(const TEditorState& st, TPartsBase& only)
     return box.Editor->Visible() ? &box : nullptr;
 }
 
+// Turns the object and rebuilds its terminals where it stands. What cannot turn is not touched: a
+// dot's move would cut the wires through it outside any undo step.
+void Rotate(TPartsBase& o)
+{
+    if (o.WayCount <= 1) return;
+    o.RotateClockwise();
+    o.MoveTo(o.Left, o.Top, true);
+}
+
 }  // namespace
 
 void DeleteSelection(TEditSession& s)
@@ -54,10 +63,7 @@ void RotateSelection(TEditSession& s)
     s.FinishPendingDot();
     s.PruneSelection();
     s.State.Modified = true;
-    for (TPartsBase* o : s.State.SelectedParts) {
-        o->RotateClockwise();
-        o->MoveTo(o->Left, o->Top, true);
-    }
+    for (TPartsBase* o : s.State.SelectedParts) Rotate(*o);
     ShowSelection(s);
 }
 
@@ -84,8 +90,7 @@ void RotatePopupPart(TEditSession& s)
     TPartsBase* part = s.State.PopupPart;
     if (!part || !s.Bord.Holds(part)) return;
     s.State.Modified = true;
-    part->RotateClockwise();
-    part->MoveTo(part->Left, part->Top, true);
+    Rotate(*part);
     s.Host.Redraw();
 }
 

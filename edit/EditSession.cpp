@@ -9,6 +9,11 @@ void TEditSession::PruneSelection()
         if (Bord.Holds(o)) kept.Add(o);
     State.SelectedParts.Assign(kept);
     if (CreatedPart && !Bord.Holds(CreatedPart)) CreatedPart = nullptr;
+    if (State.CurContainer && !Bord.Holds(State.CurContainer)) {
+        // The level being edited is gone: a wire under way there ends with it.
+        State.CurContainer = nullptr;
+        if (State.EditState == esDrawingCode) State.EditState = esNone;
+    }
 }
 
 void TEditSession::FinishPendingDot()

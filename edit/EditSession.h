@@ -28,7 +28,8 @@ struct TEditSession {
     // The part the press under way created: its creation alone is recorded, not its drag.
     TPartsBase* CreatedPart = nullptr;
 
-    // Drops from the selection what a command has taken off the board meanwhile (undo, delete).
+    // Forgets what a command has taken off the board meanwhile (undo, delete): selected objects and
+    // the level being edited.
     void PruneSelection();
     // Drops a dot created at an earlier press that no release has dropped yet, where it stands,
     // so that its creation becomes an undo step before any other edit records.

@@ -281,4 +281,6 @@ void TMouseEditor::EditRelease(int rawX, int rawY)
         st_.EditState = esCreateDot;
     if (TGesture* gesture = GestureOf(st_.EditState); gesture && st_.EditState != esStartCode)
         gesture->Release(rawX, rawY);
+    // A leg merged into the wires it continues may have taken a selected wire with it.
+    s_.PruneSelection();
 }

@@ -39,7 +39,7 @@ private:
 };
 
 // Gestures as short scripts: press, move, release, then what the board holds and what undo gives.
-struct GestureTest : ::testing::Test {
+struct GestureDriver {
     TestCircuit t;
     FakeHost host{t.Surface};
     TEditorState st;
@@ -111,6 +111,8 @@ struct GestureTest : ::testing::Test {
 private:
     int px_ = 0, py_ = 0;
 };
+
+struct GestureTest : ::testing::Test, GestureDriver {};
 
 // Where terminal i of the object lies on the board.
 inline TPoint Pin(const TPartsBase* o, int i) { return o->LocalToBoard(o->Tanshis.Items(i)->GetPos()); }
