@@ -5,9 +5,9 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <random>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -41,12 +41,15 @@ private:
     int fd_;
 };
 
-// The permissions a new file gets from the process's umask.
-mode_t NewFileMode()
+// Six random letters and digits, as mkstemp would pick them.
+std::string RandomSuffix()
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 random(std::random_device{}());
+    std::uniform_int_distribution<size_t> pick(0, sizeof letters - 2);
+    std::string suffix;
+    for (int i = 0; i < 6; ++i) suffix += letters[pick(random)];
+    return suffix;
 }
 
 bool IsStream(mode_t mode) { return S_ISFIFO(mode) || S_ISCHR(mode); }
@@ -124,19 +127,24 @@ void TFileWriter::OpenTemporary(const struct stat* old)
 {
     const size_t slash = target_.rfind('/');
     const size_t stem = slash == std::string::npos ? 0 : slash + 1;
-    std::string pattern = target_.substr(0, stem) + target_.substr(stem, MaxTemporaryStem) + ".~XXXXXX";
-    // mkostemp creates the name exclusively, so nothing planted there (a link above all) is opened.
-    fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd_ < 0) Fail("を作成できません");
-    temporary_ = pattern;
+    const std::string base = target_.substr(0, stem) + target_.substr(stem, MaxTemporaryStem) + ".~";
+    // Created exclusively, so nothing planted at the name (a link above all) is ever opened; as
+    // mkstemp does, but with the umask's permissions for a new file.
+    for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+        temporary_ = base + RandomSuffix();
+        fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd_ < 0 && errno != EEXIST) break;
+    }
+    if (fd_ < 0) {
+        temporary_.clear();
+        Fail("を作成できません");
+    }
     if (old) {
         // Ownership is kept where the process may give it; a file of its own is no loss.
         if (old->st_uid != ::geteuid() || old->st_gid != ::getegid()) {
             [[maybe_unused]] const int ignored = ::fchown(fd_, old->st_uid, old->st_gid);
         }
         if (::fchmod(fd_, old->st_mode & 07777) != 0) Fail("を作成できません");
-    } else if (::fchmod(fd_, NewFileMode()) != 0) {
-        Fail("を作成できません");
     }
 }
 

@@ -41,11 +41,14 @@ TEST(FileAccess, ReplacesARegularFileWholeKeepingItsPermissions)
 {
     ScratchFolder s;
     s.Put("out.lgc", "old");
-    ::chmod((s / "out.lgc").c_str(), 0640);
+    ::chmod((s / "out.lgc").c_str(), 0604);
     WriteFileBytes(s / "out.lgc", "new bytes");
     EXPECT_EQ(s.Snapshot(), (Entries{{"out.lgc", "new bytes"}}));  // no temporary file is left
-    EXPECT_EQ(ModeOf(s / "out.lgc") & 07777, 0640u);
+    EXPECT_EQ(ModeOf(s / "out.lgc") & 07777, 0604u);
+    const mode_t mask = ::umask(027);
     WriteFileBytes(s / "fresh.lgc", "");
+    ::umask(mask);
+    EXPECT_EQ(ModeOf(s / "fresh.lgc") & 07777, 0640u);  // a new file as the umask makes it
     EXPECT_EQ(s.Snapshot(), (Entries{{"fresh.lgc", ""}, {"out.lgc", "new bytes"}}));
 }
 
