@@ -162,15 +162,25 @@ void TFileWriter::OpenStream()
 
 void TFileWriter::Write(std::string_view bytes)
 {
-    buffer_.append(bytes);
-    if (buffer_.size() >= BufferSize) Flush();
+    if (buffer_.size() + bytes.size() < BufferSize) {
+        buffer_.append(bytes);
+        return;
+    }
+    Flush();
+    WriteOut(bytes);
 }
 
 void TFileWriter::Flush()
 {
+    WriteOut(buffer_);
+    buffer_.clear();
+}
+
+void TFileWriter::WriteOut(std::string_view bytes)
+{
     size_t written = 0;
-    while (written < buffer_.size()) {
-        const ssize_t n = ::write(fd_, buffer_.data() + written, buffer_.size() - written);
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd_, bytes.data() + written, bytes.size() - written);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) Fail("に書き込めません");
         if (n == 0) {
@@ -179,7 +189,6 @@ void TFileWriter::Flush()
         }
         written += static_cast<size_t>(n);
     }
-    buffer_.clear();
 }
 
 void TFileWriter::Commit()

@@ -43,6 +43,7 @@ private:
     void OpenTemporary(const struct stat* old);
     void OpenStream();
     void Flush();
+    void WriteOut(std::string_view bytes);
     void Discard() noexcept;
     [[noreturn]] void Fail(const char* what);
 
