@@ -105,11 +105,6 @@ TEST(VoltraneSimFiles, AFullDiskLeavesEveryOldOutputAsItWas)
         EXPECT_NE(o.err.find(WriteError(c.failing)), std::string::npos) << o.err;
         EXPECT_EQ(s.Snapshot(), before);
     }
-    const Outcome device = Sim({s / "c.lgc", "--save", "/dev/full"});
-    EXPECT_EQ(device.status, 1);
-    EXPECT_NE(device.err.find(WriteError("/dev/full")), std::string::npos) << device.err;
-    struct stat st {};
-    EXPECT_TRUE(::stat("/dev/full", &st) == 0 && S_ISCHR(st.st_mode));
 }
 
 TEST(VoltraneSimFiles, InputThatNeverEndsOrIsNoFileIsRefused)

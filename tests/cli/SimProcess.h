@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ScratchFolder.h"
+
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -22,11 +22,7 @@ struct Outcome {
     std::string err;
 };
 
-inline std::string Slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+inline std::string Slurp(const std::string& path) { return ScratchFolder::Slurp(path); }
 
 inline std::string Data(const std::string& name) { return std::string(VOLTRANE_DATA) + "/" + name; }
 
