@@ -15,5 +15,5 @@ bool BoardPictureAvailable();
 std::unique_ptr<WindowFactory> MakeBoardPictureWindows();
 // A raster board surface that covers every object of the board, within a sane size.
 std::unique_ptr<Canvas> MakeBoardPictureSurface(const TBord& board);
-// Writes the surface as a PNG file; throws TFileError.
+// Writes the surface as a PNG file through the file layer; throws TFileError.
 void SaveBoardPicture(const Canvas& surface, const std::string& path);

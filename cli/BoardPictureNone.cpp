@@ -1,7 +1,8 @@
 // The picture output of a build without the raster canvas: there is none.
 #include "BoardPicture.h"
 
-#include "CircuitFile.h"
+#include "FileError.h"
+#include "MessageText.h"
 
 bool BoardPictureAvailable() { return false; }
 
@@ -11,5 +12,5 @@ std::unique_ptr<Canvas> MakeBoardPictureSurface(const TBord&) { return std::make
 
 void SaveBoardPicture(const Canvas&, const std::string& path)
 {
-    throw TFileError("cannot write " + path + ": this build has no picture output");
+    throw TFileError("ファイル " + MessagePath(path) + " に書き込めません (このビルドには画像出力がありません)");
 }

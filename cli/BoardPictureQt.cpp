@@ -2,7 +2,8 @@
 #include "BoardPicture.h"
 
 #include "BoardImage.h"
-#include "CircuitFile.h"
+#include "FileAccess.h"
+#include "MessageText.h"
 
 bool BoardPictureAvailable() { return true; }
 
@@ -12,5 +13,7 @@ std::unique_ptr<Canvas> MakeBoardPictureSurface(const TBord& board) { return Mak
 
 void SaveBoardPicture(const Canvas& surface, const std::string& path)
 {
-    if (!SaveCanvasPng(surface, path)) throw TFileError("cannot write " + path);
+    const std::string bytes = EncodeCanvasPng(surface);
+    if (bytes.empty()) throw TFileError("ファイル " + MessagePath(path) + " に書き込めません (画像を PNG に変換できません)");
+    WriteFileBytes(path, bytes);
 }

@@ -8,7 +8,8 @@ const char* const SimUsage = R"(Usage: voltrane-sim FILE [options]
 Runs a circuit file without a window and prints the levels it is asked to watch.
 
   FILE          circuit text (.lgc or .lgm), read as the editor's Open reads it
-                (objects at top level; then CheckAllLinks).
+                (objects at top level; then CheckAllLinks); a regular file or a pipe
+                of at most 1 GB.
   --passes N    run N passes (default 1000; 0 = load only).
   --watch W     add an output column. W is NAME.I, the level of terminal I of the object
                 whose Name key in FILE is NAME, or NAME alone for an indicator:
@@ -27,6 +28,9 @@ Runs a circuit file without a window and prints the levels it is asked to watch.
                 dots when --passes 0, simulating look otherwise).
   --save PATH   write the board as circuit text (the editor's save) right after
                 loading, before the run.
+                Outputs appear only when complete (the old file stays on failure);
+                "-" is standard output, which the rows then leave to the output; an
+                output may not name FILE or another output.
   --stats       after the run, print one line to standard error:
                 passes=N seconds=S passes_per_second=R objects=M
   --help        show this text.
@@ -39,7 +43,8 @@ in the simulating look, then passes 2..N each followed by message processing. Ro
 the state right after pass P's Tick, before the message processing that follows it.
 Exit status: 0 done; 1 the file cannot be read or fails to load, or an output file
 cannot be written (the message on standard error); 2 usage errors (unknown option,
-unknown NAME, terminal index out of range, P < 1), with a message.
+unknown NAME, terminal index out of range, P < 1, an output naming FILE or another
+output), with a message.
 )";
 
 namespace {

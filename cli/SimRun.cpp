@@ -26,7 +26,7 @@ public:
         ++pass_;
         if (pass_ <= run_.Passes) {
             if (run_.Vcd) run_.Vcd->Sample(pass_);
-            if (pass_ % run_.Every == 0 || pass_ == run_.Passes) PrintRow();
+            if (run_.Out && (pass_ % run_.Every == 0 || pass_ == run_.Passes)) PrintRow();
             for (; next_ < events_.size() && events_[next_].Pass == pass_; ++next_) Apply(events_[next_]);
         }
         // The loop runs a second pass after the first whatever the flag says, so a one-pass run
@@ -76,7 +76,7 @@ void PrintHeader(const TSimRun& run)
 
 double RunCircuit(TBord& board, Canvas& surface, const TSimRun& run)
 {
-    PrintHeader(run);
+    if (run.Out) PrintHeader(run);
     if (run.Passes == 0) return 0;
     TCircuitContext& context = board.Context();
     TScheduledPump pump(context, run);

@@ -23,7 +23,7 @@ struct TSimRun {
     std::vector<TScheduledEvent> Events;
     // Optional; receives every pass.
     TVcdWriter* Vcd = nullptr;
-    // Receives the header and the printed rows.
+    // Receives the header and the printed rows; none are printed when null.
     std::FILE* Out = stdout;
 };
 

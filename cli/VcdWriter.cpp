@@ -1,10 +1,6 @@
 #include "VcdWriter.h"
 
-#include "CircuitFile.h"
-
 #include <cctype>
-#include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -31,49 +27,46 @@ std::string Reference(const std::string& title)
 }  // namespace
 
 TVcdWriter::TVcdWriter(const std::string& path, const std::vector<TWatch>& watches)
-    : path_(path), file_(std::fopen(path.c_str(), "wb")), watches_(watches), last_(watches.size())
+    : file_(path), watches_(watches), last_(watches.size())
 {
-    if (!file_) throw TFileError("cannot create " + path + " (" + std::strerror(errno) + ")");
-    std::fputs("$version voltrane-sim $end\n$timescale 1ns $end\n$scope module circuit $end\n", file_);
+    file_.Write("$version voltrane-sim $end\n$timescale 1ns $end\n$scope module circuit $end\n");
     for (size_t i = 0; i < watches_.size(); ++i) {
         codes_.push_back(Code(i));
-        std::fprintf(file_, "$var wire %d %s %s $end\n", watches_[i].Bits(), codes_[i].c_str(),
-                     Reference(watches_[i].Title()).c_str());
+        file_.Write("$var wire " + std::to_string(watches_[i].Bits()) + " " + codes_[i] + " " +
+                    Reference(watches_[i].Title()) + " $end\n");
     }
-    std::fputs("$upscope $end\n$enddefinitions $end\n", file_);
-}
-
-TVcdWriter::~TVcdWriter()
-{
-    if (file_) std::fclose(file_);
+    file_.Write("$upscope $end\n$enddefinitions $end\n");
 }
 
 void TVcdWriter::WriteValue(size_t column, uint64_t value)
 {
     const int bits = watches_[column].Bits();
+    std::string line;
     if (bits == 1) {
-        std::fprintf(file_, "%c%s\n", value ? '1' : '0', codes_[column].c_str());
-        return;
+        line = value ? "1" : "0";
+    } else {
+        line = "b";
+        for (int b = 0; b < bits; ++b) line += (value >> (bits - 1 - b)) & 1 ? '1' : '0';
+        line += ' ';
     }
-    char digits[65];
-    for (int b = 0; b < bits; ++b) digits[b] = (value >> (bits - 1 - b)) & 1 ? '1' : '0';
-    digits[bits] = '\0';
-    std::fprintf(file_, "b%s %s\n", digits, codes_[column].c_str());
+    file_.Write(line + codes_[column] + "\n");
 }
+
+void TVcdWriter::WriteTime(int64_t pass) { file_.Write("#" + std::to_string(pass) + "\n"); }
 
 void TVcdWriter::Sample(int64_t pass)
 {
     if (pass == 1) {
-        std::fputs("#1\n$dumpvars\n", file_);
+        file_.Write("#1\n$dumpvars\n");
         for (size_t i = 0; i < watches_.size(); ++i) WriteValue(i, last_[i] = watches_[i].Bits64());
-        std::fputs("$end\n", file_);
+        file_.Write("$end\n");
         lastTime_ = 1;
         return;
     }
     for (size_t i = 0; i < watches_.size(); ++i) {
         const uint64_t value = watches_[i].Bits64();
         if (value == last_[i]) continue;
-        if (lastTime_ != pass) std::fprintf(file_, "#%lld\n", static_cast<long long>(pass));
+        if (lastTime_ != pass) WriteTime(pass);
         lastTime_ = pass;
         WriteValue(i, last_[i] = value);
     }
@@ -81,9 +74,6 @@ void TVcdWriter::Sample(int64_t pass)
 
 void TVcdWriter::Finish(int64_t lastPass)
 {
-    if (lastTime_ != lastPass) std::fprintf(file_, "#%lld\n", static_cast<long long>(lastPass));
-    const bool failed = std::ferror(file_) != 0;
-    const bool closed = std::fclose(file_) == 0;
-    file_ = nullptr;
-    if (failed || !closed) throw TFileError("cannot write " + path_ + " (" + std::strerror(errno) + ")");
+    if (lastTime_ != lastPass) WriteTime(lastPass);
+    file_.Commit();
 }

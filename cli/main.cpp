@@ -3,6 +3,8 @@
 #include "CircuitFile.h"
 #include "CircuitText.h"
 #include "Context.h"
+#include "FileAccess.h"
+#include "MessageText.h"
 #include "Simulation.h"
 #include "SimOptions.h"
 #include "SimRun.h"
@@ -12,6 +14,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -32,6 +35,8 @@ std::vector<TScheduledEvent> ResolveEvents(const std::vector<TSimEvent>& events,
     return resolved;
 }
 
+void Warn(const std::string& message) { std::fprintf(stderr, "voltrane-sim: 警告: %s\n", message.c_str()); }
+
 void SaveBoard(TBord& board, const std::string& path)
 {
     TPartsList all;
@@ -39,10 +44,30 @@ void SaveBoard(TBord& board, const std::string& path)
     TStrings lines;
     const TPartsList lossy = SaveParts(all, lines);
     for (const TPartsBase* o : lossy)
-        std::fprintf(stderr, "voltrane-sim: warning: a %s at (%d, %d) has characters code page 932 cannot hold; "
-                             "they were saved as '?'\n",
-                     o->ClassName(), o->Left, o->Top);
+        Warn(std::string(o->ClassName()) + " (" + std::to_string(o->Left) + ", " + std::to_string(o->Top) +
+             ") の文字にコード ページ 932 で表せないものがあり、'?' として保存しました");
     WriteCircuitFile(path, lines);
+}
+
+// "-" is standard output, and so is any name of the file or stream standard output goes to.
+bool IsStandardOutput(const std::string& path) { return path == "-" || SameFile(path, "/dev/stdout"); }
+
+// The file outputs of the run, which must neither overwrite the input nor each other.
+void CheckOutputs(const TSimOptions& options)
+{
+    const std::pair<const char*, std::string> outputs[] = {
+        {"--save", options.SavePath}, {"--vcd", options.VcdPath}, {"--png", options.PngPath}};
+    auto identity = [](const std::string& path) { return path == "-" ? std::string("/dev/stdout") : path; };
+    for (size_t i = 0; i < std::size(outputs); ++i) {
+        const auto& [option, path] = outputs[i];
+        if (path.empty()) continue;
+        if (path != "-" && SameFile(path, options.File))
+            throw TUsageError(std::string(option) + " would overwrite the input file '" + MessagePath(path) + "'");
+        for (size_t j = 0; j < i; ++j)
+            if (!outputs[j].second.empty() && SameFile(identity(path), identity(outputs[j].second)))
+                throw TUsageError(std::string(outputs[j].first) + " and " + option + " name the same file '" +
+                                  MessagePath(path) + "'");
+    }
 }
 
 int Run(const TSimOptions& options)
@@ -50,6 +75,11 @@ int Run(const TSimOptions& options)
     const bool picture = !options.PngPath.empty();
     if (picture && !BoardPictureAvailable())
         return Fail(ExitUsage, "--png is not available: this build has no picture output");
+    try {
+        CheckOutputs(options);
+    } catch (const TUsageError& e) {
+        return Fail(ExitUsage, e.what());
+    }
 
     NullCanvas windowSurface;
     std::unique_ptr<Canvas> surface = std::make_unique<NullCanvas>();
@@ -59,11 +89,14 @@ int Run(const TSimOptions& options)
     TPartsList loaded;
     std::vector<std::string> names;
     try {
-        LoadParts(ReadCircuitFile(options.File), loaded, circuit.Bord, nullptr, &windowSurface, &names);
+        std::vector<size_t> badLines;
+        const TStrings lines = ReadCircuitFile(options.File, &badLines);
+        if (!badLines.empty()) Warn(BadBytesWarning(options.File, badLines));
+        LoadParts(lines, loaded, circuit.Bord, nullptr, &windowSurface, &names);
     } catch (const TFileError& e) {
         return Fail(ExitLoad, e.what());
     } catch (const TFormatError& e) {
-        return Fail(ExitLoad, options.File + ": " + e.what());
+        return Fail(ExitLoad, MessagePath(options.File) + ": " + e.what());
     }
     circuit.Bord.CheckAllLinks();
     if (picture) {
@@ -75,6 +108,9 @@ int Run(const TSimOptions& options)
     TSimRun run;
     run.Passes = options.Passes;
     run.Every = options.Every;
+    // An output on standard output has it to itself: rows among its bytes would spoil it.
+    for (const std::string* path : {&options.SavePath, &options.VcdPath, &options.PngPath})
+        if (!path->empty() && IsStandardOutput(*path)) run.Out = nullptr;
     try {
         const TNamedObjects named(names, loaded);
         for (const std::string& w : options.Watches) run.Watches.emplace_back(w, named);
@@ -101,7 +137,7 @@ int Run(const TSimOptions& options)
     } catch (const TFileError& e) {
         return Fail(ExitLoad, e.what());
     }
-    return std::fflush(stdout) == 0 ? 0 : Fail(ExitLoad, "cannot write the output");
+    return std::fflush(stdout) == 0 ? 0 : Fail(ExitLoad, "標準出力に書き込めません");
 }
 
 }  // namespace

@@ -58,6 +58,9 @@ size_t SkipCp932(const char* p, size_t left)
 
 std::string Utf8ToCp932(const std::string& utf8, bool* lost) { return Convert("CP932", "UTF-8", utf8, lost, SkipUtf8); }
 
-std::string Cp932ToUtf8(const std::string& cp932) { return Convert("UTF-8", "CP932", cp932, nullptr, SkipCp932); }
+std::string Cp932ToUtf8(const std::string& cp932, bool* lost)
+{
+    return Convert("UTF-8", "CP932", cp932, lost, SkipCp932);
+}
 
 size_t Cp932Length(const std::string& utf8) { return Utf8ToCp932(utf8).size(); }

@@ -10,8 +10,9 @@
 // The text as code page 932 bytes; a character the code page cannot hold becomes '?', and lost
 // (when given) is set to whether that happened.
 std::string Utf8ToCp932(const std::string& utf8, bool* lost = nullptr);
-// The bytes as UTF-8; a byte sequence that is not code page 932 becomes '?'.
-std::string Cp932ToUtf8(const std::string& cp932);
+// The bytes as UTF-8; a byte sequence that is not code page 932 becomes '?', and lost (when
+// given) is set to whether that happened.
+std::string Cp932ToUtf8(const std::string& cp932, bool* lost = nullptr);
 // Whether b opens a double-byte character of code page 932.
 inline bool IsCp932LeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 // How many bytes the text takes in code page 932 (one per half-width character, two per full-width).

@@ -1,5 +1,6 @@
 #include "TextKeys.h"
 
+#include "MessageText.h"
 #include "Properties.h"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ std::string Format(const char* pattern, const std::string& token, const std::str
 
 TFormatError TFormatError::NotInteger(const std::string& text)
 {
-    return TFormatError(Format(MsgNotInteger, "%s", text));
+    return TFormatError(Format(MsgNotInteger, "%s", MessageText(text)));
 }
 
 TFormatError TFormatError::ListIndex(long long index)

@@ -11,6 +11,7 @@ inline constexpr const char* MsgListIndex = "リストのインデックスが�
 class TFormatError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+    // Quotes the text as MessageText shows it: escaped and cut.
     static TFormatError NotInteger(const std::string& text);
     static TFormatError ListIndex(long long index);
 };

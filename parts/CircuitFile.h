@@ -1,28 +1,27 @@
 #pragma once
 
+#include "FileError.h"
 #include "PartsBase.h"
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Circuit files, macro files and the macro list hold code page 932 text with CR LF line ends;
 // in the program their lines are UTF-8.
 
-// A file that cannot be read or written, with the message shown to the user.
-class TFileError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 // The lines of file bytes: a line ends at CR LF, a lone LF or a lone CR, and a line end at the
 // very end adds no empty line. Each line is converted to UTF-8 on its own, so a broken double-byte
-// character never swallows a line end.
-TStrings DecodeCircuitText(std::string_view bytes);
+// character never swallows a line end. Bytes that are not code page 932 read as '?'; badLines,
+// when given, receives the numbers (from 1) of the lines that held such bytes.
+TStrings DecodeCircuitText(std::string_view bytes, std::vector<size_t>* badLines = nullptr);
 // The lines as code page 932, each one, the last included, ended by CR LF.
 std::string EncodeCircuitText(const TStrings& lines);
 
-TStrings ReadCircuitFile(const std::string& path);
-// Replaces the file as a whole: the text goes to a file beside it that then takes its name, so a
-// failed write leaves the old file as it was.
+// Reads the file through the file layer (FileAccess.h); badLines as for DecodeCircuitText.
+TStrings ReadCircuitFile(const std::string& path, std::vector<size_t>* badLines = nullptr);
+// Replaces the file as a whole, through the file layer: a failed write leaves the old file as it was.
 void WriteCircuitFile(const std::string& path, const TStrings& lines);
+// The warning that the file's badLines were read with '?' for bytes that are not code page 932,
+// naming the first few lines.
+std::string BadBytesWarning(const std::string& path, const std::vector<size_t>& badLines);

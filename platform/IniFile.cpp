@@ -1,10 +1,11 @@
 #include "IniFile.h"
 
 #include "Cp932.h"
+#include "FileAccess.h"
 
 #include <charconv>
-#include <fstream>
 #include <iterator>
+#include <sstream>
 
 namespace {
 
@@ -48,7 +49,12 @@ std::string KeyOf(const std::string& line) { return Trim(line.substr(0, line.fin
 
 TIniFile::TIniFile(std::string path) : path_(std::move(path))
 {
-    std::ifstream in(path_, std::ios::binary);
+    std::istringstream in;
+    try {
+        in.str(ReadFileBytes(path_));
+    } catch (const TFileError&) {
+        return;
+    }
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -118,8 +124,9 @@ void TIniFile::Save() const
 {
     std::string content;
     for (const std::string& line : lines_) content += line + "\r\n";
-    std::ofstream out(path_, std::ios::binary | std::ios::trunc);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.close();
-    if (!out) throw TWriteError("設定ファイル " + path_ + " に書き込めません。");
+    try {
+        WriteFileBytes(path_, content);
+    } catch (const TFileError& error) {
+        throw TWriteError(std::string("設定") + error.what());
+    }
 }

@@ -20,7 +20,8 @@ public:
 
     // The value stored under the key, or fallback when it is missing or not a 32-bit integer.
     int32_t ReadInteger(const std::string& section, const std::string& key, int32_t fallback) const;
-    // Sets the key and rewrites the whole file at once.
+    // Sets the key and replaces the whole file through the file layer, so a failed write leaves
+    // the old file as it was.
     void WriteInteger(const std::string& section, const std::string& key, int32_t value);
 
 private:

@@ -3,10 +3,13 @@
 #include "Board.h"
 #include "ContactSheet.h"
 #include "DMU.h"
+#include "FileAccess.h"
 #include "GuiSession.h"
 #include "HeadlessWindows.h"
 #include "QImageCanvas.h"
 #include "Simulation.h"
+
+#include <QBuffer>
 
 #include <algorithm>
 
@@ -73,11 +76,36 @@ std::unique_ptr<Canvas> MakeBoardImage(const TBord& board)
 
 std::unique_ptr<WindowFactory> MakePictureWindows() { return std::make_unique<TPictureWindows>(); }
 
-bool SaveCanvasPng(const Canvas& surface, const std::string& path)
+namespace {
+
+std::string EncodePng(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return {};
+    return bytes.toStdString();
+}
+
+bool WritePng(const std::string& bytes, const std::string& path)
+{
+    if (bytes.empty()) return false;
+    try {
+        WriteFileBytes(path, bytes);
+        return true;
+    } catch (const TFileError&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+std::string EncodeCanvasPng(const Canvas& surface)
 {
     const auto* image = dynamic_cast<const QImageCanvas*>(&surface);
-    return image && !image->Image().isNull() && image->Image().save(QString::fromStdString(path), "PNG");
+    return image ? EncodePng(image->Image()) : std::string();
 }
+
+bool SaveCanvasPng(const Canvas& surface, const std::string& path) { return WritePng(EncodeCanvasPng(surface), path); }
 
 bool SaveBoardPng(TBord& board, const std::string& path)
 {
@@ -92,5 +120,5 @@ bool SaveBoardPng(TBord& board, const std::string& path)
 bool SaveSpriteSheetPng(const std::string& path)
 {
     const std::shared_ptr<TPictureSupport> support = PictureSupport();
-    return ContactSheet(support->Sprites).save(QString::fromStdString(path), "PNG");
+    return WritePng(EncodePng(ContactSheet(support->Sprites)), path);
 }

@@ -18,7 +18,10 @@ std::unique_ptr<Canvas> MakeBoardImage(const TBord& board);
 // The window controls of a circuit drawn for a picture: display images that copy onto such a
 // surface, and the headless text editors and oscilloscope windows of the part library.
 std::unique_ptr<WindowFactory> MakePictureWindows();
-// Writes a surface made here, or any image canvas, as a PNG file; false when it cannot.
+// A surface made here, or any image canvas, as the bytes of a PNG file; empty for any other canvas.
+std::string EncodeCanvasPng(const Canvas& surface);
+// Writes a surface made here, or any image canvas, as a PNG file through the file layer; false
+// when it cannot.
 bool SaveCanvasPng(const Canvas& surface, const std::string& path);
 // Draws the board on a fresh surface the way the window redraws it, and writes it as PNG.
 bool SaveBoardPng(TBord& board, const std::string& path);

@@ -1,67 +1,12 @@
+#include "SimProcess.h"
+
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <regex>
-#include <sstream>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
-extern char** environ;
-
 namespace {
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string Data(const std::string& name) { return std::string(VOLTRANE_DATA) + "/" + name; }
-
-// A file of the running test alone: ctest runs the tests of this program side by side, and other
-// builds may run the same test at the same time.
-std::string Temp(const std::string& name)
-{
-    return testing::TempDir() + "voltrane_cli_" + std::to_string(getpid()) + "_" +
-           testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + name;
-}
-
-// Runs voltrane-sim with these arguments, its output going to files that are read back.
-Outcome Sim(std::vector<std::string> args)
-{
-    const std::string outPath = Temp("stdout"), errPath = Temp("stderr");
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    args.insert(args.begin(), VOLTRANE_SIM);
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    Outcome o;
-    if (posix_spawn(&pid, VOLTRANE_SIM, &actions, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        o.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    o.out = Slurp(outPath);
-    o.err = Slurp(errPath);
-    return o;
-}
 
 const std::string ToggleChain = Data("sim_toggle_chain.lgc");
 

@@ -1,6 +1,7 @@
 #include "DataFolder.h"
 #include "FormPlacement.h"
 #include "IniFile.h"
+#include "ScratchFolder.h"
 #include "ScriptedShell.h"
 
 #include <QGuiApplication>
@@ -75,6 +76,20 @@ TEST(IniFile, ReportsAFileThatCannotBeWritten)
     ScriptedShell shell;
     TIniFile ini(shell.Folder + "/no such folder/voltrane.INI");
     EXPECT_THROW(ini.WriteInteger("S", "Top", 1), TIniFile::TWriteError);
+}
+
+TEST(IniFile, AFailedWriteLeavesTheOldSettingsWhole)
+{
+    ScratchFolder s;
+    s.Put("voltrane.INI", "[S]\r\nTop=1\r\n");
+    TIniFile ini(s / "voltrane.INI");
+    {
+        const FileSizeLimit full(8);
+        EXPECT_THROW(ini.WriteInteger("S", "Left", 2), TIniFile::TWriteError);
+    }
+    EXPECT_EQ(s.Snapshot(), (std::map<std::string, std::string>{{"voltrane.INI", "[S]\r\nTop=1\r\n"}}));
+    ini.WriteInteger("S", "Left", 2);
+    EXPECT_EQ(FileBytes(s / "voltrane.INI"), "[S]\r\nTop=1\r\nLeft=2\r\n");
 }
 
 TEST(FormPlacement, SectionIsTheCaptionCutTo30BytesOfCodePage932)

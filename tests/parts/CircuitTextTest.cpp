@@ -322,6 +322,17 @@ TEST(CircuitFile, SplitsAtCrLfLfAndCrAndConvertsFromCodePage932)
     EXPECT_EQ(DecodeCircuitText("a\x81\r\nEnd\r\n"), (TStrings{"a?", "End"}));
 }
 
+TEST(CircuitFile, NamesTheLinesThatHeldBytesOutsideCodePage932)
+{
+    std::vector<size_t> bad;
+    EXPECT_EQ(DecodeCircuitText("ok\r\na\x81\r\n\x98\x5F\r\nb\xFF\xFD" "c", &bad), (TStrings{"ok", "a?", "論", "b??c"}));
+    EXPECT_EQ(bad, (std::vector<size_t>{2, 4}));
+    EXPECT_EQ(BadBytesWarning("c.lgc", bad), "ファイル c.lgc の 2, 4 行目にコード ページ 932 の文字でないバイトがあり、"
+                                             "'?' として読み込みました (保存すると '?' のまま残ります)");
+    bad = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    EXPECT_NE(BadBytesWarning("c.lgc", bad).find("の 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 行目 ほか 2 行に"), std::string::npos);
+}
+
 TEST(CircuitFile, WritesCodePage932WithCrLfAfterEveryLine)
 {
     EXPECT_EQ(EncodeCircuitText({"Text=論理", "End"}), "Text=\x98\x5F\x97\x9D\r\nEnd\r\n");

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Text from a file or a file name as it may stand in a message: control characters, which a
+// terminal would obey, are written as \xNN, and text longer than limit characters is cut with
+// "…" so that a huge value cannot flood the message. Characters are counted as UTF-8 sequences.
+std::string MessageText(std::string_view text, size_t limit = 80);
+// A file name for a message: control characters escaped, never cut.
+std::string MessagePath(std::string_view path);
