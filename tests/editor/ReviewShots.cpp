@@ -1,5 +1,6 @@
 // Screenshots for reviewing the editor by eye: the main window with a small circuit built in
-// code, while editing, running and stopped, the oscilloscope window of its probe and the about window. Run under a
+// code, while editing, running and stopped, three gestures half way, the oscilloscope window of its
+// probe and the about window. Run under a
 // display server: xvfb-run -a -s "-screen 0 1024x768x24" voltrane_review_shots OUTPUT_FOLDER
 #include "AboutU.h"
 #include "DMU.h"
@@ -100,6 +101,22 @@ int main(int argc, char** argv)
     std::printf("%lld passes\n", static_cast<long long>(window.SimulationPasses()));
     Wait(200);
     Shoot(folder + "/window-stopped.png");
+
+    // Gestures stopped half way: an outline dragged, a rubber band, a wire's L-shaped preview.
+    const auto drag = [&](std::initializer_list<QPoint> path, const char* name) {
+        const QPoint start = *path.begin();
+        window.FormMouseDown(TMouseButton::Left, ssLeft, start.x(), start.y());
+        for (const QPoint p : path) window.FormMouseMove(ssLeft, p.x(), p.y());
+        Wait(200);
+        Shoot(folder + "/" + name);
+        window.Mouse.Escape();
+        window.FormMouseUp(TMouseButton::Left, 0, start.x(), start.y());
+    };
+    drag({{70, 70}, {90, 110}, {120, 150}}, "drag-frame.png");
+    drag({{20, 30}, {140, 120}, {260, 200}}, "rubber-band.png");
+    window.ActionManager1.actCode->trigger();
+    drag({{300, 250}, {330, 255}, {360, 300}, {420, 320}}, "wire-preview.png");
+    window.ActionManager1.actAuto->trigger();
 
     TfrmAbout about(shell, &window);
     about.show();

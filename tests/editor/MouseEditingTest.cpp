@@ -1,0 +1,257 @@
+// The board widget driven with real mouse and key events, as a user builds and runs circuits.
+#include "EditorFixture.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+struct MouseEditing : ::testing::Test, EditorFixture {
+    QWidget* Board() const { return window->centralWidget(); }
+
+    void Press(QPoint p) { QTest::mousePress(Board(), Qt::LeftButton, {}, p); }
+    void Release(QPoint p) { QTest::mouseRelease(Board(), Qt::LeftButton, {}, p); }
+    // Moves along the straight line from where the pointer was, a few pixels a step.
+    void MoveTo(QPoint p)
+    {
+        const QPoint from = pointer_;
+        const int steps = std::max((p - from).manhattanLength() / 5, 1);
+        for (int i = 1; i <= steps; ++i) QTest::mouseMove(Board(), from + (p - from) * i / steps);
+        pointer_ = p;
+    }
+    void Hover(QPoint p)
+    {
+        pointer_ = p;
+        QTest::mouseMove(Board(), p);
+    }
+    void Click(QPoint p)
+    {
+        Hover(p);
+        Press(p);
+        Release(p);
+    }
+    void Drag(QPoint from, QPoint to)
+    {
+        Hover(from);
+        Press(from);
+        MoveTo(to);
+        Release(to);
+    }
+    template <class T>
+    T* Put(TAction* tool, QPoint p)
+    {
+        tool->trigger();
+        Click(p);
+        return dynamic_cast<T*>(window->FirstSelected());
+    }
+    // A wire with the wire tool: straight, or along the start row first and then to the end.
+    void Wire(QPoint from, QPoint to)
+    {
+        actions->actCode->trigger();
+        Hover(from);
+        Press(from);
+        MoveTo(QPoint(to.x(), from.y()));
+        MoveTo(to);
+        Release(to);
+        if (from.y() != to.y()) Click(to);
+        actions->actAuto->trigger();
+    }
+
+    // Runs the simulation until check answers true (or two seconds pass), then stops it.
+    bool RunUntil(const std::function<bool()>& check)
+    {
+        QTimer poll;
+        QElapsedTimer clock;
+        clock.start();
+        bool met = false;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            met = check();
+            if (met || clock.elapsed() > 2000) {
+                poll.stop();
+                actions->actSimStop->trigger();
+            }
+        });
+        poll.start(5);
+        actions->actSimStart->trigger();
+        return met;
+    }
+
+    static bool Shows(const TLED* led, bool lit)
+    {
+        return led->ShownLevel == (lit ? LevelHigh : LevelLow) && led->Countdown == TLED::Idle;
+    }
+
+private:
+    QPoint pointer_;
+};
+
+TEST_F(MouseEditing, ASwitchThroughAnInverterLightsItsLampAndAClickPutsItOut)
+{
+    auto* toggle = Put<TTglSW>(actions->actTGLSW, {100, 100});  // output at (120, 110)
+    auto* inverter = Put<TNot>(actions->actNOT, {200, 140});     // input (200, 160), output (240, 160)
+    auto* led = Put<TLED>(actions->actRLED, {320, 150});         // input (320, 160)
+    ASSERT_TRUE(toggle && inverter && led);
+    Wire({120, 110}, {200, 160});  // two legs
+    Wire({240, 160}, {320, 160});
+    EXPECT_EQ(window->Bord.Count(), 6);
+    for (int i = 0; i < window->Bord.Count(); ++i)
+        for (const TTanshi* k : window->Bord.Items(i)->Tanshis) EXPECT_TRUE(k->Linked);
+
+    QRgb lit = 0, dark = 0;
+    int phase = 0;
+    EXPECT_TRUE(RunUntil([&] {
+        if (phase == 0 && Shows(led, true)) {
+            lit = Board()->grab().toImage().pixel(330, 160);
+            Click({110, 110});
+            phase = 1;
+        } else if (phase == 1 && Shows(led, false)) {
+            dark = Board()->grab().toImage().pixel(330, 160);
+            phase = 2;
+        }
+        return phase == 2;
+    }));
+    EXPECT_EQ(toggle->OutputLevel(), LevelHigh);
+    EXPECT_GT(qRed(lit), qRed(dark) + 60);
+}
+
+TEST_F(MouseEditing, AHalfAdderBuiltByMouseAddsItsTwoSwitches)
+{
+    auto* a = Put<TTglSW>(actions->actTGLSW, {100, 100});  // output (120, 110)
+    auto* b = Put<TTglSW>(actions->actTGLSW, {100, 200});  // output (120, 210)
+    Put<TGate>(actions->actEOR2, {300, 100});               // inputs (300, 110), (300, 130); output (340, 120)
+    Put<TGate>(actions->actAND2, {300, 200});               // inputs (300, 210), (300, 230); output (340, 220)
+    auto* sum = Put<TLED>(actions->actRLED, {420, 110});    // input (420, 120)
+    auto* carry = Put<TLED>(actions->actRLED, {420, 210});  // input (420, 220)
+    Wire({120, 110}, {300, 110});
+    Wire({120, 210}, {300, 210});
+    // Branches from the middle of those wires, joined to them by a dot where they meet.
+    Hover({160, 210});
+    Press({160, 210});
+    actions->actCode->trigger();
+    Release({160, 210});
+    actions->actAuto->trigger();
+    Wire({340, 120}, {420, 120});
+    Wire({340, 220}, {420, 220});
+    actions->actCode->trigger();
+    for (const auto& [from, to] : {std::pair{QPoint(160, 210), QPoint(300, 130)}, {QPoint(220, 110), QPoint(300, 230)}}) {
+        Hover(from);
+        Press(from);
+        MoveTo(QPoint(from.x(), to.y()));
+        MoveTo(to);
+        Release(to);
+        Click(to);
+    }
+    actions->actAuto->trigger();
+    Click({160, 210});
+    Click({220, 110});
+    window->Bord.CheckAllLinks();
+    for (int i = 0; i < window->Bord.Count(); ++i)
+        for (const TTanshi* k : window->Bord.Items(i)->Tanshis) EXPECT_TRUE(k->Linked) << window->Bord.Items(i)->ClassName();
+
+    struct Row {
+        bool a, b, sum, carry;
+    };
+    const Row rows[] = {{false, false, false, false}, {true, false, true, false}, {true, true, false, true}, {false, true, true, false}};
+    size_t row = 0;
+    bool set = false;
+    std::vector<std::string> seen;
+    RunUntil([&] {
+        const Row& r = rows[row];
+        if (!set) {
+            if ((a->OutputLevel() == LevelHigh) != r.a) Click({110, 110});
+            if ((b->OutputLevel() == LevelHigh) != r.b) Click({110, 210});
+            set = true;
+        } else if (Shows(sum, r.sum) && Shows(carry, r.carry)) {
+            seen.push_back(std::to_string(r.a) + std::to_string(r.b) + " -> " + std::to_string(r.sum) + std::to_string(r.carry));
+            set = false;
+            ++row;
+        }
+        return row == std::size(rows);
+    });
+    EXPECT_THAT(seen, ::testing::ElementsAre("00 -> 00", "10 -> 10", "11 -> 01", "01 -> 10"));
+}
+
+TEST_F(MouseEditing, ASubBoardIsDrawnAroundPartsMovedResizedAndAPartDraggedOutOfIt)
+{
+    auto* gate = Put<TGate>(actions->actNAND2, {120, 120});
+    auto* inverter = Put<TNot>(actions->actNOT, {200, 120});
+    actions->actContainer->trigger();
+    Drag({100, 100}, {300, 200});
+    auto* box = dynamic_cast<TContainer*>(window->FirstSelected());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->GetRect(), (TRect{100, 100, 300, 200}));
+    EXPECT_EQ(gate->Container, box);
+    EXPECT_EQ(inverter->Container, box);
+
+    Drag({105, 105}, {205, 155});  // by the grab square
+    EXPECT_EQ(TPoint(box->Left, box->Top), TPoint(200, 150));
+    EXPECT_EQ(TPoint(gate->Left, gate->Top), TPoint(220, 170));
+
+    Hover({400, 200});  // the right edge shows the resize cursor
+    EXPECT_EQ(Board()->cursor().shape(), Qt::SizeHorCursor);
+    Drag({400, 200}, {460, 200});
+    EXPECT_EQ(box->Width, 260);
+
+    Drag({330, 190}, {550, 330});  // the inverter, out of the box
+    EXPECT_EQ(inverter->Container, nullptr);
+    EXPECT_EQ(gate->Container, box);
+    for (int undo = 0; undo < 3; ++undo) actions->actUndo->trigger();
+    EXPECT_EQ(TPoint(box->Left, box->Top), TPoint(100, 100));
+    EXPECT_EQ(inverter->Container, box);
+}
+
+TEST_F(MouseEditing, ARightClickOnAScopeProbeOffersItsWindowAndEscapeEndsAWire)
+{
+    Put<TScope>(actions->actSCOPE, {100, 100});
+    QTest::mousePress(Board(), Qt::RightButton, {}, {120, 120});
+    EXPECT_EQ(window->PopupPart, window->FirstSelected());
+    EXPECT_EQ(window->EditState, esNone);
+
+    actions->actCode->trigger();
+    Hover({300, 300});
+    Press({300, 300});
+    MoveTo({360, 310});
+    MoveTo({360, 360});
+    Release({360, 360});
+    QTest::keyClick(Board(), Qt::Key_Escape);
+    EXPECT_EQ(window->EditState, esNone);
+    int wires = 0;
+    for (int i = 0; i < window->Bord.Count(); ++i) wires += window->Bord.Items(i)->Is(cfCode) ? 1 : 0;
+    EXPECT_EQ(wires, 1);  // the leg made before the Escape stays
+}
+
+TEST_F(MouseEditing, PressesThatOutliveTheirObjectsOrTheirWindowHarmNothing)
+{
+    auto* button = Put<TPushSW>(actions->actPUSHSW, {100, 100});
+    RunUntil([&] {
+        Press({110, 110});
+        actions->actSelectAll->trigger();
+        QTest::keyClick(Board(), Qt::Key_Delete);  // deletes the button held down
+        Release({110, 110});
+        return true;
+    });
+    EXPECT_EQ(window->Bord.Count(), 0);
+    actions->actUndo->trigger();
+    EXPECT_TRUE(window->Bord.Holds(button));
+
+    // A drag that leaves the window, then the window closes under the held button.
+    Hover({110, 110});
+    Press({110, 110});
+    QTest::mouseMove(Board(), {-300, -40});
+    Release({-300, -40});
+    // The point it was held by stays on the board, to be grabbed again.
+    EXPECT_EQ(TPoint(button->Left, button->Top), TPoint(-10, -10));
+    Hover({3, 3});
+    Press({3, 3});
+    EXPECT_EQ(window->EditState, esSelectingPart);
+    MoveTo({200, 200});
+    window.reset();
+}
+
+}  // namespace
