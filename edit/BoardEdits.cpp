@@ -47,6 +47,16 @@ void DrawAfterHolder(TBord& board, TContainer& box)
         if (o->Is(cfContainer)) board.Add(board.Remove(o));
 }
 
+// The object inside level with corners a and b; its size waits in DragWidth and DragHeight.
+void Span(TPartsBase& o, TContainer* level, TPoint a, TPoint b)
+{
+    o.Container = level;
+    o.SetLeft(std::min(a.x, b.x));
+    o.SetTop(std::min(a.y, b.y));
+    o.DragWidth = SaturateInt32(std::abs(int64_t{a.x} - b.x));
+    o.DragHeight = SaturateInt32(std::abs(int64_t{a.y} - b.y));
+}
+
 // Terminals link only on their own level, so the links around the object change with it.
 void PutInto(TBord& board, TPartsBase& o, TContainer* box)
 {
@@ -116,11 +126,7 @@ TCode* DrawWireLeg(TBord& board, Canvas* windowSurface, TContainer* level, TPoin
     if (!batch.IsOpen()) return nullptr;
     auto* wire = board.Create<TCode>(windowSurface);
     wire->RecordCreate("MouseUp DrawingCode");
-    wire->Container = level;
-    wire->SetLeft(std::min(from.x, to.x));
-    wire->SetTop(std::min(from.y, to.y));
-    wire->DragWidth = SaturateInt32(std::abs(int64_t{from.x} - to.x));
-    wire->DragHeight = SaturateInt32(std::abs(int64_t{from.y} - to.y));
+    Span(*wire, level, from, to);
     wire->SetTanshi();
     wire->SetGrab(grab.x, grab.y);
     wire->MoveTo(wire->Left, wire->Top, true);
@@ -201,11 +207,7 @@ TContainer* CreateSubBoard(TBord& board, Canvas* windowSurface, TContainer* leve
     if (!batch.IsOpen()) return nullptr;
     auto* box = board.Create<TContainer>(windowSurface);
     box->RecordCreate("MouseUp MouseDown");
-    box->Container = level;
-    box->SetLeft(std::min(corners.Left, corners.Right));
-    box->SetTop(std::min(corners.Top, corners.Bottom));
-    box->DragWidth = SaturateInt32(std::abs(int64_t{corners.Right} - corners.Left));
-    box->DragHeight = SaturateInt32(std::abs(int64_t{corners.Bottom} - corners.Top));
+    Span(*box, level, {corners.Left, corners.Top}, {corners.Right, corners.Bottom});
     box->MoveTo(box->Left, box->Top, true);
     // What the new box is drawn around goes into it, as if dragged in.
     TPartsList around;

@@ -31,6 +31,16 @@ void Rotate(TPartsBase& o)
     o.MoveTo(o.Left, o.Top, true);
 }
 
+void StepHistory(TEditSession& s, bool (TUndoQue::*can)() const, void (TUndoQue::*step)())
+{
+    s.FinishPendingDot();
+    TUndoQue& history = s.Circuit.UndoQue();
+    if (!(history.*can)()) return;
+    (history.*step)();
+    s.PruneSelection();
+    s.Host.Redraw();
+}
+
 }  // namespace
 
 void DeleteSelection(TEditSession& s)
@@ -67,23 +77,9 @@ void RotateSelection(TEditSession& s)
     ShowSelection(s);
 }
 
-void UndoEdit(TEditSession& s)
-{
-    s.FinishPendingDot();
-    if (!s.Circuit.UndoQue().CanUndo()) return;
-    s.Circuit.UndoQue().Undo();
-    s.PruneSelection();
-    s.Host.Redraw();
-}
+void UndoEdit(TEditSession& s) { StepHistory(s, &TUndoQue::CanUndo, &TUndoQue::Undo); }
 
-void RedoEdit(TEditSession& s)
-{
-    s.FinishPendingDot();
-    if (!s.Circuit.UndoQue().CanRedo()) return;
-    s.Circuit.UndoQue().Redo();
-    s.PruneSelection();
-    s.Host.Redraw();
-}
+void RedoEdit(TEditSession& s) { StepHistory(s, &TUndoQue::CanRedo, &TUndoQue::Redo); }
 
 void RotatePopupPart(TEditSession& s)
 {

@@ -63,25 +63,6 @@ struct MouseEditing : ::testing::Test, EditorFixture {
         actions->actAuto->trigger();
     }
 
-    // Runs the simulation until check answers true (or two seconds pass), then stops it.
-    bool RunUntil(const std::function<bool()>& check)
-    {
-        QTimer poll;
-        QElapsedTimer clock;
-        clock.start();
-        bool met = false;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            met = check();
-            if (met || clock.elapsed() > 2000) {
-                poll.stop();
-                actions->actSimStop->trigger();
-            }
-        });
-        poll.start(5);
-        actions->actSimStart->trigger();
-        return met;
-    }
-
     static bool Shows(const TLED* led, bool lit)
     {
         return led->ShownLevel == (lit ? LevelHigh : LevelLow) && led->Countdown == TLED::Idle;

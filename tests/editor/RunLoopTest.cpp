@@ -11,27 +11,6 @@
 namespace {
 
 struct RunLoop : ::testing::Test, EditorFixture {
-    // Runs the simulation through its start action; check is called every few milliseconds
-    // during the run until it answers true or two seconds have passed, then the stop action ends
-    // it. Answers whether check came true.
-    bool RunUntil(const std::function<bool()>& check)
-    {
-        QTimer poll;
-        QElapsedTimer clock;
-        clock.start();
-        bool met = false;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            met = check();
-            if (met || clock.elapsed() > 2000) {
-                poll.stop();
-                actions->actSimStop->trigger();
-            }
-        });
-        poll.start(5);
-        actions->actSimStart->trigger();
-        return met;
-    }
-
     TColor BoardPixel(int x, int y) const { return window->BoardSurface().PixelAt(x, y); }
 };
 
