@@ -80,9 +80,12 @@ void TMouseEditor::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     }
 }
 
-void TMouseEditor::DblClick()
+void TMouseEditor::DblClick(int x, int y)
 {
     if (s_.Context.Simulating) return;
+    st_.DownX = x;
+    st_.DownY = y;
+    st_.CurContainer = ContainerUnder(x, y);
     TPartsBase* hit = s_.Bord.PartAt(st_.CurContainer, st_.DownX, st_.DownY).Object;
     if (!IsClass(hit, "TTextBox")) return;
     st_.EditState = esNone;

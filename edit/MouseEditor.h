@@ -12,7 +12,8 @@ public:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     void MouseMove(TShiftState shift, int x, int y);
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
-    void DblClick();
+    // A double click at the point of the press it ends: a text box there opens its editor.
+    void DblClick(int x, int y);
     // Abandons the gesture under way; nothing more is moved or recorded for it.
     void Escape();
 

@@ -77,4 +77,4 @@ void TfrmVoltrane::FormMouseUp(TMouseButton button, TShiftState shift, int x, in
     if (menu && !menu->isEmpty()) menu->popup(globalPos);
 }
 
-void TfrmVoltrane::FormDblClick() { Mouse.DblClick(); }
+void TfrmVoltrane::FormDblClick(int x, int y) { Mouse.DblClick(x, y); }

@@ -51,7 +51,8 @@ void TBoardView::mouseReleaseEvent(QMouseEvent* event)
 
 void TBoardView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    window_.FormDblClick();
+    const QPoint p = event->position().toPoint();
+    window_.FormDblClick(p.x(), p.y());
     mousePressEvent(event);
 }
 

@@ -76,7 +76,7 @@ public:
     void FormMouseDown(TMouseButton button, TShiftState shift, int x, int y);
     void FormMouseMove(TShiftState shift, int x, int y);
     void FormMouseUp(TMouseButton button, TShiftState shift, int x, int y, QPoint globalPos = {});
-    void FormDblClick();
+    void FormDblClick(int x, int y);
     // The client area has a new size.
     void FormResize();
 

@@ -12,7 +12,7 @@ TEST_F(Gestures, APartToolClickPlacesOnTheGridOnceAndADragMovesItBeforeTheReleas
     Click(104, 96);
     auto* gate = dynamic_cast<TGate*>(st.FirstSelected());
     ASSERT_NE(gate, nullptr);
-    EXPECT_EQ(TPoint(gate->Left, gate->Top), TPoint(100, 100));
+    EXPECT_EQ(Corner(gate), std::pair(100, 100));
     EXPECT_EQ(gate->PartNo, 4);
     EXPECT_EQ(host.Tool, TTool::Select);
     EXPECT_TRUE(st.ToolClass.empty());
@@ -24,7 +24,7 @@ TEST_F(Gestures, APartToolClickPlacesOnTheGridOnceAndADragMovesItBeforeTheReleas
     MoveTo(263, 248);
     Release(263, 248);
     TPartsBase* inverter = st.FirstSelected();
-    EXPECT_EQ(TPoint(inverter->Left, inverter->Top), TPoint(260, 250));
+    EXPECT_EQ(Corner(inverter), std::pair(260, 250));
     EXPECT_EQ(t.Circuit.UndoQue().UndoCount, 2);
     UndoEdit(s);
     EXPECT_FALSE(t.Bord.Holds(inverter));
@@ -113,7 +113,7 @@ TEST_F(Gestures, WithTheWireToolAPressOnADotAndAReleaseElsewhereMovesTheDot)
     TDot* dot = PlaceDot(t, 200, 200);
     host.Tool = TTool::Wire;
     Drag(200, 200, 250, 200);
-    EXPECT_EQ(TPoint(dot->Left, dot->Top), TPoint(240, 190));
+    EXPECT_EQ(Corner(dot), std::pair(240, 190));
     EXPECT_THAT(Segments(t.Bord), ElementsAre("100,200-250,200", "250,200-300,200"));
     EXPECT_EQ(Labels().back(), "MouseUp CreateDot");
 }
@@ -125,7 +125,7 @@ TEST_F(Gestures, ARightClickWithOneDotSelectedMovesTheDotToTheClick)
     Click(200, 200);
     ASSERT_EQ(st.FirstSelected(), dot);
     Click(150, 200, TMouseButton::Right);
-    EXPECT_EQ(TPoint(dot->Left + 10, dot->Top + 10), TPoint(150, 200));
+    EXPECT_EQ(std::pair(dot->Left + 10, dot->Top + 10), std::pair(150, 200));
     EXPECT_EQ(Labels().back(), "MouseUp CreateDot");
 }
 
@@ -152,10 +152,10 @@ TEST_F(Gestures, ABoxDrawnAroundPartsTakesThemInAndCarriesThemWhenMoved)
     auto* box = dynamic_cast<TContainer*>(st.FirstSelected());
     EXPECT_EQ(gate->Container, box);
     Drag(105, 105, 205, 155);  // by its grab square
-    EXPECT_EQ(TPoint(box->Left, box->Top), TPoint(200, 150));
-    EXPECT_EQ(TPoint(gate->Left, gate->Top), TPoint(220, 170));
+    EXPECT_EQ(Corner(box), std::pair(200, 150));
+    EXPECT_EQ(Corner(gate), std::pair(220, 170));
     UndoEdit(s);
-    EXPECT_EQ(TPoint(gate->Left, gate->Top), TPoint(120, 120));
+    EXPECT_EQ(Corner(gate), std::pair(120, 120));
     UndoEdit(s);
     EXPECT_EQ(gate->Container, nullptr);
 }
@@ -235,7 +235,7 @@ TEST_F(Gestures, ARightPressAbandonsADragAndRecordsNothing)
     EXPECT_EQ(st.EditState, esNone);
     Release(220, 220, TMouseButton::Right);
     Release(220, 220);
-    EXPECT_EQ(TPoint(gate->Left, gate->Top), TPoint(100, 100));
+    EXPECT_EQ(Corner(gate), std::pair(100, 100));
     EXPECT_EQ(t.Circuit.UndoQue().UndoCount, steps);
     EXPECT_EQ(host.Menu, TPopupMenu::None);
 }
@@ -250,16 +250,16 @@ TEST_F(Gestures, AMultiSelectionIsDraggedAsOneStepAndOnlyOnThePressedObjectsLeve
     SelectAll(s);
     host.Tool = TTool::Delete;  // no tool override applies to a multi-selection drag
     Drag(120, 120, 140, 180);
-    EXPECT_EQ(TPoint(a->Left, a->Top), TPoint(120, 160));
-    EXPECT_EQ(TPoint(b->Left, b->Top), TPoint(220, 160));
-    EXPECT_EQ(TPoint(box->Left, box->Top), TPoint(320, 360));
-    EXPECT_EQ(TPoint(inside->Left, inside->Top), TPoint(370, 410));  // carried by its box
+    EXPECT_EQ(Corner(a), std::pair(120, 160));
+    EXPECT_EQ(Corner(b), std::pair(220, 160));
+    EXPECT_EQ(Corner(box), std::pair(320, 360));
+    EXPECT_EQ(Corner(inside), std::pair(370, 410));  // carried by its box
     EXPECT_EQ(st.SelectedParts.IndexOf(inside), -1);
     EXPECT_THAT(Labels(), ElementsAre("ChangeCldPartsLeftTop", "MouseUp MultiSelect", "MouseUp MultiSelect",
                                       "MouseUp MultiSelect"));
     EXPECT_EQ(t.Bord.Count(), 4);
     UndoEdit(s);
-    EXPECT_EQ(TPoint(inside->Left, inside->Top), TPoint(350, 350));
+    EXPECT_EQ(Corner(inside), std::pair(350, 350));
 }
 
 TEST_F(Gestures, TheDeleteToolDeletesWhatItPressesAndTheMoveToolDragsByATerminal)
@@ -355,7 +355,7 @@ TEST_F(Gestures, ADragBeyondTheBoardEdgeDropsWhereThePointerLeftTheBoard)
     Press(110, 110);
     mouse.MouseMove(0, -500, -70);
     Release(-500, -70);
-    EXPECT_EQ(TPoint(gate->Left, gate->Top), TPoint(-10, -10));
+    EXPECT_EQ(Corner(gate), std::pair(-10, -10));
     mouse.MouseDown(TMouseButton::Left, 0, 0, 0);
     EXPECT_EQ(st.FirstSelected(), gate);
 }

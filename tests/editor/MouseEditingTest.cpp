@@ -1,9 +1,10 @@
 // The board widget driven with real mouse and key events, as a user builds and runs circuits.
 #include "EditorFixture.h"
 
-#include <QElapsedTimer>
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QPlainTextEdit>
 #include <QTest>
-#include <QTimer>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -171,8 +172,8 @@ TEST_F(MouseEditing, ASubBoardIsDrawnAroundPartsMovedResizedAndAPartDraggedOutOf
     EXPECT_EQ(inverter->Container, box);
 
     Drag({105, 105}, {205, 155});  // by the grab square
-    EXPECT_EQ(TPoint(box->Left, box->Top), TPoint(200, 150));
-    EXPECT_EQ(TPoint(gate->Left, gate->Top), TPoint(220, 170));
+    EXPECT_EQ(Corner(box), std::pair(200, 150));
+    EXPECT_EQ(Corner(gate), std::pair(220, 170));
 
     Hover({400, 200});  // the right edge shows the resize cursor
     EXPECT_EQ(Board()->cursor().shape(), Qt::SizeHorCursor);
@@ -183,7 +184,7 @@ TEST_F(MouseEditing, ASubBoardIsDrawnAroundPartsMovedResizedAndAPartDraggedOutOf
     EXPECT_EQ(inverter->Container, nullptr);
     EXPECT_EQ(gate->Container, box);
     for (int undo = 0; undo < 3; ++undo) actions->actUndo->trigger();
-    EXPECT_EQ(TPoint(box->Left, box->Top), TPoint(100, 100));
+    EXPECT_EQ(Corner(box), std::pair(100, 100));
     EXPECT_EQ(inverter->Container, box);
 }
 
@@ -227,12 +228,66 @@ TEST_F(MouseEditing, PressesThatOutliveTheirObjectsOrTheirWindowHarmNothing)
     QTest::mouseMove(Board(), {-300, -40});
     Release({-300, -40});
     // The point it was held by stays on the board, to be grabbed again.
-    EXPECT_EQ(TPoint(button->Left, button->Top), TPoint(-10, -10));
+    EXPECT_EQ(Corner(button), std::pair(-10, -10));
     Hover({3, 3});
     Press({3, 3});
     EXPECT_EQ(window->EditState, esSelectingPart);
     MoveTo({200, 200});
     window.reset();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MouseEditing, ANewTextBoxIsTypedIntoInPlaceAndAPressElsewhereKeepsTheText)
+{
+    auto* box = Put<TTextBox>(actions->actText, {100, 100});
+    ASSERT_NE(box, nullptr);
+    auto* memo = dynamic_cast<QPlainTextEdit*>(dynamic_cast<QObject*>(box->Editor.get()));
+    ASSERT_NE(memo, nullptr);
+    EXPECT_TRUE(memo->isVisible());
+    EXPECT_EQ(memo->geometry(), QRect(100, 100, 160, 120));
+    EXPECT_TRUE(window->TextEditing);
+    QApplication::setActiveWindow(window.get());
+    memo->setFocus();
+    // Japanese text arrives from the input method as a committed string.
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("半加算器"));
+    QApplication::sendEvent(memo, &composed);
+    QTest::keyClick(memo, Qt::Key_Return);
+    QTest::keyClicks(memo, QStringLiteral("A+B"));
+    QTest::keyClick(memo, Qt::Key_Backspace);
+    QTest::keyClick(memo, Qt::Key_Delete);  // the editor's own delete, not the board's
+
+    Click({400, 300});
+    EXPECT_FALSE(memo->isVisible());
+    EXPECT_FALSE(window->TextEditing);
+    EXPECT_THAT(box->DrawnLines, ::testing::ElementsAre("半加算器", "A+"));
+    EXPECT_TRUE(window->Bord.Holds(box));
+
+    // A double click opens it again; undo gives back the empty text.
+    QTest::mouseDClick(Board(), Qt::LeftButton, {}, {105, 105});
+    EXPECT_TRUE(memo->isVisible());
+    Click({400, 300});
+    QCoreApplication::processEvents();  // the idle refresh enables undo
+    actions->actUndo->trigger();
+    EXPECT_EQ(box->CommaText(), "");
+}
+
+TEST_F(MouseEditing, TheScopeProbesPopupItemShowsItsOscilloscopeWindow)
+{
+    auto* probe = Put<TScope>(actions->actSCOPE, {100, 100});
+    ASSERT_NE(probe, nullptr);
+    QTest::mousePress(Board(), Qt::RightButton, {}, {120, 120});
+    QTest::mouseRelease(Board(), Qt::RightButton, {}, {120, 120});
+    QMenu* menu = window->Popups.Menu(TPopupMenu::pmnuScope);
+    EXPECT_TRUE(menu->isVisible());
+    menu->close();
+    window->Popups.pmnuScope_Disp->trigger();
+    auto* scope = dynamic_cast<QWidget*>(probe->ScopeWindow.get());
+    ASSERT_NE(scope, nullptr);
+    EXPECT_TRUE(scope->isVisible());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "IniFile.h"
 #include "PartU.h"
 #include "ScriptedShell.h"
+#include "TestCircuit.h"
 #include "VoltraneU.h"
 
 #include <QElapsedTimer>

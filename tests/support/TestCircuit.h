@@ -4,6 +4,7 @@
 #include "RecordingCanvas.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // Collects the messages a circuit shows, instead of a box.
@@ -49,3 +50,6 @@ struct TestCircuit {
         Bord.ResetAndSettle();
     }
 };
+
+// Where the object's top-left corner stands.
+inline std::pair<int, int> Corner(const TPartsBase* o) { return {o->Left, o->Top}; }
