@@ -118,6 +118,7 @@ TEST(BoardGrid, PointQueriesAnswerAsTheScan)
     std::mt19937 random(7);
     auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     TContainer* box = AddBox(t, 0, 0, 200, 200);
+    AddBox(t, 150, 150, 100, 100, box);
     for (int i = 0; i < 400; ++i) {
         TContainer* level = pick(0, 3) == 0 ? box : nullptr;
         const int x = pick(-20, 300), y = pick(-20, 300);
@@ -142,6 +143,11 @@ TEST(BoardGrid, PointQueriesAnswerAsTheScan)
         TPartsList parts;
         t.Bord.PartsOfKindAt(cfCode | cfDot, level, x, y, parts);
         out.insert(out.end(), parts.begin(), parts.end());
+        // What a press asks: every object under the point, the topmost one, and the box there.
+        t.Bord.PartsAt(level, x, y, parts);
+        out.insert(out.end(), parts.begin(), parts.end());
+        out.push_back(t.Bord.PartAt(level, x, y).Object);
+        out.push_back(t.Bord.ContainerAt(x, y).Object);
         for (int i = 0; i < t.Bord.Count(); i += 37) {
             t.Bord.TanshisTouching(*t.Bord.Items(i), x, y, tanshis);
             out.insert(out.end(), tanshis.begin(), tanshis.end());
