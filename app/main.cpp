@@ -18,5 +18,9 @@ int main(int argc, char* argv[])
     TfrmAbout frmAbout(shell, &frmVoltrane);
     frmVoltrane.frmAbout = &frmAbout;
     frmVoltrane.show();
+    frmVoltrane.OfferRecovery();
+    // voltrane FILE opens the circuit file, as a file manager asks it to.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) frmVoltrane.OpenStartFile(arguments.at(1).toStdString());
     return QApplication::exec();
 }

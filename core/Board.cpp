@@ -52,6 +52,13 @@ std::unique_ptr<TPartsBase> TBord::Remove(TPartsBase* object)
 
 void TBord::Destroy(TPartsBase* object) { Remove(object); }
 
+void TBord::DestroyFront(int count)
+{
+    const auto end = objects_.begin() + std::clamp<std::ptrdiff_t>(count, 0, std::ssize(objects_));
+    for (auto it = objects_.begin(); it != end; ++it) grid_.Remove(it->get());
+    objects_.erase(objects_.begin(), end);
+}
+
 bool TBord::Holds(const TPartsBase* object) const { return grid_.Holds(object); }
 
 void TBord::CopyParts(TPartsList& list) const

@@ -41,6 +41,8 @@ public:
     std::unique_ptr<TPartsBase> Remove(TPartsBase* object);
     // Removes the object from the list and destroys it; nothing when absent.
     void Destroy(TPartsBase* object);
+    // Destroys the first count objects of the list in one sweep.
+    void DestroyFront(int count);
     bool Holds(const TPartsBase* object) const;
 
     int Count() const { return static_cast<int>(objects_.size()); }

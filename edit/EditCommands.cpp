@@ -14,14 +14,6 @@ void ShowSelection(TEditSession& s)
     s.Host.Paint();
 }
 
-// The text box whose editor is open while it is selected alone: the delete then edits its text.
-TTextBox* EditedTextBox(const TEditorState& st, TPartsBase& only)
-{
-    if (!st.TextEditing || std::string_view(only.ClassName()) != "TTextBox") return nullptr;
-    auto& box = static_cast<TTextBox&>(only);
-    return box.Editor->Visible() ? &box : nullptr;
-}
-
 // Turns the object and rebuilds its terminals where it stands. What cannot turn is not touched: a
 // dot's move would cut the wires through it outside any undo step.
 void Rotate(TPartsBase& o)
@@ -43,6 +35,14 @@ void StepHistory(TEditSession& s, bool (TUndoQue::*can)() const, void (TUndoQue:
 
 }  // namespace
 
+TTextBox* EditedTextBox(const TEditorState& st)
+{
+    TPartsBase* only = st.SelectedParts.Count() == 1 ? st.FirstSelected() : nullptr;
+    if (!st.TextEditing || !only || std::string_view(only->ClassName()) != "TTextBox") return nullptr;
+    auto* box = static_cast<TTextBox*>(only);
+    return box->Editor->Visible() ? box : nullptr;
+}
+
 void DeleteSelection(TEditSession& s)
 {
     s.FinishPendingDot();
@@ -51,7 +51,7 @@ void DeleteSelection(TEditSession& s)
     st.Modified = true;
     TPartsBase* only = st.SelectedParts.Count() == 1 ? st.FirstSelected() : nullptr;
     if (only && !only->Is(cfContainer)) {
-        if (TTextBox* box = EditedTextBox(st, *only))
+        if (TTextBox* box = EditedTextBox(st))
             box->Editor->ClearSelection();
         else
             DeleteObject(*only);

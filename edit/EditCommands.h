@@ -2,6 +2,8 @@
 
 #include "EditSession.h"
 
+class TTextBox;
+
 // The commands of the main window that act on the selection and on the undo history.
 
 // Deletes the selection as one undo step: one object, or several, or a sub-board with everything
@@ -18,3 +20,7 @@ void RedoEdit(TEditSession& s);
 // The popup menus' items on the part the right press chose.
 void RotatePopupPart(TEditSession& s);
 void ShowPopupScope(TEditSession& s);
+
+// The one selected text box while its editor is open: the clipboard and the delete then act on
+// the editor's text. None once the editor has closed, whatever the selection.
+TTextBox* EditedTextBox(const TEditorState& st);

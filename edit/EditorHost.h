@@ -2,6 +2,8 @@
 
 #include "Canvas.h"
 
+#include <string>
+
 class TPartsBase;
 
 // The tools that change how a press is read.
@@ -48,4 +50,8 @@ public:
     virtual void CheckSelectTool() = 0;
     // The menu to open when the right button is released; None takes the menu away.
     virtual void SetContextMenu(TPopupMenu menu) = 0;
+    // The window's title names the document.
+    virtual void SetTitle(const std::string& title) = 0;
+    // The hourglass while a file is read or written.
+    virtual void SetBusy(bool busy) = 0;
 };

@@ -21,10 +21,10 @@ struct TCommandSpec {
 
 // The commands other than the part tools, with the captions and hints as stored.
 const TCommandSpec Commands[] = {
-    {&TActionManager::actNew, "actNew", "ファイル", "新規作成", "新規作成", 0, ""},
-    {&TActionManager::actOpen, "actOpen", "ファイル", "開く...", "ファイルを開く", 1, ""},
-    {&TActionManager::actSave, "actSave", "ファイル", "上書き保存", "上書き保存", 2, ""},
-    {&TActionManager::actSaveAs, "actSaveAs", "ファイル", "名前を付けて保存...", "", -1, ""},
+    {&TActionManager::actNew, "actNew", "ファイル", "新規作成", "新規作成", 0, "Ctrl+N"},
+    {&TActionManager::actOpen, "actOpen", "ファイル", "開く...", "ファイルを開く", 1, "Ctrl+O"},
+    {&TActionManager::actSave, "actSave", "ファイル", "上書き保存", "上書き保存", 2, "Ctrl+S"},
+    {&TActionManager::actSaveAs, "actSaveAs", "ファイル", "名前を付けて保存...", "", -1, "Ctrl+Shift+S"},
     {&TActionManager::actExit, "actExit", "ファイル", "終了", "", -1, ""},
     {&TActionManager::actUndo, "actUndo", "編集", "元に戻す", "元に戻す", 34, "Ctrl+Z"},
     {&TActionManager::actRedo, "actRedo", "編集", "やり直し", "やり直し", 35, "Ctrl+Y"},

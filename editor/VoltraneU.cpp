@@ -52,9 +52,10 @@ TfrmVoltrane::TfrmVoltrane(Shell& shell, const TDM& dm)
       boardSurface_(0, 0, &dm),
       windowSurface_(0, 0, &dm, *view_),
       windows_(shell, &dm, *view_),
-      Circuit(&boardSurface_)
+      Circuit(&boardSurface_),
+      autosave_(shell.DataFolder() + "/Recovery")
 {
-    setWindowTitle(QString::fromUtf8(TitlePrefix) + QString::fromUtf8(UntitledName));
+    setWindowTitle(QString::fromStdString(Document.Title()));
     setFont(PixelFont(BoardFontFace, 12));
     setCentralWidget(view_);
     mnuMacro = BuildMainMenu(*this, ActionManager1);
@@ -88,8 +89,10 @@ TfrmVoltrane::TfrmVoltrane(Shell& shell, const TDM& dm)
 TfrmVoltrane::~TfrmVoltrane()
 {
     qApp->removeEventFilter(this);
+    // One settings file: when it cannot be written, one message says so.
     try {
         SaveFormPlacement(*this, TitlePrefix, shell_.SettingsFile());
+        SaveRecentFiles();
     } catch (const TIniFile::TWriteError& error) {
         shell_.ShowError(error.what());
     }
@@ -98,6 +101,8 @@ TfrmVoltrane::~TfrmVoltrane()
     } catch (const TFileError& error) {
         shell_.ShowError(error.what());
     }
+    // A clean exit leaves no recovery copy behind.
+    autosave_.Remove();
 }
 
 std::string TfrmVoltrane::MacroFolder() const { return shell_.DataFolder() + "/Macro"; }
@@ -115,6 +120,7 @@ void TfrmVoltrane::ConnectActions()
     }
     connect(a.actAuto, &QAction::triggered, this, [this] { ToolClass.clear(); });
     ConnectEditCommands();
+    ConnectDocumentCommands();
     connect(a.actSimStart, &QAction::triggered, this, [this] { actSimStartExecute(); });
     connect(a.actSimStop, &QAction::triggered, this, [this] { actSimStopExecute(); });
     connect(a.actExit, &QAction::triggered, this, [this] { close(); });
@@ -249,6 +255,10 @@ bool TfrmVoltrane::eventFilter(QObject* watched, QEvent* event)
 
 void TfrmVoltrane::closeEvent(QCloseEvent* event)
 {
+    if (!closeAfterRun_ && !Document.ConfirmDiscard()) {
+        event->ignore();
+        return;
+    }
     Circuit.Context.Simulating = false;
     if (running_) {
         // The loop ends after its current pass; the window closes as soon as it has returned.

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "ActionManager.h"
+#include "Autosave.h"
+#include "Document.h"
 #include "EditorWindows.h"
 #include "MouseEditor.h"
 #include "PartPopups.h"
@@ -20,10 +22,6 @@ class Shell;
 class TBoardView;
 class TDM;
 class TfrmAbout;
-
-// The fixed part of the title; the document's name follows it.
-inline constexpr const char* TitlePrefix = "Voltrane　論理シミュレータ - ";
-inline constexpr const char* UntitledName = "無題";
 
 // The editor: the main window whose client area is the board. It owns the circuit, the board
 // surface everything is drawn on and the window surface the screen shows, the actions with the
@@ -61,6 +59,15 @@ public:
     TTool CheckedTool() const override;
     void CheckSelectTool() override;
     void SetContextMenu(TPopupMenu menu) override;
+    void SetTitle(const std::string& title) override;
+    void SetBusy(bool busy) override;
+
+    // The file named when the program was started, opened as Open opens a chosen one.
+    void OpenStartFile(const std::string& path);
+    // Offers the recovery copy that an editor which ended without a clean exit left behind.
+    void OfferRecovery();
+    // Writes the recovery copy of a document with unsaved changes, or removes it when there are none.
+    void Autosave();
 
     // Applies the enabling rules to the actions; runs whenever the application becomes idle.
     void UpdateActions();
@@ -83,6 +90,8 @@ public:
     TEditSession Session{*this, Circuit, *this};
     TMouseEditor Mouse{Session};
     TPartPopups Popups{this};
+    TDocument Document{Session, shell_};
+    QMenu* mnuRecent;
 
     // The editing actions the simulation disables, in this order.
     std::array<TAction*, 38> ActionTable{};
@@ -97,10 +106,17 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A circuit file dropped on the window opens as with Open.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void ConnectActions();
     void ConnectEditCommands();
+    void ConnectDocumentCommands();
+    void BuildRecentMenu();
+    void LoadRecentFiles();
+    void SaveRecentFiles();
     // The board shows the cursor the last move asked for; the wire tool has a cursor of its own.
     void ShowCursor();
     void FillActionTable();
@@ -115,4 +131,6 @@ private:
     bool closeAfterRun_ = false;
     int64_t passes_ = 0;
     TPopupMenu contextMenu_ = TPopupMenu::None;
+    TAutosave autosave_;
+    QTimer autosaveTimer_;
 };

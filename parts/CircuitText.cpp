@@ -73,8 +73,13 @@ void ReadBlocks(const TStrings& lines, TBord& board, Canvas* windowSurface, TCre
         created.Add(object);
         const auto first = lines.begin() + static_cast<std::ptrdiff_t>(i);
         const auto end = std::find(first, lines.end(), EndLine);
-        if (end == lines.end()) throw TFormatError::ListIndex(static_cast<long long>(lines.size()));
-        object->LoadFromStrings(TStrings(first, end));
+        try {
+            if (end == lines.end()) throw TFormatError::ListIndex(static_cast<long long>(lines.size()));
+            object->LoadFromStrings(TStrings(first, end));
+        } catch (TFormatError& error) {
+            error.Line = i;
+            throw;
+        }
         object->SetTanshi();
         i = static_cast<size_t>(end - lines.begin()) + 1;
     }

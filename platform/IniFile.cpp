@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <iterator>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -77,12 +78,25 @@ std::ptrdiff_t TIniFile::FindKey(const std::string& section, const std::string& 
     return -1;
 }
 
-int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key, int32_t fallback) const
+std::optional<std::string> TIniFile::ValueOf(const std::string& section, const std::string& key) const
 {
     const std::ptrdiff_t at = FindKey(section, key);
-    if (at < 0) return fallback;
+    if (at < 0) return std::nullopt;
     const std::string& line = lines_[static_cast<size_t>(at)];
-    std::string text = Trim(line.substr(line.find('=') + 1));
+    return Trim(line.substr(line.find('=') + 1));
+}
+
+std::string TIniFile::ReadString(const std::string& section, const std::string& key, const std::string& fallback) const
+{
+    const std::optional<std::string> value = ValueOf(section, key);
+    return value ? Cp932ToUtf8(*value) : fallback;
+}
+
+int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key, int32_t fallback) const
+{
+    const std::optional<std::string> stored = ValueOf(section, key);
+    if (!stored) return fallback;
+    std::string text = *stored;
     if (!text.empty() && text.front() == '+') text.erase(0, 1);
     int32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -92,7 +106,17 @@ int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key
 
 void TIniFile::WriteInteger(const std::string& section, const std::string& key, int32_t value)
 {
-    const std::string entry = Utf8ToCp932(key) + "=" + std::to_string(value);
+    WriteValue(section, key, std::to_string(value));
+}
+
+void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value)
+{
+    WriteValue(section, key, Utf8ToCp932(value));
+}
+
+void TIniFile::WriteValue(const std::string& section, const std::string& key, const std::string& bytes)
+{
+    const std::string entry = Utf8ToCp932(key) + "=" + bytes;
     const std::ptrdiff_t at = FindKey(section, key);
     if (at >= 0) {
         lines_[static_cast<size_t>(at)] = entry;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -20,11 +21,17 @@ public:
 
     // The value stored under the key, or fallback when it is missing or not a 32-bit integer.
     int32_t ReadInteger(const std::string& section, const std::string& key, int32_t fallback) const;
+    // The text stored under the key, or fallback when it is missing.
+    std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) const;
     // Sets the key and replaces the whole file through the file layer, so a failed write leaves
     // the old file as it was.
     void WriteInteger(const std::string& section, const std::string& key, int32_t value);
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
 
 private:
+    // The stored value of the key, as code page 932 bytes without the blanks around it.
+    std::optional<std::string> ValueOf(const std::string& section, const std::string& key) const;
+    void WriteValue(const std::string& section, const std::string& key, const std::string& bytes);
     // Index of the line holding the key in the section, or -1.
     std::ptrdiff_t FindKey(const std::string& section, const std::string& key) const;
     void Save() const;

@@ -28,10 +28,15 @@ public:
     TTool CheckedTool() const override { return Tool; }
     void CheckSelectTool() override { Tool = TTool::Select; }
     void SetContextMenu(TPopupMenu menu) override { Menu = menu; }
+    void SetTitle(const std::string& title) override { Title = title; }
+    void SetBusy(bool busy) override { Busy += busy ? 1 : -1; }
 
     TTool Tool = TTool::Select;
     TPopupMenu Menu = TPopupMenu::None;
     int Redraws = 0;
+    std::string Title;
+    // Raised while a file is read or written; back at 0 whichever way the command ended.
+    int Busy = 0;
     RecordingCanvas Window;
 
 private:

@@ -44,8 +44,8 @@ TEST_F(Actions, CarryTheirCategoryCaptionHintImageAndShortcut)
     };
     TActionManager& a = *actions;
     const Row rows[] = {
-        {a.actNew, "ファイル", "新規作成", "新規作成", "新規作成", 0, ""},
-        {a.actSaveAs, "ファイル", "名前を付けて保存...", "", "", -1, ""},
+        {a.actNew, "ファイル", "新規作成", "新規作成", "新規作成", 0, "Ctrl+N"},
+        {a.actSaveAs, "ファイル", "名前を付けて保存...", "", "", -1, "Ctrl+Shift+S"},
         {a.actUndo, "編集", "元に戻す", "元に戻す", "元に戻す", 34, "Ctrl+Z"},
         {a.actCut, "編集", "切り取り(&T)", "切り取り", "選択部分を切り取り、クリップボードに送る", 4, "Ctrl+X"},
         {a.actDel, "編集", "削除(&D)", "", "", -1, "Ctrl+D"},
@@ -79,7 +79,8 @@ TEST_F(Actions, MenusComeInOrderWithTheirAccelerators)
     for (QAction* a : window->menuBar()->actions()) tops << a->text();
     EXPECT_EQ(tops, QStringList({U("ファイル(&F)"), U("編集(&E)"), U("部品(&P)"), U("シミュレーション(&S)"), U("ヘルプ(&H)")}));
     EXPECT_EQ(MenuTexts(TopMenu(0)), QStringList({U("新規作成(&Y)"), U("開く(&X)..."), U("上書き保存(&Z)"),
-                                                  U("名前を付けて保存(&W)..."), U("終了(&V)")}));
+                                                  U("名前を付けて保存(&W)..."), "-", U("最近使ったファイル(&R)"), "-",
+                                                  U("終了(&V)")}));
     EXPECT_EQ(MenuTexts(TopMenu(1)),
               QStringList({U("元に戻す(&Y)"), U("やり直し(&X)"), "-", U("コピー(&C)"), U("切り取り(&T)"), U("貼り付け(&P)"),
                            U("削除(&D)"), U("すべてを選択(&A)"), U("時計回りに回転(&R)"), "-", U("マクロ設定(&Z)...")}));

@@ -1,0 +1,131 @@
+#include "ClipboardCommands.h"
+
+#include "CircuitText.h"
+#include "EditCommands.h"
+#include "Shell.h"
+#include "TextBox.h"
+#include "TextKeys.h"
+
+#include <new>
+#include <string_view>
+#include <unordered_set>
+
+namespace {
+
+std::string JoinCrLf(const TStrings& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+TStrings SplitLines(std::string_view text)
+{
+    TStrings lines;
+    while (!text.empty()) {
+        const size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.emplace_back(line);
+        if (end == std::string_view::npos) break;
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+void ShowPasted(TEditSession& s)
+{
+    s.Host.RedrawBoard();
+    for (TPartsBase* o : s.State.SelectedParts) o->DrawSelectFrame(s.Host.BoardSurface());
+    s.Host.Paint();
+}
+
+// The pasted objects stand 10 pixels right of and below the copied ones; the step is not undone.
+void Offset(TBord& board, const TPartsList& objects)
+{
+    board.BeginUpdate();
+    for (TPartsBase* o : objects) {
+        board.UnionBefore(o->GetRect());
+        o->SetLeft(SatAdd(o->Left, 10));
+        o->SetTop(SatAdd(o->Top, 10));
+        o->SetDragPos(o->Left, o->Top);
+        board.UnionAfter(o->GetRect());
+    }
+    board.EndUpdate();
+}
+
+}  // namespace
+
+TPartsList CopiedObjects(const TPartsList& selection)
+{
+    TPartsList work;
+    std::unordered_set<const TPartsBase*> taken;
+    auto take = [&](TPartsBase* o) {
+        if (taken.insert(o).second) work.Add(o);
+    };
+    for (TPartsBase* o : selection) take(o);
+    for (TPartsBase* o : selection) {
+        if (!o->Is(cfContainer)) continue;
+        TPartsList inside;
+        static_cast<TContainer*>(o)->CollectDescendants(inside);
+        for (TPartsBase* child : inside) take(child);
+    }
+    return work;
+}
+
+void CopySelection(TEditSession& s, Shell& shell)
+{
+    if (TTextBox* box = EditedTextBox(s.State)) {
+        shell.SetClipboardText(box->Editor->SelText());
+        return;
+    }
+    s.PruneSelection();
+    if (s.State.SelectedParts.Empty()) return;
+    SaveParts(CopiedObjects(s.State.SelectedParts), s.State.PartsText);
+    shell.SetClipboardText(JoinCrLf(s.State.PartsText));
+}
+
+void CutSelection(TEditSession& s, Shell& shell)
+{
+    s.State.Modified = true;
+    if (TTextBox* box = EditedTextBox(s.State)) {
+        shell.SetClipboardText(box->Editor->SelText());
+        box->Editor->ClearSelection();
+        return;
+    }
+    CopySelection(s, shell);
+    DeleteSelection(s);
+}
+
+void PasteClipboard(TEditSession& s, Shell& shell)
+{
+    TEditorState& st = s.State;
+    if (TTextBox* box = EditedTextBox(st)) {
+        if (!shell.ClipboardHasText()) return;
+        st.Modified = true;
+        box->Editor->ReplaceSelection(shell.ClipboardText());
+        return;
+    }
+    const std::string text = shell.ClipboardText();
+    if (!text.starts_with(CircuitTextSignature)) return;
+    s.FinishPendingDot();
+    s.PruneSelection();
+    TEditBatch batch(s.Context);
+    if (!batch.IsOpen()) return;
+    st.Modified = true;
+    st.PartsText = SplitLines(text);
+    try {
+        LoadParts(st.PartsText, st.SelectedParts, s.Bord, st.CurContainer, &s.Host.WindowSurface());
+    } catch (const TFormatError& error) {
+        const std::string line = error.Line ? " (" + std::to_string(error.Line) + " 行目)" : std::string();
+        shell.ShowError(std::string("貼り付けられません: ") + error.what() + line);
+        return;
+    } catch (const std::bad_alloc&) {
+        shell.ShowError("メモリが足りないため貼り付けられません");
+        return;
+    }
+    for (TPartsBase* o : st.SelectedParts) o->RecordCreate("PasteExecute");
+    batch.Commit();
+    Offset(s.Bord, st.SelectedParts);
+    ShowPasted(s);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "EditSession.h"
+
+class Shell;
+
+// Copy, cut and paste through the system clipboard as circuit text; while the one selected text
+// box has its editor open, on the editor's text instead.
+void CopySelection(TEditSession& s, Shell& shell);
+void CutSelection(TEditSession& s, Shell& shell);
+// Pastes circuit text 10 pixels right of and below where it was copied, into the box being
+// edited, as one undo step. Text that breaks the format adds nothing and says where it broke.
+void PasteClipboard(TEditSession& s, Shell& shell);
+
+// The selection and, after it, everything inside its sub-boards, each nested box followed at once
+// by its contents; every object once.
+TPartsList CopiedObjects(const TPartsList& selection);

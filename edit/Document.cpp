@@ -1,0 +1,167 @@
+#include "Document.h"
+
+#include "CircuitFile.h"
+#include "CircuitText.h"
+#include "Shell.h"
+#include "TextKeys.h"
+
+#include <new>
+
+namespace {
+
+const Shell::TFileDialog OpenDialog1{
+    "ロジックセーブファイル(*.lgc)|*.lgc|ロジックマクロファイル(*.lgm)|*.lgm|全てのファイル(*.*)|*.*", "lgc", {}};
+const Shell::TFileDialog SaveDialog1{"ロジックセーブファイル(*.lgc)|*.lgc|全てのファイル(*.*)|*.*", "lgc", {}};
+
+// The hourglass for as long as a file is read or written, whichever way the command ends.
+class TBusy {
+public:
+    explicit TBusy(EditorHost& host) : host_(host) { host_.SetBusy(true); }
+    ~TBusy() { host_.SetBusy(false); }
+    TBusy(const TBusy&) = delete;
+    TBusy& operator=(const TBusy&) = delete;
+
+private:
+    EditorHost& host_;
+};
+
+std::string LossyQuestion(const TPartsList& lossy)
+{
+    const TPartsBase& first = *lossy.Items(0);
+    std::string where = std::string(first.ClassName()) + " (" + std::to_string(first.Left) + ", " +
+                        std::to_string(first.Top) + ")";
+    if (lossy.Count() > 1) where += " ほか " + std::to_string(lossy.Count() - 1) + " 個";
+    return where + " の文字にコード ページ 932 で表せないものがあります。'?' に置き換えて保存しますか？";
+}
+
+}  // namespace
+
+TDocument::TDocument(TEditSession& session, Shell& shell) : s_(session), shell_(shell) {}
+
+bool TDocument::ConfirmDiscard()
+{
+    if (!s_.State.Modified) return true;
+    switch (shell_.AskYesNoCancel(MsgConfirmDiscard)) {
+    case Shell::TAnswer::Yes: return Save();
+    case Shell::TAnswer::No: return true;
+    case Shell::TAnswer::Cancel: break;
+    }
+    return false;
+}
+
+void TDocument::Clear()
+{
+    s_.NewDot = nullptr;
+    s_.NewDotBatch.reset();
+    s_.CreatedPart = nullptr;
+    s_.Pressed = nullptr;
+    TEditorState& st = s_.State;
+    st.EditState = esNone;
+    st.SelectedParts.Clear();
+    st.HitParts.Clear();
+    st.CurContainer = nullptr;
+    st.PopupPart = nullptr;
+    st.TextEditing = false;
+    s_.Context.CommandBatch.reset();
+    s_.Circuit.UndoQue().Clear();
+    s_.Circuit.TrashBord.ClearAll();
+}
+
+void TDocument::New()
+{
+    if (!ConfirmDiscard()) return;
+    Clear();
+    s_.Bord.ClearAll();
+    s_.State.Modified = false;
+    path_.clear();
+    s_.Host.SetTitle(Title());
+    s_.Host.Redraw();
+}
+
+void TDocument::Open()
+{
+    if (!ConfirmDiscard()) return;
+    Shell::TFileDialog dialog = OpenDialog1;
+    dialog.FileName = fileName_;
+    if (const auto path = shell_.OpenFileName(dialog)) Load(*path, *path);
+}
+
+bool TDocument::OpenFile(const std::string& path) { return ConfirmDiscard() && Load(path, path); }
+
+bool TDocument::Load(const std::string& path, const std::string& name)
+{
+    TBusy busy(s_.Host);
+    std::vector<size_t> badLines;
+    const int before = s_.Bord.Count();
+    TPartsList loaded;
+    // Read next to the open document, which goes only once the new one stands complete.
+    try {
+        const TStrings lines = ReadCircuitFile(path, &badLines);
+        LoadParts(lines, loaded, s_.Bord, nullptr, &s_.Host.WindowSurface());
+    } catch (const TFileError& error) {
+        shell_.ShowError(error.what());
+        return false;
+    } catch (const TFormatError& error) {
+        const std::string line = error.Line ? " (" + std::to_string(error.Line) + " 行目)" : std::string();
+        shell_.ShowError(path + ": " + error.what() + line);
+        return false;
+    } catch (const std::bad_alloc&) {
+        shell_.ShowError(path + ": メモリが足りないため開けません");
+        return false;
+    }
+    Clear();
+    s_.Bord.DestroyFront(before);
+    s_.Bord.CheckAllLinks();
+    s_.State.Modified = false;
+    if (!name.empty()) Named(name);
+    else path_.clear();
+    s_.Host.SetTitle(Title());
+    s_.Host.Redraw();
+    if (!badLines.empty()) shell_.ShowMessage(BadBytesWarning(path, badLines));
+    return true;
+}
+
+bool TDocument::Save() { return Untitled() ? SaveAs() : SaveDocument(path_); }
+
+bool TDocument::SaveAs()
+{
+    Shell::TFileDialog dialog = SaveDialog1;
+    dialog.FileName = fileName_;
+    const auto path = shell_.SaveFileName(dialog);
+    if (!path || !SaveDocument(*path)) return false;
+    Named(*path);
+    s_.Host.SetTitle(Title());
+    return true;
+}
+
+TPartsList TDocument::Text(TStrings& lines) const
+{
+    TPartsList all;
+    s_.Bord.CopyParts(all);
+    return SaveParts(all, lines);
+}
+
+bool TDocument::SaveDocument(const std::string& path)
+{
+    TStrings lines;
+    const TPartsList lossy = Text(lines);
+    if (!lossy.Empty() && shell_.AskYesNoCancel(LossyQuestion(lossy)) != Shell::TAnswer::Yes) return false;
+    TBusy busy(s_.Host);
+    try {
+        WriteCircuitFile(path, lines);
+    } catch (const TFileError& error) {
+        shell_.ShowError(error.what());
+        return false;
+    }
+    // Only a write that succeeded clears the mark of unsaved changes; the selection goes with it.
+    s_.State.Modified = false;
+    s_.State.SelectedParts.Clear();
+    if (!Untitled() && path == path_) Recent.Add(path);
+    return true;
+}
+
+void TDocument::Named(const std::string& path)
+{
+    path_ = fileName_ = path;
+    Recent.Add(path);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "EditSession.h"
+#include "RecentFiles.h"
+
+#include <string>
+
+class Shell;
+
+inline constexpr const char* TitlePrefix = "Voltrane　論理シミュレータ - ";
+inline constexpr const char* UntitledName = "無題";
+inline constexpr const char* MsgConfirmDiscard = "ファイルの内容が変更されています。変更を保存しますか？";
+
+// The document: the whole board kept in one circuit file, with the commands that start it anew,
+// open, save and close it. Nothing the user has is lost on the way: a file that cannot be read
+// leaves the open document exactly as it was, and a failed save leaves the old file whole and
+// the document marked as changed.
+class TDocument {
+public:
+    TDocument(TEditSession& session, Shell& shell);
+
+    void New();
+    // Asks for a file and opens it.
+    void Open();
+    // Opens the file after the question about unsaved changes; false when it was not opened.
+    bool OpenFile(const std::string& path);
+    // Writes to the document's file, or asks for one when it has none; false when not saved.
+    bool Save();
+    bool SaveAs();
+    // The question before unsaved changes are lost: true when the caller may go on.
+    bool ConfirmDiscard();
+
+    bool Untitled() const { return path_.empty(); }
+    const std::string& Path() const { return path_; }
+    std::string Title() const { return std::string(TitlePrefix) + (Untitled() ? UntitledName : path_); }
+    // Replaces the document with the board read from path, named as given (empty: untitled).
+    bool Load(const std::string& path, const std::string& name);
+    // The circuit text of the whole board and the text boxes whose characters it could not hold.
+    TPartsList Text(TStrings& lines) const;
+
+    TRecentFiles Recent;
+
+private:
+    bool SaveDocument(const std::string& path);
+    void Clear();
+    void Named(const std::string& path);
+
+    TEditSession& s_;
+    Shell& shell_;
+    // The document's file; empty while untitled.
+    std::string path_;
+    // The name the file dialogs propose: the last file opened or saved, kept by New.
+    std::string fileName_;
+};
