@@ -97,6 +97,11 @@ bool TDocument::Load(const std::string& path, const std::string& name)
     // Read next to the open document, which goes only once the new one stands complete.
     try {
         const TStrings lines = ReadCircuitFile(path, &badLines);
+        // An empty, binary or foreign file would open as an empty circuit in place of the user's.
+        if (lines.empty() || !lines.front().starts_with(CircuitTextSignature)) {
+            shell_.ShowError(path + ": 回路ファイルではありません");
+            return false;
+        }
         LoadParts(lines, loaded, s_.Bord, nullptr, &s_.Host.WindowSurface());
     } catch (const TFileError& error) {
         shell_.ShowError(error.what());
