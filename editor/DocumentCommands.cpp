@@ -70,13 +70,17 @@ std::optional<std::string> DroppedFile(const QMimeData* data)
 void TfrmVoltrane::ConnectDocumentCommands()
 {
     const TActionManager& a = ActionManager1;
-    connect(a.actNew, &QAction::triggered, this, [this] {
-        Document.New();
-        autosave_.Remove();
-    });
-    connect(a.actOpen, &QAction::triggered, this, [this] { Document.Open(); });
-    connect(a.actSave, &QAction::triggered, this, [this] { Document.Save(); });
-    connect(a.actSaveAs, &QAction::triggered, this, [this] { Document.SaveAs(); });
+    // A document saved, new or opened has nothing left to recover.
+    const auto command = [this](auto run) {
+        return [this, run] {
+            run();
+            if (!Modified) autosave_.Remove();
+        };
+    };
+    connect(a.actNew, &QAction::triggered, this, command([this] { Document.New(); }));
+    connect(a.actOpen, &QAction::triggered, this, command([this] { Document.Open(); }));
+    connect(a.actSave, &QAction::triggered, this, command([this] { Document.Save(); }));
+    connect(a.actSaveAs, &QAction::triggered, this, command([this] { Document.SaveAs(); }));
     connect(a.actCopy, &QAction::triggered, this, [this] { CopySelection(Session, shell_); });
     connect(a.actCut, &QAction::triggered, this, [this] { CutSelection(Session, shell_); });
     connect(a.actPaste, &QAction::triggered, this, [this] { PasteClipboard(Session, shell_); });
@@ -139,7 +143,11 @@ void TfrmVoltrane::SaveRecentFiles()
         ini.WriteString(RecentSection, "File" + std::to_string(i + 1), i < paths.size() ? Escape(paths[i]) : "");
 }
 
-void TfrmVoltrane::OpenStartFile(const std::string& path) { Document.OpenFile(path); }
+void TfrmVoltrane::OpenStartFile(const std::string& path)
+{
+    Document.OpenFile(path);
+    ScheduleActionUpdate();
+}
 
 void TfrmVoltrane::OfferRecovery()
 {
@@ -156,6 +164,7 @@ void TfrmVoltrane::OfferRecovery()
     }
     std::error_code ignored;
     std::filesystem::remove(*orphan, ignored);
+    ScheduleActionUpdate();
 }
 
 void TfrmVoltrane::Autosave()
@@ -184,4 +193,5 @@ void TfrmVoltrane::dropEvent(QDropEvent* event)
     if (!path || Simulating()) return;
     event->acceptProposedAction();
     Document.OpenFile(*path);
+    ScheduleActionUpdate();
 }
