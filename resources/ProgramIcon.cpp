@@ -1,5 +1,6 @@
 #include "ProgramIcon.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -43,4 +44,13 @@ QIcon ProgramIcon()
     QIcon icon;
     for (int size : {16, 32, 48, 64}) icon.addPixmap(DrawIcon(size));
     return icon;
+}
+
+std::string ProgramIconPng(int size)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    DrawIcon(size).save(&buffer, "PNG");
+    return bytes.toStdString();
 }
