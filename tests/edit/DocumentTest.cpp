@@ -122,8 +122,15 @@ TEST_F(DocumentTest, AFileThatCannotBeOpenedLeavesTheDocumentAsItWas)
     folder.Put("binary.lgc", std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10));
     folder.Put("truncated.lgc", header + "ClassName=TGate\r\nName=TGate0\r\nLeft=1\r\n");
     folder.Put("notanumber.lgc", header + "ClassName=TNot\r\nLeft=12px\r\nEnd\r\n");
+    // Written by another editor in UTF-8: read as code page 932 its Japanese would change.
+    folder.Put("utf8.lgc", header + "ClassName=TTextBox\r\nText=半加算器\r\nEnd\r\n");
     std::filesystem::create_directory(folder / "folder.lgc");
-    for (const char* name : {"empty.lgc", "binary.lgc", "truncated.lgc", "notanumber.lgc", "folder.lgc", "missing.lgc"}) {
+    std::string noise(100 << 20, '\0');
+    for (size_t i = 0; i < noise.size(); i += 4096) noise[i] = static_cast<char>(i / 4096);
+    folder.Put("huge.lgc", noise);
+    noise.clear();
+    for (const char* name :
+         {"empty.lgc", "binary.lgc", "huge.lgc", "truncated.lgc", "notanumber.lgc", "utf8.lgc", "folder.lgc", "missing.lgc"}) {
         SCOPED_TRACE(name);
         shell.Errors.clear();
         shell.Answers = {Shell::TAnswer::No};  // the changes may go: the file is opened in their place
