@@ -5,6 +5,7 @@
 #include "Context.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 // Installs a point index for one bulk pass, unless an outer pass already has one.
 class TBord::TIndexScope {
@@ -51,6 +52,19 @@ std::unique_ptr<TPartsBase> TBord::Remove(TPartsBase* object)
 }
 
 void TBord::Destroy(TPartsBase* object) { Remove(object); }
+
+void TBord::DestroyAll(const std::vector<TPartsBase*>& objects)
+{
+    const std::unordered_set<const TPartsBase*> gone(objects.begin(), objects.end());
+    grid_.RemoveAll(gone);
+    std::vector<std::unique_ptr<TPartsBase>> removed;
+    std::erase_if(objects_, [&](std::unique_ptr<TPartsBase>& o) {
+        if (!gone.contains(o.get())) return false;
+        removed.push_back(std::move(o));
+        return true;
+    });
+    while (!removed.empty()) removed.pop_back();
+}
 
 bool TBord::Holds(const TPartsBase* object) const { return grid_.Holds(object); }
 

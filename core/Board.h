@@ -41,6 +41,9 @@ public:
     std::unique_ptr<TPartsBase> Remove(TPartsBase* object);
     // Removes the object from the list and destroys it; nothing when absent.
     void Destroy(TPartsBase* object);
+    // Destroys every listed object in one sweep of the list, the last in the list first; objects
+    // not on this board are ignored.
+    void DestroyAll(const std::vector<TPartsBase*>& objects);
     bool Holds(const TPartsBase* object) const;
 
     int Count() const { return static_cast<int>(objects_.size()); }
