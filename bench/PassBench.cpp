@@ -1,4 +1,5 @@
-// One simulation pass and the link passes on chains of inverters whose terminals touch directly.
+// One simulation pass and the link passes on chains of inverters whose terminals touch directly;
+// a redraw of deeply nested boxes.
 #include "PartU.h"
 
 #include <benchmark/benchmark.h>
@@ -48,8 +49,27 @@ void BM_CheckAllLinks(benchmark::State& state)
     for (auto _ : state) chain.circuit.Bord.CheckAllLinks();
 }
 
+// A redraw of boxes nested one in the other, each holding a gate beside the next box.
+void BM_RedrawNestedBoxes(benchmark::State& state)
+{
+    NullCanvas canvas;
+    TCircuit circuit(&canvas);
+    TContainer* outer = nullptr;
+    for (int64_t i = 0; i < state.range(0); ++i) {
+        auto* box = circuit.Bord.Create<TContainer>(nullptr);
+        box->Container = outer;
+        box->SetLeftTop(static_cast<int>(i % 1000), static_cast<int>(i % 1000));
+        auto* gate = circuit.Bord.Create<TGate>(nullptr);
+        gate->Container = box;
+        gate->MoveTo(box->Left + 20, box->Top + 20, false);
+        outer = box;
+    }
+    for (auto _ : state) circuit.Bord.DrawAll();
+}
+
 }  // namespace
 
 BENCHMARK(BM_Pass)->Arg(1000)->Arg(10000)->Arg(100000);
 BENCHMARK(BM_LinkAndResolve)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CheckAllLinks)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawNestedBoxes)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -5,6 +5,7 @@
 #include "Context.h"
 
 #include <algorithm>
+#include <utility>
 #include <unordered_set>
 
 // Installs a point index for one bulk pass, unless an outer pass already has one.
@@ -83,6 +84,14 @@ void TBord::ClearAll()
 
 void TBord::DrawAll()
 {
+    // Drawing changes no containment, so the children found now hold for the whole redraw.
+    TChildren children;
+    for (const auto& o : objects_) children[o->Container].push_back(o.get());
+    struct TRestore {
+        const TChildren*& slot;
+        const TChildren* outer;
+        ~TRestore() { slot = outer; }
+    } restore{children_, std::exchange(children_, &children)};
     for (const auto& o : objects_) {
         if (o->Is(cfContainer) || o->Container) continue;
         o->Draw();
@@ -201,6 +210,13 @@ void TBord::PartsOfKindAt(uint8_t kinds, const TContainer* level, int x, int y, 
 void TBord::ChildrenOf(const TContainer* container, TPartsList& list) const
 {
     list.Clear();
+    if (children_) {
+        if (const auto it = children_->find(container); it != children_->end()) {
+            list.Reserve(it->second.size());
+            for (TPartsBase* o : it->second) list.Add(o);
+        }
+        return;
+    }
     for (const auto& o : objects_)
         if (o->Container == container) list.Add(o.get());
 }

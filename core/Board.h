@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 class TCode;
@@ -95,6 +96,8 @@ private:
     void CollectDriven(TTanshi& output);
     // While a bulk pass runs, point queries use an index of terminal points built for it.
     class TIndexScope;
+    // While the board draws, every box's children come from one sweep of the list.
+    using TChildren = std::unordered_map<const TContainer*, std::vector<TPartsBase*>>;
     template <class Visit>
     void ForEachAt(int x, int y, bool bodies, Visit visit) const;
     // The objects near the areas in list order; false when the list is to be scanned instead.
@@ -107,6 +110,7 @@ private:
     Canvas* canvas_;
     std::vector<std::unique_ptr<TPartsBase>> objects_;
     const TBoardIndex* index_ = nullptr;
+    const TChildren* children_ = nullptr;
     // A cache of where the objects lie; questions keep it current, hence mutable.
     mutable TBoardGrid grid_{*this};
     bool gridLookup_ = true;
