@@ -130,6 +130,49 @@ void BM_Read(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 
+// Wires in four directions, every one with an end at (0, 0).
+std::string StarBytes(int64_t count)
+{
+    TCircuit circuit;
+    for (int64_t i = 0; i < count; ++i) {
+        auto* wire = circuit.Bord.Create<TCode>(nullptr);
+        const int length = static_cast<int>(i / 4 + 1) * 10;
+        const bool across = i % 2 == 0, backwards = i % 4 >= 2;
+        wire->SetLeftTop(across && backwards ? -length : 0, !across && backwards ? -length : 0);
+        (across ? wire->Width : wire->Height) = length;
+        wire->SetTanshi();
+    }
+    TPartsList all;
+    circuit.Bord.CopyParts(all);
+    TStrings lines;
+    SaveParts(all, lines);
+    return EncodeCircuitText(lines);
+}
+
+// Reading wires that all meet at one point, setting their Linked flags and linking them for a run.
+void BM_ReadAndLinkStar(benchmark::State& state)
+{
+    const std::string bytes = StarBytes(state.range(0));
+    int64_t peak = 0;
+    for (auto _ : state) {
+        TCircuit circuit;
+        TPartsList result;
+        {
+            PeakScope scope;
+            LoadParts(DecodeCircuitText(bytes), result, circuit.Bord, nullptr, nullptr);
+            circuit.Bord.CheckAllLinks();
+            circuit.Bord.SetConnectTanshi();
+            circuit.Bord.ResolveNets();
+            peak = scope.Peak();
+        }
+        state.PauseTiming();
+        circuit.Bord.ClearAll();
+        state.ResumeTiming();
+    }
+    state.counters["peak_bytes"] = static_cast<double>(peak);
+    state.counters["file_bytes"] = static_cast<double>(bytes.size());
+}
+
 }  // namespace
 
 void* operator new(size_t size) { return Allocate(size); }
@@ -145,3 +188,4 @@ BENCHMARK(BM_Read)
     ->ArgsProduct({{10000, 30000, 100000}, {0}})
     ->Args({80000, 1})
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadAndLinkStar)->Arg(16000)->Arg(100000)->Unit(benchmark::kMillisecond);

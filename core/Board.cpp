@@ -225,7 +225,7 @@ void TBord::CheckAllLinks()
 {
     TIndexScope indexed(*this);
     for (const auto& o : objects_) o->ClearLinked();
-    for (const auto& o : objects_) o->CheckLinks();
+    index_->ForEachPoint([&](int x, int y, std::span<const uint32_t> at) { CheckLinksAt(x, y, at); });
 }
 
 void TBord::CheckLinksInRect(const TRect& r)
@@ -263,7 +263,7 @@ void TBord::SetConnectTanshi()
             for (TTanshi* t : o->Tanshis) t->Links.Clear();
     context_.ReleaseRetired();
     TIndexScope indexed(*this);
-    for (const auto& o : objects_) o->LinkTanshi();
+    LinkAll();
 }
 
 void TBord::ResolveNets()
@@ -284,8 +284,7 @@ void TBord::CollectDriven(TTanshi& output)
         for (const auto& o : objects_) o->netVisit_ = 0;
         visitEpoch_ = 1;
     }
-    TTanshiList start;
-    start.Assign(output.Links);
+    const std::vector<TTanshi*> start(output.Links.begin(), output.Links.end());
     output.Links.Clear();
 
     struct Frame {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <unordered_map>
 #include <vector>
 
@@ -86,6 +87,9 @@ public:
     // Merges a new wire into a collinear one; answers the wire that absorbed it, or none.
     TCode* LinkCode(TCode* wire);
 
+    // Gives t the terminals on that level at (x, y) but itself, as TanshisAt finds them; during
+    // a link pass all terminals on one point share one list.
+    void ShareLinks(TTanshi& t, const TContainer* level, int x, int y);
     void SetConnectTanshi();
     void ResolveNets();
     void ResetAndSettle();
@@ -94,6 +98,12 @@ public:
 
 private:
     void CollectDriven(TTanshi& output);
+    // The link pass proper: every object's LinkTanshi, with one group per point and level.
+    void LinkAll();
+    struct TLinkGroups;
+    // The Linked flags of the terminals at one point, as every object's CheckLinks in list order
+    // would leave them; at holds the indexes of the objects with a terminal there.
+    void CheckLinksAt(int x, int y, std::span<const uint32_t> at);
     // While a bulk pass runs, point queries use an index of terminal points built for it.
     class TIndexScope;
     // While the board draws, every box's children come from one sweep of the list.
@@ -111,6 +121,7 @@ private:
     std::vector<std::unique_ptr<TPartsBase>> objects_;
     const TBoardIndex* index_ = nullptr;
     const TChildren* children_ = nullptr;
+    TLinkGroups* groups_ = nullptr;
     // A cache of where the objects lie; questions keep it current, hence mutable.
     mutable TBoardGrid grid_{*this};
     bool gridLookup_ = true;

@@ -62,8 +62,16 @@ public:
     virtual void DrawDragFrame(Canvas& surface);
     virtual void DrawSelectFrame(Canvas& surface);
     virtual int HitTest(const TContainer* level, int x, int y, TTanshi** tanshi);
+    // Sets the Linked flags of the object's terminals and of those they meet.
     virtual void CheckLinks();
     virtual void LinkTanshi();
+    // The level on which terminal t meets others, and whether only objects whose rectangles touch
+    // this one's count when the Linked flags are set.
+    struct TLinkSide {
+        const TContainer* Level;
+        bool Touching;
+    };
+    virtual TLinkSide LinkSide(const TTanshi& t) const;
     // Rebuilds Tanshis for the current Way, PartNo and size.
     virtual void SetTanshi() = 0;
     // Calc reads only the object's own inputs and writes only its own outputs; Tick does the
