@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <new>
 #include <optional>
 
 namespace {
@@ -118,5 +119,10 @@ int main(int argc, char** argv)
         std::fputs(SimUsage, stdout);
         return 0;
     }
-    return Run(options);
+    try {
+        return Run(options);
+    } catch (const std::bad_alloc&) {
+        // Everything the run held is released by now, so the message can still be written.
+        return Fail(ExitLoad, options.File + ": not enough memory to load and run this circuit");
+    }
 }

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <fcntl.h>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -38,8 +39,9 @@ std::string Temp(const std::string& name)
            testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + name;
 }
 
-// Runs voltrane-sim with these arguments, its output going to files that are read back.
-Outcome Sim(std::vector<std::string> args)
+// Runs voltrane-sim with these arguments, its output going to files that are read back; with a
+// limit, in at most that many kilobytes of address space.
+Outcome Sim(std::vector<std::string> args, const std::string& limitKb = "")
 {
     const std::string outPath = Temp("stdout"), errPath = Temp("stderr");
     posix_spawn_file_actions_t actions;
@@ -47,12 +49,14 @@ Outcome Sim(std::vector<std::string> args)
     posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     args.insert(args.begin(), VOLTRANE_SIM);
+    if (!limitKb.empty())
+        args.insert(args.begin(), {"/bin/sh", "-c", "ulimit -v " + limitKb + " && exec \"$0\" \"$@\""});
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
     pid_t pid = 0;
     Outcome o;
-    if (posix_spawn(&pid, VOLTRANE_SIM, &actions, nullptr, argv.data(), environ) == 0) {
+    if (posix_spawn(&pid, argv.front(), &actions, nullptr, argv.data(), environ) == 0) {
         int status = 0;
         waitpid(pid, &status, 0);
         o.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -172,6 +176,34 @@ TEST(VoltraneSim, FilesThatCannotBeReadOrLoadedExitWithOne)
     EXPECT_EQ(broken.status, 1);
     EXPECT_NE(broken.err.find("sim_broken.lgc: リストのインデックスが範囲を超えています (13)"), std::string::npos);
     EXPECT_EQ(broken.out, "");
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool AddressSanitizer = true;
+#elif defined(__has_feature)
+constexpr bool AddressSanitizer = __has_feature(address_sanitizer);
+#else
+constexpr bool AddressSanitizer = false;
+#endif
+
+TEST(VoltraneSim, RunningOutOfMemoryExitsWithOneAndSaysSo)
+{
+    // The sanitizer reserves far more address space than any limit that would bite here.
+    if (AddressSanitizer) GTEST_SKIP() << "address space limits do not apply under the address sanitizer";
+    const std::string big = Temp("big.lgc");
+    {
+        std::ofstream out(big, std::ios::binary);
+        out << "Voltrane FormatVer:1.0 By Ardent Wirefox\r\n";
+        for (int i = 0; i < 50000; ++i)
+            out << "ClassName=TCode\r\nName=TCode" << i << "\r\nContainerName=\r\nPartNo=0\r\nLeft=" << i * 10
+                << "\r\nTop=0\r\nOffsetLeft=0\r\nOffsetTop=0\r\nWidth=10\r\nHeight=0\r\nWayCount=0\r\nWay=0\r\nEnd\r\n";
+    }
+    const std::string limitKb = "40000";
+    EXPECT_EQ(Sim({ToggleChain, "--passes", "1"}, limitKb).status, 0);  // the limit leaves room for small circuits
+    const Outcome o = Sim({big, "--passes", "1"}, limitKb);
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find(big + ": not enough memory"), std::string::npos) << o.err;
+    std::remove(big.c_str());
 }
 
 TEST(VoltraneSim, HelpShowsTheOptions)
