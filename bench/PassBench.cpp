@@ -1,5 +1,5 @@
 // One simulation pass and the link passes on chains of inverters whose terminals touch directly;
-// a redraw of deeply nested boxes.
+// a redraw of deeply nested boxes; the settle before a run.
 #include "PartU.h"
 
 #include <benchmark/benchmark.h>
@@ -67,9 +67,27 @@ void BM_RedrawNestedBoxes(benchmark::State& state)
     for (auto _ : state) circuit.Bord.DrawAll();
 }
 
+// The settle before a run on independent gates (two inputs each), with a pulse generator
+// among them when the second argument says so.
+void BM_SettleGates(benchmark::State& state)
+{
+    TCircuit circuit;
+    for (int64_t i = 0; i < state.range(0); ++i) {
+        auto* gate = circuit.Bord.Create<TGate>(nullptr);
+        gate->PartNo = static_cast<int32_t>(i % 8);
+        gate->SetTanshi();
+        gate->MoveTo(static_cast<int>(i % 1000) * 60, static_cast<int>(i / 1000) * 60, false);
+    }
+    if (state.range(1) != 0) circuit.Bord.Create<TPulser>(nullptr)->MoveTo(-100, -100, false);
+    circuit.Bord.SetConnectTanshi();
+    circuit.Bord.ResolveNets();
+    for (auto _ : state) circuit.Bord.ResetAndSettle();
+}
+
 }  // namespace
 
 BENCHMARK(BM_Pass)->Arg(1000)->Arg(10000)->Arg(100000);
 BENCHMARK(BM_LinkAndResolve)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CheckAllLinks)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawNestedBoxes)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SettleGates)->Args({2000, 0})->Args({20000, 0})->Args({20000, 1})->Unit(benchmark::kMillisecond);

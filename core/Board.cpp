@@ -324,21 +324,6 @@ void TBord::CollectDriven(TTanshi& output)
     }
 }
 
-void TBord::ResetAndSettle()
-{
-    for (const auto& o : objects_) o->ResetTanshi();
-    for (const int32_t level : {LevelHigh, LevelLow}) {
-        for (size_t i = 0; i < objects_.size(); ++i) {
-            for (TTanshi* t : objects_[i]->Tanshis) {
-                if (t->Direction != dirInput) continue;
-                t->Level = level;
-                CalcAll();
-                TickAll();
-            }
-        }
-    }
-}
-
 void TBord::CalcAll()
 {
     for (const auto& o : objects_)

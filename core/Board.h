@@ -92,7 +92,11 @@ public:
     void ShareLinks(TTanshi& t, const TContainer* level, int x, int y);
     void SetConnectTanshi();
     void ResolveNets();
+    // Resets every terminal, then forces each part input high and, in a second round, low, with a
+    // pass after each forcing.
     void ResetAndSettle();
+    // Tests turn off the settle's skipping of parts that cannot change, to compare with every pass.
+    void SetSettleShortcut(bool enabled) { settleShortcut_ = enabled; }
     void CalcAll();
     void TickAll();
 
@@ -125,5 +129,6 @@ private:
     // A cache of where the objects lie; questions keep it current, hence mutable.
     mutable TBoardGrid grid_{*this};
     bool gridLookup_ = true;
+    bool settleShortcut_ = true;
     uint32_t visitEpoch_ = 0;
 };

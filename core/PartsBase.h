@@ -79,6 +79,14 @@ public:
     virtual void Calc() {}
     virtual void Tick();
     virtual void ResetTanshi();
+    // What the settle before a run may assume of the part's Calc and Tick, to pass only the parts
+    // that can change anything.
+    enum class TSettleKind : uint8_t {
+        Stateful,       // anything at all: passed every time
+        Combinational,  // Calc sets the outputs from the inputs alone; Tick is TPartsBase::Tick
+        Conductor,      // Calc as a combinational part's; Tick does nothing
+    };
+    virtual TSettleKind SettleKind() const { return TSettleKind::Stateful; }
     virtual void MoveTo(int x, int y, bool relink);
     virtual void LoadFromStrings(const TStrings& lines);
     virtual void SaveToStrings(TStrings& lines) const;

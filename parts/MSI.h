@@ -10,6 +10,7 @@ public:
     void Draw() override;
     void SetTanshi() override;
     void Calc() override;
+    TSettleKind SettleKind() const override { return TSettleKind::Combinational; }
 };
 
 // The 60 × 120 body of the code converters: A, B, C, D carry the weights 1, 2, 4, 8. The rotate
@@ -43,6 +44,7 @@ public:
     T10TO2(TBord& board, Canvas* windowSurface);
     const char* ClassName() const override { return "T10TO2"; }
     void Calc() override;
+    TSettleKind SettleKind() const override { return TSettleKind::Combinational; }
 };
 
 // Binary-to-seven-segment decoder with active-low outputs ā..ḡ and h̄ (the decimal point, always
@@ -52,4 +54,5 @@ public:
     T7SEG(TBord& board, Canvas* windowSurface);
     const char* ClassName() const override { return "T7SEG"; }
     void Calc() override;
+    TSettleKind SettleKind() const override { return TSettleKind::Combinational; }
 };
