@@ -75,6 +75,15 @@ void Fill(TBord& board, int64_t count)
     }
 }
 
+std::string TextOf(const TBord& board)
+{
+    TPartsList all;
+    board.CopyParts(all);
+    TStrings lines;
+    SaveParts(all, lines);
+    return EncodeCircuitText(lines);
+}
+
 // count objects, then as many sub-board terminals at top level, which the reader drops.
 std::string Bytes(int64_t count, bool strayTerminals = false)
 {
@@ -82,11 +91,7 @@ std::string Bytes(int64_t count, bool strayTerminals = false)
     Fill(circuit.Bord, count);
     for (int64_t i = 0; strayTerminals && i < count; ++i)
         circuit.Bord.Create<TInTerminal>(nullptr)->MoveTo(static_cast<int>(i % 1000) * 60, 0, false);
-    TPartsList all;
-    circuit.Bord.CopyParts(all);
-    TStrings lines;
-    SaveParts(all, lines);
-    return EncodeCircuitText(lines);
+    return TextOf(circuit.Bord);
 }
 
 void BM_Write(benchmark::State& state)
@@ -110,9 +115,9 @@ void BM_Write(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 
-void BM_Read(benchmark::State& state)
+// Reads the text onto an empty board, then sets the Linked flags and links for a run when asked.
+void ReadEach(benchmark::State& state, const std::string& bytes, bool link)
 {
-    const std::string bytes = Bytes(state.range(0), state.range(1) != 0);
     int64_t peak = 0;
     for (auto _ : state) {
         TCircuit circuit;
@@ -120,6 +125,11 @@ void BM_Read(benchmark::State& state)
         {
             PeakScope scope;
             LoadParts(DecodeCircuitText(bytes), result, circuit.Bord, nullptr, nullptr);
+            if (link) {
+                circuit.Bord.CheckAllLinks();
+                circuit.Bord.SetConnectTanshi();
+                circuit.Bord.ResolveNets();
+            }
             peak = scope.Peak();
         }
         state.PauseTiming();
@@ -127,6 +137,12 @@ void BM_Read(benchmark::State& state)
         state.ResumeTiming();
     }
     state.counters["peak_bytes"] = static_cast<double>(peak);
+    state.counters["file_bytes"] = static_cast<double>(bytes.size());
+}
+
+void BM_Read(benchmark::State& state)
+{
+    ReadEach(state, Bytes(state.range(0), state.range(1) != 0), false);
     state.SetComplexityN(state.range(0));
 }
 
@@ -142,36 +158,11 @@ std::string StarBytes(int64_t count)
         (across ? wire->Width : wire->Height) = length;
         wire->SetTanshi();
     }
-    TPartsList all;
-    circuit.Bord.CopyParts(all);
-    TStrings lines;
-    SaveParts(all, lines);
-    return EncodeCircuitText(lines);
+    return TextOf(circuit.Bord);
 }
 
 // Reading wires that all meet at one point, setting their Linked flags and linking them for a run.
-void BM_ReadAndLinkStar(benchmark::State& state)
-{
-    const std::string bytes = StarBytes(state.range(0));
-    int64_t peak = 0;
-    for (auto _ : state) {
-        TCircuit circuit;
-        TPartsList result;
-        {
-            PeakScope scope;
-            LoadParts(DecodeCircuitText(bytes), result, circuit.Bord, nullptr, nullptr);
-            circuit.Bord.CheckAllLinks();
-            circuit.Bord.SetConnectTanshi();
-            circuit.Bord.ResolveNets();
-            peak = scope.Peak();
-        }
-        state.PauseTiming();
-        circuit.Bord.ClearAll();
-        state.ResumeTiming();
-    }
-    state.counters["peak_bytes"] = static_cast<double>(peak);
-    state.counters["file_bytes"] = static_cast<double>(bytes.size());
-}
+void BM_ReadAndLinkStar(benchmark::State& state) { ReadEach(state, StarBytes(state.range(0)), true); }
 
 }  // namespace
 

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
 #include <random>
 #include <vector>
 
@@ -96,14 +95,8 @@ TEST(CrowdedLinks, TheBulkLinkedPassLeavesTheFlagsOfEveryObjectCheckingInTurn)
             t.Bord.Touch(*odd);
         }
         t.Bord.CheckAllLinks();
-        std::map<const TTanshi*, bool> bulk;
-        for (int i = 0; i < t.Bord.Count(); ++i)
-            for (const TTanshi* k : t.Bord.Items(i)->Tanshis) bulk[k] = k->Linked;
-        for (int i = 0; i < t.Bord.Count(); ++i) t.Bord.Items(i)->ClearLinked();
-        for (int i = 0; i < t.Bord.Count(); ++i) t.Bord.Items(i)->CheckLinks();
-        for (int i = 0; i < t.Bord.Count(); ++i)
-            for (const TTanshi* k : t.Bord.Items(i)->Tanshis)
-                ASSERT_EQ(bulk[k], k->Linked) << "seed " << seed << " object " << i;
+        const std::vector<bool> bulk = LinkedFlags(t.Bord);
+        ASSERT_EQ(bulk, LinkedFlagsCheckingInTurn(t.Bord)) << "seed " << seed;
     }
 }
 
