@@ -59,11 +59,9 @@ void TBord::DestroyAll(const std::vector<TPartsBase*>& objects)
     const std::unordered_set<const TPartsBase*> gone(objects.begin(), objects.end());
     grid_.RemoveAll(gone);
     std::vector<std::unique_ptr<TPartsBase>> removed;
-    std::erase_if(objects_, [&](std::unique_ptr<TPartsBase>& o) {
-        if (!gone.contains(o.get())) return false;
-        removed.push_back(std::move(o));
-        return true;
-    });
+    for (auto& o : objects_)
+        if (gone.contains(o.get())) removed.push_back(std::move(o));
+    std::erase(objects_, nullptr);
     while (!removed.empty()) removed.pop_back();
 }
 

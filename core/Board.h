@@ -92,8 +92,8 @@ public:
     void ShareLinks(TTanshi& t, const TContainer* level, int x, int y);
     void SetConnectTanshi();
     void ResolveNets();
-    // Resets every terminal, then forces each part input high and, in a second round, low, with a
-    // pass after each forcing.
+    // Resets every terminal, then forces each input terminal high and, in a second round, low,
+    // with a pass after each forcing.
     void ResetAndSettle();
     // Tests turn off the settle's skipping of parts that cannot change, to compare with every pass.
     void SetSettleShortcut(bool enabled) { settleShortcut_ = enabled; }
