@@ -1,5 +1,7 @@
 #include "Board.h"
 
+#include "BoardIndex.h"
+
 #include <algorithm>
 #include <functional>
 #include <unordered_map>
@@ -21,6 +23,8 @@ struct TGroupKeyHash {
     }
 };
 
+// Terminals on a point with more than this many are given one shared list.
+constexpr size_t SharedFrom = 8;
 // Up to this size a group is searched for a terminal; beyond it, looked up.
 constexpr size_t SearchedGroup = 16;
 
@@ -31,7 +35,8 @@ struct TBord::TLinkGroups {
         TLinkList::TGroup Members;
         std::unordered_map<const TTanshi*, uint32_t> Position;
     };
-    std::unordered_map<TGroupKey, TEntry, TGroupKeyHash> Groups;
+    using TMap = std::unordered_map<TGroupKey, TEntry, TGroupKeyHash>;
+    TMap Groups;
 };
 
 void TBord::LinkAll()
@@ -47,18 +52,22 @@ void TBord::LinkAll()
 
 void TBord::ShareLinks(TTanshi& t, const TContainer* level, int x, int y)
 {
-    auto collect = [&] {
+    const TGroupKey key{level, x, y};
+    auto shared = groups_ ? groups_->Groups.find(key) : TLinkGroups::TMap::iterator();
+    if (!groups_ || shared == groups_->Groups.end()) {
         TTanshiList found;
         TanshisAt(level, x, y, found);
-        return std::make_shared<const std::vector<TTanshi*>>(found.begin(), found.end());
-    };
-    TLinkGroups::TEntry fresh;
-    TLinkGroups::TEntry* entry = &fresh;
-    if (groups_) {
-        auto [it, added] = groups_->Groups.try_emplace({level, x, y});
-        entry = &it->second;
+        // Outside a link pass, and for a few terminals on a point, a list of its own costs less.
+        if (!groups_ || static_cast<size_t>(found.Count()) <= SharedFrom) {
+            t.Links.Clear();
+            for (TTanshi* other : found)
+                if (other != &t) t.Links.Add(other);
+            return;
+        }
+        shared = groups_->Groups.try_emplace(key).first;
+        shared->second.Members = std::make_shared<const std::vector<TTanshi*>>(found.begin(), found.end());
     }
-    if (!entry->Members) entry->Members = collect();
+    TLinkGroups::TEntry* entry = &shared->second;
     const std::vector<TTanshi*>& members = *entry->Members;
     // TanshisAt answers one terminal per object, so t is there once at most.
     TTanshi* const* self = nullptr;
@@ -79,16 +88,21 @@ void TBord::ShareLinks(TTanshi& t, const TContainer* level, int x, int y)
 // its own or a later one in the list, found it among several: the points are independent.
 void TBord::CheckLinksAt(int x, int y, std::span<const uint32_t> at)
 {
-    std::vector<uint32_t> objects;  // each once, in list order
+    // Kept from point to point, so that a pass over many points allocates little.
+    static thread_local std::vector<uint32_t> objects;  // each once, in list order
+    objects.clear();
     for (const uint32_t i : at)
         if (objects.empty() || objects.back() != i) objects.push_back(i);
+    // One object answers one terminal at most: never several to mark.
+    if (objects.size() == 1) return;
 
     struct TFinder {
         uint32_t Object;
         const TContainer* Level;
         bool Touching;
     };
-    std::vector<TFinder> finders;
+    static thread_local std::vector<TFinder> finders;
+    finders.clear();
     bool allHoldPoint = true;
     for (const uint32_t i : objects) {
         const TPartsBase& o = *objects_[i];
@@ -105,7 +119,7 @@ void TBord::CheckLinksAt(int x, int y, std::span<const uint32_t> at)
         TTanshi* Tanshi;
         uint32_t Object;
     };
-    std::vector<THit> hits;
+    static thread_local std::vector<THit> hits;
     auto find = [&](const TContainer* level, const TPartsBase* touching) {
         hits.clear();
         for (size_t k = objects.size(); k-- > 0;) {
@@ -130,7 +144,8 @@ void TBord::CheckLinksAt(int x, int y, std::span<const uint32_t> at)
     }
     // Rectangles that all hold the point touch one another, so what a finder finds depends on its
     // level alone; per level, the latest finder marks all that any finder on it would.
-    std::vector<std::pair<const TContainer*, uint32_t>> latest;
+    static thread_local std::vector<std::pair<const TContainer*, uint32_t>> latest;
+    latest.clear();
     for (const TFinder& f : finders) {
         auto it = std::find_if(latest.begin(), latest.end(), [&](const auto& l) { return l.first == f.Level; });
         if (it == latest.end())
