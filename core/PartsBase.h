@@ -83,7 +83,8 @@ public:
     // that can change anything.
     enum class TSettleKind : uint8_t {
         Stateful,       // anything at all: passed every time
-        Combinational,  // Calc sets the outputs from the inputs alone; Tick is TPartsBase::Tick
+        Combinational,  // Calc writes only the outputs, and run again on unchanged inputs changes
+                        // nothing; Tick is TPartsBase::Tick
         Conductor,      // Calc as a combinational part's; Tick does nothing
     };
     virtual TSettleKind SettleKind() const { return TSettleKind::Stateful; }

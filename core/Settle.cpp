@@ -13,7 +13,8 @@ using TKind = TPartsBase::TSettleKind;
 // outputs and state; Tick drives the part's outputs into the inputs they reach, and the last
 // writer in list order wins. So, once every part has been through one full pass:
 // - a combinational or conducting part whose inputs kept their levels since its last Calc would
-//   write the very same outputs: its Calc is skipped until an input changes ("dirty");
+//   change nothing (a latch holds, a gate writes the same): its Calc is skipped until an input
+//   changes ("dirty");
 // - an input keeps its level through TickAll unless one of its writers drives another level;
 //   every writer is among the parts whose outputs reach it ("drivers"). A combinational driver
 //   whose outputs kept their levels writes what it wrote before. So TickAll's effect is that of

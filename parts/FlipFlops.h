@@ -39,6 +39,8 @@ public:
     TDFF(TBord& board, Canvas* windowSurface);
     const char* ClassName() const override { return "TDFF"; }
     void Calc() override;
+    // A second Calc on the same inputs writes what the first did, or nothing.
+    TSettleKind SettleKind() const override { return TSettleKind::Combinational; }
 };
 
 // Toggle flip-flop with active-low set and reset: T̄ (clock), S̄, R̄ in, Q, Q̄ out; a JK flip-flop

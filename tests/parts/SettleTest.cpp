@@ -22,8 +22,9 @@ Levels AllLevels(const TBord& board)
     return levels;
 }
 
-const std::vector<std::string> Combinational{"TGate", "TNot", "TTglSW", "TPushSW", "TFullAdder", "T10TO2", "T7SEG"};
-const std::vector<std::string> WithState{"TJKFF", "TDFF",  "TTFF",      "TLED",     "T2TO10",
+const std::vector<std::string> Combinational{"TGate",      "TNot",   "TTglSW", "TPushSW",
+                                             "TFullAdder", "T10TO2", "T7SEG",  "TDFF"};
+const std::vector<std::string> WithState{"TJKFF",   "TTFF",     "TLED",       "T2TO10",
                                          "TOneShot", "TPulser", "TLED7SEG", "TMatrix8X8"};
 
 // Parts and wires on a 20-pixel grid, so that many terminals meet, some parts in a box with
