@@ -67,19 +67,24 @@ void BM_RedrawNestedBoxes(benchmark::State& state)
     for (auto _ : state) circuit.Bord.DrawAll();
 }
 
-// The settle before a run on independent gates (two inputs each), with a pulse generator
-// among them when the second argument says so; the third turns off the skipping of what cannot
-// change, for every full pass.
-void BM_SettleGates(benchmark::State& state)
+// The settle before a run on independent parts: two-input gates (second argument 0), gates and a
+// pulse generator (1), or T flip-flops (2); the third argument turns off the skipping of what
+// cannot change, for every full pass.
+void BM_Settle(benchmark::State& state)
 {
     TCircuit circuit;
     for (int64_t i = 0; i < state.range(0); ++i) {
-        auto* gate = circuit.Bord.Create<TGate>(nullptr);
-        gate->PartNo = static_cast<int32_t>(i % 8);
-        gate->SetTanshi();
-        gate->MoveTo(static_cast<int>(i % 1000) * 60, static_cast<int>(i / 1000) * 60, false);
+        TPartsBase* part = nullptr;
+        if (state.range(1) == 2) {
+            part = circuit.Bord.Create<TTFF>(nullptr);
+        } else {
+            part = circuit.Bord.Create<TGate>(nullptr);
+            part->PartNo = static_cast<int32_t>(i % 8);
+            part->SetTanshi();
+        }
+        part->MoveTo(static_cast<int>(i % 1000) * 100, static_cast<int>(i / 1000) * 100, false);
     }
-    if (state.range(1) != 0) circuit.Bord.Create<TPulser>(nullptr)->MoveTo(-100, -100, false);
+    if (state.range(1) == 1) circuit.Bord.Create<TPulser>(nullptr)->MoveTo(-100, -100, false);
     circuit.Bord.SetSettleShortcut(state.range(2) == 0);
     circuit.Bord.SetConnectTanshi();
     circuit.Bord.ResolveNets();
@@ -92,9 +97,10 @@ BENCHMARK(BM_Pass)->Arg(1000)->Arg(10000)->Arg(100000);
 BENCHMARK(BM_LinkAndResolve)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CheckAllLinks)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawNestedBoxes)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SettleGates)
+BENCHMARK(BM_Settle)
     ->Args({2000, 0, 1})
     ->Args({2000, 0, 0})
     ->Args({20000, 0, 0})
     ->Args({20000, 1, 0})
+    ->Args({20000, 2, 0})
     ->Unit(benchmark::kMillisecond);

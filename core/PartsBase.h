@@ -88,6 +88,9 @@ public:
         Conductor,      // Calc as a combinational part's; Tick does nothing
     };
     virtual TSettleKind SettleKind() const { return TSettleKind::Stateful; }
+    // For a stateful part: whether, with its inputs kept as they are, its Calc and Tick would change
+    // nothing, draw nothing and drive nothing but its outputs' present levels.
+    virtual bool AtRest() const { return false; }
     virtual void MoveTo(int x, int y, bool relink);
     virtual void LoadFromStrings(const TStrings& lines);
     virtual void SaveToStrings(TStrings& lines) const;

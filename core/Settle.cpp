@@ -21,13 +21,14 @@ using TKind = TPartsBase::TSettleKind;
 //   the Ticks, in list order, of every stateful part, every combinational part whose outputs
 //   changed in this pass, every driver of a just-forced input, and every other driver of an input
 //   one of those reaches (the last writer may be any of them);
-// - stateful parts (flip-flops, one-shots, pulsers, LEDs with afterglow, …) run both every pass,
-//   and as their Calc may write their own inputs (an open input reads high), the drivers of those
-//   inputs tick every pass as well.
+// - stateful parts (flip-flops, one-shots, pulsers, LEDs with afterglow, …) run both in every
+//   pass until they come to rest (AtRest: Calc and Tick would change nothing on these inputs),
+//   and again from the pass after an input changed; as their Calc may write their own inputs
+//   (an open input reads high), the drivers of those inputs tick whenever they run.
 // Hence levels and states after each pass are exactly those of a full pass, and a forcing that
-// finds its input at the forced level costs nothing when no stateful part is on the board.
+// finds its input at the forced level costs nothing when every stateful part is at rest.
 // A part whose output another output drives (two outputs on one point) sees that output written
-// between its Calc and its Tick, so it counts as stateful.
+// between its Calc and its Tick, so it counts as stateful and never rests.
 class TSettle {
 public:
     explicit TSettle(const std::vector<TPartsBase*>& parts) : parts_(parts)
@@ -55,13 +56,17 @@ public:
                 }
             }
         }
+        pinned_.assign(parts_.size(), 0);
+        for (uint32_t d = 0; d < driven_.size(); ++d) {
+            if (owner_[d] == NoPart || driven_[d]->Direction != dirOutput) continue;
+            kinds_[owner_[d]] = TKind::Stateful;
+            pinned_[owner_[d]] = 1;
+        }
+        ownDriven_.resize(parts_.size());
         for (uint32_t d = 0; d < driven_.size(); ++d)
-            if (owner_[d] != NoPart && driven_[d]->Direction == dirOutput) kinds_[owner_[d]] = TKind::Stateful;
-        for (uint32_t p = 0; p < parts_.size(); ++p)
-            if (kinds_[p] == TKind::Stateful) stateful_.push_back(p);
-        for (uint32_t d = 0; d < driven_.size(); ++d)
-            if (owner_[d] != NoPart && kinds_[owner_[d]] == TKind::Stateful) statefulDriven_.push_back(d);
+            if (owner_[d] != NoPart && kinds_[owner_[d]] == TKind::Stateful) ownDriven_[owner_[d]].push_back(d);
         dirty_.assign(parts_.size(), 0);
+        restless_.assign(parts_.size(), 0);
         active_.assign(parts_.size(), 0);
         seen_.assign(driven_.size(), 0);
         before_.assign(driven_.size(), 0);
@@ -79,9 +84,12 @@ public:
 
     void Pass()
     {
-        for (const uint32_t p : stateful_) {
+        std::sort(restlessList_.begin(), restlessList_.end());
+        for (const uint32_t p : restlessList_) {
             parts_[p]->Calc();
             Activate(p);
+            for (const uint32_t d : ownDriven_[p])
+                for (const uint32_t q : drivers_[d]) Activate(q);
         }
         for (const uint32_t p : dirtyList_) {
             dirty_[p] = 0;
@@ -97,8 +105,6 @@ public:
             if (changed && kinds_[p] == TKind::Combinational) Activate(p);
         }
         dirtyList_.clear();
-        for (const uint32_t d : statefulDriven_)
-            for (const uint32_t p : drivers_[d]) Activate(p);
 
         ++epoch_;
         touched_.clear();
@@ -117,6 +123,12 @@ public:
             parts_[p]->Tick();
         }
         activeList_.clear();
+
+        restingCheck_.swap(restlessList_);
+        restlessList_.clear();
+        for (const uint32_t p : restingCheck_) restless_[p] = 0;
+        for (const uint32_t p : restingCheck_)
+            if (pinned_[p] || !parts_[p]->AtRest()) Wake(p);
         for (const uint32_t d : touched_)
             if (driven_[d]->Level != before_[d] && owner_[d] != NoPart) MarkDirty(owner_[d]);
     }
@@ -126,9 +138,19 @@ private:
 
     void MarkDirty(uint32_t p)
     {
-        if (kinds_[p] == TKind::Stateful || dirty_[p]) return;
+        if (kinds_[p] == TKind::Stateful) {
+            Wake(p);
+            return;
+        }
+        if (dirty_[p]) return;
         dirty_[p] = 1;
         dirtyList_.push_back(p);
+    }
+    void Wake(uint32_t p)
+    {
+        if (restless_[p]) return;
+        restless_[p] = 1;
+        restlessList_.push_back(p);
     }
     void Activate(uint32_t p)
     {
@@ -140,17 +162,18 @@ private:
     const std::vector<TPartsBase*>& parts_;
     std::unordered_map<const TPartsBase*, uint32_t> partIndex_;
     std::vector<TKind> kinds_;
-    std::vector<uint32_t> stateful_;
     // The inputs some output drives: each with the parts that drive it, ascending, and its part.
     std::unordered_map<const TTanshi*, uint32_t> drivenIndex_;
     std::vector<TTanshi*> driven_;
     std::vector<std::vector<uint32_t>> drivers_;
     std::vector<uint32_t> owner_;
     std::vector<std::vector<uint32_t>> targets_;  // per part, the driven inputs its outputs reach
-    std::vector<uint32_t> statefulDriven_;
+    // Per stateful part, the driven terminals of its own, which its Calc may write.
+    std::vector<std::vector<uint32_t>> ownDriven_;
+    std::vector<uint8_t> pinned_;  // outputs that other outputs drive: never at rest
 
-    std::vector<uint8_t> dirty_, active_;
-    std::vector<uint32_t> dirtyList_, activeList_, touched_;
+    std::vector<uint8_t> dirty_, restless_, active_;
+    std::vector<uint32_t> dirtyList_, restlessList_, restingCheck_, activeList_, touched_;
     std::vector<uint32_t> seen_;
     std::vector<int32_t> before_;
     std::vector<int32_t> outputs_;

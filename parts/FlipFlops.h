@@ -17,6 +17,8 @@ public:
     // Neither is stored nor reset by a run: a new run goes on from the last state.
     int32_t QLevel = LevelLow;
     int32_t MasterLevel = LevelLow;
+    // A second Step on the levels of the last one changes nothing.
+    bool AtRest() const override { return true; }
 
 protected:
     using TFlipFlop::TFlipFlop;

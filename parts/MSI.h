@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Levels.h"
 #include "MirroredPart.h"
 
 // One-bit full adder: A, B, Ci in, S, Co out. Its terminals never move; Way only turns the image.
@@ -30,6 +31,7 @@ public:
     T2TO10(TBord& board, Canvas* windowSurface);
     const char* ClassName() const override { return "T2TO10"; }
     void Calc() override;
+    bool AtRest() const override { return !Built() || BinaryCode(Tanshis, 0) == LastCode; }
 
     static constexpr int32_t SettlePasses = 10;
     // Neither is stored nor reset by a run.

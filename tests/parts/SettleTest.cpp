@@ -12,7 +12,7 @@
 
 namespace {
 
-using Levels = std::vector<int32_t>;
+using Levels = std::vector<int64_t>;
 
 Levels AllLevels(const TBord& board)
 {
@@ -20,6 +20,31 @@ Levels AllLevels(const TBord& board)
     for (int i = 0; i < board.Count(); ++i)
         for (const TTanshi* t : board.Items(i)->Tanshis) levels.push_back(t->Level);
     return levels;
+}
+
+// The levels of every terminal, then the inner state of every part that keeps one.
+Levels LevelsAndStates(const TBord& board)
+{
+    Levels seen = AllLevels(board);
+    auto add = [&](std::initializer_list<int64_t> values) { seen.insert(seen.end(), values.begin(), values.end()); };
+    for (int i = 0; i < board.Count(); ++i) {
+        const TPartsBase* o = board.Items(i);
+        if (auto* led = dynamic_cast<const TLED*>(o)) add({led->ShownLevel, led->Countdown, led->ShowsLit});
+        if (auto* shot = dynamic_cast<const TOneShot*>(o)) add({shot->EdgeLevel, shot->Countdown});
+        if (auto* ff = dynamic_cast<const TMasterSlaveFF*>(o)) add({ff->QLevel, ff->MasterLevel});
+        if (auto* decoder = dynamic_cast<const T2TO10*>(o)) add({decoder->LastCode, decoder->SettleCount});
+        if (auto* pulser = dynamic_cast<const TPulser*>(o)) add({pulser->PassCount});
+        if (auto* digit = dynamic_cast<const TLED7SEG*>(o)) {
+            add({digit->Code, digit->LitSegments});
+            seen.insert(seen.end(), digit->SegmentLevels.begin(), digit->SegmentLevels.end());
+        }
+        if (auto* matrix = dynamic_cast<const TMatrix8X8*>(o)) {
+            add({static_cast<int64_t>(matrix->LitDots)});
+            for (int r = 0; r < 8; ++r)
+                for (int c = 0; c < 8; ++c) add({matrix->ShownLevel[r][c], matrix->Countdown[r][c]});
+        }
+    }
+    return seen;
 }
 
 const std::vector<std::string> Combinational{"TGate",      "TNot",   "TTglSW", "TPushSW",
@@ -61,17 +86,17 @@ void Settle(TestCircuit& t, bool shortcut)
     t.Bord.ResetAndSettle();
 }
 
-// Levels right after the settle and through the passes that follow, which show the parts' states.
+// Levels and states right after the settle and through the passes that follow.
 std::vector<Levels> SettleAndRun(uint32_t seed, bool stateful, bool shortcut)
 {
     TestCircuit t;
     RandomBoard(t, seed, stateful);
     Settle(t, shortcut);
-    std::vector<Levels> seen{AllLevels(t.Bord)};
+    std::vector<Levels> seen{LevelsAndStates(t.Bord)};
     for (int pass = 0; pass < 40; ++pass) {
         t.Bord.CalcAll();
         t.Bord.TickAll();
-        seen.push_back(AllLevels(t.Bord));
+        seen.push_back(LevelsAndStates(t.Bord));
     }
     return seen;
 }
@@ -79,7 +104,7 @@ std::vector<Levels> SettleAndRun(uint32_t seed, bool stateful, bool shortcut)
 TEST(Settle, SkippingWhatCannotChangeEndsAsEveryFullPass)
 {
     for (const bool stateful : {false, true}) {
-        for (uint32_t seed = 1; seed <= 60; ++seed) {
+        for (uint32_t seed = 1; seed <= 40; ++seed) {
             const auto full = SettleAndRun(seed, stateful, false);
             const auto quick = SettleAndRun(seed, stateful, true);
             ASSERT_EQ(quick.front().size(), full.front().size());
