@@ -75,15 +75,23 @@ void Fill(TBord& board, int64_t count)
     }
 }
 
-std::string Bytes(int64_t count)
+std::string TextOf(const TBord& board)
 {
-    TCircuit circuit;
-    Fill(circuit.Bord, count);
     TPartsList all;
-    circuit.Bord.CopyParts(all);
+    board.CopyParts(all);
     TStrings lines;
     SaveParts(all, lines);
     return EncodeCircuitText(lines);
+}
+
+// count objects, then as many sub-board terminals at top level, which the reader drops.
+std::string Bytes(int64_t count, bool strayTerminals = false)
+{
+    TCircuit circuit;
+    Fill(circuit.Bord, count);
+    for (int64_t i = 0; strayTerminals && i < count; ++i)
+        circuit.Bord.Create<TInTerminal>(nullptr)->MoveTo(static_cast<int>(i % 1000) * 60, 0, false);
+    return TextOf(circuit.Bord);
 }
 
 void BM_Write(benchmark::State& state)
@@ -107,9 +115,9 @@ void BM_Write(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 
-void BM_Read(benchmark::State& state)
+// Reads the text onto an empty board, then sets the Linked flags and links for a run when asked.
+void ReadEach(benchmark::State& state, const std::string& bytes, bool link)
 {
-    const std::string bytes = Bytes(state.range(0));
     int64_t peak = 0;
     for (auto _ : state) {
         TCircuit circuit;
@@ -117,6 +125,11 @@ void BM_Read(benchmark::State& state)
         {
             PeakScope scope;
             LoadParts(DecodeCircuitText(bytes), result, circuit.Bord, nullptr, nullptr);
+            if (link) {
+                circuit.Bord.CheckAllLinks();
+                circuit.Bord.SetConnectTanshi();
+                circuit.Bord.ResolveNets();
+            }
             peak = scope.Peak();
         }
         state.PauseTiming();
@@ -124,8 +137,32 @@ void BM_Read(benchmark::State& state)
         state.ResumeTiming();
     }
     state.counters["peak_bytes"] = static_cast<double>(peak);
+    state.counters["file_bytes"] = static_cast<double>(bytes.size());
+}
+
+void BM_Read(benchmark::State& state)
+{
+    ReadEach(state, Bytes(state.range(0), state.range(1) != 0), false);
     state.SetComplexityN(state.range(0));
 }
+
+// Wires in four directions, every one with an end at (0, 0).
+std::string StarBytes(int64_t count)
+{
+    TCircuit circuit;
+    for (int64_t i = 0; i < count; ++i) {
+        auto* wire = circuit.Bord.Create<TCode>(nullptr);
+        const int length = static_cast<int>(i / 4 + 1) * 10;
+        const bool across = i % 2 == 0, backwards = i % 4 >= 2;
+        wire->SetLeftTop(across && backwards ? -length : 0, !across && backwards ? -length : 0);
+        (across ? wire->Width : wire->Height) = length;
+        wire->SetTanshi();
+    }
+    return TextOf(circuit.Bord);
+}
+
+// Reading wires that all meet at one point, setting their Linked flags and linking them for a run.
+void BM_ReadAndLinkStar(benchmark::State& state) { ReadEach(state, StarBytes(state.range(0)), true); }
 
 }  // namespace
 
@@ -137,4 +174,9 @@ void operator delete(void* p, size_t) noexcept { Release(p); }
 void operator delete[](void* p, size_t) noexcept { Release(p); }
 
 BENCHMARK(BM_Write)->Arg(10000)->Arg(30000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
-BENCHMARK(BM_Read)->Arg(10000)->Arg(30000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+// The second argument adds as many top-level sub-board terminals, which the reader drops.
+BENCHMARK(BM_Read)
+    ->ArgsProduct({{10000, 30000, 100000}, {0}})
+    ->Args({80000, 1})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadAndLinkStar)->Arg(16000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <new>
 #include <optional>
 #include <utility>
 
@@ -154,5 +155,10 @@ int main(int argc, char** argv)
         std::fputs(SimUsage, stdout);
         return 0;
     }
-    return Run(options);
+    try {
+        return Run(options);
+    } catch (const std::bad_alloc&) {
+        // Everything the run held is released by now, so the message can still be written.
+        return Fail(ExitLoad, options.File + ": not enough memory to load and run this circuit");
+    }
 }

@@ -5,6 +5,8 @@
 #include "Context.h"
 
 #include <algorithm>
+#include <utility>
+#include <unordered_set>
 
 // Installs a point index for one bulk pass, unless an outer pass already has one.
 class TBord::TIndexScope {
@@ -52,11 +54,15 @@ std::unique_ptr<TPartsBase> TBord::Remove(TPartsBase* object)
 
 void TBord::Destroy(TPartsBase* object) { Remove(object); }
 
-void TBord::DestroyFront(int count)
+void TBord::DestroyAll(const std::vector<TPartsBase*>& objects)
 {
-    const auto end = objects_.begin() + std::clamp<std::ptrdiff_t>(count, 0, std::ssize(objects_));
-    for (auto it = objects_.begin(); it != end; ++it) grid_.Remove(it->get());
-    objects_.erase(objects_.begin(), end);
+    const std::unordered_set<const TPartsBase*> gone(objects.begin(), objects.end());
+    grid_.RemoveAll(gone);
+    std::vector<std::unique_ptr<TPartsBase>> removed;
+    for (auto& o : objects_)
+        if (gone.contains(o.get())) removed.push_back(std::move(o));
+    std::erase(objects_, nullptr);
+    while (!removed.empty()) removed.pop_back();
 }
 
 bool TBord::Holds(const TPartsBase* object) const { return grid_.Holds(object); }
@@ -76,6 +82,14 @@ void TBord::ClearAll()
 
 void TBord::DrawAll()
 {
+    // Drawing changes no containment, so the children found now hold for the whole redraw.
+    TChildren children;
+    for (const auto& o : objects_) children[o->Container].push_back(o.get());
+    struct TRestore {
+        const TChildren*& slot;
+        const TChildren* outer;
+        ~TRestore() { slot = outer; }
+    } restore{children_, std::exchange(children_, &children)};
     for (const auto& o : objects_) {
         if (o->Is(cfContainer) || o->Container) continue;
         o->Draw();
@@ -196,6 +210,13 @@ void TBord::PartsOfKindAt(uint8_t kinds, const TContainer* level, int x, int y, 
 void TBord::ChildrenOf(const TContainer* container, TPartsList& list) const
 {
     list.Clear();
+    if (children_) {
+        if (const auto it = children_->find(container); it != children_->end()) {
+            list.Reserve(it->second.size());
+            for (TPartsBase* o : it->second) list.Add(o);
+        }
+        return;
+    }
     for (const auto& o : objects_)
         if (o->Container == container) list.Add(o.get());
 }
@@ -204,7 +225,7 @@ void TBord::CheckAllLinks()
 {
     TIndexScope indexed(*this);
     for (const auto& o : objects_) o->ClearLinked();
-    for (const auto& o : objects_) o->CheckLinks();
+    index_->ForEachPoint([&](int x, int y, std::span<const uint32_t> at) { CheckLinksAt(x, y, at); });
 }
 
 void TBord::CheckLinksInRect(const TRect& r)
@@ -242,7 +263,7 @@ void TBord::SetConnectTanshi()
             for (TTanshi* t : o->Tanshis) t->Links.Clear();
     context_.ReleaseRetired();
     TIndexScope indexed(*this);
-    for (const auto& o : objects_) o->LinkTanshi();
+    LinkAll();
 }
 
 void TBord::ResolveNets()
@@ -263,8 +284,7 @@ void TBord::CollectDriven(TTanshi& output)
         for (const auto& o : objects_) o->netVisit_ = 0;
         visitEpoch_ = 1;
     }
-    TTanshiList start;
-    start.Assign(output.Links);
+    const std::vector<TTanshi*> start(output.Links.begin(), output.Links.end());
     output.Links.Clear();
 
     struct Frame {
@@ -300,21 +320,6 @@ void TBord::CollectDriven(TTanshi& output)
             }
             TTanshi* m = i->Links.Items(f.link++);
             if (m->Direction != dirOutput) enter(m);  // may grow the stack; f is not used after
-        }
-    }
-}
-
-void TBord::ResetAndSettle()
-{
-    for (const auto& o : objects_) o->ResetTanshi();
-    for (const int32_t level : {LevelHigh, LevelLow}) {
-        for (size_t i = 0; i < objects_.size(); ++i) {
-            for (TTanshi* t : objects_[i]->Tanshis) {
-                if (t->Direction != dirInput) continue;
-                t->Level = level;
-                CalcAll();
-                TickAll();
-            }
         }
     }
 }

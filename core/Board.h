@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
+#include <unordered_map>
 #include <vector>
 
 class TCode;
@@ -41,8 +43,9 @@ public:
     std::unique_ptr<TPartsBase> Remove(TPartsBase* object);
     // Removes the object from the list and destroys it; nothing when absent.
     void Destroy(TPartsBase* object);
-    // Destroys the first count objects of the list in one sweep.
-    void DestroyFront(int count);
+    // Destroys every listed object in one sweep of the list, the last in the list first; objects
+    // not on this board are ignored.
+    void DestroyAll(const std::vector<TPartsBase*>& objects);
     bool Holds(const TPartsBase* object) const;
 
     int Count() const { return static_cast<int>(objects_.size()); }
@@ -84,16 +87,31 @@ public:
     // Merges a new wire into a collinear one; answers the wire that absorbed it, or none.
     TCode* LinkCode(TCode* wire);
 
+    // Gives t the terminals on that level at (x, y) but itself, as TanshisAt finds them; during
+    // a link pass all terminals on one point share one list.
+    void ShareLinks(TTanshi& t, const TContainer* level, int x, int y);
     void SetConnectTanshi();
     void ResolveNets();
+    // Resets every terminal, then forces each input terminal high and, in a second round, low,
+    // with a pass after each forcing.
     void ResetAndSettle();
+    // Tests turn off the settle's skipping of parts that cannot change, to compare with every pass.
+    void SetSettleShortcut(bool enabled) { settleShortcut_ = enabled; }
     void CalcAll();
     void TickAll();
 
 private:
     void CollectDriven(TTanshi& output);
+    // The link pass proper: every object's LinkTanshi, with one group per point and level.
+    void LinkAll();
+    struct TLinkGroups;
+    // The Linked flags of the terminals at one point, as every object's CheckLinks in list order
+    // would leave them; at holds the indexes of the objects with a terminal there.
+    void CheckLinksAt(int x, int y, std::span<const uint32_t> at);
     // While a bulk pass runs, point queries use an index of terminal points built for it.
     class TIndexScope;
+    // While the board draws, every box's children come from one sweep of the list.
+    using TChildren = std::unordered_map<const TContainer*, std::vector<TPartsBase*>>;
     template <class Visit>
     void ForEachAt(int x, int y, bool bodies, Visit visit) const;
     // The objects near the areas in list order; false when the list is to be scanned instead.
@@ -106,8 +124,11 @@ private:
     Canvas* canvas_;
     std::vector<std::unique_ptr<TPartsBase>> objects_;
     const TBoardIndex* index_ = nullptr;
+    const TChildren* children_ = nullptr;
+    TLinkGroups* groups_ = nullptr;
     // A cache of where the objects lie; questions keep it current, hence mutable.
     mutable TBoardGrid grid_{*this};
     bool gridLookup_ = true;
+    bool settleShortcut_ = true;
     uint32_t visitEpoch_ = 0;
 };

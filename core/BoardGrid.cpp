@@ -46,6 +46,30 @@ void TBoardGrid::Remove(const TPartsBase* object)
     entries_.erase(it);
 }
 
+void TBoardGrid::RemoveAll(const std::unordered_set<const TPartsBase*>& gone)
+{
+    std::unordered_set<uint64_t> cells;
+    bool wide = false;
+    for (const TPartsBase* object : gone) {
+        auto it = entries_.find(object);
+        if (it == entries_.end()) continue;
+        const TEntry& e = it->second;
+        wide = wide || e.Wide;
+        if (!e.Wide)
+            for (int64_t cx = e.Cells.X0; cx <= e.Cells.X1; ++cx)
+                for (int64_t cy = e.Cells.Y0; cy <= e.Cells.Y1; ++cy) cells.insert(Key(cx, cy));
+        entries_.erase(it);
+    }
+    auto goneSlot = [&](const TSlot& s) { return gone.contains(s.Object); };
+    if (wide) std::erase_if(wide_, goneSlot);
+    for (const uint64_t key : cells) {
+        auto it = cells_.find(key);
+        if (it == cells_.end()) continue;
+        std::erase_if(it->second, goneSlot);
+        if (it->second.empty()) cells_.erase(it);
+    }
+}
+
 void TBoardGrid::Clear()
 {
     entries_.clear();

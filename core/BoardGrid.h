@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class TBord;
@@ -26,6 +27,8 @@ public:
     // The object has just been appended to the end of the board's list.
     void Add(TPartsBase* object);
     void Remove(const TPartsBase* object);
+    // Removes many objects at once, each cell swept once.
+    void RemoveAll(const std::unordered_set<const TPartsBase*>& gone);
     void Clear();
     // The object's position, size or terminals may have changed.
     void Touch(const TPartsBase* object);

@@ -110,13 +110,9 @@ int TPartsBase::HitTest(const TContainer* level, int x, int y, TTanshi** tanshi)
 
 void TPartsBase::LinkTanshi()
 {
-    TTanshiList found;
     for (TTanshi* t : Tanshis) {
         const TPoint p = LocalToBoard(t->GetPos());
-        Board->TanshisAt(Container, p.x, p.y, found);
-        t->Links.Clear();
-        for (TTanshi* other : found)
-            if (other != t) t->Links.Add(other);
+        Board->ShareLinks(*t, LinkSide(*t).Level, p.x, p.y);
     }
 }
 
@@ -126,11 +122,17 @@ void TPartsBase::CheckLinks()
     TTanshiList found;
     for (TTanshi* t : Tanshis) {
         const TPoint p = LocalToBoard(t->GetPos());
-        Board->TanshisTouching(*this, p.x, p.y, found);
+        const TLinkSide side = LinkSide(*t);
+        if (side.Touching)
+            Board->TanshisTouching(*this, p.x, p.y, found);
+        else
+            Board->TanshisAt(side.Level, p.x, p.y, found);
         if (found.Count() != 1)
             for (TTanshi* other : found) other->Linked = true;
     }
 }
+
+TPartsBase::TLinkSide TPartsBase::LinkSide(const TTanshi&) const { return {Container, true}; }
 
 void TPartsBase::Tick()
 {

@@ -62,8 +62,16 @@ public:
     virtual void DrawDragFrame(Canvas& surface);
     virtual void DrawSelectFrame(Canvas& surface);
     virtual int HitTest(const TContainer* level, int x, int y, TTanshi** tanshi);
+    // Sets the Linked flags of the object's terminals and of those they meet.
     virtual void CheckLinks();
     virtual void LinkTanshi();
+    // The level on which terminal t meets others, and whether only objects whose rectangles touch
+    // this one's count when the Linked flags are set.
+    struct TLinkSide {
+        const TContainer* Level;
+        bool Touching;
+    };
+    virtual TLinkSide LinkSide(const TTanshi& t) const;
     // Rebuilds Tanshis for the current Way, PartNo and size.
     virtual void SetTanshi() = 0;
     // Calc reads only the object's own inputs and writes only its own outputs; Tick does the
@@ -71,6 +79,18 @@ public:
     virtual void Calc() {}
     virtual void Tick();
     virtual void ResetTanshi();
+    // What the settle before a run may assume of the part's Calc and Tick, to pass only the parts
+    // that can change anything.
+    enum class TSettleKind : uint8_t {
+        Stateful,       // anything at all: passed every time
+        Combinational,  // Calc writes only the outputs, and run again on unchanged inputs changes
+                        // nothing; Tick is TPartsBase::Tick
+        Conductor,      // Calc as a combinational part's; Tick does nothing
+    };
+    virtual TSettleKind SettleKind() const { return TSettleKind::Stateful; }
+    // For a stateful part: whether, with its inputs kept as they are, its Calc and Tick would change
+    // nothing, draw nothing and drive nothing but its outputs' present levels.
+    virtual bool AtRest() const { return false; }
     virtual void MoveTo(int x, int y, bool relink);
     virtual void LoadFromStrings(const TStrings& lines);
     virtual void SaveToStrings(TStrings& lines) const;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Geometry.h"
+#include "LinkList.h"
 #include "Lists.h"
 
 #include <cstdint>
@@ -28,5 +29,5 @@ public:
     int32_t Level = LevelLow;
     // After a link pass: the terminals on the same point; after net resolution, for an
     // output: the part inputs it drives.
-    TTanshiList Links;
+    TLinkList Links;
 };

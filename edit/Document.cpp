@@ -137,7 +137,9 @@ bool TDocument::Load(const std::string& path, const std::string& name)
         return false;
     }
     Clear();
-    s_.Bord.DestroyFront(before);
+    std::vector<TPartsBase*> old;
+    for (int i = 0; i < before; ++i) old.push_back(s_.Bord.Items(i));
+    s_.Bord.DestroyAll(old);
     s_.Bord.CheckAllLinks();
     s_.State.Modified = false;
     if (!name.empty()) Named(name);

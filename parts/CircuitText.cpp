@@ -177,12 +177,13 @@ void LoadParts(const TStrings& lines, TPartsList& result, TBord& board, TContain
     LinkContainers(read, curContainer);
 
     // Sub-board terminals exist only inside a container.
-    for (auto it = read.rbegin(); it != read.rend(); ++it) {
-        if (!(*it)->Is(cfSubTerminal) || (*it)->Container) continue;
-        board.Destroy(*it);
-        *it = nullptr;
-    }
-    std::erase(read, nullptr);
+    std::vector<TPartsBase*> stray;
+    std::erase_if(read, [&](TPartsBase* o) {
+        if (!o->Is(cfSubTerminal) || o->Container) return false;
+        stray.push_back(o);
+        return true;
+    });
+    board.DestroyAll(stray);
 
     // Objects read into a box that has moved since its last drag began take their places in it.
     if (curContainer) curContainer->ChangeCldPartsLeftTop();

@@ -17,6 +17,8 @@ public:
     // Neither is stored nor reset by a run: a new run goes on from the last state.
     int32_t QLevel = LevelLow;
     int32_t MasterLevel = LevelLow;
+    // A second Step on the levels of the last one changes nothing.
+    bool AtRest() const override { return true; }
 
 protected:
     using TFlipFlop::TFlipFlop;
@@ -39,6 +41,8 @@ public:
     TDFF(TBord& board, Canvas* windowSurface);
     const char* ClassName() const override { return "TDFF"; }
     void Calc() override;
+    // A second Calc on the same inputs writes what the first did, or nothing.
+    TSettleKind SettleKind() const override { return TSettleKind::Combinational; }
 };
 
 // Toggle flip-flop with active-low set and reset: T̄ (clock), S̄, R̄ in, Q, Q̄ out; a JK flip-flop

@@ -11,6 +11,7 @@ public:
     void Draw() override;
     void SetTanshi() override;
     void Calc() override;
+    TSettleKind SettleKind() const override { return TSettleKind::Combinational; }
 
     enum TGateKind { gkNand, gkNandNegative, gkNor, gkNorNegative, gkAnd, gkOr, gkEor, gkEnor };
     bool Valid() const { return PartNo >= 0 && PartNo < 32 && Way >= 0 && Way < 4; }
@@ -27,5 +28,6 @@ public:
     void Draw() override;
     void SetTanshi() override;
     void Calc() override;
+    TSettleKind SettleKind() const override { return TSettleKind::Combinational; }
     bool Valid() const { return PartNo >= 0 && PartNo < 2 && Way >= 0 && Way < 4; }
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Levels.h"
 #include "MirroredPart.h"
 
 // One-bit full adder: A, B, Ci in, S, Co out. Its terminals never move; Way only turns the image.
@@ -10,6 +11,7 @@ public:
     void Draw() override;
     void SetTanshi() override;
     void Calc() override;
+    TSettleKind SettleKind() const override { return TSettleKind::Combinational; }
 };
 
 // The 60 × 120 body of the code converters: A, B, C, D carry the weights 1, 2, 4, 8. The rotate
@@ -29,6 +31,7 @@ public:
     T2TO10(TBord& board, Canvas* windowSurface);
     const char* ClassName() const override { return "T2TO10"; }
     void Calc() override;
+    bool AtRest() const override { return !Built() || BinaryCode(Tanshis, 0) == LastCode; }
 
     static constexpr int32_t SettlePasses = 10;
     // Neither is stored nor reset by a run.
@@ -43,6 +46,7 @@ public:
     T10TO2(TBord& board, Canvas* windowSurface);
     const char* ClassName() const override { return "T10TO2"; }
     void Calc() override;
+    TSettleKind SettleKind() const override { return TSettleKind::Combinational; }
 };
 
 // Binary-to-seven-segment decoder with active-low outputs ā..ḡ and h̄ (the decimal point, always
@@ -52,4 +56,5 @@ public:
     T7SEG(TBord& board, Canvas* windowSurface);
     const char* ClassName() const override { return "T7SEG"; }
     void Calc() override;
+    TSettleKind SettleKind() const override { return TSettleKind::Combinational; }
 };

@@ -32,6 +32,7 @@ public:
     void Calc() override;
     // Replaces the copying Tick: the one-shot's own output keeps its reset level.
     void Tick() override;
+    bool AtRest() const override { return !Valid() || Tanshis.Empty() || (Countdown == Idle && Input() == EdgeLevel); }
     void LoadFromStrings(const TStrings& lines) override;
     void SaveToStrings(TStrings& lines) const override;
     std::optional<TPublishedProp> FindProp(std::string_view name) const override;

@@ -34,30 +34,6 @@ int TBoxTerminal::HitTest(const TContainer* level, int x, int y, TTanshi** tansh
     return hitTanshi;
 }
 
-void TBoxTerminal::CheckLinks()
-{
-    ClearLinked();
-    TTanshiList found;
-    for (TTanshi* t : Tanshis) {
-        const TPoint p = LocalToBoard(t->GetPos());
-        Board->TanshisAt(SideOf(t), p.x, p.y, found);
-        if (found.Count() != 1)
-            for (TTanshi* other : found) other->Linked = true;
-    }
-}
-
-void TBoxTerminal::LinkTanshi()
-{
-    TTanshiList found;
-    for (TTanshi* t : Tanshis) {
-        const TPoint p = LocalToBoard(t->GetPos());
-        Board->TanshisAt(SideOf(t), p.x, p.y, found);
-        t->Links.Clear();
-        for (TTanshi* other : found)
-            if (other != t) t->Links.Add(other);
-    }
-}
-
 void TBoxTerminal::SetTanshi()
 {
     ClearTanshis();

@@ -18,11 +18,11 @@ public:
     // Inside the box both terminals answer; on the level outside it only the outer one.
     int HitTest(const TContainer* level, int x, int y, TTanshi** tanshi) override;
     // Each terminal among all terminals on its own side, without the board's rectangle filter.
-    void CheckLinks() override;
-    void LinkTanshi() override;
+    TLinkSide LinkSide(const TTanshi& t) const override { return {SideOf(&t), false}; }
     void SetTanshi() override;
     void Calc() override;
     void Tick() override {}
+    TSettleKind SettleKind() const override { return TSettleKind::Conductor; }
 
     bool Valid() const { return Way >= 0 && Way < 4; }
 

@@ -10,6 +10,8 @@ public:
     void Draw() override;
     void SetTanshi() override;
     int32_t OutputLevel() const { return Tanshis.Empty() ? LevelLow : Tanshis.Items(0)->Level; }
+    // Only the mouse changes the output; the passes just drive it.
+    TSettleKind SettleKind() const override { return TSettleKind::Combinational; }
 
 protected:
     TSwitch(TBord& board, Canvas* windowSurface, TSpriteList sprites);

@@ -119,6 +119,42 @@ TEST(VoltraneSim, FilesThatCannotBeReadOrLoadedExitWithOne)
     EXPECT_EQ(broken.out, "");
 }
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool AddressSanitizer = true;
+#elif defined(__has_feature)
+constexpr bool AddressSanitizer = __has_feature(address_sanitizer);
+#else
+constexpr bool AddressSanitizer = false;
+#endif
+
+TEST(VoltraneSim, RunningOutOfMemoryExitsWithOneAndSaysSo)
+{
+    // The sanitizer reserves far more address space than any limit that would bite here.
+    if (AddressSanitizer) GTEST_SKIP() << "address space limits do not apply under the address sanitizer";
+    const std::string big = Temp("big.lgc");
+    {
+        std::ofstream out(big, std::ios::binary);
+        out << "Voltrane FormatVer:1.0 By Ardent Wirefox\r\n";
+        for (int i = 0; i < 200000; ++i)
+            out << "ClassName=TCode\r\nName=TCode" << i << "\r\nContainerName=\r\nPartNo=0\r\nLeft=" << i * 10
+                << "\r\nTop=0\r\nOffsetLeft=0\r\nOffsetTop=0\r\nWidth=10\r\nHeight=0\r\nWayCount=0\r\nWay=0\r\nEnd\r\n";
+    }
+    // The smallest of these limits under which a small circuit runs: the program's own libraries
+    // take more room in some builds than in others.
+    std::string limitKb;
+    bool smallRuns = false;
+    for (const char* limit : {"40000", "80000", "160000"}) {
+        limitKb = limit;
+        smallRuns = Sim({ToggleChain, "--passes", "1"}, limitKb).status == 0;
+        if (smallRuns) break;
+    }
+    ASSERT_TRUE(smallRuns);
+    const Outcome o = Sim({big, "--passes", "1"}, limitKb);
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find(big + ": not enough memory"), std::string::npos) << o.err;
+    std::remove(big.c_str());
+}
+
 TEST(VoltraneSim, HelpShowsTheOptions)
 {
     const Outcome o = Sim({"--help"});

@@ -34,8 +34,9 @@ inline std::string Temp(const std::string& name)
            testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + name;
 }
 
-// Runs voltrane-sim with these arguments, its output going to files that are read back.
-inline Outcome Sim(std::vector<std::string> args)
+// Runs voltrane-sim with these arguments, its output going to files that are read back; with a
+// limit, in at most that many kilobytes of address space.
+inline Outcome Sim(std::vector<std::string> args, const std::string& limitKb = "")
 {
     const std::string outPath = Temp("stdout"), errPath = Temp("stderr");
     posix_spawn_file_actions_t actions;
@@ -43,12 +44,14 @@ inline Outcome Sim(std::vector<std::string> args)
     posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     args.insert(args.begin(), VOLTRANE_SIM);
+    if (!limitKb.empty())
+        args.insert(args.begin(), {"/bin/sh", "-c", "ulimit -v " + limitKb + " && exec \"$0\" \"$@\""});
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
     pid_t pid = 0;
     Outcome o;
-    if (posix_spawn(&pid, VOLTRANE_SIM, &actions, nullptr, argv.data(), environ) == 0) {
+    if (posix_spawn(&pid, argv.front(), &actions, nullptr, argv.data(), environ) == 0) {
         int status = 0;
         waitpid(pid, &status, 0);
         o.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

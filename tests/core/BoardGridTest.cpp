@@ -135,6 +135,13 @@ TEST(BoardGrid, PointQueriesAnswerAsTheScan)
         }
         if (i % 7 == 0) t.Bord.Items(pick(0, t.Bord.Count() - 1))->MoveTo(pick(-20, 300), pick(-20, 300), true);
     }
+    // A bulk removal, as the reader makes, leaves the grid answering as the scan.
+    std::vector<TPartsBase*> doomed;
+    for (int i = 1; i < t.Bord.Count(); i += 5) doomed.push_back(t.Bord.Items(i));
+    const int before = t.Bord.Count();
+    t.Bord.DestroyAll(doomed);
+    ASSERT_EQ(t.Bord.Count(), before - static_cast<int>(doomed.size()));
+    EXPECT_FALSE(t.Bord.Holds(doomed.front()));
     auto answers = [&](int x, int y, const TContainer* level) {
         std::vector<const void*> out;
         TTanshiList tanshis;

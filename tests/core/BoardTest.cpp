@@ -95,13 +95,8 @@ TEST(BordIndex, BulkPassesMatchThePlainScanOnRandomBoards)
                 EXPECT_EQ(indexed[k], std::vector<const TTanshi*>(k->Links.begin(), k->Links.end()));
 
         t.Bord.CheckAllLinks();
-        std::map<const TTanshi*, bool> linked;
-        for (int i = 0; i < t.Bord.Count(); ++i)
-            for (const TTanshi* k : t.Bord.Items(i)->Tanshis) linked[k] = k->Linked;
-        for (int i = 0; i < t.Bord.Count(); ++i) t.Bord.Items(i)->ClearLinked();
-        for (int i = 0; i < t.Bord.Count(); ++i) t.Bord.Items(i)->CheckLinks();
-        for (int i = 0; i < t.Bord.Count(); ++i)
-            for (const TTanshi* k : t.Bord.Items(i)->Tanshis) EXPECT_EQ(linked[k], k->Linked);
+        const std::vector<bool> bulk = LinkedFlags(t.Bord);
+        EXPECT_EQ(bulk, LinkedFlagsCheckingInTurn(t.Bord));
     }
 }
 

@@ -212,6 +212,30 @@ TEST(Container, TheBoardPaintsBoxesOverTopLevelObjectsWhateverTheirOrder)
     EXPECT_LT(at("Ellipse 115 135 125 145"), at("FillRect 100 100 159 219"));
 }
 
+TEST(Container, TheBoardDrawsNestedBoxesAsEachBoxDrawsOnItsOwn)
+{
+    TestCircuit t;
+    RecordingCanvas whole, alone;
+    auto* outer = AddBox(t, 100, 100, 300, 300);
+    PartIn(t, nullptr, 20, 20);
+    auto* inner = AddBox(t, 150, 150, 200, 200, outer);
+    PartIn(t, inner, 160, 170);
+    PartIn(t, outer, 110, 120);
+    auto* innermost = AddBox(t, 200, 200, 50, 50, inner);
+    PartIn(t, innermost, 205, 205);
+    t.Bord.SetCanvas(&whole);
+    t.Bord.DrawAll();
+    t.Bord.SetCanvas(&alone);
+    t.Bord.Items(1)->Draw();
+    t.Bord.Items(1)->DrawOpenTanshi();
+    for (TContainer* box : {outer, inner, innermost}) {
+        box->Draw();
+        box->DrawOpenTanshi();
+    }
+    EXPECT_EQ(whole.Calls, alone.Calls);
+    EXPECT_EQ(inner->Children.Count(), 2);
+}
+
 TEST(Container, StoresItsMacroName)
 {
     TestCircuit t;

@@ -267,7 +267,7 @@ struct Net {
     {
         t.Bord.SetConnectTanshi();
         t.Bord.ResolveNets();
-        const TTanshiList& driven = driver->Tanshis.Items(0)->Links;
+        const TLinkList& driven = driver->Tanshis.Items(0)->Links;
         return driven.IndexOf(reader->Tanshis.Items(0)) >= 0;
     }
 };

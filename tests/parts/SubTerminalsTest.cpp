@@ -68,7 +68,7 @@ struct Box {
     {
         t.Bord.SetConnectTanshi();
         t.Bord.ResolveNets();
-        const TTanshiList& driven = from->Tanshis.Items(1)->Links;
+        const TLinkList& driven = from->Tanshis.Items(1)->Links;
         return driven.IndexOf(to->Tanshis.Items(0)) >= 0;
     }
 };

@@ -53,3 +53,21 @@ struct TestCircuit {
 
 // Where the object's top-left corner stands.
 inline std::pair<int, int> Corner(const TPartsBase* o) { return {o->Left, o->Top}; }
+
+// The Linked flags of every terminal on the board, object by object.
+inline std::vector<bool> LinkedFlags(const TBord& board)
+{
+    std::vector<bool> flags;
+    for (int i = 0; i < board.Count(); ++i)
+        for (const TTanshi* k : board.Items(i)->Tanshis) flags.push_back(k->Linked);
+    return flags;
+}
+
+// The flags as every object's own CheckLinks leaves them, one after the other in list order: what
+// the board's bulk pass must reproduce.
+inline std::vector<bool> LinkedFlagsCheckingInTurn(TBord& board)
+{
+    for (int i = 0; i < board.Count(); ++i) board.Items(i)->ClearLinked();
+    for (int i = 0; i < board.Count(); ++i) board.Items(i)->CheckLinks();
+    return LinkedFlags(board);
+}
