@@ -81,7 +81,7 @@ TfrmVoltrane::TfrmVoltrane(Shell& shell, const TDM& dm)
     Redraw();
     LoadMacroMenu();
     FillActionTable();
-    LoadFormPlacement(*this, TitlePrefix, shell_.SettingsFile());
+    LoadFormPlacement(*this, TitlePrefix, shell_.SettingsFile(), FirstMainPlacement(WorkArea()));
     UpdateActions();
 }
 

@@ -20,6 +20,7 @@ public:
 
     // The value stored under the key, or fallback when it is missing or not a 32-bit integer.
     int32_t ReadInteger(const std::string& section, const std::string& key, int32_t fallback) const;
+    bool ValueExists(const std::string& section, const std::string& key) const { return FindKey(section, key) >= 0; }
     // Sets the key and replaces the whole file through the file layer, so a failed write leaves
     // the old file as it was.
     void WriteInteger(const std::string& section, const std::string& key, int32_t value);

@@ -151,6 +151,25 @@ TEST(FormPlacement, LoadsDefaultsSavesAndLoadsBackWithTheScreenEdgeRule)
     EXPECT_EQ(other.pos(), QPoint(30, QGuiApplication::primaryScreen()->size().height() - 240));
 }
 
+TEST(FormPlacement, AWindowStoredOffEveryScreenIsBroughtBackAndNothingStoredGivesTheFirstPlacement)
+{
+    ScriptedShell shell;
+    const TFormPlacement first{11, 22, 333, 244};
+    QWidget window;
+    LoadFormPlacement(window, "Caption", shell.SettingsFile(), first);
+    EXPECT_EQ(window.pos(), QPoint(22, 11));
+    EXPECT_EQ(window.size(), QSize(333, 244));
+    EXPECT_FALSE(HasFormPlacement(shell.SettingsFile(), "Caption"));
+
+    TIniFile(shell.SettingsFile()).WriteInteger("Caption", "Top", -5000);
+    EXPECT_TRUE(HasFormPlacement(shell.SettingsFile(), "Caption"));
+    LoadFormPlacement(window, "Caption", shell.SettingsFile(), first);  // stored: the first placement is not used
+    const TScreenRect work = WorkArea();
+    EXPECT_EQ(window.size(), QSize(100, 100));
+    EXPECT_EQ(window.pos(), QPoint(work.Left + (work.Width - 100 - FrameAllowanceX) / 2,
+                                   work.Top + (work.Height - 100 - FrameAllowanceY) / 2));
+}
+
 TEST(DataFolder, BesideTheProgramWhenWritableElseTheConfigurationFolderCreatedOnDemand)
 {
     ScriptedShell shell;

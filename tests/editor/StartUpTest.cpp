@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -36,7 +37,8 @@ TEST(StartUp, FirstStartCreatesTheMacroFolderShowsOnlyThePlaceholderAndWritesAnE
         TfrmVoltrane window(shell, SharedDM());
         EXPECT_TRUE(std::filesystem::is_directory(shell.Folder + "/Macro"));
         EXPECT_EQ(MacroMenu(window), QStringList{QString::fromUtf8("（無し）(&Z) (disabled)")});
-        EXPECT_EQ(window.pos(), QPoint(0, 0));  // the default placement
+        const TFormPlacement first = FirstMainPlacement(WorkArea());
+        EXPECT_EQ(window.pos(), QPoint(first.Left, first.Top));  // nothing stored yet
     }
     EXPECT_EQ(FileBytes(shell.Folder + "/Macro/MacroNames.lst"), "");
 }
@@ -85,6 +87,34 @@ TEST(StartUp, MainWindowPlacementIsKeptUnderItsFixedTitle)
     EXPECT_EQ(ReadFormPlacement(shell.SettingsFile(), "Voltrane　論理シミュレータ - "), (TFormPlacement{40, 30, 500, 400}));
 }
 
+TEST(StartUp, FirstStartOpensCentredAtAUsableSizeAndTheFirstScopeWindowBesideIt)
+{
+    ScriptedShell shell;
+    TfrmVoltrane window(shell, SharedDM());
+    const TFormPlacement first = FirstMainPlacement(WorkArea());
+    EXPECT_EQ(window.pos(), QPoint(first.Left, first.Top));
+    EXPECT_EQ(window.size(), QSize(first.Width, first.Height));
+    window.show();
+    auto* probe = window.Bord.Create<TScope>(&window.WindowSurface());
+    auto* form = dynamic_cast<TScopeForm*>(probe->ScopeWindow.get());
+    ASSERT_NE(form, nullptr);
+    form->Show();
+    const TScreenRect main = FrameOf(window);
+    const TFormPlacement scope = FirstScopePlacement(WorkArea(), &main, 453, 187);
+    EXPECT_EQ(form->pos(), QPoint(scope.Left, scope.Top));
+    EXPECT_EQ(form->size(), QSize(453, 187));
+    EXPECT_EQ(form->BandHeight, 34);
+}
+
+TEST(StartUp, ASettingsFileWithOnlySomeKeysKeepsTheDefaultsForTheOthers)
+{
+    ScriptedShell shell;
+    TIniFile(shell.SettingsFile()).WriteInteger("Voltrane　論理シミュレータ - ", "Width", 640);
+    TfrmVoltrane window(shell, SharedDM());
+    EXPECT_EQ(window.pos(), QPoint(0, 0));
+    EXPECT_EQ(window.size(), QSize(640, std::max(100, window.minimumSizeHint().height())));
+}
+
 TEST(StartUp, TheCircuitsOwnMessagesGoToMessageBoxes)
 {
     ScriptedShell shell;
@@ -122,5 +152,6 @@ TEST(StartUp, AScopeProbeOnTheBoardFeedsItsOscilloscopeWindow)
     window.Bord.CalcAll();
     EXPECT_EQ(form->SweepX, 1);
     window.Bord.Destroy(probe);  // closing with the probe saves where the window stood
-    EXPECT_EQ(ReadFormPlacement(shell.SettingsFile(), "オシロスコープ"), (TFormPlacement{0, 0, 100, 100}));
+    const TFormPlacement first = FirstScopePlacement(WorkArea(), nullptr, 453, 187);
+    EXPECT_EQ(ReadFormPlacement(shell.SettingsFile(), "オシロスコープ"), first);
 }
