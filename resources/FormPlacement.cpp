@@ -72,7 +72,10 @@ void LoadFormPlacement(QWidget& form, const std::string& caption, const std::str
                           screens, WorkArea());
     }
     form.move(p.Left, p.Top);
-    form.resize(p.Width, p.Height);
+    // Sized within the window's own minimum at once: a window that the window system has to
+    // enlarge when it first shows it may be placed by its client corner instead of its frame's.
+    const QSize minimum = form.minimumSizeHint().expandedTo(form.minimumSize());
+    form.resize(std::max(p.Width, minimum.width()), std::max(p.Height, minimum.height()));
 }
 
 TScreenRect WorkArea() { return RectOf(QGuiApplication::primaryScreen()->availableGeometry()); }

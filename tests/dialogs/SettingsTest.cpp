@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -168,6 +169,24 @@ TEST(FormPlacement, AWindowStoredOffEveryScreenIsBroughtBackAndNothingStoredGive
     EXPECT_EQ(window.size(), QSize(100, 100));
     EXPECT_EQ(window.pos(), QPoint(work.Left + (work.Width - 100 - FrameAllowanceX) / 2,
                                    work.Top + (work.Height - 100 - FrameAllowanceY) / 2));
+}
+
+TEST(FormPlacement, AStoredSizeBelowTheWindowsMinimumIsRaisedToItBeforeTheWindowShows)
+{
+    ScriptedShell shell;
+    TIniFile ini(shell.SettingsFile());
+    ini.WriteInteger("Caption", "Width", 100);
+    ini.WriteInteger("Caption", "Height", 500);
+    // A minimum that comes from the window's layout, as a main window's tool bars give it.
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* content = new QWidget(&window);
+    content->setFixedSize(240, 180);
+    layout->addWidget(content);
+    LoadFormPlacement(window, "Caption", shell.SettingsFile());
+    EXPECT_EQ(window.size(), QSize(240, 500));
+    EXPECT_EQ(window.pos(), QPoint(0, 0));
 }
 
 TEST(DataFolder, BesideTheProgramWhenWritableElseTheConfigurationFolderCreatedOnDemand)
