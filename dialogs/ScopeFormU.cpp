@@ -3,6 +3,7 @@
 #include "FormPlacement.h"
 #include "IniFile.h"
 #include "LiveImage.h"
+#include "PlacementRules.h"
 #include "Shell.h"
 
 #include <QApplication>

@@ -10,6 +10,7 @@
 #include "LiveImage.h"
 #include "MacroNames.h"
 #include "MainMenu.h"
+#include "PlacementRules.h"
 #include "RunLoop.h"
 #include "Shell.h"
 #include "StatusLine.h"

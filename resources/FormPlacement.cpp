@@ -2,6 +2,7 @@
 
 #include "Cp932.h"
 #include "IniFile.h"
+#include "PlacementRules.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -16,7 +17,7 @@ namespace {
 constexpr size_t SectionBytes = 30;
 constexpr const char* Keys[] = {"Top", "Left", "Width", "Height"};
 
-TScreenRect RectOf(const QRect& r) { return {r.left(), r.top(), r.width(), r.height()}; }
+TScreenRect RectOf(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
 
 }  // namespace
 

@@ -1,15 +1,36 @@
 #pragma once
 
-#include "PlacementRules.h"
+#include "Geometry.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
 class QWidget;
 
+// A window's place on the screen as the settings file keeps it: the frame's top-left corner and
+// the client size.
+struct TFormPlacement {
+    int32_t Top = 0;
+    int32_t Left = 0;
+    int32_t Width = 100;
+    int32_t Height = 100;
+    friend bool operator==(const TFormPlacement&, const TFormPlacement&) = default;
+};
+
+// A rectangle of the desktop in pixels (a screen, the part of it free of panels, a window's frame),
+// its Right and Bottom one past its last column and row.
+using TScreenRect = TRect;
+
 // The settings section of a window: its caption cut to 30 bytes of code page 932, never in the
 // middle of a double-byte character.
 std::string PlacementSection(const std::string& caption);
+
+// A stored Top below the screen's bottom edge puts the window's bottom on it, a stored Left
+// beyond the right edge its right side; a window reaching only partly past an edge, or lying
+// past the left or top edge, stays where it is. Numbers beyond the window system's 16-bit
+// coordinates are brought into them.
+TFormPlacement KeepOnScreen(TFormPlacement placement, int screenWidth, int screenHeight);
 
 // Read from the section of the caption: Top, Left, Width and Height, defaults 0, 0, 100, 100.
 TFormPlacement ReadFormPlacement(const std::string& settingsFile, const std::string& caption);

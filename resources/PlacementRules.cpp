@@ -17,7 +17,9 @@ struct TEdges {
     int64_t Left, Top, Right, Bottom;
 };
 
-TEdges EdgesOf(const TScreenRect& r) { return {r.Left, r.Top, int64_t{r.Left} + r.Width, int64_t{r.Top} + r.Height}; }
+TEdges EdgesOf(const TScreenRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+int64_t WidthOf(const TScreenRect& r) { return int64_t{r.Right} - r.Left; }
+int64_t HeightOf(const TScreenRect& r) { return int64_t{r.Bottom} - r.Top; }
 
 TEdges FrameEdges(const TFormPlacement& p)
 {
@@ -33,8 +35,8 @@ bool Overlap(const TEdges& a, const TEdges& b)
 TFormPlacement FitSize(int64_t width, int64_t height, const TScreenRect& area)
 {
     TFormPlacement p;
-    p.Width = Clamp(std::min<int64_t>(width, int64_t{area.Width} - FrameAllowanceX), 1, CoordinateLimit);
-    p.Height = Clamp(std::min<int64_t>(height, int64_t{area.Height} - FrameAllowanceY), 1, CoordinateLimit);
+    p.Width = Clamp(std::min<int64_t>(width, WidthOf(area) - FrameAllowanceX), 1, CoordinateLimit);
+    p.Height = Clamp(std::min<int64_t>(height, HeightOf(area) - FrameAllowanceY), 1, CoordinateLimit);
     return p;
 }
 
@@ -52,8 +54,8 @@ TFormPlacement Inside(TFormPlacement p, int64_t left, int64_t top, const TScreen
 
 TFormPlacement Centred(TFormPlacement p, const TScreenRect& area)
 {
-    const int64_t left = area.Left + (int64_t{area.Width} - p.Width - FrameAllowanceX) / 2;
-    const int64_t top = area.Top + (int64_t{area.Height} - p.Height - FrameAllowanceY) / 2;
+    const int64_t left = area.Left + (WidthOf(area) - p.Width - FrameAllowanceX) / 2;
+    const int64_t top = area.Top + (HeightOf(area) - p.Height - FrameAllowanceY) / 2;
     return Inside(p, left, top, area);
 }
 
@@ -79,8 +81,8 @@ TFormPlacement BringBackLost(TFormPlacement p, const std::vector<TScreenRect>& s
 
 TFormPlacement FirstMainPlacement(TScreenRect workArea)
 {
-    const int64_t width = std::min<int64_t>(PreferredMainWidth, int64_t{workArea.Width} * 9 / 10 - FrameAllowanceX);
-    const int64_t height = std::min<int64_t>(PreferredMainHeight, int64_t{workArea.Height} * 9 / 10 - FrameAllowanceY);
+    const int64_t width = std::min<int64_t>(PreferredMainWidth, WidthOf(workArea) * 9 / 10 - FrameAllowanceX);
+    const int64_t height = std::min<int64_t>(PreferredMainHeight, HeightOf(workArea) * 9 / 10 - FrameAllowanceY);
     return Centred(FitSize(width, height, workArea), workArea);
 }
 

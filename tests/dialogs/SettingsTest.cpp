@@ -1,5 +1,6 @@
 #include "DataFolder.h"
 #include "FormPlacement.h"
+#include "PlacementRules.h"
 #include "IniFile.h"
 #include "ScratchFolder.h"
 #include "ScriptedShell.h"
@@ -167,8 +168,8 @@ TEST(FormPlacement, AWindowStoredOffEveryScreenIsBroughtBackAndNothingStoredGive
     LoadFormPlacement(window, "Caption", shell.SettingsFile(), first);  // stored: the first placement is not used
     const TScreenRect work = WorkArea();
     EXPECT_EQ(window.size(), QSize(100, 100));
-    EXPECT_EQ(window.pos(), QPoint(work.Left + (work.Width - 100 - FrameAllowanceX) / 2,
-                                   work.Top + (work.Height - 100 - FrameAllowanceY) / 2));
+    EXPECT_EQ(window.pos(), QPoint(work.Left + (work.Right - work.Left - 100 - FrameAllowanceX) / 2,
+                                   work.Top + (work.Bottom - work.Top - 100 - FrameAllowanceY) / 2));
 }
 
 TEST(FormPlacement, AStoredSizeBelowTheWindowsMinimumIsRaisedToItBeforeTheWindowShows)

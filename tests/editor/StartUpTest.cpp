@@ -1,5 +1,6 @@
 #include "EditorFixture.h"
 #include "FormPlacement.h"
+#include "PlacementRules.h"
 #include "ScopeFormU.h"
 
 #include <QGuiApplication>

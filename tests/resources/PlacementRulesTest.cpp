@@ -6,16 +6,21 @@
 
 namespace {
 
+TScreenRect Rect(int32_t left, int32_t top, int32_t width, int32_t height)
+{
+    return {left, top, left + width, top + height};
+}
+
 // The frame a placement would have on the screen, with the allowance for title bar and borders.
 TScreenRect Frame(const TFormPlacement& p)
 {
-    return {p.Left, p.Top, p.Width + FrameAllowanceX, p.Height + FrameAllowanceY};
+    return Rect(p.Left, p.Top, p.Width + FrameAllowanceX, p.Height + FrameAllowanceY);
 }
 
 bool Contains(const TScreenRect& outer, const TScreenRect& inner)
 {
-    return inner.Left >= outer.Left && inner.Top >= outer.Top && inner.Left + inner.Width <= outer.Left + outer.Width &&
-           inner.Top + inner.Height <= outer.Top + outer.Height;
+    return inner.Left >= outer.Left && inner.Top >= outer.Top && inner.Right <= outer.Right &&
+           inner.Bottom <= outer.Bottom;
 }
 
 }  // namespace
@@ -26,52 +31,52 @@ TEST(FirstMainPlacement, ThePreferredSizeCutToNineTenthsOfTheWorkAreaAndCentred)
         TScreenRect area;
         TFormPlacement placed;
     };
-    //  work area                  Top   Left  Width Height
+    //  work area: left, top, width, height   Top   Left  Width Height
     const Row rows[] = {
-        {{0, 0, 1280, 900}, {94, 156, 960, 680}},        // room for the preferred size
-        {{0, 24, 1024, 744}, {61, 51, 913, 637}},        // a panel above, smaller screen
-        {{1920, 0, 1280, 1024}, {156, 2076, 960, 680}},  // a work area right of another screen
-        {{0, 0, 320, 240}, {12, 16, 280, 184}},          // tiny
-        {{0, 0, 0, 0}, {0, 0, 1, 1}},                    // no screen at all
+        {Rect(0, 0, 1280, 900), {94, 156, 960, 680}},        // room for the preferred size
+        {Rect(0, 24, 1024, 744), {61, 51, 913, 637}},        // a panel above, smaller screen
+        {Rect(1920, 0, 1280, 1024), {156, 2076, 960, 680}},  // a work area right of another screen
+        {Rect(0, 0, 320, 240), {12, 16, 280, 184}},          // tiny
+        {Rect(0, 0, 0, 0), {0, 0, 1, 1}},                    // no screen at all
     };
     for (const Row& row : rows) {
         const TFormPlacement p = FirstMainPlacement(row.area);
-        EXPECT_EQ(p, row.placed) << row.area.Width;
-        if (row.area.Width > 0) {
-            EXPECT_TRUE(Contains(row.area, Frame(p))) << row.area.Width;
+        EXPECT_EQ(p, row.placed) << row.area.Right;
+        if (row.area.Right > row.area.Left) {
+            EXPECT_TRUE(Contains(row.area, Frame(p))) << row.area.Right;
         }
     }
 }
 
 TEST(FirstScopePlacement, BesideTheMainWindowWhereThereIsRoomElseBelowElseOverItsCorner)
 {
-    const TScreenRect area{0, 0, 1280, 900};
+    const TScreenRect area = Rect(0, 0, 1280, 900);
     const int w = 453, h = 187;  // frame 461 × 219
     // Right of the main window, bottoms aligned.
-    const TScreenRect narrow{10, 20, 700, 600};
+    const TScreenRect narrow = Rect(10, 20, 700, 600);
     EXPECT_EQ(FirstScopePlacement(area, &narrow, w, h), (TFormPlacement{401, 718, w, h}));
     // No room on the right: below, right edges aligned.
-    const TScreenRect wide{10, 20, 1200, 500};
+    const TScreenRect wide = Rect(10, 20, 1200, 500);
     EXPECT_EQ(FirstScopePlacement(area, &wide, w, h), (TFormPlacement{528, 749, w, h}));
     // No room on either side: over the lower right corner, inset from it.
-    const TScreenRect centred{156, 94, 968, 712};
+    const TScreenRect centred = Rect(156, 94, 968, 712);
     EXPECT_EQ(FirstScopePlacement(area, &centred, w, h), (TFormPlacement{563, 639, w, h}));
     // A main window reaching past the screen's edges still gives a scope window wholly on it.
-    const TScreenRect past{-300, 500, 1700, 600};
+    const TScreenRect past = Rect(-300, 500, 1700, 600);
     const TFormPlacement onScreen = FirstScopePlacement(area, &past, w, h);
     EXPECT_TRUE(Contains(area, Frame(onScreen)));
     EXPECT_EQ(onScreen, (TFormPlacement{681, 819, w, h}));
     // No main window on the screen: centred.
     EXPECT_EQ(FirstScopePlacement(area, nullptr, w, h), (TFormPlacement{340, 409, w, h}));
     // A work area smaller than the window: cut to it, at its corner.
-    EXPECT_EQ(FirstScopePlacement({100, 50, 300, 150}, nullptr, w, h), (TFormPlacement{50, 100, 292, 118}));
+    EXPECT_EQ(FirstScopePlacement(Rect(100, 50, 300, 150), nullptr, w, h), (TFormPlacement{50, 100, 292, 118}));
 }
 
 TEST(BringBackLost, OnlyWindowsThatShowOnNoScreenAreCentredOnTheWorkArea)
 {
     // The primary screen and one to its left, at negative coordinates.
-    const std::vector<TScreenRect> screens{{0, 0, 1280, 900}, {-1024, 100, 1024, 768}};
-    const TScreenRect work{0, 0, 1280, 870};
+    const std::vector<TScreenRect> screens{Rect(0, 0, 1280, 900), Rect(-1024, 100, 1024, 768)};
+    const TScreenRect work = Rect(0, 0, 1280, 870);
     struct Row {
         TFormPlacement stored;
         TFormPlacement placed;
@@ -92,7 +97,7 @@ TEST(BringBackLost, OnlyWindowsThatShowOnNoScreenAreCentredOnTheWorkArea)
 
 TEST(BringBackLost, AbsurdNumbersNeitherOverflowNorStayLost)
 {
-    const std::vector<TScreenRect> screens{{0, 0, 800, 600}};
+    const std::vector<TScreenRect> screens{Rect(0, 0, 800, 600)};
     const TFormPlacement farAway = KeepOnScreen({INT32_MIN, INT32_MIN, 100, 100}, 800, 600);
     EXPECT_EQ(BringBackLost(farAway, screens, screens[0]), (TFormPlacement{234, 346, 100, 100}));
     EXPECT_EQ(BringBackLost({INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX}, screens, screens[0]),
