@@ -3,6 +3,7 @@
 #include "FormPlacement.h"
 #include "IniFile.h"
 #include "LiveImage.h"
+#include "PlacementRules.h"
 #include "Shell.h"
 
 #include <QApplication>
@@ -10,10 +11,12 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QSlider>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -41,6 +44,14 @@ QPalette OwnPalette(QPalette palette)
             palette.setBrush(g, r, palette.brush(g, r));
         }
     return palette;
+}
+
+// The frame of the editor's window when it is on the screen, to open a scope window beside it.
+std::optional<TScreenRect> MainWindowFrame()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(window) && window->isVisible()) return FrameOf(*window);
+    return std::nullopt;
 }
 
 QLabel* ChannelLabel(QWidget* parent, const QString& text)
@@ -182,7 +193,11 @@ void TScopeForm::Sample()
 void TScopeForm::Show()
 {
     // A window already shown stays where the user has put it.
-    if (!isVisible()) LoadFormPlacement(*this, Caption, shell_.SettingsFile());
+    if (!isVisible()) {
+        const std::optional<TScreenRect> main = MainWindowFrame();
+        LoadFormPlacement(*this, Caption, shell_.SettingsFile(),
+                          FirstScopePlacement(WorkArea(), main ? &*main : nullptr, DesignedWidth, DesignedHeight));
+    }
     show();
     raise();
 }

@@ -10,8 +10,10 @@
 #include "LiveImage.h"
 #include "MacroNames.h"
 #include "MainMenu.h"
+#include "PlacementRules.h"
 #include "RunLoop.h"
 #include "Shell.h"
+#include "StatusLine.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -67,7 +69,11 @@ TfrmVoltrane::TfrmVoltrane(Shell& shell, const TDM& dm)
     ConnectActions();
     actionUpdate_.setSingleShot(true);
     actionUpdate_.setInterval(0);
-    connect(&actionUpdate_, &QTimer::timeout, this, [this] { UpdateActions(); });
+    statusLine_ = new TStatusLine(*this);
+    connect(&actionUpdate_, &QTimer::timeout, this, [this] {
+        UpdateActions();
+        statusLine_->Update();
+    });
     qApp->installEventFilter(this);
 
     // The board surface has the client size; the parts' text is written in the board font.
@@ -82,8 +88,9 @@ TfrmVoltrane::TfrmVoltrane(Shell& shell, const TDM& dm)
     Redraw();
     LoadMacroMenu();
     FillActionTable();
-    LoadFormPlacement(*this, TitlePrefix, shell_.SettingsFile());
+    LoadFormPlacement(*this, TitlePrefix, shell_.SettingsFile(), FirstMainPlacement(WorkArea()));
     UpdateActions();
+    statusLine_->Update();
 }
 
 TfrmVoltrane::~TfrmVoltrane()
@@ -213,16 +220,20 @@ void TfrmVoltrane::actSimStartExecute()
     running_ = true;
     TLiveImage::DeferRepaints(true);
     TQtMessagePump pump;
+    pump_ = &pump;
     RunSimulation(Bord, pump, [this, &pump] {
         passes_ = pump.Passes();
         Redraw();
     });
     passes_ = pump.Passes();
+    pump_ = nullptr;
     TLiveImage::DeferRepaints(false);
     running_ = false;
     ScheduleActionUpdate();
     if (closeAfterRun_) close();
 }
+
+int64_t TfrmVoltrane::SimulationPasses() const { return pump_ ? pump_->Passes() : passes_; }
 
 void TfrmVoltrane::actSimStopExecute()
 {

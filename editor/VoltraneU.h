@@ -22,6 +22,8 @@ class Shell;
 class TBoardView;
 class TDM;
 class TfrmAbout;
+class TQtMessagePump;
+class TStatusLine;
 
 // The editor: the main window whose client area is the board. It owns the circuit, the board
 // surface everything is drawn on and the window surface the screen shows, the actions with the
@@ -76,7 +78,7 @@ public:
     void actSimStartExecute();
     void actSimStopExecute();
     // Passes run by the last (or the running) simulation, for measuring.
-    int64_t SimulationPasses() const { return passes_; }
+    int64_t SimulationPasses() const;
 
     // Pointer events on the board, in board coordinates; the release of the right button opens
     // the popup menu its press chose at the global point given.
@@ -126,10 +128,12 @@ private:
     void ScheduleActionUpdate();
 
     QTimer actionUpdate_;
+    TStatusLine* statusLine_;
     bool running_ = false;
     // The window was asked to close while the loop ran; it closes once the loop has ended.
     bool closeAfterRun_ = false;
     int64_t passes_ = 0;
+    const TQtMessagePump* pump_ = nullptr;
     TPopupMenu contextMenu_ = TPopupMenu::None;
     TAutosave autosave_;
     QTimer autosaveTimer_;

@@ -23,6 +23,8 @@ public:
     int32_t ReadInteger(const std::string& section, const std::string& key, int32_t fallback) const;
     // The text stored under the key, or fallback when it is missing.
     std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) const;
+    // Whether the key is stored in the section.
+    bool ValueExists(const std::string& section, const std::string& key) const { return FindKey(section, key) >= 0; }
     // Sets the key and replaces the whole file through the file layer, so a failed write leaves
     // the old file as it was.
     void WriteInteger(const std::string& section, const std::string& key, int32_t value);

@@ -2,20 +2,22 @@
 
 #include "Cp932.h"
 #include "IniFile.h"
+#include "PlacementRules.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
+#include <iterator>
+#include <vector>
 
 namespace {
 
 constexpr size_t SectionBytes = 30;
-// The window system's coordinates are 16-bit; absurd stored numbers are brought into that range.
-constexpr int64_t CoordinateLimit = 32767;
+constexpr const char* Keys[] = {"Top", "Left", "Width", "Height"};
 
-int32_t Clamp(int64_t v, int64_t low, int64_t high) { return static_cast<int32_t>(std::clamp(v, low, high)); }
+TScreenRect RectOf(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
 
 }  // namespace
 
@@ -29,15 +31,6 @@ std::string PlacementSection(const std::string& caption)
         end = next;
     }
     return Cp932ToUtf8(bytes.substr(0, end));
-}
-
-TFormPlacement KeepOnScreen(TFormPlacement p, int screenWidth, int screenHeight)
-{
-    int64_t top = p.Top, left = p.Left;
-    if (top > screenHeight) top = int64_t{screenHeight} - p.Height;
-    if (left > screenWidth) left = int64_t{screenWidth} - p.Width;
-    return {Clamp(top, -CoordinateLimit, CoordinateLimit), Clamp(left, -CoordinateLimit, CoordinateLimit),
-            Clamp(p.Width, 0, CoordinateLimit), Clamp(p.Height, 0, CoordinateLimit)};
 }
 
 TFormPlacement ReadFormPlacement(const std::string& settingsFile, const std::string& caption)
@@ -59,10 +52,33 @@ void SaveFormPlacement(const QWidget& form, const std::string& caption, const st
     ini.WriteInteger(section, "Height", form.height());
 }
 
-void LoadFormPlacement(QWidget& form, const std::string& caption, const std::string& settingsFile)
+bool HasFormPlacement(const std::string& settingsFile, const std::string& caption)
 {
-    const QSize screen = QGuiApplication::primaryScreen()->size();
-    const TFormPlacement p = KeepOnScreen(ReadFormPlacement(settingsFile, caption), screen.width(), screen.height());
-    form.move(p.Left, p.Top);
-    form.resize(p.Width, p.Height);
+    const TIniFile ini(settingsFile);
+    const std::string section = PlacementSection(caption);
+    return std::any_of(std::begin(Keys), std::end(Keys), [&](const char* key) { return ini.ValueExists(section, key); });
 }
+
+void LoadFormPlacement(QWidget& form, const std::string& caption, const std::string& settingsFile,
+                       const std::optional<TFormPlacement>& first)
+{
+    TFormPlacement p;
+    if (first && !HasFormPlacement(settingsFile, caption)) {
+        p = *first;
+    } else {
+        const QSize screen = QGuiApplication::primaryScreen()->size();
+        std::vector<TScreenRect> screens;
+        for (const QScreen* s : QGuiApplication::screens()) screens.push_back(RectOf(s->geometry()));
+        p = BringBackLost(KeepOnScreen(ReadFormPlacement(settingsFile, caption), screen.width(), screen.height()),
+                          screens, WorkArea());
+    }
+    form.move(p.Left, p.Top);
+    // Sized within the window's own minimum at once: a window that the window system has to
+    // enlarge when it first shows it may be placed by its client corner instead of its frame's.
+    const QSize minimum = form.minimumSizeHint().expandedTo(form.minimumSize());
+    form.resize(std::max(p.Width, minimum.width()), std::max(p.Height, minimum.height()));
+}
+
+TScreenRect WorkArea() { return RectOf(QGuiApplication::primaryScreen()->availableGeometry()); }
+
+TScreenRect FrameOf(const QWidget& window) { return RectOf(window.frameGeometry()); }

@@ -1,11 +1,13 @@
 #include "DataFolder.h"
 #include "FormPlacement.h"
+#include "PlacementRules.h"
 #include "IniFile.h"
 #include "ScratchFolder.h"
 #include "ScriptedShell.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -149,6 +151,43 @@ TEST(FormPlacement, LoadsDefaultsSavesAndLoadsBackWithTheScreenEdgeRule)
     TIniFile(shell.SettingsFile()).WriteInteger("Caption", "Top", 5000);
     LoadFormPlacement(other, "Caption", shell.SettingsFile());
     EXPECT_EQ(other.pos(), QPoint(30, QGuiApplication::primaryScreen()->size().height() - 240));
+}
+
+TEST(FormPlacement, AWindowStoredOffEveryScreenIsBroughtBackAndNothingStoredGivesTheFirstPlacement)
+{
+    ScriptedShell shell;
+    const TFormPlacement first{11, 22, 333, 244};
+    QWidget window;
+    LoadFormPlacement(window, "Caption", shell.SettingsFile(), first);
+    EXPECT_EQ(window.pos(), QPoint(22, 11));
+    EXPECT_EQ(window.size(), QSize(333, 244));
+    EXPECT_FALSE(HasFormPlacement(shell.SettingsFile(), "Caption"));
+
+    TIniFile(shell.SettingsFile()).WriteInteger("Caption", "Top", -5000);
+    EXPECT_TRUE(HasFormPlacement(shell.SettingsFile(), "Caption"));
+    LoadFormPlacement(window, "Caption", shell.SettingsFile(), first);  // stored: the first placement is not used
+    const TScreenRect work = WorkArea();
+    EXPECT_EQ(window.size(), QSize(100, 100));
+    EXPECT_EQ(window.pos(), QPoint(work.Left + (work.Right - work.Left - 100 - FrameAllowanceX) / 2,
+                                   work.Top + (work.Bottom - work.Top - 100 - FrameAllowanceY) / 2));
+}
+
+TEST(FormPlacement, AStoredSizeBelowTheWindowsMinimumIsRaisedToItBeforeTheWindowShows)
+{
+    ScriptedShell shell;
+    TIniFile ini(shell.SettingsFile());
+    ini.WriteInteger("Caption", "Width", 100);
+    ini.WriteInteger("Caption", "Height", 500);
+    // A minimum that comes from the window's layout, as a main window's tool bars give it.
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* content = new QWidget(&window);
+    content->setFixedSize(240, 180);
+    layout->addWidget(content);
+    LoadFormPlacement(window, "Caption", shell.SettingsFile());
+    EXPECT_EQ(window.size(), QSize(240, 500));
+    EXPECT_EQ(window.pos(), QPoint(0, 0));
 }
 
 TEST(DataFolder, BesideTheProgramWhenWritableElseTheConfigurationFolderCreatedOnDemand)

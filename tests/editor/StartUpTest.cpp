@@ -1,5 +1,6 @@
 #include "EditorFixture.h"
 #include "FormPlacement.h"
+#include "PlacementRules.h"
 #include "ScopeFormU.h"
 
 #include <QGuiApplication>
@@ -36,7 +37,8 @@ TEST(StartUp, FirstStartCreatesTheMacroFolderShowsOnlyThePlaceholderAndWritesAnE
         TfrmVoltrane window(shell, SharedDM());
         EXPECT_TRUE(std::filesystem::is_directory(shell.Folder + "/Macro"));
         EXPECT_EQ(MacroMenu(window), QStringList{QString::fromUtf8("（無し）(&Z) (disabled)")});
-        EXPECT_EQ(window.pos(), QPoint(0, 0));  // the default placement
+        const TFormPlacement first = FirstMainPlacement(WorkArea());
+        EXPECT_EQ(window.pos(), QPoint(first.Left, first.Top));  // nothing stored yet
     }
     EXPECT_EQ(FileBytes(shell.Folder + "/Macro/MacroNames.lst"), "");
 }
@@ -85,6 +87,36 @@ TEST(StartUp, MainWindowPlacementIsKeptUnderItsFixedTitle)
     EXPECT_EQ(ReadFormPlacement(shell.SettingsFile(), "Voltrane　論理シミュレータ - "), (TFormPlacement{40, 30, 500, 400}));
 }
 
+TEST(StartUp, FirstStartOpensCentredAtAUsableSizeAndTheFirstScopeWindowBesideIt)
+{
+    ScriptedShell shell;
+    TfrmVoltrane window(shell, SharedDM());
+    const TFormPlacement first = FirstMainPlacement(WorkArea());
+    EXPECT_EQ(window.pos(), QPoint(first.Left, first.Top));
+    EXPECT_EQ(window.size(), QSize(first.Width, first.Height));
+    window.show();
+    auto* probe = window.Bord.Create<TScope>(&window.WindowSurface());
+    auto* form = dynamic_cast<TScopeForm*>(probe->ScopeWindow.get());
+    ASSERT_NE(form, nullptr);
+    form->Show();
+    const TScreenRect main = FrameOf(window);
+    const TFormPlacement scope = FirstScopePlacement(WorkArea(), &main, 453, 187);
+    EXPECT_EQ(form->pos(), QPoint(scope.Left, scope.Top));
+    EXPECT_EQ(form->size(), QSize(453, 187));
+    EXPECT_EQ(form->BandHeight, 34);
+}
+
+TEST(StartUp, ASettingsFileWithOnlySomeKeysKeepsTheDefaultsForTheOthers)
+{
+    ScriptedShell shell;
+    TIniFile ini(shell.SettingsFile());
+    ini.WriteInteger("Voltrane　論理シミュレータ - ", "Width", 640);
+    ini.WriteInteger("Voltrane　論理シミュレータ - ", "Height", 480);
+    TfrmVoltrane window(shell, SharedDM());
+    EXPECT_EQ(window.pos(), QPoint(0, 0));
+    EXPECT_EQ(window.size(), QSize(640, 480));
+}
+
 TEST(StartUp, TheCircuitsOwnMessagesGoToMessageBoxes)
 {
     ScriptedShell shell;
@@ -122,5 +154,6 @@ TEST(StartUp, AScopeProbeOnTheBoardFeedsItsOscilloscopeWindow)
     window.Bord.CalcAll();
     EXPECT_EQ(form->SweepX, 1);
     window.Bord.Destroy(probe);  // closing with the probe saves where the window stood
-    EXPECT_EQ(ReadFormPlacement(shell.SettingsFile(), "オシロスコープ"), (TFormPlacement{0, 0, 100, 100}));
+    const TFormPlacement first = FirstScopePlacement(WorkArea(), nullptr, 453, 187);
+    EXPECT_EQ(ReadFormPlacement(shell.SettingsFile(), "オシロスコープ"), first);
 }

@@ -1,0 +1,75 @@
+#include "StatusText.h"
+
+namespace {
+
+std::string Placing(const TStatusFacts& f)
+{
+    if (f.ToolClass == "TMacro") return "マクロ: 基板をクリックして配置";
+    // Sub-board terminals only go inside a sub-board; a press elsewhere places nothing.
+    if (f.ToolClass == "TInTerminal" || f.ToolClass == "TOutTerminal")
+        return f.ToolName + ": サブ基板の中をクリックして配置";
+    if (f.ToolClass == "TContainer") return f.ToolName + ": ドラッグしてサブ基板の範囲を指定";
+    if (f.ToolClass == "TTextBox") return f.ToolName + ": クリックした所に文字を入力";
+    return f.ToolName + ": 基板をクリックして配置";
+}
+
+std::string Editing(const TStatusFacts& f)
+{
+    // A macro entry arms its macro without checking a tool of its own; it wins over the tool.
+    if (f.ToolClass == "TMacro") return Placing(f);
+    switch (f.Tool) {
+    case TTool::Wire:
+        return "配電線描画: クリックごとに線を一本、同じ点でもう一度クリックして終了（Escで中止）";
+    case TTool::Delete:
+        return "部品削除: クリックした部品を削除";
+    case TTool::Move:
+        // The move tool keeps an armed part: a press on empty space still places it.
+        if (!f.ToolClass.empty()) return "部品移動: 部品をドラッグして移動、空いた所をクリックして" + f.ToolName + "を配置";
+        return "部品移動: 部品をドラッグして移動";
+    case TTool::Part:
+        return f.ToolClass.empty() ? "選択ツール" : Placing(f);
+    case TTool::Select:
+        break;
+    }
+    return "選択ツール: クリックで選択、ドラッグで移動・範囲選択、右クリックで部品の設定";
+}
+
+}  // namespace
+
+std::string GroupedDigits(int64_t n)
+{
+    const bool negative = n < 0;
+    // Digits gathered from the last one, so that the most negative number needs no negation.
+    std::string reversed;
+    int count = 0;
+    do {
+        const int64_t digit = n % 10;
+        if (count > 0 && count % 3 == 0) reversed += ',';
+        reversed += static_cast<char>('0' + (digit < 0 ? -digit : digit));
+        n /= 10;
+        ++count;
+    } while (n != 0);
+    if (negative) reversed += '-';
+    return {reversed.rbegin(), reversed.rend()};
+}
+
+std::string WithoutAccelerator(const std::string& caption)
+{
+    std::string name = caption;
+    const size_t open = name.rfind("(&");
+    if (open != std::string::npos && open + 4 == name.size() && name.back() == ')') name.erase(open);
+    std::string out;
+    for (size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == '&' && i + 1 < name.size()) ++i;  // "&&" stands for one '&'
+        out += name[i];
+    }
+    return out;
+}
+
+std::string StatusText(const TStatusFacts& f)
+{
+    if (!f.Simulating) return Editing(f);
+    std::string text = "シミュレーション中  " + GroupedDigits(f.Passes) + " パス";
+    if (f.PassRate >= 0) text += "（毎秒 " + GroupedDigits(f.PassRate) + " パス）";
+    return text + "  スイッチはクリックで操作";
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "EditorHost.h"
+
+#include <cstdint>
+#include <string>
+
+// What the status line is told about the window: the mode, the checked tool and what a press on
+// empty board space would create.
+struct TStatusFacts {
+    bool Simulating = false;
+    TTool Tool = TTool::Select;
+    // The armed class by its stored name ("TGate", "TMacro", ...), empty when none.
+    std::string ToolClass;
+    // The armed part's name as its tool shows it ("NAND", "LED赤").
+    std::string ToolName;
+    int64_t Passes = 0;
+    // Passes per second over the last interval measured, negative while unknown.
+    int64_t PassRate = -1;
+};
+
+// The mode field of the status line: while editing, the tool and what a press does with it;
+// while simulating, how far the circuit has run and how fast, since pulse widths and afterglow
+// are counted in passes.
+std::string StatusText(const TStatusFacts& facts);
+
+// A menu caption as a name: without its accelerator "(&X)" and without single '&' marks.
+std::string WithoutAccelerator(const std::string& caption);
+
+// 1234567 as "1,234,567".
+std::string GroupedDigits(int64_t n);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "StatusText.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdint>
+
+class QLabel;
+class TfrmVoltrane;
+
+// The status bar at the foot of the main window. Its left part shows the long hint of the menu
+// entry or tool button under the pointer; its right part, the mode field, says what a press on
+// the board will do, or how far and how fast a running simulation has got.
+class TStatusLine : public QObject {
+public:
+    explicit TStatusLine(TfrmVoltrane& window);
+
+    // Shows the window's state as it is now; while the simulation runs the field refreshes
+    // itself a few times a second.
+    void Update();
+    QLabel* ModeField() const { return mode_; }
+
+private:
+    TStatusFacts Facts();
+    // Passes per second since the previous sample, kept until the next one is due.
+    int64_t PassRate(int64_t passes);
+
+    using Clock = std::chrono::steady_clock;
+    static constexpr auto RefreshInterval = std::chrono::milliseconds(250);
+
+    TfrmVoltrane& window_;
+    QLabel* mode_;
+    QTimer refresh_;
+    Clock::time_point sampleTime_{};
+    int64_t samplePasses_ = -1;
+    int64_t rate_ = -1;
+};

@@ -1,0 +1,52 @@
+#include "EditorFixture.h"
+
+#include <QLabel>
+#include <QStatusBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct StatusLine : ::testing::Test, EditorFixture {
+    // The mode field once the idle refresh after the last command has run.
+    std::string Mode()
+    {
+        QTest::qWait(1);
+        QCoreApplication::processEvents();
+        const auto* field = window->statusBar()->findChild<QLabel*>();
+        return field ? field->text().toStdString() : "";
+    }
+};
+
+}  // namespace
+
+TEST_F(StatusLine, TheModeFieldFollowsTheToolAndTheArmedPart)
+{
+    EXPECT_EQ(Mode(), "選択ツール: クリックで選択、ドラッグで移動・範囲選択、右クリックで部品の設定");
+    actions->actNAND2->trigger();
+    EXPECT_EQ(Mode(), "NAND: 基板をクリックして配置");
+    actions->act2TO10->trigger();  // no hint: the menu entry names it
+    EXPECT_EQ(Mode(), "２進１０進変換: 基板をクリックして配置");
+
+    // Placing the part checks the select tool again, and the field says so.
+    actions->actTGLSW->trigger();
+    EXPECT_EQ(Mode(), "トグルスイッチ: 基板をクリックして配置");
+    QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_EQ(Mode(), "選択ツール: クリックで選択、ドラッグで移動・範囲選択、右クリックで部品の設定");
+}
+
+TEST_F(StatusLine, ShowsTheLongHintOfAnEntryAndCountsPassesWhileRunning)
+{
+    actions->actCut->showStatusText(window.get());
+    EXPECT_EQ(window->statusBar()->currentMessage(), QString::fromUtf8("選択部分を切り取り、クリップボードに送る"));
+
+    std::string during;
+    EXPECT_TRUE(RunUntil([&] {
+        during = window->statusBar()->findChild<QLabel*>()->text().toStdString();
+        return during.find("毎秒") != std::string::npos;
+    }));
+    EXPECT_EQ(during.rfind("シミュレーション中", 0), 0u) << during;
+    EXPECT_GT(window->SimulationPasses(), 0);
+    EXPECT_EQ(Mode(), "選択ツール: クリックで選択、ドラッグで移動・範囲選択、右クリックで部品の設定");
+}
