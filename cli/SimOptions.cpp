@@ -55,15 +55,15 @@ int64_t ParseCount(const std::string& option, const std::string& text, int64_t l
     const char* last = text.data() + text.size();
     const auto [end, error] = std::from_chars(text.data(), last, value);
     if (text.empty() || error != std::errc() || end != last || value < least)
-        throw TUsageError(option + " needs a whole number of at least " + std::to_string(least) + ", not '" +
-                          text + "'");
+        throw TUsageError(option + " には " + std::to_string(least) + " 以上の整数を指定してください ('" +
+                          text + "' ではなく)");
     return value;
 }
 
 TSimEvent ParseEvent(TSimEvent::TKind kind, const std::string& option, const std::string& text)
 {
     const auto at = text.rfind('@');
-    if (at == std::string::npos || at == 0) throw TUsageError(option + " needs NAME@P, not '" + text + "'");
+    if (at == std::string::npos || at == 0) throw TUsageError(option + " には NAME@P を指定してください ('" + text + "' ではなく)");
     return {kind, text.substr(0, at), ParseCount(option, text.substr(at + 1), 1)};
 }
 
@@ -77,7 +77,7 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
     for (size_t i = 0; i < args.size(); ++i) {
         std::string arg = args[i];
         if (optionsEnded || !arg.starts_with("-") || arg == "-") {
-            if (haveFile) throw TUsageError("more than one FILE: '" + options.File + "' and '" + arg + "'");
+            if (haveFile) throw TUsageError("FILE が二つあります: '" + options.File + "' と '" + arg + "'");
             options.File = arg;
             haveFile = true;
             continue;
@@ -105,9 +105,9 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
         static const char* const valued[] = {"--passes", "--watch", "--every", "--press", "--release",
                                              "--click",  "--vcd",   "--png",   "--save"};
         if (std::find(std::begin(valued), std::end(valued), arg) == std::end(valued))
-            throw TUsageError("unknown option '" + args[i] + "'");
+            throw TUsageError("'" + args[i] + "' というオプションはありません");
         if (!inlineValue) {
-            if (i + 1 >= args.size()) throw TUsageError(arg + " needs a value");
+            if (i + 1 >= args.size()) throw TUsageError(arg + " には値が必要です");
             value = args[++i];
         }
         if (arg == "--passes")
@@ -129,8 +129,8 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
         else
             options.SavePath = value;
         if (value.empty() && (arg == "--vcd" || arg == "--png" || arg == "--save" || arg == "--watch"))
-            throw TUsageError(arg + " needs a value");
+            throw TUsageError(arg + " には値が必要です");
     }
-    if (!haveFile && !options.Help) throw TUsageError("no FILE given");
+    if (!haveFile && !options.Help) throw TUsageError("FILE が指定されていません");
     return options;
 }

@@ -23,7 +23,7 @@ TPartsBase* TNamedObjects::Lookup(const std::string& name) const
 TPartsBase& TNamedObjects::Find(const std::string& name) const
 {
     TPartsBase* object = Lookup(name);
-    if (!object) throw TUsageError("no object is named '" + name + "'");
+    if (!object) throw TUsageError("'" + name + "' という名前の部品はありません");
     return *object;
 }
 
@@ -53,8 +53,8 @@ TWatch::TWatch(const std::string& spec, const TNamedObjects& named) : title_(spe
     if (SplitTerminal(spec, name, index) && (named.Lookup(name) || !named.Lookup(spec))) {
         object_ = &named.Find(name);
         if (index >= object_->Tanshis.Count())
-            throw TUsageError("'" + name + "' has no terminal " + spec.substr(name.size() + 1) + " (it has " +
-                              std::to_string(object_->Tanshis.Count()) + ")");
+            throw TUsageError("'" + name + "' に端子 " + spec.substr(name.size() + 1) + " はありません (端子は " +
+                              std::to_string(object_->Tanshis.Count()) + " 個)");
         kind_ = Level;
         tanshi_ = static_cast<int>(index);
         return;
@@ -67,9 +67,9 @@ TWatch::TWatch(const std::string& spec, const TNamedObjects& named) : title_(spe
     else if (dynamic_cast<const TMatrix8X8*>(object_))
         kind_ = Dots;
     else
-        throw TUsageError("'" + spec + "' is a " + object_->ClassName() +
-                          ", not an indicator (TLED, TLED7SEG or TMatrix8X8); watch one of its terminals as " +
-                          spec + ".I");
+        throw TUsageError("'" + spec + "' は " + object_->ClassName() +
+                          " で、表示器 (TLED, TLED7SEG, TMatrix8X8) ではありません。端子を " + spec +
+                          ".I として見てください");
 }
 
 int TWatch::Bits() const

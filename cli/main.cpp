@@ -63,11 +63,11 @@ void CheckOutputs(const TSimOptions& options)
         const auto& [option, path] = outputs[i];
         if (path.empty()) continue;
         if (path != "-" && SameFile(path, options.File))
-            throw TUsageError(std::string(option) + " would overwrite the input file '" + MessagePath(path) + "'");
+            throw TUsageError(std::string(option) + " が入力ファイル '" + MessagePath(path) + "' を上書きします");
         for (size_t j = 0; j < i; ++j)
             if (!outputs[j].second.empty() && SameFile(identity(path), identity(outputs[j].second)))
-                throw TUsageError(std::string(outputs[j].first) + " and " + option + " name the same file '" +
-                                  MessagePath(path) + "'");
+                throw TUsageError(std::string(outputs[j].first) + " と " + option + " が同じファイル '" +
+                                  MessagePath(path) + "' を指しています");
     }
 }
 
@@ -75,7 +75,7 @@ int Run(const TSimOptions& options)
 {
     const bool picture = !options.PngPath.empty();
     if (picture && !BoardPictureAvailable())
-        return Fail(ExitUsage, "--png is not available: this build has no picture output");
+        return Fail(ExitUsage, "--png は使えません: この版には画像出力がありません");
     try {
         CheckOutputs(options);
     } catch (const TUsageError& e) {
@@ -159,6 +159,6 @@ int main(int argc, char** argv)
         return Run(options);
     } catch (const std::bad_alloc&) {
         // Everything the run held is released by now, so the message can still be written.
-        return Fail(ExitLoad, options.File + ": not enough memory to load and run this circuit");
+        return Fail(ExitLoad, options.File + ": メモリが足りないため、この回路を読み込んで実行できません");
     }
 }

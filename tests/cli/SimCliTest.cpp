@@ -85,20 +85,20 @@ TEST(VoltraneSim, UsageErrorsExitWithTwo)
         std::string message;
     };
     const std::vector<Case> cases = {
-        {{ToggleChain, "--frobnicate"}, "unknown option '--frobnicate'"},
-        {{"--passes", "3"}, "no FILE given"},
-        {{ToggleChain, "--passes", "-1"}, "--passes needs a whole number of at least 0, not '-1'"},
-        {{ToggleChain, "--passes"}, "--passes needs a value"},
-        {{ToggleChain, "--every", "0"}, "--every needs a whole number of at least 1, not '0'"},
-        {{ToggleChain, "--click", "TTglSW0@0"}, "--click needs a whole number of at least 1, not '0'"},
-        {{ToggleChain, "--press", "TTglSW0"}, "--press needs NAME@P, not 'TTglSW0'"},
-        {{ToggleChain, "--watch", "Nobody.0"}, "no object is named 'Nobody'"},
-        {{ToggleChain, "--release", "Nobody@4"}, "no object is named 'Nobody'"},
-        {{ToggleChain, "--watch", "TNot1.2"}, "'TNot1' has no terminal 2 (it has 2)"},
-        {{ToggleChain, "--watch", "TNot1.99999999999999999999"}, "'TNot1' has no terminal 99999999999999999999"},
-        {{ToggleChain, "--watch", "TNot1"}, "'TNot1' is a TNot, not an indicator"},
-        {{Data("sim_indicators.lgc"), "--watch", "Lamp.1"}, "'Lamp' has no terminal 1 (it has 1)"},
-        {{ToggleChain, "other.lgc"}, "more than one FILE"},
+        {{ToggleChain, "--frobnicate"}, "'--frobnicate' というオプションはありません"},
+        {{"--passes", "3"}, "FILE が指定されていません"},
+        {{ToggleChain, "--passes", "-1"}, "--passes には 0 以上の整数を指定してください ('-1' ではなく)"},
+        {{ToggleChain, "--passes"}, "--passes には値が必要です"},
+        {{ToggleChain, "--every", "0"}, "--every には 1 以上の整数を指定してください ('0' ではなく)"},
+        {{ToggleChain, "--click", "TTglSW0@0"}, "--click には 1 以上の整数を指定してください ('0' ではなく)"},
+        {{ToggleChain, "--press", "TTglSW0"}, "--press には NAME@P を指定してください ('TTglSW0' ではなく)"},
+        {{ToggleChain, "--watch", "Nobody.0"}, "'Nobody' という名前の部品はありません"},
+        {{ToggleChain, "--release", "Nobody@4"}, "'Nobody' という名前の部品はありません"},
+        {{ToggleChain, "--watch", "TNot1.2"}, "'TNot1' に端子 2 はありません (端子は 2 個)"},
+        {{ToggleChain, "--watch", "TNot1.99999999999999999999"}, "'TNot1' に端子 99999999999999999999 はありません"},
+        {{ToggleChain, "--watch", "TNot1"}, "'TNot1' は TNot で、表示器"},
+        {{Data("sim_indicators.lgc"), "--watch", "Lamp.1"}, "'Lamp' に端子 1 はありません (端子は 1 個)"},
+        {{ToggleChain, "other.lgc"}, "FILE が二つあります"},
     };
     for (const Case& c : cases) {
         const Outcome o = Sim(c.args);
@@ -151,7 +151,7 @@ TEST(VoltraneSim, RunningOutOfMemoryExitsWithOneAndSaysSo)
     ASSERT_TRUE(smallRuns);
     const Outcome o = Sim({big, "--passes", "1"}, limitKb);
     EXPECT_EQ(o.status, 1);
-    EXPECT_NE(o.err.find(big + ": not enough memory"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find(big + ": メモリが足りない"), std::string::npos) << o.err;
     std::remove(big.c_str());
 }
 
@@ -234,7 +234,7 @@ TEST(VoltraneSim, PicturesNeedTheRasterCanvas)
 {
     const Outcome o = Sim({ToggleChain, "--png", Temp("board.png")});
     if (o.status == 2) {
-        EXPECT_NE(o.err.find("--png is not available"), std::string::npos);
+        EXPECT_NE(o.err.find("--png は使えません"), std::string::npos);
         return;
     }
     EXPECT_EQ(o.status, 0) << o.err;

@@ -48,7 +48,7 @@ TEST(VoltraneSimFiles, RefusesOutputsThatOverwriteTheInputOrEachOther)
         args.insert(args.begin(), s / "c.lgc");
         const Outcome o = Sim(args);
         EXPECT_EQ(o.status, 2) << args[1] << " " << args[2];
-        EXPECT_NE(o.err.find(args.size() == 3 ? "would overwrite the input file" : "name the same file"),
+        EXPECT_NE(o.err.find(args.size() == 3 ? "を上書きします" : "が同じファイル"),
                   std::string::npos)
             << o.err;
         EXPECT_EQ(s.Snapshot(), before);
