@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class QMenu;
@@ -113,6 +114,9 @@ protected:
 private:
     void ConnectActions();
     void ConnectEditCommands();
+    void ConnectPopupCommands();
+    // Shows the count dialog; the value chosen, or none when it was cancelled.
+    std::optional<int> AskCount(const std::string& caption, int value);
     void ConnectDocumentCommands();
     void BuildRecentMenu();
     void LoadRecentFiles();
