@@ -29,6 +29,7 @@ void TfrmVoltrane::ConnectEditCommands()
     connect(a.actUndo, &QAction::triggered, this, [this] { UndoEdit(Session); });
     connect(a.actRedo, &QAction::triggered, this, [this] { RedoEdit(Session); });
     ConnectPopupCommands();
+    ConnectMacroCommands();
     for (TAction* tool : {a.actCode, a.actMove, a.actDelete, a.actAuto})
         connect(tool, &QAction::toggled, this, [this] { ShowCursor(); });
 }

@@ -115,6 +115,11 @@ private:
     void ConnectActions();
     void ConnectEditCommands();
     void ConnectPopupCommands();
+    void ConnectMacroCommands();
+    // A macro entry of the submenu, choosing its macro for placement.
+    TAction* NewMacroEntry(const std::string& name);
+    void RegisterPopupMacro();
+    void MaintainMacros();
     // Shows the count dialog; the value chosen, or none when it was cancelled.
     std::optional<int> AskCount(const std::string& caption, int value);
     void ConnectDocumentCommands();
