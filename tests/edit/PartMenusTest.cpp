@@ -146,3 +146,96 @@ TEST_F(PartMenus, APulserWhileSimulatingCannotTurn)
 }
 
 }  // namespace
+
+namespace {
+
+std::string SaveText(const TBord& board)
+{
+    TPartsList all;
+    board.CopyParts(all);
+    TStrings lines;
+    SaveParts(all, lines);
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
+}
+
+// A short wire leaving the terminal straight away from the part's middle.
+void WireAt(TestCircuit& t, const TPartsBase& part, int i)
+{
+    const TPoint p = Pin(&part, i);
+    const int cx = part.Left + part.Width / 2, cy = part.Top + part.Height / 2;
+    const bool sideways = std::abs(p.x - cx) * part.Height >= std::abs(p.y - cy) * part.Width;
+    const int dx = sideways ? (p.x < cx ? -30 : 30) : 0, dy = sideways ? 0 : (p.y < cy ? -30 : 30);
+    AddWire(t, p.x, p.y, p.x + dx, p.y + dy);
+}
+
+// The links as they stand, and as a full link pass of the board finds them.
+void ExpectLinksCurrent(GestureDriver& d, const char* when)
+{
+    const std::vector<std::string> kept = Wiring(d.t.Bord);
+    d.t.Bord.CheckAllLinks();
+    EXPECT_EQ(kept, Wiring(d.t.Bord)) << when;
+}
+
+struct TChangeCase {
+    const char* Name;
+    std::function<TPartsBase*(TestCircuit&)> Place;
+    std::function<void(TEditSession&)> Change;
+};
+
+TEST(PartMenuChanges, EveryChangeUndoneAndRedoneKeepsTerminalsAndWiresLinked)
+{
+    const auto fixed = [](int v) { return [v](const std::string&, int) { return std::optional<int>(v); }; };
+    const std::vector<TChangeCase> cases = {
+        {"input count", [](TestCircuit& t) { return t.Place<TGate>(100, 100, 1); },
+         [](TEditSession& s) { SetPopupInputCount(s, 24); }},
+        {"polarity", [](TestCircuit& t) { return t.Place<TGate>(100, 100, 8); }, SwitchPopupPolarity},
+        {"inverter polarity", [](TestCircuit& t) { return t.Place<TNot>(100, 100, 0); }, SwitchPopupPolarity},
+        {"display type", [](TestCircuit& t) { return t.Place<TLED7SEG>(100, 100, 0); },
+         [](TEditSession& s) { SetPopupLed7SegType(s, 1); }},
+        {"colour", [](TestCircuit& t) { return t.Place<TLED>(100, 100, 0); },
+         [](TEditSession& s) { SetPopupLedColor(s, 2); }},
+        {"afterglow", [](TestCircuit& t) { return t.Place<TMatrix8X8>(100, 100); },
+         [fixed](TEditSession& s) { ChangePopupCount(s, TCountSetting::Afterglow, fixed(5)); }},
+        {"interval", [](TestCircuit& t) { return t.Place<TPulser>(100, 100); },
+         [fixed](TEditSession& s) { ChangePopupCount(s, TCountSetting::PulseInterval, fixed(50)); }},
+        {"trigger edge", [](TestCircuit& t) { return t.Place<TOneShot>(100, 100); },
+         [](TEditSession& s) { SetPopupTriggerEdge(s, 1); }},
+        {"pulse width", [](TestCircuit& t) { return t.Place<TOneShot>(100, 100); },
+         [fixed](TEditSession& s) { ChangePopupCount(s, TCountSetting::PulseWidth, fixed(1)); }},
+        {"font size",
+         [](TestCircuit& t) {
+             auto* box = t.Place<TTextBox>(100, 100);
+             box->SetCommaText("AB");
+             // Measured at its size, as a box read from a file is.
+             box->SetFontSize(10);
+             box->SetFontSize(12);
+             return box;
+         },
+         [](TEditSession& s) { SetPopupFontSize(s, 36); }},
+        {"rotate", [](TestCircuit& t) { return t.Place<TGate>(100, 100, 0, 3); }, RotatePopupPart},
+    };
+    for (const TChangeCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        GestureDriver d;
+        TPartsBase* part = c.Place(d.t);
+        // A wire ends at every terminal.
+        for (int i = 0; i < part->Tanshis.Count(); ++i) WireAt(d.t, *part, i);
+        d.t.Bord.CheckAllLinks();
+        const std::string before = SaveText(d.t.Bord);
+        d.st.PopupPart = part;
+        c.Change(d.s);
+        const std::string after = SaveText(d.t.Bord);
+        EXPECT_NE(after, before);
+        ExpectLinksCurrent(d, "changed");
+        UndoEdit(d.s);
+        EXPECT_EQ(SaveText(d.t.Bord), before);
+        ExpectLinksCurrent(d, "undone");
+        RedoEdit(d.s);
+        EXPECT_EQ(SaveText(d.t.Bord), after);
+        ExpectLinksCurrent(d, "redone");
+    }
+}
+
+}  // namespace
