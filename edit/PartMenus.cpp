@@ -44,6 +44,21 @@ bool SetInt(TPartsBase& part, const char* name, int value, const std::string& la
     return true;
 }
 
+enum TAfterChange : unsigned { Marks = 1, Rebuilds = 2 };
+
+// A menu choice: the property set undoably, and when it changed, the document marked as the
+// setting asks, the terminals rebuilt and relinked where they stand, and the board redrawn.
+void Apply(TEditSession& s, TPartsBase& part, const char* prop, int value, const std::string& label, unsigned after)
+{
+    if (!SetInt(part, prop, value, label)) return;
+    if (after & Marks) s.State.Modified = true;
+    if (after & Rebuilds) {
+        part.SetTanshi();
+        part.MoveTo(part.Left, part.Top, true);
+    }
+    s.Host.Redraw();
+}
+
 struct TCountRow {
     // The afterglow item is also on the matrix's menu.
     const char* Class;
@@ -96,45 +111,29 @@ void SwitchPopupPolarity(TEditSession& s)
 void SetPopupInputCount(TEditSession& s, int tag)
 {
     TPartsBase* part = PopupOf(s, {"TGate", "TNot", "TPushSW", "TTglSW"});
-    if (!part || !SetInt(*part, "PartNo", part->PartNo % 8 + tag, "入力数変更")) return;
-    s.State.Modified = true;
-    part->SetTanshi();
-    part->MoveTo(part->Left, part->Top, true);
-    s.Host.Redraw();
+    if (part) Apply(s, *part, "PartNo", part->PartNo % 8 + tag, "入力数変更", Marks | Rebuilds);
 }
 
 void SetPopupLedColor(TEditSession& s, int color)
 {
-    TPartsBase* part = PopupOf(s, {"TLED"});
-    if (!part || !SetInt(*part, "PartNo", color, "LED Color")) return;
-    s.State.Modified = true;
-    s.Host.Redraw();
+    if (TPartsBase* part = PopupOf(s, {"TLED"})) Apply(s, *part, "PartNo", color, "LED Color", Marks);
 }
 
 void SetPopupLed7SegType(TEditSession& s, int type)
 {
-    TPartsBase* part = PopupOf(s, {"TLED7SEG"});
-    if (!part || !SetInt(*part, "PartNo", type, "７セグメントLEDタイプ変更")) return;
-    part->SetTanshi();
     // The other type has other inputs: the wires at the old ones must let go of them.
-    part->MoveTo(part->Left, part->Top, true);
-    s.Host.Redraw();
+    if (TPartsBase* part = PopupOf(s, {"TLED7SEG"})) Apply(s, *part, "PartNo", type, "７セグメントLEDタイプ変更", Rebuilds);
 }
 
 void SetPopupFontSize(TEditSession& s, int size)
 {
-    TPartsBase* part = PopupOf(s, {"TTextBox"});
-    if (!part || !SetInt(*part, "FontSize", size, "Font Size")) return;
-    s.State.Modified = true;
-    s.Host.Redraw();
+    if (TPartsBase* part = PopupOf(s, {"TTextBox"})) Apply(s, *part, "FontSize", size, "Font Size", Marks);
 }
 
 void SetPopupTriggerEdge(TEditSession& s, int edge)
 {
-    TPartsBase* part = PopupOf(s, {"TOneShot"});
     const char* label = edge == 0 ? "パルスタイミング：立ち上がり時" : "パルスタイミング：立ち下がり時";
-    if (!part || !SetInt(*part, "PartNo", edge, label)) return;
-    s.Host.Redraw();
+    if (TPartsBase* part = PopupOf(s, {"TOneShot"})) Apply(s, *part, "PartNo", edge, label, 0);
 }
 
 int CountDialogValue(int value) { return std::clamp(value, 1, 100); }
