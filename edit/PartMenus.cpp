@@ -1,6 +1,8 @@
 #include "PartMenus.h"
 
+#include "Afterglow.h"
 #include "Properties.h"
+#include "Pulsers.h"
 #include "TextBox.h"
 
 #include <algorithm>
@@ -69,11 +71,11 @@ struct TCountRow {
 TCountRow CountRowOf(TCountSetting setting)
 {
     switch (setting) {
-    case TCountSetting::PulseInterval: return {"TPulser", "Count", "パルス発生間隔"};
-    case TCountSetting::Afterglow: return {"TLED", "ZanzoTime", "残像時間"};
+    case TCountSetting::PulseInterval: return {"TPulser", PulserCountProperty.Key, "パルス発生間隔"};
+    case TCountSetting::Afterglow: return {"TLED", ZanzoTimeProperty.Key, "残像時間"};
     case TCountSetting::PulseWidth: break;
     }
-    return {"TOneShot", "PulseWidth", "ワンショットパルス幅"};
+    return {"TOneShot", PulseWidthProperty.Key, "ワンショットパルス幅"};
 }
 
 }  // namespace
@@ -127,7 +129,7 @@ void SetPopupLed7SegType(TEditSession& s, int type)
 
 void SetPopupFontSize(TEditSession& s, int size)
 {
-    if (TPartsBase* part = PopupOf(s, {"TTextBox"})) Apply(s, *part, "FontSize", size, "Font Size", Marks);
+    if (TPartsBase* part = PopupOf(s, {"TTextBox"})) Apply(s, *part, FontSizeKey, size, "Font Size", Marks);
 }
 
 void SetPopupTriggerEdge(TEditSession& s, int edge)
