@@ -43,6 +43,8 @@ void TfrmVoltrane::ConnectPopupCommands()
         {p.pmnuMatrix_ZanzoTime, TCountSetting::Afterglow},
         {p.pmnuOneShot_PulseWidth, TCountSetting::PulseWidth},
     };
-    for (const auto& [item, setting] : counts)
-        on(item, [this, setting, ask] { ChangePopupCount(Session, setting, ask); });
+    for (const auto& count : counts) {
+        const TCountSetting setting = count.second;
+        on(count.first, [this, setting, ask] { ChangePopupCount(Session, setting, ask); });
+    }
 }

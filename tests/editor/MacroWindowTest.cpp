@@ -1,8 +1,10 @@
+#include "CountInputFormU.h"
 #include "EditorFixture.h"
 #include "InputMacroNameFormU.h"
 #include "MacroMtnFormU.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMenu>
@@ -150,6 +152,27 @@ TEST_F(MacroWindow, ThePopupShowsTheItemsThePartAllows)
     EXPECT_TRUE(window->Popups.InputCountItems[1]->isChecked());
     window->Popups.InputCountItems[3]->trigger();
     EXPECT_EQ(gate->PartNo, 26);
+}
+
+TEST_F(MacroWindow, TheIntervalItemAsksWithTheCountDialogAndStoresItsValue)
+{
+    actions->actPULSER->trigger();
+    Click({100, 100});
+    auto* pulser = dynamic_cast<TPulser*>(window->FirstSelected());
+    ASSERT_NE(pulser, nullptr);
+    Click({pulser->Left + 5, pulser->Top + 5}, Qt::RightButton);
+    QString caption, start;
+    WhenShown<TCountInputForm>([&](TCountInputForm& form) {
+        caption = form.windowTitle();
+        start = form.lblStart->text();
+        QTest::mouseClick(form.btnUp, Qt::LeftButton);
+        QTest::keyClick(&form, Qt::Key_Return);
+    });
+    window->Popups.pmnuPulser_CountIn->trigger();
+    EXPECT_EQ(caption, QString::fromUtf8("パルス発生間隔"));
+    EXPECT_EQ(start, QString::fromUtf8("短い"));
+    EXPECT_EQ(pulser->Count, 11);
+    EXPECT_TRUE(window->Modified);
 }
 
 }  // namespace
