@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -173,6 +174,16 @@ TEST_F(MacroWindow, TheIntervalItemAsksWithTheCountDialogAndStoresItsValue)
     EXPECT_EQ(start, QString::fromUtf8("短い"));
     EXPECT_EQ(pulser->Count, 11);
     EXPECT_TRUE(window->Modified);
+}
+
+TEST(MacroList, AListEditedByHandOffersEachNameOnce)
+{
+    ScriptedShell shell;
+    std::filesystem::create_directories(shell.Folder + "/Macro");
+    std::ofstream(shell.Folder + "/Macro/MacroNames.lst", std::ios::binary) << "a\r\nb\r\na\r\n\r\n";
+    TfrmVoltrane window(shell, SharedDM());
+    EXPECT_EQ(window.MacroNames, (TStrings{"a", "b"}));
+    EXPECT_EQ(MacroEntries(window), (QStringList{"a", "b"}));
 }
 
 }  // namespace
