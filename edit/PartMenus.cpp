@@ -94,7 +94,8 @@ TPopupLook PopupLookOf(const TPartsBase& part, bool simulating)
     if (Is(part, "TPulser")) look.RotateEnabled = !simulating;
     if (Is(part, "TLED") && no >= 0 && no <= 2) look.LedColorChecked = no;
     if (Is(part, "TLED7SEG")) look.Led7SegTypeChecked = no == 0 ? 0 : 1;
-    if (Is(part, "TTextBox")) look.FontSizeChecked = IndexOf(static_cast<const TTextBox&>(part).FontSize(), FontSizeTags);
+    if (Is(part, "TTextBox"))
+        look.FontSizeChecked = IndexOf(static_cast<const TTextBox&>(part).FontSize(), FontSizeTags);
     if (Is(part, "TOneShot") && (no == 0 || no == 1)) look.TriggerEdgeChecked = no;
     return look;
 }
@@ -124,7 +125,8 @@ void SetPopupLedColor(TEditSession& s, int color)
 void SetPopupLed7SegType(TEditSession& s, int type)
 {
     // The other type has other inputs: the wires at the old ones must let go of them.
-    if (TPartsBase* part = PopupOf(s, {"TLED7SEG"})) Apply(s, *part, "PartNo", type, "７セグメントLEDタイプ変更", Rebuilds);
+    if (TPartsBase* part = PopupOf(s, {"TLED7SEG"}))
+        Apply(s, *part, "PartNo", type, "７セグメントLEDタイプ変更", Rebuilds);
 }
 
 void SetPopupFontSize(TEditSession& s, int size)
@@ -143,7 +145,8 @@ int CountDialogValue(int value) { return std::clamp(value, 1, 100); }
 void ChangePopupCount(TEditSession& s, TCountSetting setting, const TAskCount& ask)
 {
     const TCountRow row = CountRowOf(setting);
-    TPartsBase* part = setting == TCountSetting::Afterglow ? PopupOf(s, {row.Class, "TMatrix8X8"}) : PopupOf(s, {row.Class});
+    TPartsBase* part =
+        setting == TCountSetting::Afterglow ? PopupOf(s, {row.Class, "TMatrix8X8"}) : PopupOf(s, {row.Class});
     if (!part) return;
     const std::optional<int> chosen = ask(row.Caption, CountDialogValue(StrToIntDef(GetPropText(*part, row.Prop), 1)));
     // The dialog may have run the window's events meanwhile: the part must still be there.

@@ -34,7 +34,7 @@ template <class Part, const TIntProperty<Part>& P>
 std::optional<TPublishedProp> PublishedOrInherited(const Part& self, std::string_view asked)
 {
     if (!SameText(std::string(asked), P.Key)) return self.TPart::FindProp(asked);
-    return TPublishedProp{TPropKind::Integer,
-                          [](const TPartsBase& o) { return std::to_string(static_cast<const Part&>(o).*P.Field); },
-                          [](TPartsBase& o, const std::string& v) { static_cast<Part&>(o).*P.Field = StrToIntDef(v, 0); }};
+    return TPublishedProp{
+        TPropKind::Integer, [](const TPartsBase& o) { return std::to_string(static_cast<const Part&>(o).*P.Field); },
+        [](TPartsBase& o, const std::string& v) { static_cast<Part&>(o).*P.Field = StrToIntDef(v, 0); }};
 }

@@ -15,7 +15,8 @@ using Names = std::vector<std::string>;
 
 TEST(InputMacroNameForm, ARefusedNameKeepsTheDialogOpenWithTheReason)
 {
-    TInputMacroNameForm form([](const std::string& name) { return name.find('/') != std::string::npos ? "no slash" : ""; });
+    TInputMacroNameForm form(
+        [](const std::string& name) { return name.find('/') != std::string::npos ? "no slash" : ""; });
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8("マクロ名入力"));
     form.SetText("新規マクロ");
     form.show();

@@ -58,7 +58,8 @@ TEST_F(Macros, HostileNamesAreRefusedBeforeAnythingChanges)
     EXPECT_EQ(st.MacroNames, TStrings{"x"});
     EXPECT_EQ(box->MacroName, "kept");
     EXPECT_TRUE(shell.Questions.empty());
-    for (const char* fine : {"半加算器", "adder 2", "a..b", "v1.2", "CONSOLE", "全角　空白"}) EXPECT_EQ(MacroNameFault(fine), "") << fine;
+    for (const char* fine : {"半加算器", "adder 2", "a..b", "v1.2", "CONSOLE", "全角　空白"})
+        EXPECT_EQ(MacroNameFault(fine), "") << fine;
 }
 
 TEST_F(Macros, RegisteringListsANameOnceAndAsksBeforeReplacingAnotherMacro)
