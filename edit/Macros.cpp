@@ -103,6 +103,8 @@ bool ChooseMacro(TEditSession& s, Shell& shell, const std::string& folder, const
         return false;
     }
     s.State.ToolClass = "TMacro";
+    // Under the wire, move or delete tool a press would never reach the placement.
+    s.Host.CheckSelectTool();
     return true;
 }
 

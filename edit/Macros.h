@@ -26,7 +26,8 @@ std::string ProposedMacroName(const TContainer& box);
 // put at the top of the list unless the list holds it already.
 bool RegisterMacro(TEditSession& s, Shell& shell, const std::string& folder, TContainer& box, const std::string& name);
 
-// Loads the macro into PartsText and arms its placement; an error box when it is not there.
+// Loads the macro into PartsText and arms its placement with the select tool checked; an error
+// box when it is not there.
 bool ChooseMacro(TEditSession& s, Shell& shell, const std::string& folder, const std::string& name);
 // Places the macro held in PartsText at the press, into the box under it or at top level, as
 // one undo step; its sub-board's top-left corner goes to the point. Text that breaks the format

@@ -113,8 +113,10 @@ TEST_F(Macros, AChosenMacroIsPlacedByTheNextPressAtTopLevelOrInsideABox)
     st.SelectedParts.Clear();
     const int objects = t.Bord.Count();
 
+    host.Tool = TTool::Wire;
     ASSERT_TRUE(ChooseMacro(s, shell, Folder(), "inv"));
     EXPECT_EQ(st.ToolClass, "TMacro");
+    EXPECT_EQ(host.Tool, TTool::Select);
     const int steps = Steps();
     Click(300, 250);
     ASSERT_EQ(t.Bord.Count(), objects + 2);
