@@ -2,6 +2,7 @@
 
 #include "BoardEdits.h"
 #include "EditCommands.h"
+#include "Macros.h"
 #include "PopupMenus.h"
 #include "SubTerminal.h"
 #include "TextBox.h"
@@ -170,7 +171,7 @@ void TMouseEditor::EditPress(int rawX, int rawY)
         if (!st_.SelectedParts.Empty()) DeleteSelection(s_);
         break;
     case esCreatePart: CreateArmedPart(x, y); break;
-    case esMacro: st_.EditState = esNone; break;
+    case esMacro: PlaceMacro(s_, x, y); break;
     default: GestureOf(st_.EditState)->Begin(x, y); break;
     }
 }

@@ -28,9 +28,8 @@ void TfrmVoltrane::ConnectEditCommands()
     connect(a.actRound, &QAction::triggered, this, [this] { RotateSelection(Session); });
     connect(a.actUndo, &QAction::triggered, this, [this] { UndoEdit(Session); });
     connect(a.actRedo, &QAction::triggered, this, [this] { RedoEdit(Session); });
-    for (QAction* item : Popups.RotateItems)
-        connect(item, &QAction::triggered, this, [this] { RotatePopupPart(Session); });
-    connect(Popups.pmnuScope_Disp, &QAction::triggered, this, [this] { ShowPopupScope(Session); });
+    ConnectPopupCommands();
+    ConnectMacroCommands();
     for (TAction* tool : {a.actCode, a.actMove, a.actDelete, a.actAuto})
         connect(tool, &QAction::toggled, this, [this] { ShowCursor(); });
 }
@@ -74,6 +73,7 @@ void TfrmVoltrane::FormMouseUp(TMouseButton button, TShiftState shift, int x, in
     ShowCursor();
     if (button != TMouseButton::Right || contextMenu_ == TPopupMenu::None) return;
     QMenu* menu = Popups.Menu(std::exchange(contextMenu_, TPopupMenu::None));
+    if (PopupPart && Bord.Holds(PopupPart)) Popups.Prepare(PopupLookOf(*PopupPart, Simulating()));
     if (menu && !menu->isEmpty()) menu->popup(globalPos);
 }
 

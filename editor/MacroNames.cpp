@@ -22,7 +22,14 @@ TStrings LoadMacroNames(const std::string& macroFolder)
 {
     namespace fs = std::filesystem;
     std::error_code error;
-    if (fs::exists(macroFolder + ListFile, error)) return ReadCircuitFile(macroFolder + ListFile);
+    if (fs::exists(macroFolder + ListFile, error)) {
+        // A list edited by hand may repeat a name or hold empty lines; each name is offered once.
+        TStrings names;
+        for (std::string& name : ReadCircuitFile(macroFolder + ListFile))
+            if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
+                names.push_back(std::move(name));
+        return names;
+    }
     TStrings names;
     for (const auto& entry : fs::directory_iterator(macroFolder, error)) {
         const fs::path& path = entry.path();

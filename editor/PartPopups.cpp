@@ -1,5 +1,7 @@
 #include "PartPopups.h"
 
+#include <QActionGroup>
+
 namespace {
 
 constexpr const char* RotateCaption = "時計回りに回転(&R)";
@@ -9,6 +11,35 @@ QAction* AddItem(QMenu* menu, const char* name, const char* caption)
     QAction* item = menu->addAction(QString::fromUtf8(caption));
     item->setObjectName(QString::fromLatin1(name));
     return item;
+}
+
+QMenu* AddSubmenu(QMenu* menu, const char* name, const char* caption)
+{
+    QMenu* sub = menu->addMenu(QString::fromUtf8(caption));
+    sub->setObjectName(QString::fromLatin1(name));
+    return sub;
+}
+
+// Checkable items of one submenu, of which at most one shows checked.
+template <size_t N>
+std::array<QAction*, N> AddGroup(QMenu* menu, const std::array<const char*, N>& names,
+                                 const std::array<QString, N>& captions)
+{
+    auto* group = new QActionGroup(menu);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    std::array<QAction*, N> items{};
+    for (size_t i = 0; i < N; ++i) {
+        items[i] = menu->addAction(captions[i]);
+        items[i]->setObjectName(QString::fromLatin1(names[i]));
+        items[i]->setCheckable(true);
+        group->addAction(items[i]);
+    }
+    return items;
+}
+
+void CheckOne(const auto& items, int index)
+{
+    for (size_t i = 0; i < items.size(); ++i) items[i]->setChecked(static_cast<int>(i) == index);
 }
 
 }  // namespace
@@ -29,12 +60,69 @@ TPartPopups::TPartPopups(QWidget* window)
         menus_[static_cast<size_t>(kind)] = menu;
     }
     using enum TPopupMenu;
-    RotateItems = {AddItem(Menu(pmnuGate), "pmnuGate_Round", RotateCaption),
-                   AddItem(Menu(pmnuNot), "pmnuNot_Round", RotateCaption),
-                   AddItem(Menu(pmnuPulser), "pmnuPulser_Round", RotateCaption),
-                   AddItem(Menu(pmnuLED), "pmnuLED_Round", RotateCaption),
-                   AddItem(Menu(pmnuLED7SEG), "pmnuLED7SEG_Round", RotateCaption),
-                   AddItem(Menu(pmnuFF), "pmnuFF_Hanten", "反転(&H)"),
-                   AddItem(Menu(pmnuTerminal), "N3", RotateCaption)};
+    auto u = [](const char* text) { return QString::fromUtf8(text); };
+
+    pmnuGate_SeiFu = AddItem(Menu(pmnuGate), "pmnuGate_SeiFu", "負論理(&F)");
+    InputCountItems = AddGroup<4>(AddSubmenu(Menu(pmnuGate), "N1", "入力端子の数(&I)"),
+                                  {"pmnuGate_2IN", "pmnuGate_3In", "pmnuGate_4In", "pmnuGate_5In"},
+                                  {u("２入力"), u("３入力"), u("４入力"), u("５入力")});
+    RotateItems[0] = AddItem(Menu(pmnuGate), "pmnuGate_Round", RotateCaption);
+
+    pmnuNot_SeiFu = AddItem(Menu(pmnuNot), "pmnuNot_SeiFu", "負論理(&F)");
+    RotateItems[1] = AddItem(Menu(pmnuNot), "pmnuNot_Round", RotateCaption);
+
+    pmnuPulser_CountIn = AddItem(Menu(pmnuPulser), "pmnuPulser_CountIn", "パルス発生間隔(&P)...");
+    pmnuPulser_Round = RotateItems[2] = AddItem(Menu(pmnuPulser), "pmnuPulser_Round", RotateCaption);
+
+    LedColorItems = AddGroup<3>(AddSubmenu(Menu(pmnuLED), "pmnuLED_Color", "色(&C)"),
+                                {"pmnuLED_Red", "pmnuLED_Blue", "pmnuLED_Green"}, {u("赤"), u("青"), u("緑")});
+    RotateItems[3] = AddItem(Menu(pmnuLED), "pmnuLED_Round", RotateCaption);
+    pmnuLED_ZanzoTime = AddItem(Menu(pmnuLED), "pmnuLED_ZanzoTime", "残像時間設定(&Z)...");
+
+    pmnuLED7SEG_ZanzoTime = AddItem(Menu(pmnuLED7SEG), "pmnuLED7SEG_ZanzoTime", "残像時間設定(&Z)...");
+    pmnuLED7SEG_ZanzoTime->setVisible(false);
+    Led7SegTypeItems = AddGroup<2>(AddSubmenu(Menu(pmnuLED7SEG), "pmnuLED7SEG_Type", "タイプ(&T)..."),
+                                   {"pmnuLED7SEG_Normal", "pmnuLED7SEG_InnerEncode"},
+                                   {u("通常タイプ"), u("エンコーダ内臓タイプ")});
+    RotateItems[4] = AddItem(Menu(pmnuLED7SEG), "pmnuLED7SEG_Round", RotateCaption);
+
+    pmnuMatrix_ZanzoTime = AddItem(Menu(pmnuMatrix), "pmnuMatrix_ZanzoTime", "残像時間設定(&Z)...");
+    RotateItems[5] = AddItem(Menu(pmnuFF), "pmnuFF_Hanten", "反転(&H)");
     pmnuScope_Disp = AddItem(Menu(pmnuScope), "pmnuScope_Disp", "オシロスコープ表示(&O)...");
+
+    std::array<const char*, FontSizeTags.size()> sizeNames{
+        "pmnuText_FontSize9",  "pmnuText_FontSize10", "pmnuText_FontSize11", "pmnuText_FontSize12",
+        "pmnuText_FontSize14", "pmnuText_FontSize16", "pmnuText_FontSize18", "pmnuText_FontSize20",
+        "pmnuText_FontSize22", "pmnuText_FontSize24", "pmnuText_FontSize26", "pmnuText_FontSize28",
+        "pmnuText_FontSize36", "pmnuText_FontSize48", "pmnuText_FontSize72"};
+    std::array<QString, FontSizeTags.size()> sizeCaptions;
+    for (size_t i = 0; i < FontSizeTags.size(); ++i) sizeCaptions[i] = QString::number(FontSizeTags[i]);
+    FontSizeItems = AddGroup(AddSubmenu(Menu(pmnuText), "pmnuText_FontSize", "フォントサイズ(&S)"), sizeNames,
+                             sizeCaptions);
+
+    pmnuMacro_Add = AddItem(Menu(pmnuContainer), "pmnuMacro_Add", "マクロ登録(&M)...");
+
+    pmnuOneShot_PulseWidth = AddItem(Menu(pmnuOneShot), "pmnuOneShot_PulseWidth", "パルス幅(&P)...");
+    TriggerEdgeItems = AddGroup<2>(AddSubmenu(Menu(pmnuOneShot), "N2", "トリガータイミング(&T)"),
+                                   {"pmnuOneShot_UP", "pmnuOneShot_DOWN"},
+                                   {u("パルス立ち上がり時（↑）"), u("パルス立ち下がり時（↓）")});
+
+    RotateItems[6] = AddItem(Menu(pmnuTerminal), "N3", RotateCaption);
+}
+
+void TPartPopups::Prepare(const TPopupLook& look)
+{
+    pmnuGate_SeiFu->setVisible(look.GatePolarityVisible);
+    if (look.PolarityCaption) {
+        const QString caption = QString::fromStdString(*look.PolarityCaption);
+        pmnuGate_SeiFu->setText(caption);
+        pmnuNot_SeiFu->setText(caption);
+    }
+    CheckOne(InputCountItems, look.InputCountChecked);
+    pmnuPulser_CountIn->setEnabled(true);
+    pmnuPulser_Round->setEnabled(look.RotateEnabled);
+    CheckOne(LedColorItems, look.LedColorChecked);
+    CheckOne(Led7SegTypeItems, look.Led7SegTypeChecked);
+    CheckOne(FontSizeItems, look.FontSizeChecked);
+    CheckOne(TriggerEdgeItems, look.TriggerEdgeChecked);
 }

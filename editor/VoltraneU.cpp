@@ -166,7 +166,7 @@ void TfrmVoltrane::BuildMacroEntries()
     const QList<QAction*> items = mnuMacro->actions();
     QAction* before = items.indexOf(placeholder) + 1 < items.size() ? items[items.indexOf(placeholder) + 1] : nullptr;
     for (auto name = MacroNames.rbegin(); name != MacroNames.rend(); ++name) {
-        TAction* entry = ActionManager1.NewMacroAction(*name);
+        TAction* entry = NewMacroEntry(*name);
         mnuMacro->insertAction(before, entry);
         before = entry;
         MacroActions.insert(MacroActions.begin(), entry);

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class QMenu;
@@ -115,6 +116,14 @@ protected:
 private:
     void ConnectActions();
     void ConnectEditCommands();
+    void ConnectPopupCommands();
+    void ConnectMacroCommands();
+    // A macro entry of the submenu, choosing its macro for placement.
+    TAction* NewMacroEntry(const std::string& name);
+    void RegisterPopupMacro();
+    void MaintainMacros();
+    // Shows the count dialog; the value chosen, or none when it was cancelled.
+    std::optional<int> AskCount(const std::string& caption, int value);
     void ConnectDocumentCommands();
     void BuildRecentMenu();
     void LoadRecentFiles();

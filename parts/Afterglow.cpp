@@ -8,18 +8,18 @@
 void TAfterglowPart::LoadFromStrings(const TStrings& lines)
 {
     TPart::LoadFromStrings(lines);
-    ZanzoTime = KeyIntDef(lines, "ZanzoTime", 100);
+    LoadProperty(*this, lines, ZanzoTimeProperty);
 }
 
 void TAfterglowPart::SaveToStrings(TStrings& lines) const
 {
     TPart::SaveToStrings(lines);
-    AddKey(lines, "ZanzoTime", ZanzoTime);
+    SaveProperty(*this, lines, ZanzoTimeProperty);
 }
 
 std::optional<TPublishedProp> TAfterglowPart::FindProp(std::string_view name) const
 {
-    return PublishedOrInherited<TAfterglowPart, &TAfterglowPart::ZanzoTime>(*this, name, "ZanzoTime");
+    return PublishedOrInherited<TAfterglowPart, ZanzoTimeProperty>(*this, name);
 }
 
 int64_t TAfterglowPart::CountdownFor(int32_t wanted) const

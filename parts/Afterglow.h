@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PartsBase.h"
+#include "PublishedInt.h"
 
 // A lamp that imitates the afterglow of a real one: it lights only after its input has asked for
 // it for 20 passes and goes dark only ZanzoTime × 10 passes after the input falls, so a lamp fed
@@ -20,3 +21,5 @@ protected:
     // a file still ends, one pass later.
     int64_t CountdownFor(int32_t wanted) const;
 };
+
+inline constexpr TIntProperty<TAfterglowPart> ZanzoTimeProperty{"ZanzoTime", &TAfterglowPart::ZanzoTime, 100};

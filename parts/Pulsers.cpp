@@ -42,18 +42,18 @@ void TPulser::Draw()
 void TPulser::LoadFromStrings(const TStrings& lines)
 {
     TPart::LoadFromStrings(lines);
-    Count = KeyIntDef(lines, "Count", 10);
+    LoadProperty(*this, lines, PulserCountProperty);
 }
 
 void TPulser::SaveToStrings(TStrings& lines) const
 {
     TPart::SaveToStrings(lines);
-    AddKey(lines, "Count", Count);
+    SaveProperty(*this, lines, PulserCountProperty);
 }
 
 std::optional<TPublishedProp> TPulser::FindProp(std::string_view name) const
 {
-    return PublishedOrInherited<TPulser, &TPulser::Count>(*this, name, "Count");
+    return PublishedOrInherited<TPulser, PulserCountProperty>(*this, name);
 }
 
 TOneShot::TOneShot(TBord& board, Canvas* windowSurface) : TPart(board, windowSurface)
@@ -104,16 +104,16 @@ void TOneShot::Draw()
 void TOneShot::LoadFromStrings(const TStrings& lines)
 {
     TPart::LoadFromStrings(lines);
-    PulseWidth = KeyIntDef(lines, "PulseWidth", 10);
+    LoadProperty(*this, lines, PulseWidthProperty);
 }
 
 void TOneShot::SaveToStrings(TStrings& lines) const
 {
     TPart::SaveToStrings(lines);
-    AddKey(lines, "PulseWidth", PulseWidth);
+    SaveProperty(*this, lines, PulseWidthProperty);
 }
 
 std::optional<TPublishedProp> TOneShot::FindProp(std::string_view name) const
 {
-    return PublishedOrInherited<TOneShot, &TOneShot::PulseWidth>(*this, name, "PulseWidth");
+    return PublishedOrInherited<TOneShot, PulseWidthProperty>(*this, name);
 }

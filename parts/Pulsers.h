@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PartsBase.h"
+#include "PublishedInt.h"
 
 // Free-running pulse generator: its output toggles every Count × 10 + 1 passes. A Count of 0 or
 // less from a file toggles it every pass.
@@ -19,6 +20,8 @@ public:
     // Passes since the last toggle; neither stored nor reset by a run.
     int64_t PassCount = 0;
 };
+
+inline constexpr TIntProperty<TPulser> PulserCountProperty{"Count", &TPulser::Count, 10};
 
 // One-shot: an edge on its input starts an output pulse of PulseWidth × 10 passes, written
 // straight into the inputs it drives. PartNo 0 fires on the rising edge, 1 on the falling edge;
@@ -49,3 +52,5 @@ private:
     int32_t RestLevel() const { return PartNo == 0 ? LevelLow : LevelHigh; }
     int32_t Input() const { return Tanshis.Items(0)->Level; }
 };
+
+inline constexpr TIntProperty<TOneShot> PulseWidthProperty{"PulseWidth", &TOneShot::PulseWidth, 10};

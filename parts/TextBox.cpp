@@ -115,20 +115,20 @@ void TTextBox::LoadFromStrings(const TStrings& lines)
     SetCommaText(KeyValue(lines, "Text"));
     DrawnLines = Editor->Lines();
     // A stored size of 12 keeps the stored Width and Height; any other recomputes them.
-    SetFontSize(KeyIntDef(lines, "FontSize", DefaultFontSize));
+    SetFontSize(KeyIntDef(lines, FontSizeKey, DefaultFontSize));
 }
 
 void TTextBox::SaveToStrings(TStrings& lines) const
 {
     TPart::SaveToStrings(lines);
     AddKey(lines, "Text", CommaText());
-    AddKey(lines, "FontSize", FontSize());
+    AddKey(lines, FontSizeKey, FontSize());
 }
 
 std::optional<TPublishedProp> TTextBox::FindProp(std::string_view name) const
 {
     const std::string n(name);
-    if (SameText(n, "FontSize"))
+    if (SameText(n, FontSizeKey))
         return TPublishedProp{
             TPropKind::Integer,
             [](const TPartsBase& o) { return std::to_string(static_cast<const TTextBox&>(o).FontSize()); },

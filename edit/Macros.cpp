@@ -1,0 +1,140 @@
+#include "Macros.h"
+
+#include "CircuitFile.h"
+#include "CircuitText.h"
+#include "ClipboardCommands.h"
+#include "Cp932.h"
+#include "Shell.h"
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <new>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+// Linux keeps up to 255 bytes of UTF-8 in one name; the extension takes 4.
+constexpr size_t MaxNameBytes = 255 - 4;
+
+bool IsReservedDeviceName(std::string stem)
+{
+    for (char& c : stem)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    static constexpr std::array<std::string_view, 4> plain{"CON", "PRN", "AUX", "NUL"};
+    if (std::find(plain.begin(), plain.end(), stem) != plain.end()) return true;
+    return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' &&
+           stem[3] <= '9';
+}
+
+void ShowFormatError(TEditSession& s, const std::string& text)
+{
+    if (s.Context.Messages) s.Context.Messages->ShowMessage(text);
+}
+
+}  // namespace
+
+std::string MacroNameFault(const std::string& name)
+{
+    if (name.empty()) return "マクロ名が空です。";
+    if (name.size() > MaxNameBytes) return "マクロ名が長すぎます。";
+    for (const char c : name) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) return "マクロ名に制御文字は使えません。";
+        if (std::string_view("/\\").find(c) != std::string_view::npos)
+            return "マクロ名にフォルダの区切り（/ \\）は使えません。";
+        if (std::string_view(":*?\"<>|").find(c) != std::string_view::npos)
+            return "マクロ名に次の文字は使えません： : * ? \" < > |";
+    }
+    if (name.back() == ' ' || name.back() == '.') return "マクロ名の最後に空白やピリオドは使えません。";
+    if (IsReservedDeviceName(name.substr(0, name.find('.')))) return "この名前はマクロ名に使えません。";
+    bool lost = false;
+    const std::string bytes = Utf8ToCp932(name, &lost);
+    if (lost || Cp932ToUtf8(bytes) != name) return "マクロ名に使えない文字が含まれています。";
+    return {};
+}
+
+std::string MacroPath(const std::string& folder, const std::string& name) { return folder + "/" + name + ".lgm"; }
+
+std::string ProposedMacroName(const TContainer& box) { return box.MacroName.empty() ? NewMacroName : box.MacroName; }
+
+bool RegisterMacro(TEditSession& s, Shell& shell, const std::string& folder, TContainer& box, const std::string& name)
+{
+    if (!MacroNameFault(name).empty() || !s.Bord.Holds(&box)) return false;
+    TStrings& names = s.State.MacroNames;
+    const bool listed = std::find(names.begin(), names.end(), name) != names.end();
+    std::error_code error;
+    if (name != box.MacroName && (listed || std::filesystem::exists(MacroPath(folder, name), error))) {
+        const std::string question = "マクロ「" + name + "」は既に有ります。置き換えますか？";
+        if (shell.AskYesNoCancel(question) != Shell::TAnswer::Yes) return false;
+    }
+    const std::string oldName = std::exchange(box.MacroName, name);
+    TStrings text;
+    TPartsList one;
+    one.Add(&box);
+    SaveParts(CopiedObjects(one), text);
+    try {
+        WriteCircuitFile(MacroPath(folder, name), text);
+    } catch (const TFileError& failure) {
+        box.MacroName = oldName;
+        shell.ShowError(failure.what());
+        return false;
+    }
+    if (!listed) names.insert(names.begin(), name);
+    s.State.SelectOnly(&box);
+    s.State.PartsText = std::move(text);
+    shell.SetClipboardText("");
+    return true;
+}
+
+bool ChooseMacro(TEditSession& s, Shell& shell, const std::string& folder, const std::string& name)
+{
+    std::error_code error;
+    const std::string path = MacroPath(folder, name);
+    if (!MacroNameFault(name).empty() || !std::filesystem::is_regular_file(path, error)) {
+        shell.ShowError("マクロ名：" + name + "\n\r\n\rこのマクロは登録されていません。");
+        return false;
+    }
+    try {
+        s.State.PartsText = ReadCircuitFile(path);
+    } catch (const TFileError& failure) {
+        shell.ShowError(failure.what());
+        return false;
+    }
+    s.State.ToolClass = "TMacro";
+    // Under the wire, move or delete tool a press would never reach the placement.
+    s.Host.CheckSelectTool();
+    return true;
+}
+
+void PlaceMacro(TEditSession& s, int x, int y)
+{
+    TEditorState& st = s.State;
+    st.Modified = true;
+    st.ToolClass.clear();
+    st.EditState = esNone;
+    const TStrings text = std::exchange(st.PartsText, {});
+    TEditBatch batch(s.Context);
+    if (!batch.IsOpen()) return;
+    TPartsList placed;
+    try {
+        LoadParts(text, placed, s.Bord, st.CurContainer, &s.Host.WindowSurface());
+    } catch (const TFormatError& failure) {
+        const std::string line = failure.Line ? " (" + std::to_string(failure.Line) + " 行目)" : std::string();
+        ShowFormatError(s, std::string("マクロを置けません: ") + failure.what() + line);
+        return;
+    } catch (const std::bad_alloc&) {
+        ShowFormatError(s, "メモリが足りないためマクロを置けません");
+        return;
+    }
+    for (TPartsBase* o : placed) o->RecordCreate("MouseUp Macro");
+    batch.Commit();
+    s.Bord.BeginUpdate();
+    for (TPartsBase* o : placed) o->MoveTo(o->Left, o->Top, false);
+    s.Bord.EndUpdate();
+    if (!placed.Empty() && placed.Items(0)->Is(cfContainer)) placed.Items(0)->MoveTo(x, y, true);
+    for (TPartsBase* o : placed) o->SetGrab(0, 0);
+    st.SelectedParts.Clear();
+    s.Host.Redraw();
+}
