@@ -36,6 +36,19 @@ QImage Greyed(const QImage& image)
     return grey.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+QImage Unavailable(const QImage& image)
+{
+    QImage pale = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < pale.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(pale.scanLine(y));
+        for (int x = 0; x < pale.width(); ++x) {
+            const int g = 150 + qGray(line[x]) * 3 / 8;
+            line[x] = qRgba(g, g, g, qAlpha(line[x]) / 2);
+        }
+    }
+    return pale.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 SpritePainter::SpritePainter(QImage* image) : QPainter(image)
 {
     setRenderHint(QPainter::Antialiasing);

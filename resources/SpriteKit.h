@@ -25,6 +25,9 @@ QImage NewSprite(int width, int height);
 QImage Turned(const QImage& image, int quarterTurns);
 // The same drawing in shades of grey.
 QImage Greyed(const QImage& image);
+// The picture of a disabled command: pale grey and half transparent, so that even a dark picture
+// reads as unavailable against the tool bar.
+QImage Unavailable(const QImage& image);
 
 class SpritePainter : public QPainter {
 public:
