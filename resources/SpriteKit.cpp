@@ -115,3 +115,13 @@ QFont LabelFont(int pixelSize, bool bold)
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
+
+void SlideToggle(SpritePainter& p, const QRectF& track, double knob, bool lit)
+{
+    const double r = track.height() / 2;
+    p.Outline(Ink, lit ? QColor(30, 170, 30) : QColor(120, 120, 120));
+    p.drawRoundedRect(track, r, r);
+    const double x = track.left() + r + knob * (track.width() - 2 * r);
+    p.Outline(Ink, Paper);
+    p.drawEllipse(QPointF(x, track.center().y()), r - 1, r - 1);
+}

@@ -43,5 +43,8 @@ public:
     void Label(QPointF centre, const QString& text, int pixelSize, bool overbar = false, const QColor& colour = Ink);
 };
 
+// A slide toggle in the track: the knob at the given fraction from the left end; a lit track is green.
+void SlideToggle(SpritePainter& p, const QRectF& track, double knob, bool lit);
+
 // The sans-serif face of pin labels and titles.
 QFont LabelFont(int pixelSize, bool bold = false);
