@@ -111,6 +111,8 @@ TScopeForm::TScopeForm(Shell& shell) : QWidget(nullptr, Qt::Window | Qt::WindowS
     connect(btnClear, &QPushButton::clicked, this, [this] { Clear(); });
     connect(barSweep, &QSlider::valueChanged, this, [this](int position) { SweepDivider = position * 10; });
 
+    // Smaller, the buttons would run into each other and each channel's 5V and 0V labels overlap.
+    setMinimumSize(std::max(tools->minimumSize().width(), LabelPanelWidth + 100), DesignedHeight);
     resize(DesignedWidth, DesignedHeight);
     LayOut();
 }

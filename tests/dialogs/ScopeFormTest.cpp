@@ -53,6 +53,28 @@ TEST_F(ScopeFormTest, LaysOutFourBandsFromTheClientHeight)
     EXPECT_EQ(form.Trace().size(), QSize(500 - 45, 300 - 28));
 }
 
+TEST_F(ScopeFormTest, CannotBeShrunkUntilItsButtonsOrLabelsCollide)
+{
+    form.show();
+    form.resize(100, 100);
+    EXPECT_GE(form.width(), form.minimumWidth());
+    EXPECT_EQ(form.height(), 187);
+    const QWidget* row[] = {form.btnStart, form.btnStop, form.btnClear, form.chkRenzoku, form.barSweep};
+    for (size_t i = 1; i < std::size(row); ++i)
+        EXPECT_LE(row[i - 1]->geometry().right(), row[i]->geometry().left()) << i;
+    EXPECT_LE(form.barSweep->geometry().right(), form.width());
+    // The inked pixels of the two labels of a channel, which their boxes' margins may overlap.
+    const auto ink = [](const QLabel* label) {
+        const QFontMetrics fm(label->font());
+        const int baseline = label->y() + (label->height() - fm.height()) / 2 + fm.ascent();
+        return fm.tightBoundingRect(label->text()).translated(label->x(), baseline);
+    };
+    for (int k = 0; k < 4; ++k) {
+        const auto i = static_cast<size_t>(k);
+        EXPECT_LT(ink(form.lblCh_5V[i]).bottom(), ink(form.lblCh_0V[i]).top()) << k;
+    }
+}
+
 TEST_F(ScopeFormTest, DrawsAColumnEvery101stPassAtTheDefaultSpeed)
 {
     EXPECT_EQ(form.SweepDivider, 100);
