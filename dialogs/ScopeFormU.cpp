@@ -97,6 +97,8 @@ TScopeForm::TScopeForm(Shell& shell) : QWidget(nullptr, Qt::Window | Qt::WindowS
     barSweep->setRange(1, 50);
     barSweep->setValue(10);
     barSweep->setTickPosition(QSlider::NoTicks);
+    // Room to slide the speed even in the narrowest window.
+    barSweep->setMinimumWidth(60);
     for (QPushButton* button : {btnStart, btnStop, btnClear}) {
         button->setFixedWidth(56);
         tools->addWidget(button);

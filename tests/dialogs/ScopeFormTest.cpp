@@ -181,12 +181,12 @@ TEST_F(ScopeFormTest, OpensWhereTheLastScopeWindowWasClosed)
     TIniFile ini(shell.SettingsFile());
     ini.WriteInteger("オシロスコープ", "Top", 50);
     ini.WriteInteger("オシロスコープ", "Left", 60);
-    ini.WriteInteger("オシロスコープ", "Width", 400);
+    ini.WriteInteger("オシロスコープ", "Width", 460);
     ini.WriteInteger("オシロスコープ", "Height", 300);
     form.Show();
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(form.pos(), QPoint(60, 50));  // the frame's corner
-    EXPECT_EQ(form.size(), QSize(400, 300));
+    EXPECT_EQ(form.size(), QSize(460, 300));
     EXPECT_EQ(form.BandHeight, 63);
 
     form.move(70, 80);
@@ -194,7 +194,7 @@ TEST_F(ScopeFormTest, OpensWhereTheLastScopeWindowWasClosed)
     EXPECT_EQ(form.pos(), QPoint(70, 80));
     form.Close();
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(ReadFormPlacement(shell.SettingsFile(), "オシロスコープ"), (TFormPlacement{80, 70, 400, 300}));
+    EXPECT_EQ(ReadFormPlacement(shell.SettingsFile(), "オシロスコープ"), (TFormPlacement{80, 70, 460, 300}));
     form.SetLevel(0, 5);  // a closed window is still fed
     Columns(1);
     EXPECT_EQ(form.SweepX, 1);
