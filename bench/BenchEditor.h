@@ -26,7 +26,7 @@ public:
     void SetClipboardText(const std::string& text) override { Clipboard = text; }
     std::string DataFolder() override { return "/tmp"; }
     std::string SettingsFile() override { return "/tmp/voltrane-bench.INI"; }
-    void OpenUrl(const std::string&) override {}
+    bool OpenUrl(const std::string&) override { return true; }
 };
 
 class BenchHost : public EditorHost {

@@ -32,10 +32,11 @@ void TPartsBase::DrawOpenTanshi()
     if (!c) return;
     c->SetPenColor(clRed);
     c->SetBrushStyle(TBrushStyle::Clear);
+    const int r = OpenMarkRadius();
     for (const TTanshi* t : Tanshis) {
         if (t->Linked) continue;
         const TPoint p = LocalToBoard(t->GetPos());
-        c->Ellipse(SatAdd(p.x, -5), SatAdd(p.y, -5), SatAdd(p.x, 5), SatAdd(p.y, 5));
+        c->Ellipse(SatAdd(p.x, -r), SatAdd(p.y, -r), SatAdd(p.x, r), SatAdd(p.y, r));
     }
 }
 

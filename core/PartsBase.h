@@ -43,6 +43,9 @@ struct TPublishedProp {
     void (*Set)(TPartsBase&, const std::string&) = nullptr;
 };
 
+// The open-terminal circle of parts whose pins crowd the edge of a display or lamp.
+inline constexpr int DenseOpenMarkRadius = 3;
+
 // The base of every placed object: geometry, orientation, variant, level of nesting, board and
 // terminals, with the virtual operations through which the board handles any object.
 class TPartsBase {
@@ -59,6 +62,10 @@ public:
     virtual void Delete(const std::string& label);
     virtual void Draw() = 0;
     virtual void DrawOpenTanshi();
+    // The radius of the red circles DrawOpenTanshi draws. Displays and lamps, whose pins stand ten
+    // pixels apart on the body's very edge, draw them smaller, so that neighbouring circles stay
+    // apart and hide little of the segments and dots.
+    virtual int OpenMarkRadius() const { return 5; }
     virtual void DrawDragFrame(Canvas& surface);
     virtual void DrawSelectFrame(Canvas& surface);
     virtual int HitTest(const TContainer* level, int x, int y, TTanshi** tanshi);

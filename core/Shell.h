@@ -40,5 +40,6 @@ public:
     // The settings file, named after the program with the extension ".INI", in DataFolder.
     virtual std::string SettingsFile() = 0;
 
-    virtual void OpenUrl(const std::string& url) = 0;
+    // Opens the page in the desktop's browser; false when none could take it.
+    virtual bool OpenUrl(const std::string& url) = 0;
 };

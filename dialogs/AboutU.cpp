@@ -41,7 +41,18 @@ TfrmAbout::TfrmAbout(Shell& shell, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QString::fromUtf8("バージョン情報"));
     setModal(true);
-    imgIcon = new TClickableIcon([&shell] { shell.OpenUrl(ProjectWebPage); }, this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    lblNoBrowser = new QLabel(this);
+    lblNoBrowser->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblNoBrowser->hide();
+    imgIcon = new TClickableIcon(
+        [this, &shell] {
+            if (shell.OpenUrl(ProjectWebPage)) return;
+            lblNoBrowser->setText(QString::fromUtf8("ブラウザを開けませんでした。\n") + QString::fromUtf8(ProjectWebPage));
+            lblNoBrowser->show();
+        },
+        this);
 
     auto* name = new QLabel(QStringLiteral("Voltrane"), this);
     QFont big = name->font();
@@ -61,8 +72,14 @@ TfrmAbout::TfrmAbout(Shell& shell, QWidget* parent) : QDialog(parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
+    // The same margin on every side, and the same again between the parts.
+    constexpr int Margin = 16;
+    layout->setContentsMargins(Margin, Margin, Margin, Margin);
+    layout->setSpacing(Margin);
     layout->addLayout(top);
+    layout->addWidget(lblNoBrowser);
     layout->addWidget(buttons);
+    // Fixed to what the contents need, so the window manager offers no resizing and no maximize.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -97,6 +97,8 @@ TScopeForm::TScopeForm(Shell& shell) : QWidget(nullptr, Qt::Window | Qt::WindowS
     barSweep->setRange(1, 50);
     barSweep->setValue(10);
     barSweep->setTickPosition(QSlider::NoTicks);
+    // Room to slide the speed even in the narrowest window.
+    barSweep->setMinimumWidth(60);
     for (QPushButton* button : {btnStart, btnStop, btnClear}) {
         button->setFixedWidth(56);
         tools->addWidget(button);
@@ -111,6 +113,8 @@ TScopeForm::TScopeForm(Shell& shell) : QWidget(nullptr, Qt::Window | Qt::WindowS
     connect(btnClear, &QPushButton::clicked, this, [this] { Clear(); });
     connect(barSweep, &QSlider::valueChanged, this, [this](int position) { SweepDivider = position * 10; });
 
+    // Smaller, the buttons would run into each other and each channel's 5V and 0V labels overlap.
+    setMinimumSize(std::max(tools->minimumSize().width(), LabelPanelWidth + 100), DesignedHeight);
     resize(DesignedWidth, DesignedHeight);
     LayOut();
 }

@@ -1,6 +1,7 @@
 #include "ActionManager.h"
 
 #include "DMU.h"
+#include "SpriteKit.h"
 
 #include <QActionGroup>
 #include <QPixmap>
@@ -91,7 +92,11 @@ const TPartToolSpec PartTools[] = {
 QIcon ActionIcon(const TImageList& images, int index)
 {
     if (index < 0 || index >= images.Count()) return {};
-    return QIcon(QPixmap::fromImage(images.Images[static_cast<size_t>(index)]));
+    const QImage& image = images.Images[static_cast<size_t>(index)];
+    // The style's own disabled rendering leaves a dark picture dark; ours is unmistakably pale.
+    QIcon icon(QPixmap::fromImage(image));
+    icon.addPixmap(QPixmap::fromImage(Unavailable(image)), QIcon::Disabled);
+    return icon;
 }
 
 void SetHint(QAction& action, const QString& hint)

@@ -38,6 +38,12 @@ QToolBar* AddToolBar(QMainWindow& window, const char* name, TActionManager& acti
     bar->setObjectName(QString::fromLatin1(name));
     bar->setIconSize(QSize(16, 16));
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // The bars stay where they are built: no handle to drag them off, no floating window.
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    // The armed tool must be plain to see; the style's own checked look is a faint shade.
+    bar->setStyleSheet(QStringLiteral("QToolButton:checked { background: #a8c8f0; border: 1px solid #1c4f96;"
+                                      " border-radius: 2px; }"));
     for (Member item : items) {
         if (item)
             bar->addAction(actions.*item);
@@ -117,6 +123,8 @@ QMenu* BuildMainMenu(QMainWindow& window, TActionManager& a)
 void BuildToolBars(QMainWindow& window, TActionManager& a)
 {
     using M = TActionManager;
+    // The window's own context menu would only list the bars by their internal names, to hide them.
+    window.setContextMenuPolicy(Qt::NoContextMenu);
     AddToolBar(window, "ActionToolBar6", a, {&M::actNew, &M::actOpen, &M::actSave});
     AddToolBar(window, "ActionToolBar8", a,
                {&M::actCut, &M::actCopy, &M::actPaste, nullptr, &M::actUndo, &M::actRedo, nullptr, &M::actCode,

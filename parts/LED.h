@@ -10,6 +10,7 @@ public:
     const char* ClassName() const override { return "TLED"; }
     // The dark lamp while editing; while simulating, lit when ShownLevel is not 0, on both surfaces.
     void Draw() override;
+    int OpenMarkRadius() const override { return DenseOpenMarkRadius; }
     void SetTanshi() override;
     // Takes a new input level over at once and starts its countdown.
     void Calc() override;

@@ -16,6 +16,7 @@ public:
     const char* ClassName() const override { return "TLED7SEG"; }
     // The dark display while editing; while simulating, DisplayImage on both surfaces.
     void Draw() override;
+    int OpenMarkRadius() const override { return DenseOpenMarkRadius; }
     void SetTanshi() override;
     // Fills the segments that changed in DisplayImage and shows it at once.
     void Calc() override;

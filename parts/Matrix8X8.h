@@ -14,6 +14,7 @@ public:
     const char* ClassName() const override { return "TMatrix8X8"; }
     // The dark matrix while editing; while simulating, DisplayImage on both surfaces.
     void Draw() override;
+    int OpenMarkRadius() const override { return DenseOpenMarkRadius; }
     void SetTanshi() override;
     // Open lines read high; a dot whose wish changed starts its countdown.
     void Calc() override;

@@ -16,4 +16,5 @@ public:
 
 private:
     std::unique_ptr<QGuiApplication> app_;
+    bool filtering_ = false;
 };

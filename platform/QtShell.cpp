@@ -92,4 +92,4 @@ std::string QtShell::ClipboardText() { return QGuiApplication::clipboard()->text
 
 void QtShell::SetClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(Q(text)); }
 
-void QtShell::OpenUrl(const std::string& url) { QDesktopServices::openUrl(QUrl(Q(url))); }
+bool QtShell::OpenUrl(const std::string& url) { return QDesktopServices::openUrl(QUrl(Q(url))); }

@@ -187,15 +187,7 @@ const std::vector<TIconPainter>& Painters()
         /* 16 10→2 */ [](SpritePainter& p) { BoxIcon(p, QStringLiteral("2"), Navy); },
         /* 17 7SEG */ [](SpritePainter& p) { BoxIcon(p, QStringLiteral("8"), Red); },
         /* 18 red LED */ [](SpritePainter& p) { LedIcon(p, QColor(255, 0, 0)); },
-        /* 19 toggle switch */
-        [](SpritePainter& p) {
-            p.Outline(Ink, QColor(212, 208, 200));
-            p.drawRect(QRectF(1, 5, 13, 9));
-            p.setPen(QPen(Ink, 2, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(QPointF(7.5, 10), QPointF(11, 2));
-            p.Outline(Ink, QColor(40, 200, 40));
-            p.drawEllipse(QPointF(11, 2), 1.8, 1.8);
-        },
+        /* 19 toggle switch */ [](SpritePainter& p) { SlideToggle(p, QRectF(0.5, 3.5, 14, 8), 1.0, true); },
         /* 20 push switch */
         [](SpritePainter& p) {
             p.Outline(Ink, QColor(212, 208, 200));

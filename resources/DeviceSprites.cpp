@@ -49,18 +49,14 @@ QImage PushSwitch(bool pressed)
     return image;
 }
 
-// A slide switch: off with the knob down, on with the knob up and lit, being pressed with the knob
-// half way and the panel sunken.
+// A slide toggle as on a phone: off with the knob left on a grey track, on with the knob right on a
+// green track, being pressed with the knob half way and the panel sunken.
 QImage ToggleSwitch(int state)
 {
     QImage image = NewSprite(21, 21);
     SpritePainter p(&image);
     Panel(p, state == 2);
-    p.Outline(Ink, QColor(60, 60, 60));
-    p.drawRoundedRect(QRectF(7, 3, 6, 14), 2, 2);
-    const double top = state == 0 ? 10 : state == 1 ? 3 : 6.5;
-    p.Outline(Ink, state == 1 ? QColor(40, 210, 40) : QColor(200, 200, 200));
-    p.drawRect(QRectF(6, top, 8, 7));
+    SlideToggle(p, QRectF(2.5, 5.5, 15, 9), state == 1 ? 1.0 : state == 2 ? 0.5 : 0.0, state == 1);
     return image;
 }
 

@@ -35,13 +35,17 @@ TFormPlacement KeepOnScreen(TFormPlacement placement, int screenWidth, int scree
 // Read from the section of the caption: Top, Left, Width and Height, defaults 0, 0, 100, 100.
 TFormPlacement ReadFormPlacement(const std::string& settingsFile, const std::string& caption);
 
-// Writes Top, Left, Width and Height of the window; throws TIniFile::TWriteError on failure.
+// Writes Top, Left, Width and Height of the window's normal (not maximized) geometry, the frame's
+// corner and the client size, and whether it is maximized; throws TIniFile::TWriteError on failure.
 void SaveFormPlacement(const QWidget& form, const std::string& caption, const std::string& settingsFile);
 // Whether the section of the caption holds any of Top, Left, Width and Height.
 bool HasFormPlacement(const std::string& settingsFile, const std::string& caption);
 
-// Places the window as stored, kept on the screens. When nothing is stored for it, the first
-// placement given is used instead of the defaults.
+// Whether the window was maximized when its placement was saved.
+bool ReadFormMaximized(const std::string& settingsFile, const std::string& caption);
+
+// Places the window as stored, its whole frame on the screen that shows it, maximized again when it
+// was. When nothing is stored for it, the first placement given is used instead of the defaults.
 void LoadFormPlacement(QWidget& form, const std::string& caption, const std::string& settingsFile,
                        const std::optional<TFormPlacement>& first = std::nullopt);
 

@@ -79,6 +79,12 @@ TFormPlacement BringBackLost(TFormPlacement p, const std::vector<TScreenRect>& s
     return Centred(fitted, workArea);
 }
 
+TFormPlacement KeepFrameInside(TFormPlacement p, TScreenRect workArea)
+{
+    const TFormPlacement fitted = FitSize(p.Width, p.Height, workArea);
+    return Inside(fitted, p.Left, p.Top, workArea);
+}
+
 TFormPlacement FirstMainPlacement(TScreenRect workArea)
 {
     const int64_t width = std::min<int64_t>(PreferredMainWidth, WidthOf(workArea) * 9 / 10 - FrameAllowanceX);

@@ -19,6 +19,11 @@ inline constexpr int32_t PreferredMainHeight = 680;
 TFormPlacement BringBackLost(TFormPlacement placement, const std::vector<TScreenRect>& screens,
                              TScreenRect workArea);
 
+// A window restored from the settings with its whole frame in the work area of its screen: its
+// size cut to what the area holds, its corner moved in no further than needed. The frame is the
+// client size and the allowances.
+TFormPlacement KeepFrameInside(TFormPlacement placement, TScreenRect workArea);
+
 // The editor's first start: the preferred size, cut to nine tenths of the work area, centred.
 TFormPlacement FirstMainPlacement(TScreenRect workArea);
 

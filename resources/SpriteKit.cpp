@@ -22,19 +22,28 @@ QImage Turned(const QImage& image, int quarterTurns)
     return image.transformed(QTransform().rotate(90.0 * (quarterTurns % 4)));
 }
 
-QImage Greyed(const QImage& image)
+namespace {
+
+// Every pixel turned grey: its grey level mapped as lifted, its opacity divided.
+QImage GreyMapped(const QImage& image, int base, int numerator, int alphaDivisor)
 {
     QImage grey = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < grey.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(grey.scanLine(y));
         for (int x = 0; x < grey.width(); ++x) {
-            // Lifted towards white, the way a disabled picture looks.
-            const int g = 96 + qGray(line[x]) * 5 / 8;
-            line[x] = qRgba(g, g, g, qAlpha(line[x]));
+            const int g = base + qGray(line[x]) * numerator / 8;
+            line[x] = qRgba(g, g, g, qAlpha(line[x]) / alphaDivisor);
         }
     }
     return grey.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
+
+}  // namespace
+
+// Lifted towards white, the way a disabled picture looks.
+QImage Greyed(const QImage& image) { return GreyMapped(image, 96, 5, 1); }
+
+QImage Unavailable(const QImage& image) { return GreyMapped(image, 150, 3, 2); }
 
 SpritePainter::SpritePainter(QImage* image) : QPainter(image)
 {
@@ -101,4 +110,14 @@ QFont LabelFont(int pixelSize, bool bold)
     font.setBold(bold);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
+}
+
+void SlideToggle(SpritePainter& p, const QRectF& track, double knob, bool lit)
+{
+    const double r = track.height() / 2;
+    p.Outline(Ink, lit ? QColor(30, 170, 30) : QColor(120, 120, 120));
+    p.drawRoundedRect(track, r, r);
+    const double x = track.left() + r + knob * (track.width() - 2 * r);
+    p.Outline(Ink, Paper);
+    p.drawEllipse(QPointF(x, track.center().y()), r - 1, r - 1);
 }

@@ -25,6 +25,9 @@ QImage NewSprite(int width, int height);
 QImage Turned(const QImage& image, int quarterTurns);
 // The same drawing in shades of grey.
 QImage Greyed(const QImage& image);
+// The picture of a disabled command: pale grey and half transparent, so that even a dark picture
+// reads as unavailable against the tool bar.
+QImage Unavailable(const QImage& image);
 
 class SpritePainter : public QPainter {
 public:
@@ -39,6 +42,9 @@ public:
     // Text centred on the point; an overbar marks an active-low name.
     void Label(QPointF centre, const QString& text, int pixelSize, bool overbar = false, const QColor& colour = Ink);
 };
+
+// A slide toggle in the track: the knob at the given fraction from the left end; a lit track is green.
+void SlideToggle(SpritePainter& p, const QRectF& track, double knob, bool lit);
 
 // The sans-serif face of pin labels and titles.
 QFont LabelFont(int pixelSize, bool bold = false);

@@ -53,6 +53,28 @@ TEST_F(ScopeFormTest, LaysOutFourBandsFromTheClientHeight)
     EXPECT_EQ(form.Trace().size(), QSize(500 - 45, 300 - 28));
 }
 
+TEST_F(ScopeFormTest, CannotBeShrunkUntilItsButtonsOrLabelsCollide)
+{
+    form.show();
+    form.resize(100, 100);
+    EXPECT_GE(form.width(), form.minimumWidth());
+    EXPECT_EQ(form.height(), 187);
+    const QWidget* row[] = {form.btnStart, form.btnStop, form.btnClear, form.chkRenzoku, form.barSweep};
+    for (size_t i = 1; i < std::size(row); ++i)
+        EXPECT_LE(row[i - 1]->geometry().right(), row[i]->geometry().left()) << i;
+    EXPECT_LE(form.barSweep->geometry().right(), form.width());
+    // The inked pixels of the two labels of a channel, which their boxes' margins may overlap.
+    const auto ink = [](const QLabel* label) {
+        const QFontMetrics fm(label->font());
+        const int baseline = label->y() + (label->height() - fm.height()) / 2 + fm.ascent();
+        return fm.tightBoundingRect(label->text()).translated(label->x(), baseline);
+    };
+    for (int k = 0; k < 4; ++k) {
+        const auto i = static_cast<size_t>(k);
+        EXPECT_LT(ink(form.lblCh_5V[i]).bottom(), ink(form.lblCh_0V[i]).top()) << k;
+    }
+}
+
 TEST_F(ScopeFormTest, DrawsAColumnEvery101stPassAtTheDefaultSpeed)
 {
     EXPECT_EQ(form.SweepDivider, 100);
@@ -159,12 +181,12 @@ TEST_F(ScopeFormTest, OpensWhereTheLastScopeWindowWasClosed)
     TIniFile ini(shell.SettingsFile());
     ini.WriteInteger("オシロスコープ", "Top", 50);
     ini.WriteInteger("オシロスコープ", "Left", 60);
-    ini.WriteInteger("オシロスコープ", "Width", 400);
+    ini.WriteInteger("オシロスコープ", "Width", 460);
     ini.WriteInteger("オシロスコープ", "Height", 300);
     form.Show();
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(form.pos(), QPoint(60, 50));  // the frame's corner
-    EXPECT_EQ(form.size(), QSize(400, 300));
+    EXPECT_EQ(form.size(), QSize(460, 300));
     EXPECT_EQ(form.BandHeight, 63);
 
     form.move(70, 80);
@@ -172,7 +194,7 @@ TEST_F(ScopeFormTest, OpensWhereTheLastScopeWindowWasClosed)
     EXPECT_EQ(form.pos(), QPoint(70, 80));
     form.Close();
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(ReadFormPlacement(shell.SettingsFile(), "オシロスコープ"), (TFormPlacement{80, 70, 400, 300}));
+    EXPECT_EQ(ReadFormPlacement(shell.SettingsFile(), "オシロスコープ"), (TFormPlacement{80, 70, 460, 300}));
     form.SetLevel(0, 5);  // a closed window is still fed
     Columns(1);
     EXPECT_EQ(form.SweepX, 1);

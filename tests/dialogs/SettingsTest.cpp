@@ -141,16 +141,45 @@ TEST(FormPlacement, LoadsDefaultsSavesAndLoadsBackWithTheScreenEdgeRule)
     window.move(30, 40);
     window.resize(320, 240);
     SaveFormPlacement(window, "Caption", shell.SettingsFile());
-    EXPECT_EQ(FileBytes(shell.SettingsFile()), "[Caption]\r\nTop=40\r\nLeft=30\r\nWidth=320\r\nHeight=240\r\n");
+    EXPECT_EQ(FileBytes(shell.SettingsFile()),
+              "[Caption]\r\nTop=40\r\nLeft=30\r\nWidth=320\r\nHeight=240\r\nMaximized=0\r\n");
 
     QWidget other;
     LoadFormPlacement(other, "Caption", shell.SettingsFile());
     EXPECT_EQ(other.pos(), QPoint(30, 40));
     EXPECT_EQ(other.size(), QSize(320, 240));
 
+    // Stored below the screen: the whole frame, title bar and borders too, comes back onto it.
     TIniFile(shell.SettingsFile()).WriteInteger("Caption", "Top", 5000);
     LoadFormPlacement(other, "Caption", shell.SettingsFile());
-    EXPECT_EQ(other.pos(), QPoint(30, QGuiApplication::primaryScreen()->size().height() - 240));
+    EXPECT_EQ(other.pos(), QPoint(30, WorkArea().Bottom - 240 - FrameAllowanceY));
+}
+
+TEST(FormPlacement, AMaximizedWindowIsStoredAtItsNormalGeometryAndComesBackMaximized)
+{
+    ScriptedShell shell;
+    QWidget window;
+    window.setGeometry(50, 60, 300, 200);
+    window.showMaximized();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(window.isMaximized());
+    SaveFormPlacement(window, "Caption", shell.SettingsFile());
+    // The frame's corner of the normal geometry, with the client size.
+    const QPoint border = window.geometry().topLeft() - window.frameGeometry().topLeft();
+    EXPECT_EQ(ReadFormPlacement(shell.SettingsFile(), "Caption"),
+              (TFormPlacement{60 - border.y(), 50 - border.x(), 300, 200}));
+    EXPECT_TRUE(ReadFormMaximized(shell.SettingsFile(), "Caption"));
+
+    QWidget other;
+    LoadFormPlacement(other, "Caption", shell.SettingsFile());
+    EXPECT_TRUE(other.windowState() & Qt::WindowMaximized);
+    other.showNormal();
+    EXPECT_EQ(other.geometry(), QRect(50, 60, 300, 200));
+
+    window.showNormal();
+    QCoreApplication::processEvents();
+    SaveFormPlacement(window, "Caption", shell.SettingsFile());
+    EXPECT_FALSE(ReadFormMaximized(shell.SettingsFile(), "Caption"));
 }
 
 TEST(FormPlacement, AWindowStoredOffEveryScreenIsBroughtBackAndNothingStoredGivesTheFirstPlacement)

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 
 namespace {
@@ -110,6 +111,56 @@ TEST_F(Actions, ToolBarsStandInTwoRows)
     EXPECT_TRUE(window->toolBarBreak(row2));
     EXPECT_EQ(row1left->y(), row1right->y());
     EXPECT_LT(row1left->y(), row2->y());
+}
+
+TEST_F(Actions, ToolBarsCannotBeTornOffHiddenOrMoved)
+{
+    for (QToolBar* bar : window->findChildren<QToolBar*>()) {
+        SCOPED_TRACE(bar->objectName().toStdString());
+        EXPECT_FALSE(bar->isMovable());
+        EXPECT_FALSE(bar->isFloatable());
+    }
+    EXPECT_EQ(window->contextMenuPolicy(), Qt::NoContextMenu);
+}
+
+namespace {
+int MeanGrey(const QPixmap& pixmap)
+{
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    long sum = 0, count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qAlpha(p) == 0) continue;
+            // Seen over a light tool bar: a half-transparent pixel is half way to white.
+            sum += 255 - (255 - qGray(p)) * qAlpha(p) / 255;
+            ++count;
+        }
+    return count ? static_cast<int>(sum / count) : 255;
+}
+}  // namespace
+
+TEST_F(Actions, DisabledPicturesArePaleAndTheArmedToolStandsOut)
+{
+    const QIcon save = actions->actSave->icon();
+    const int normal = MeanGrey(save.pixmap(16, 16, QIcon::Normal));
+    const int disabled = MeanGrey(save.pixmap(16, 16, QIcon::Disabled));
+    EXPECT_GT(disabled, normal + 60) << normal << " " << disabled;
+    EXPECT_GT(disabled, 170);
+
+    auto* bar = window->findChild<QToolBar*>("ActionToolBar7");
+    QWidget* button = bar->widgetForAction(actions->actNAND2);
+    ASSERT_TRUE(button);
+    button->resize(button->sizeHint());
+    const QImage idle = button->grab().toImage();
+    actions->actNAND2->setChecked(true);
+    const QImage armed = button->grab().toImage();
+    ASSERT_EQ(idle.size(), armed.size());
+    int changed = 0;
+    for (int y = 0; y < idle.height(); ++y)
+        for (int x = 0; x < idle.width(); ++x)
+            if (std::abs(qGray(idle.pixel(x, y)) - qGray(armed.pixel(x, y))) > 40) ++changed;
+    EXPECT_GT(changed, idle.width() * idle.height() / 4);
 }
 
 TEST_F(Actions, TableHoldsThe38EditingActionsInOrder)

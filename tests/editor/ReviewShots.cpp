@@ -4,6 +4,7 @@
 // display server: xvfb-run -a -s "-screen 0 1024x768x24" voltrane_review_shots OUTPUT_FOLDER
 #include "AboutU.h"
 #include "DMU.h"
+#include "Fonts.h"
 #include "IniFile.h"
 #include "PartU.h"
 #include "ScopeFormU.h"
@@ -11,12 +12,14 @@
 #include "VoltraneU.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QScreen>
 #include <QSlider>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -27,11 +30,18 @@ void Wait(int ms)
     while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
-void Shoot(const QString& path)
+// A picture that cannot be written ends the run with a message: a list of paths that are not
+// there would read as success.
+void Save(const QPixmap& picture, const QString& path)
 {
-    QGuiApplication::primaryScreen()->grabWindow(0).save(path);
+    if (!picture.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        std::exit(1);
+    }
     std::printf("%s\n", qPrintable(path));
 }
+
+void Shoot(const QString& path) { Save(QGuiApplication::primaryScreen()->grabWindow(0), path); }
 
 template <class T>
 T* Place(TfrmVoltrane& window, int x, int y, int32_t partNo = 0)
@@ -48,7 +58,12 @@ T* Place(TfrmVoltrane& window, int x, int y, int32_t partNo = 0)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    InstallFontSubstitutions();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "cannot create the folder %s\n", qPrintable(folder));
+        return 1;
+    }
     ScriptedShell shell;
     TIniFile ini(shell.SettingsFile());
     ini.WriteInteger(TitlePrefix, "Left", 10);
@@ -94,7 +109,7 @@ int main(int argc, char** argv)
     });
     QTimer::singleShot(1500, &window, [&] {
         Shoot(folder + "/window-running.png");
-        if (scope) scope->grab().save(folder + "/scope.png");
+        if (scope) Save(scope->grab(), folder + "/scope.png");
         window.ActionManager1.actSimStop->trigger();
     });
     window.ActionManager1.actSimStart->trigger();
@@ -121,6 +136,6 @@ int main(int argc, char** argv)
     TfrmAbout about(shell, &window);
     about.show();
     Wait(200);
-    about.grab().save(folder + "/about.png");
+    Save(about.grab(), folder + "/about.png");
     return 0;
 }

@@ -79,7 +79,8 @@ TEST(StartUp, MainWindowPlacementIsKeptUnderItsFixedTitle)
     ini.WriteInteger("Voltrane　論理シミュレータ - ", "Height", 400);
     {
         TfrmVoltrane window(shell, SharedDM());
-        EXPECT_EQ(window.pos(), QPoint(20, screenHeight - 400));
+        // Stored below the screen: the whole frame comes back into the work area.
+        EXPECT_EQ(window.pos(), QPoint(20, WorkArea().Bottom - 400 - FrameAllowanceY));
         EXPECT_EQ(window.size(), QSize(500, 400));
         window.setWindowTitle(QString::fromUtf8("Voltrane　論理シミュレータ - /home/a/b.lgc"));
         window.move(30, 40);

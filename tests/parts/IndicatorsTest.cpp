@@ -347,3 +347,31 @@ TEST(Matrix8X8, CreatedDarkWithItsInputsAndZanzoTimeKey)
 }
 
 }  // namespace
+
+// Pins ten pixels apart on a display's edge: open marks small enough that neighbours stay apart;
+// a gate alone keeps the board's usual circle.
+TEST(OpenMarks, DisplaysAndLampsDrawSmallCirclesThatDoNotTouchTheirNeighbours)
+{
+    DisplayRig rig;
+    auto* display = rig.Place<TLED7SEG>(100, 100);
+    auto* matrix = rig.Place<TMatrix8X8>(300, 100);
+    auto* lamp = rig.Place<TLED>(100, 300);
+    auto* gate = rig.Place<TGate>(300, 300);
+    for (TPartsBase* part : std::initializer_list<TPartsBase*>{display, matrix, lamp}) {
+        SCOPED_TRACE(part->ClassName());
+        rig.Board.Calls.clear();
+        part->DrawOpenTanshi();
+        std::vector<std::string> expected{"PenColor 255,0,0", "BrushStyle Clear"};
+        for (int i = 0; i < part->Tanshis.Count(); ++i) {
+            const TPoint p = part->LocalToBoard(part->GetTanshiPos(i));
+            expected.push_back("Ellipse " + std::to_string(p.x - 3) + " " + std::to_string(p.y - 3) + " " +
+                               std::to_string(p.x + 3) + " " + std::to_string(p.y + 3));
+        }
+        EXPECT_EQ(rig.Board.Calls, expected);
+    }
+    rig.Board.Calls.clear();
+    gate->DrawOpenTanshi();
+    const TPoint in = gate->LocalToBoard(gate->GetTanshiPos(0));
+    EXPECT_TRUE(rig.Board.Has("Ellipse " + std::to_string(in.x - 5) + " " + std::to_string(in.y - 5) + " " +
+                              std::to_string(in.x + 5) + " " + std::to_string(in.y + 5)));
+}

@@ -104,3 +104,30 @@ TEST(BringBackLost, AbsurdNumbersNeitherOverflowNorStayLost)
               (TFormPlacement{0, 0, 792, 568}));
     EXPECT_EQ(BringBackLost({0, 0, 0, 0}, screens, screens[0]), (TFormPlacement{0, 0, 0, 0}));
 }
+
+TEST(KeepFrameInside, TheWholeFrameLandsInTheWorkAreaMovedNoFurtherThanNeeded)
+{
+    struct Row {
+        TScreenRect work;
+        TFormPlacement stored;
+        TFormPlacement placed;
+    };
+    const TScreenRect wide = Rect(0, 0, 1280, 870), small = Rect(0, 0, 800, 570), right = Rect(1280, 30, 1024, 738);
+    //                               Top   Left  Width Height       Top  Left  Width Height
+    const Row rows[] = {
+        {wide, {100, 100, 600, 400}, {100, 100, 600, 400}},      // inside: stays
+        {wide, {600, 100, 600, 400}, {438, 100, 600, 400}},      // frame past the bottom: raised onto it
+        {wide, {100, 900, 600, 400}, {100, 672, 600, 400}},      // past the right edge
+        {wide, {-20, -30, 600, 400}, {0, 0, 600, 400}},          // title bar above the screen
+        {wide, {0, 0, 1272, 838}, {0, 0, 1272, 838}},            // exactly the work area
+        {small, {50, 50, 1000, 700}, {0, 0, 792, 538}},          // larger than a small screen: cut
+        {small, {-20, 0, 108, 100}, {0, 0, 108, 100}},           // the old first start's stored Top
+        {right, {700, 2000, 600, 400}, {336, 1696, 600, 400}},   // a second screen, off its bottom right
+        {right, {0, 1200, 600, 400}, {30, 1280, 600, 400}},      // above and left of it
+    };
+    for (const Row& row : rows) {
+        const TFormPlacement p = KeepFrameInside(row.stored, row.work);
+        EXPECT_EQ(p, row.placed) << row.stored.Top << "," << row.stored.Left;
+        EXPECT_TRUE(Contains(row.work, Frame(p)));
+    }
+}

@@ -1,6 +1,7 @@
 #include "ClassRegistry.h"
 #include "Context.h"
 #include "DMU.h"
+#include "PartVariants.h"
 #include "QImageCanvas.h"
 #include "RecordingCanvas.h"
 
@@ -22,14 +23,6 @@ const TDM& Sprites()
 struct TListSize {
     TSpriteList List;
     int Count, Width, Height;
-};
-
-// The part variants whose sprites carry pins, by class name; classes the registry does not know
-// yet are passed over.
-struct TVariants {
-    const char* ClassName;
-    std::vector<int> PartNos;
-    int Ways;
 };
 
 // The sprite a part draws, found through the calls it makes on the board surface.
@@ -115,17 +108,11 @@ TEST(Sprites, IndexesOutsideAListGiveNoImage)
 
 TEST(Sprites, EveryTerminalOfEveryVariantLiesOnItsPin)
 {
-    const std::vector<TVariants> variants{
-        {"TGate", {}, 4},          {"TNot", {0, 1}, 4},       {"TJKFF", {0}, 2},        {"TDFF", {1}, 2},
-        {"TTFF", {2}, 2},          {"TPushSW", {0}, 4},       {"TTglSW", {0}, 4},       {"TPulser", {0}, 4},
-        {"TOneShot", {0, 1}, 1},   {"TLED", {0, 1, 2}, 4},    {"TLED7SEG", {0, 1}, 4},  {"TMatrix8X8", {0}, 1},
-        {"TFullAdder", {1}, 4},    {"T2TO10", {0}, 2},        {"T10TO2", {1}, 2},       {"T7SEG", {2}, 2},
-        {"TScope", {0}, 1},        {"TInTerminal", {0}, 4},   {"TOutTerminal", {1}, 4},
-    };
     RecordingCanvas surface;
     TCircuit circuit(&surface);
     int checked = 0;
-    for (const TVariants& v : variants) {
+    for (const TVariants& v : PartVariants()) {
+        // Classes the registry does not know yet are passed over.
         const TPartClass* partClass = FindPartClass(v.ClassName);
         if (!partClass) continue;
         std::vector<int> partNos = v.PartNos;
@@ -202,4 +189,39 @@ TEST(Sprites, EachDotOfTheMatrixFillsAsARegionOfItsOwn)
                     }
             EXPECT_GT(filled, 20);
         }
+}
+
+// Off, on and pressed read as one slide switch: the white knob left when off, right when on, half
+// way while pressed; only the switched-on track is green.
+TEST(Sprites, TheToggleSwitchShowsItsKnobLeftWhenOffAndRightWhenOn)
+{
+    const auto knobX = [](const QImage& image) {
+        int sum = 0, count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qRed(image.pixel(x, y)) > 240 && qGreen(image.pixel(x, y)) > 240 && qBlue(image.pixel(x, y)) > 240 &&
+                    x > 1 && x < 19 && y > 1 && y < 19) {
+                    sum += x;
+                    ++count;
+                }
+        return count ? sum / count : -1;
+    };
+    const auto green = [](const QImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                if (qGreen(p) > 120 && qRed(p) < 80 && qBlue(p) < 80) ++count;
+            }
+        return count;
+    };
+    const QImage off = Sprites().Sprite(TSpriteList::TglSW, 0)->convertToFormat(QImage::Format_ARGB32);
+    const QImage on = Sprites().Sprite(TSpriteList::TglSW, 1)->convertToFormat(QImage::Format_ARGB32);
+    const QImage pressed = Sprites().Sprite(TSpriteList::TglSW, 2)->convertToFormat(QImage::Format_ARGB32);
+    EXPECT_LT(knobX(off), 9);
+    EXPECT_GT(knobX(on), 11);
+    EXPECT_GT(knobX(pressed), knobX(off));
+    EXPECT_LT(knobX(pressed), knobX(on));
+    EXPECT_EQ(green(off), 0);
+    EXPECT_GT(green(on), 20);
 }

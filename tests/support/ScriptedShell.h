@@ -31,6 +31,8 @@ public:
     std::vector<std::string> Errors;
     std::vector<std::string> Messages;
     std::vector<std::string> OpenedUrls;
+    // Whether a browser takes the pages asked for.
+    bool BrowserAvailable = true;
     std::string Clipboard = "left over from another program";
     std::string Folder;
 
@@ -51,7 +53,11 @@ public:
     void SetClipboardText(const std::string& text) override { Clipboard = text; }
     std::string DataFolder() override { return Folder; }
     std::string SettingsFile() override { return Folder + "/voltrane.INI"; }
-    void OpenUrl(const std::string& url) override { OpenedUrls.push_back(url); }
+    bool OpenUrl(const std::string& url) override
+    {
+        OpenedUrls.push_back(url);
+        return BrowserAvailable;
+    }
 
 private:
     static std::optional<std::string> Next(std::deque<std::optional<std::string>>& answers)
