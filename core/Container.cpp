@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr const char* MacroNameKey = "MacroName";
+
 bool Within(int64_t v, int64_t low, int64_t high) { return low <= v && v <= high; }
 
 }  // namespace
@@ -111,13 +113,13 @@ void TContainer::MoveTo(int x, int y, bool relink)
 void TContainer::LoadFromStrings(const TStrings& lines)
 {
     TPartsBase::LoadFromStrings(lines);
-    MacroName = KeyValue(lines, "MacroName");
+    MacroName = KeyValue(lines, MacroNameKey);
 }
 
 void TContainer::SaveToStrings(TStrings& lines) const
 {
     TPartsBase::SaveToStrings(lines);
-    AddKey(lines, "MacroName", MacroName);
+    AddKey(lines, MacroNameKey, MacroName);
 }
 
 void TContainer::MouseMove(TShiftState, int x, int y)

@@ -170,7 +170,7 @@ void TPartsBase::LoadFromStrings(const TStrings& lines)
 {
     Name = KeyValue(lines, "Name");
     ContainerName = KeyValue(lines, "ContainerName");
-    PartNo = KeyInt(lines, "PartNo");
+    PartNo = KeyInt(lines, PartNoKey);
     SetLeft(KeyInt(lines, "Left"));
     SetTop(KeyInt(lines, "Top"));
     OffsetLeft = KeyInt(lines, "OffsetLeft");
@@ -178,7 +178,7 @@ void TPartsBase::LoadFromStrings(const TStrings& lines)
     Width = DragWidth = KeyInt(lines, "Width");
     Height = DragHeight = KeyInt(lines, "Height");
     WayCount = KeyInt(lines, "WayCount");
-    SetWay(KeyInt(lines, "Way"));
+    SetWay(KeyInt(lines, WayKey));
 }
 
 void TPartsBase::SaveToStrings(TStrings& lines) const
@@ -186,7 +186,7 @@ void TPartsBase::SaveToStrings(TStrings& lines) const
     AddKey(lines, "ClassName", ClassName());
     AddKey(lines, "Name", Name);
     AddKey(lines, "ContainerName", ContainerName);
-    AddKey(lines, "PartNo", PartNo);
+    AddKey(lines, PartNoKey, PartNo);
     AddKey(lines, "Left", Left);
     AddKey(lines, "Top", Top);
     AddKey(lines, "OffsetLeft", OffsetLeft);
@@ -194,16 +194,16 @@ void TPartsBase::SaveToStrings(TStrings& lines) const
     AddKey(lines, "Width", Width);
     AddKey(lines, "Height", Height);
     AddKey(lines, "WayCount", WayCount);
-    AddKey(lines, "Way", Way);
+    AddKey(lines, WayKey, Way);
 }
 
 std::optional<TPublishedProp> TPartsBase::FindProp(std::string_view name) const
 {
     const std::string n(name);
-    if (SameText(n, "Way"))
+    if (SameText(n, WayKey))
         return TPublishedProp{TPropKind::Integer, [](const TPartsBase& o) { return std::to_string(o.Way); },
                               [](TPartsBase& o, const std::string& v) { o.SetWay(StrToIntDef(v, 0)); }};
-    if (SameText(n, "PartNo"))
+    if (SameText(n, PartNoKey))
         return TPublishedProp{TPropKind::Integer, [](const TPartsBase& o) { return std::to_string(o.PartNo); },
                               [](TPartsBase& o, const std::string& v) { o.PartNo = StrToIntDef(v, 0); }};
     return std::nullopt;
@@ -286,7 +286,7 @@ void TPartsBase::RotateClockwise()
 {
     if (WayCount == 0 || WayCount == 1) return;
     const int32_t next = WayCount == Way + 1 ? 0 : Way + 1;
-    SetPropUndoable("Way", std::to_string(next), "方向変更");
+    SetPropUndoable(WayKey, std::to_string(next), "方向変更");
 }
 
 void TPartsBase::RecordCreate(const std::string& label)

@@ -35,6 +35,11 @@ enum TClassFlag : uint8_t {
     cfSubTerminal = 16,  // a sub-board input or output terminal part
 };
 
+// The two settings every object publishes, by their keys in the circuit text and in the lookup by
+// name; the reader, the writer, the lookup and the popup menus all spell them from here.
+inline constexpr const char* PartNoKey = "PartNo";
+inline constexpr const char* WayKey = "Way";
+
 // A published property reached by name: integers travel as decimal text.
 enum class TPropKind { Integer, Text, Unsupported };
 struct TPublishedProp {

@@ -106,7 +106,7 @@ void SwitchPopupPolarity(TEditSession& s)
     if (!part) return;
     s.State.Modified = true;
     if (const auto partner = PolarityPartner(part->PartNo))
-        part->SetPropUndoable("PartNo", std::to_string(*partner), "正論理・負論理切り替え");
+        part->SetPropUndoable(PartNoKey, std::to_string(*partner), "正論理・負論理切り替え");
     part->MoveTo(part->Left, part->Top, true);
     s.Host.Redraw();
 }
@@ -114,19 +114,19 @@ void SwitchPopupPolarity(TEditSession& s)
 void SetPopupInputCount(TEditSession& s, int tag)
 {
     TPartsBase* part = PopupOf(s, {"TGate", "TNot", "TPushSW", "TTglSW"});
-    if (part) Apply(s, *part, "PartNo", part->PartNo % 8 + tag, "入力数変更", Marks | Rebuilds);
+    if (part) Apply(s, *part, PartNoKey, part->PartNo % 8 + tag, "入力数変更", Marks | Rebuilds);
 }
 
 void SetPopupLedColor(TEditSession& s, int color)
 {
-    if (TPartsBase* part = PopupOf(s, {"TLED"})) Apply(s, *part, "PartNo", color, "LED Color", Marks);
+    if (TPartsBase* part = PopupOf(s, {"TLED"})) Apply(s, *part, PartNoKey, color, "LED Color", Marks);
 }
 
 void SetPopupLed7SegType(TEditSession& s, int type)
 {
     // The other type has other inputs: the wires at the old ones must let go of them.
     if (TPartsBase* part = PopupOf(s, {"TLED7SEG"}))
-        Apply(s, *part, "PartNo", type, "７セグメントLEDタイプ変更", Rebuilds);
+        Apply(s, *part, PartNoKey, type, "７セグメントLEDタイプ変更", Rebuilds);
 }
 
 void SetPopupFontSize(TEditSession& s, int size)
@@ -137,7 +137,7 @@ void SetPopupFontSize(TEditSession& s, int size)
 void SetPopupTriggerEdge(TEditSession& s, int edge)
 {
     const char* label = edge == 0 ? "パルスタイミング：立ち上がり時" : "パルスタイミング：立ち下がり時";
-    if (TPartsBase* part = PopupOf(s, {"TOneShot"})) Apply(s, *part, "PartNo", edge, label, 0);
+    if (TPartsBase* part = PopupOf(s, {"TOneShot"})) Apply(s, *part, PartNoKey, edge, label, 0);
 }
 
 int CountDialogValue(int value) { return std::clamp(value, 1, 100); }

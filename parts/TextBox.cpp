@@ -50,7 +50,7 @@ void TTextBox::CloseEditor()
     const std::string text = CommaText();
     if (text != TextBeforeEdit && Context().UndoQue) {
         auto batch = std::make_unique<TCommandBatch>();
-        batch->push_back(std::make_unique<TSetPropCommand>(this, "Text", "CommaText", TextBeforeEdit, text));
+        batch->push_back(std::make_unique<TSetPropCommand>(this, "Text", CommaTextProp, TextBeforeEdit, text));
         Context().UndoQue->Push(std::move(batch));
     }
     DrawnLines = Editor->Lines();
@@ -112,7 +112,7 @@ void TTextBox::SetCommaText(const std::string& text)
 void TTextBox::LoadFromStrings(const TStrings& lines)
 {
     TPart::LoadFromStrings(lines);
-    SetCommaText(KeyValue(lines, "Text"));
+    SetCommaText(KeyValue(lines, TextKey));
     DrawnLines = Editor->Lines();
     // A stored size of 12 keeps the stored Width and Height; any other recomputes them.
     SetFontSize(KeyIntDef(lines, FontSizeKey, DefaultFontSize));
@@ -121,7 +121,7 @@ void TTextBox::LoadFromStrings(const TStrings& lines)
 void TTextBox::SaveToStrings(TStrings& lines) const
 {
     TPart::SaveToStrings(lines);
-    AddKey(lines, "Text", CommaText());
+    AddKey(lines, TextKey, CommaText());
     AddKey(lines, FontSizeKey, FontSize());
 }
 
@@ -133,7 +133,7 @@ std::optional<TPublishedProp> TTextBox::FindProp(std::string_view name) const
             TPropKind::Integer,
             [](const TPartsBase& o) { return std::to_string(static_cast<const TTextBox&>(o).FontSize()); },
             [](TPartsBase& o, const std::string& v) { static_cast<TTextBox&>(o).SetFontSize(StrToIntDef(v, 0)); }};
-    if (SameText(n, "CommaText"))
+    if (SameText(n, CommaTextProp))
         return TPublishedProp{TPropKind::Text,
                               [](const TPartsBase& o) { return static_cast<const TTextBox&>(o).CommaText(); },
                               [](TPartsBase& o, const std::string& v) { static_cast<TTextBox&>(o).SetCommaText(v); }};

@@ -5,13 +5,16 @@
 
 #include <memory>
 
-// A block of text lines placed on the board as a label, edited in place through its own hidden
-// edit control. It has no terminals and no part in the passes. The control is made with the box
-// and freed with it, so its end-edit hook never outlives the box.
 // The font size's key in the circuit text and in the published-property lookup; the size's
 // stored rule (12 keeps the stored box size) is the text box's own.
 inline constexpr const char* FontSizeKey = "FontSize";
+// The lines are stored under "Text" and published as "CommaText", both as comma text.
+inline constexpr const char* TextKey = "Text";
+inline constexpr const char* CommaTextProp = "CommaText";
 
+// A block of text lines placed on the board as a label, edited in place through its own hidden
+// edit control. It has no terminals and no part in the passes. The control is made with the box
+// and freed with it, so its end-edit hook never outlives the box.
 class TTextBox : public TPart {
 public:
     TTextBox(TBord& board, Canvas* windowSurface);
