@@ -87,8 +87,8 @@ TFormPlacement KeepFrameInside(TFormPlacement p, TScreenRect workArea)
 
 TFormPlacement FirstMainPlacement(TScreenRect workArea)
 {
-    const int64_t width = std::min<int64_t>(PreferredMainWidth, WidthOf(workArea) * 9 / 10 - FrameAllowanceX);
-    const int64_t height = std::min<int64_t>(PreferredMainHeight, HeightOf(workArea) * 9 / 10 - FrameAllowanceY);
+    const int64_t width = std::min<int64_t>(PreferredMainWidth, WidthOf(workArea) * 4 / 5);
+    const int64_t height = std::min<int64_t>(PreferredMainHeight, HeightOf(workArea) * 4 / 5);
     return Centred(FitSize(width, height, workArea), workArea);
 }
 

@@ -11,8 +11,8 @@ inline constexpr int32_t FrameAllowanceX = 8;
 inline constexpr int32_t FrameAllowanceY = 32;
 
 // What the editor opens with when the settings hold no placement for it.
-inline constexpr int32_t PreferredMainWidth = 960;
-inline constexpr int32_t PreferredMainHeight = 680;
+inline constexpr int32_t PreferredMainWidth = 1024;
+inline constexpr int32_t PreferredMainHeight = 720;
 
 // A window that shows on none of the screens, not even in part (stored on a screen since
 // detached, or numbers edited by hand), is centred on the work area; any other stays.
@@ -24,7 +24,8 @@ TFormPlacement BringBackLost(TFormPlacement placement, const std::vector<TScreen
 // client size and the allowances.
 TFormPlacement KeepFrameInside(TFormPlacement placement, TScreenRect workArea);
 
-// The editor's first start: the preferred size, cut to nine tenths of the work area, centred.
+// The editor's first start: the preferred size, or four fifths of the work area when that is
+// smaller, centred.
 TFormPlacement FirstMainPlacement(TScreenRect workArea);
 
 // A scope window of the given client size opened for the first time: right of the main window's

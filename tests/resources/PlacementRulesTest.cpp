@@ -25,7 +25,7 @@ bool Contains(const TScreenRect& outer, const TScreenRect& inner)
 
 }  // namespace
 
-TEST(FirstMainPlacement, ThePreferredSizeCutToNineTenthsOfTheWorkAreaAndCentred)
+TEST(FirstMainPlacement, ThePreferredSizeOrFourFifthsOfTheWorkAreaCentred)
 {
     struct Row {
         TScreenRect area;
@@ -33,10 +33,10 @@ TEST(FirstMainPlacement, ThePreferredSizeCutToNineTenthsOfTheWorkAreaAndCentred)
     };
     //  work area: left, top, width, height   Top   Left  Width Height
     const Row rows[] = {
-        {Rect(0, 0, 1280, 900), {94, 156, 960, 680}},        // room for the preferred size
-        {Rect(0, 24, 1024, 744), {61, 51, 913, 637}},        // a panel above, smaller screen
-        {Rect(1920, 0, 1280, 1024), {156, 2076, 960, 680}},  // a work area right of another screen
-        {Rect(0, 0, 320, 240), {12, 16, 280, 184}},          // tiny
+        {Rect(0, 0, 1280, 900), {74, 124, 1024, 720}},       // room for the preferred size
+        {Rect(0, 24, 1024, 744), {82, 98, 819, 595}},        // a panel above, smaller screen: 80 %
+        {Rect(1920, 0, 1280, 1024), {136, 2044, 1024, 720}}, // a work area right of another screen
+        {Rect(0, 0, 320, 240), {8, 28, 256, 192}},           // tiny
         {Rect(0, 0, 0, 0), {0, 0, 1, 1}},                    // no screen at all
     };
     for (const Row& row : rows) {
