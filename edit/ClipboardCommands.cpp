@@ -33,13 +33,6 @@ TStrings SplitLines(std::string_view text)
     return lines;
 }
 
-void ShowPasted(TEditSession& s)
-{
-    s.Host.RedrawBoard();
-    for (TPartsBase* o : s.State.SelectedParts) o->DrawSelectFrame(s.Host.BoardSurface());
-    s.Host.Paint();
-}
-
 // The pasted objects stand 10 pixels right of and below the copied ones; the step is not undone.
 void Offset(TBord& board, const TPartsList& objects)
 {
@@ -127,5 +120,5 @@ void PasteClipboard(TEditSession& s, Shell& shell)
     for (TPartsBase* o : st.SelectedParts) o->RecordCreate("PasteExecute");
     batch.Commit();
     Offset(s.Bord, st.SelectedParts);
-    ShowPasted(s);
+    s.ShowSelection();
 }

@@ -37,7 +37,5 @@ void TDotGesture::Release(int rawX, int rawY)
     st_.HitParts.Clear();
     st_.ToolClass.clear();
     st_.EditState = esNone;
-    s_.Host.RedrawBoard();
-    dot.DrawSelectFrame(s_.Host.BoardSurface());
-    s_.Host.Paint();
+    s_.ShowSelection();
 }

@@ -3,13 +3,6 @@
 
 namespace {
 
-void DrawSelectFrames(TEditSession& s)
-{
-    s.Host.RedrawBoard();
-    for (TPartsBase* o : s.State.SelectedParts) o->DrawSelectFrame(s.Host.BoardSurface());
-    s.Host.Paint();
-}
-
 // The object's outline starts where it stands, held at (x, y).
 void Grab(TPartsBase& o, int x, int y, Canvas& surface)
 {
@@ -61,7 +54,7 @@ void TDragGesture::Release(int rawX, int rawY)
             s_.Host.Redraw();
         } else {
             first->SetGrab(x, y);
-            DrawSelectFrames(s_);
+            s_.ShowSelection();
         }
     }
     s_.CreatedPart = nullptr;
@@ -96,6 +89,6 @@ void TMultiDragGesture::Release(int rawX, int rawY)
         DropSelection(st_.SelectedParts, st_.SnapX(rawX), st_.SnapY(rawY));
         if (before != TPoint{first.Left, first.Top}) st_.Modified = true;
     }
-    DrawSelectFrames(s_);
+    s_.ShowSelection();
     st_.EditState = esNone;
 }

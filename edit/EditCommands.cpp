@@ -7,13 +7,6 @@
 
 namespace {
 
-void ShowSelection(TEditSession& s)
-{
-    s.Host.RedrawBoard();
-    for (TPartsBase* o : s.State.SelectedParts) o->DrawSelectFrame(s.Host.BoardSurface());
-    s.Host.Paint();
-}
-
 // Turns the object and rebuilds its terminals where it stands. What cannot turn is not touched: a
 // dot's move would cut the wires through it outside any undo step.
 void Rotate(TPartsBase& o)
@@ -65,7 +58,7 @@ void DeleteSelection(TEditSession& s)
 void SelectAll(TEditSession& s)
 {
     s.Bord.CopyParts(s.State.SelectedParts);
-    ShowSelection(s);
+    s.ShowSelection();
 }
 
 void RotateSelection(TEditSession& s)
@@ -74,7 +67,7 @@ void RotateSelection(TEditSession& s)
     s.PruneSelection();
     s.State.Modified = true;
     for (TPartsBase* o : s.State.SelectedParts) Rotate(*o);
-    ShowSelection(s);
+    s.ShowSelection();
 }
 
 void UndoEdit(TEditSession& s) { StepHistory(s, &TUndoQue::CanUndo, &TUndoQue::Undo); }

@@ -29,3 +29,10 @@ void TEditSession::FinishPendingDot()
     DropDot(*dot, SatAdd(dot->DragLeft, dot->Width / 2), SatAdd(dot->DragTop, dot->Height / 2),
             std::move(NewDotBatch));
 }
+
+void TEditSession::ShowSelection()
+{
+    Host.RedrawBoard();
+    for (TPartsBase* o : State.SelectedParts) o->DrawSelectFrame(Host.BoardSurface());
+    Host.Paint();
+}

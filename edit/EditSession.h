@@ -34,4 +34,6 @@ struct TEditSession {
     // Drops a dot created at an earlier press that no release has dropped yet, where it stands,
     // so that its creation becomes an undo step before any other edit records.
     void FinishPendingDot();
+    // The board drawn anew with the red frames of the selection, then shown.
+    void ShowSelection();
 };

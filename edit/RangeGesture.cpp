@@ -53,9 +53,7 @@ void TRangeGesture::SelectRange()
 {
     DrawBand();
     s_.Bord.PartsInRect(st_.CurContainer, st_.StartX, st_.StartY, st_.CurX, st_.CurY, st_.SelectedParts);
-    s_.Host.RedrawBoard();
-    for (TPartsBase* o : st_.SelectedParts) o->DrawSelectFrame(s_.Host.BoardSurface());
-    s_.Host.Paint();
+    s_.ShowSelection();
 }
 
 void TRangeGesture::CreateBox(int rawX, int rawY)

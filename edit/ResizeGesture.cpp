@@ -56,9 +56,7 @@ void TResizeGesture::Release(int, int)
     if (TPartsBase* target = Target()) {
         if (target->Width != target->DragWidth || target->Height != target->DragHeight) st_.Modified = true;
         st_.SelectOnly(ResizeObject(*target));
-        s_.Host.RedrawBoard();
-        if (TPartsBase* first = st_.FirstSelected()) first->DrawSelectFrame(s_.Host.BoardSurface());
-        s_.Host.Paint();
+        s_.ShowSelection();
     }
     s_.Context.Cursor = TCursorShape::Arrow;
     st_.EditState = esNone;
