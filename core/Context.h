@@ -2,6 +2,7 @@
 
 #include "Board.h"
 #include "Cursor.h"
+#include "PassEngine.h"
 #include "Undo.h"
 #include "WindowFactory.h"
 
@@ -25,6 +26,8 @@ struct TCircuitContext {
     // The commands of the edit being recorded; none when no edit records.
     std::unique_ptr<TCommandBatch> CommandBatch;
     bool Simulating = false;
+    // How runs compute their passes; the command line may force a mode.
+    TEngineMode Engine = TEngineMode::Auto;
     MessageSink* Messages = nullptr;
     // Editors, scope windows and display images of the front end; headless ones when none.
     WindowFactory* Windows = nullptr;

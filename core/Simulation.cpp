@@ -2,20 +2,18 @@
 
 #include "Board.h"
 #include "Context.h"
+#include "PassEngine.h"
 
 void RunSimulation(TBord& board, MessagePump& pump, const std::function<void()>& redraw)
 {
     TCircuitContext& context = board.Context();
-    board.SetConnectTanshi();
-    board.ResolveNets();
-    board.ResetAndSettle();
-    board.CalcAll();
-    board.TickAll();
+    TPassEngine engine(board, context.Engine);
+    engine.Start();
+    engine.Pass();
     pump.ProcessMessages();
     if (redraw) redraw();
     do {
-        board.CalcAll();
-        board.TickAll();
+        engine.Pass();
         pump.ProcessMessages();
     } while (context.Simulating);
     if (redraw) redraw();
