@@ -3,6 +3,7 @@
 #include "BoardIndex.h"
 #include "Container.h"
 #include "Context.h"
+#include "PassEngine.h"
 
 #include <algorithm>
 #include <utility>
@@ -35,6 +36,7 @@ TBord::~TBord() { ClearAll(); }
 
 void TBord::Add(std::unique_ptr<TPartsBase> object)
 {
+    ++context_.Edits;
     grid_.Add(object.get());
     objects_.push_back(std::move(object));
 }
@@ -44,6 +46,7 @@ std::unique_ptr<TPartsBase> TBord::Remove(TPartsBase* object)
     // Searched from the end: removals mostly concern recently created objects.
     for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) {
         if (it->get() != object) continue;
+        ++context_.Edits;
         std::unique_ptr<TPartsBase> owned = std::move(*it);
         objects_.erase(std::next(it).base());
         grid_.Remove(object);
@@ -56,6 +59,7 @@ void TBord::Destroy(TPartsBase* object) { Remove(object); }
 
 void TBord::DestroyAll(const std::vector<TPartsBase*>& objects)
 {
+    ++context_.Edits;
     const std::unordered_set<const TPartsBase*> gone(objects.begin(), objects.end());
     grid_.RemoveAll(gone);
     std::vector<std::unique_ptr<TPartsBase>> removed;
@@ -76,6 +80,7 @@ void TBord::CopyParts(TPartsList& list) const
 
 void TBord::ClearAll()
 {
+    ++context_.Edits;
     grid_.Clear();
     while (!objects_.empty()) objects_.pop_back();
 }
@@ -334,4 +339,9 @@ void TBord::TickAll()
 {
     for (const auto& o : objects_)
         if (o->Is(cfPart)) o->Tick();
+}
+
+void TBord::ResetAndSettle()
+{
+    TPassEngine(*this, settleShortcut_ ? TEngineMode::Sparse : TEngineMode::Objects).Settle();
 }

@@ -95,7 +95,8 @@ public:
     // Resets every terminal, then forces each input terminal high and, in a second round, low,
     // with a pass after each forcing.
     void ResetAndSettle();
-    // Tests turn off the settle's skipping of parts that cannot change, to compare with every pass.
+    // Tests turn off the settle's skipping of parts that cannot change, to compare with the passes of
+    // every part's own Calc and Tick.
     void SetSettleShortcut(bool enabled) { settleShortcut_ = enabled; }
     void CalcAll();
     void TickAll();

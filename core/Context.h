@@ -28,6 +28,11 @@ struct TCircuitContext {
     bool Simulating = false;
     // How runs compute their passes; the command line may force a mode.
     TEngineMode Engine = TEngineMode::Auto;
+    // Raised by every change made to the boards outside the passes (objects added or removed, new
+    // terminals, recorded edits, undo and redo), and by every press or release handed to a part: a
+    // running engine compiles the board anew, or passes everything, before its next pass.
+    uint64_t Edits = 0;
+    uint64_t Pokes = 0;
     MessageSink* Messages = nullptr;
     // Editors, scope windows and display images of the front end; headless ones when none.
     WindowFactory* Windows = nullptr;

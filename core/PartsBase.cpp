@@ -322,8 +322,21 @@ void TPartsBase::SetPropUndoable(const std::string& name, const std::string& val
     if (Context().UndoQue) Context().UndoQue->Push(std::move(batch));
 }
 
+void TPartsBase::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    ++Context().Pokes;
+    PartMouseDown(button, shift, x, y);
+}
+
+void TPartsBase::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    ++Context().Pokes;
+    PartMouseUp(button, shift, x, y);
+}
+
 void TPartsBase::ClearTanshis()
 {
+    ++Context().Edits;
     Board->Touch(*this);
     Tanshis.Clear();
     for (auto& t : ownedTanshis_) Context().Retire(std::move(t));

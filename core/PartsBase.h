@@ -100,15 +100,24 @@ public:
         Conductor,      // Calc as a combinational part's; Tick does nothing
     };
     virtual TSettleKind SettleKind() const { return TSettleKind::Stateful; }
+    // What a compiled pass may compute in place of Calc: the function of a gate whose inputs are
+    // its terminals but the last, and whose output is the last. None: Calc itself is called.
+    enum class TCalcOp : uint8_t { None, Nand, Nor, And, Or, Xor, Xnor, Not };
+    virtual TCalcOp CalcOp() const { return TCalcOp::None; }
+    // What Tick does: drive every output's level into what it reaches (TPartsBase::Tick), something
+    // of the part's own that may read its inputs and drive its outputs, or nothing.
+    enum class TTickKind : uint8_t { Drives, Own, Nothing };
+    virtual TTickKind TickKind() const { return TTickKind::Drives; }
     // For a stateful part: whether, with its inputs kept as they are, its Calc and Tick would change
     // nothing, draw nothing and drive nothing but its outputs' present levels.
     virtual bool AtRest() const { return false; }
     virtual void MoveTo(int x, int y, bool relink);
     virtual void LoadFromStrings(const TStrings& lines);
     virtual void SaveToStrings(TStrings& lines) const;
-    virtual void MouseDown(TMouseButton, TShiftState, int, int) {}
+    // A press or release handed to the part; a running engine learns that the part may have changed.
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState, int, int) {}
-    virtual void MouseUp(TMouseButton, TShiftState, int, int) {}
 
     // The published property of that name (case-insensitive), if the class has one.
     virtual std::optional<TPublishedProp> FindProp(std::string_view name) const;
@@ -166,6 +175,8 @@ protected:
     // Writes level into every terminal that output terminal drives.
     static void Drive(const TTanshi& output, int32_t level);
     void SetSize(int32_t width, int32_t height);
+    virtual void PartMouseDown(TMouseButton, TShiftState, int, int) {}
+    virtual void PartMouseUp(TMouseButton, TShiftState, int, int) {}
 
     uint8_t ClassFlags = 0;
 

@@ -1,15 +1,13 @@
 #pragma once
 
 #include "Geometry.h"
+#include "Level.h"
 #include "LinkList.h"
 #include "Lists.h"
 
 #include <cstdint>
 
 enum TDirection : uint8_t { dirInput = 0, dirOutput = 1, dirWireEnd = 2 };
-
-inline constexpr int32_t LevelLow = 0;
-inline constexpr int32_t LevelHigh = 5;
 
 // A terminal of a placed object, positioned relative to its owner's top-left corner.
 class TTanshi {
@@ -26,7 +24,9 @@ public:
     int32_t Y;
     bool Linked = false;
     TDirection Direction;
-    int32_t Level = LevelLow;
+    TLevel Level;
+    // The slot a compiled board gave the terminal last; the program that bound it checks it is its.
+    uint32_t Slot = UINT32_MAX;
     // After a link pass: the terminals on the same point; after net resolution, for an
     // output: the part inputs it drives.
     TLinkList Links;

@@ -43,6 +43,7 @@ void TSetPropCommand::Redo()
 
 void TUndoQue::Push(std::unique_ptr<TCommandBatch> batch)
 {
+    ++context_.Edits;
     RedoEnd = Current;
     Batches[static_cast<size_t>(Current)].reset();
     Batches[static_cast<size_t>(Current)] = std::move(batch);
@@ -72,6 +73,7 @@ void TUndoQue::DropOldest(int slot)
 
 void TUndoQue::Undo()
 {
+    ++context_.Edits;
     Current = Prev(Current);
     if (auto& batch = Batches[static_cast<size_t>(Current)])
         for (auto it = batch->rbegin(); it != batch->rend(); ++it) (*it)->Undo();
@@ -81,6 +83,7 @@ void TUndoQue::Undo()
 
 void TUndoQue::Redo()
 {
+    ++context_.Edits;
     if (auto& batch = Batches[static_cast<size_t>(Current)])
         for (auto& command : *batch) command->Redo();
     Current = Next(Current);

@@ -80,6 +80,14 @@ void TGate::Calc()
     Tanshis.Items(inputs)->Level = high ? LevelHigh : LevelLow;
 }
 
+TPartsBase::TCalcOp TGate::CalcOp() const
+{
+    if (!Valid() || Tanshis.Count() != InputCount() + 1) return TCalcOp::None;
+    static constexpr std::array<TCalcOp, 8> ops{TCalcOp::Nand, TCalcOp::Nand, TCalcOp::Nor, TCalcOp::Nor,
+                                               TCalcOp::And,  TCalcOp::Or,   TCalcOp::Xor, TCalcOp::Xnor};
+    return ops[static_cast<size_t>(GateKind())];
+}
+
 void TGate::Draw()
 {
     Canvas* c = BoardCanvas();

@@ -12,6 +12,7 @@ public:
     void SetTanshi() override;
     void Calc() override;
     TSettleKind SettleKind() const override { return TSettleKind::Combinational; }
+    TCalcOp CalcOp() const override;
 
     enum TGateKind { gkNand, gkNandNegative, gkNor, gkNorNegative, gkAnd, gkOr, gkEor, gkEnor };
     bool Valid() const { return PartNo >= 0 && PartNo < 32 && Way >= 0 && Way < 4; }
@@ -29,5 +30,6 @@ public:
     void SetTanshi() override;
     void Calc() override;
     TSettleKind SettleKind() const override { return TSettleKind::Combinational; }
+    TCalcOp CalcOp() const override { return Valid() && Tanshis.Count() == 2 ? TCalcOp::Not : TCalcOp::None; }
     bool Valid() const { return PartNo >= 0 && PartNo < 2 && Way >= 0 && Way < 4; }
 };

@@ -16,6 +16,7 @@ public:
     void Calc() override;
     // Draws the level taken over once its countdown ends, if the input still holds it.
     void Tick() override;
+    TTickKind TickKind() const override { return TTickKind::Own; }
     bool AtRest() const override { return Tanshis.Empty() || (Countdown == Idle && Input() == ShownLevel); }
 
     // Neither is reset by a run: a lamp left lit goes dark when its countdown runs out.

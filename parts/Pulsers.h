@@ -35,6 +35,7 @@ public:
     void Calc() override;
     // Replaces the copying Tick: the one-shot's own output keeps its reset level.
     void Tick() override;
+    TTickKind TickKind() const override { return TTickKind::Own; }
     bool AtRest() const override { return !Valid() || Tanshis.Empty() || (Countdown == Idle && Input() == EdgeLevel); }
     void LoadFromStrings(const TStrings& lines) override;
     void SaveToStrings(TStrings& lines) const override;

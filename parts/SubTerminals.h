@@ -22,6 +22,7 @@ public:
     void SetTanshi() override;
     void Calc() override;
     void Tick() override {}
+    TTickKind TickKind() const override { return TTickKind::Nothing; }
     TSettleKind SettleKind() const override { return TSettleKind::Conductor; }
 
     bool Valid() const { return Way >= 0 && Way < 4; }

@@ -31,21 +31,21 @@ void TSwitch::DrawImage(int index) const
 
 void TSwitch::Draw() { DrawImage(Simulating() && OutputLevel() != LevelLow ? 1 : 0); }
 
-void TPushSW::MouseDown(TMouseButton, TShiftState, int, int)
+void TPushSW::PartMouseDown(TMouseButton, TShiftState, int, int)
 {
     SetOutputLevel(LevelHigh);
     Draw();
 }
 
-void TPushSW::MouseUp(TMouseButton, TShiftState, int, int)
+void TPushSW::PartMouseUp(TMouseButton, TShiftState, int, int)
 {
     SetOutputLevel(LevelLow);
     Draw();
 }
 
-void TTglSW::MouseDown(TMouseButton, TShiftState, int, int) { DrawImage(2); }
+void TTglSW::PartMouseDown(TMouseButton, TShiftState, int, int) { DrawImage(2); }
 
-void TTglSW::MouseUp(TMouseButton, TShiftState, int, int)
+void TTglSW::PartMouseUp(TMouseButton, TShiftState, int, int)
 {
     SetOutputLevel(OutputLevel() == LevelLow ? LevelHigh : LevelLow);
     Draw();

@@ -28,8 +28,8 @@ class TPushSW : public TSwitch {
 public:
     TPushSW(TBord& board, Canvas* windowSurface) : TSwitch(board, windowSurface, TSpriteList::PushSW) {}
     const char* ClassName() const override { return "TPushSW"; }
-    void MouseDown(TMouseButton, TShiftState, int, int) override;
-    void MouseUp(TMouseButton, TShiftState, int, int) override;
+    void PartMouseDown(TMouseButton, TShiftState, int, int) override;
+    void PartMouseUp(TMouseButton, TShiftState, int, int) override;
 };
 
 // Toggle switch: shows image 2 while pressed and changes its level on the release.
@@ -37,6 +37,6 @@ class TTglSW : public TSwitch {
 public:
     TTglSW(TBord& board, Canvas* windowSurface) : TSwitch(board, windowSurface, TSpriteList::TglSW) {}
     const char* ClassName() const override { return "TTglSW"; }
-    void MouseDown(TMouseButton, TShiftState, int, int) override;
-    void MouseUp(TMouseButton, TShiftState, int, int) override;
+    void PartMouseDown(TMouseButton, TShiftState, int, int) override;
+    void PartMouseUp(TMouseButton, TShiftState, int, int) override;
 };
