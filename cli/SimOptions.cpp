@@ -31,8 +31,10 @@ Runs a circuit file without a window and prints the levels it is asked to watch.
                 Outputs appear only when complete (the old file stays on failure);
                 "-" is standard output, which the rows then leave to the output; an
                 output may not name FILE or another output.
+  --engine E    how the passes are computed: auto (default), full, sparse, or objects
+                (every part's own Calc and Tick, the reference). All give the same levels.
   --stats       after the run, print one line to standard error:
-                passes=N seconds=S passes_per_second=R objects=M
+                passes=N seconds=S passes_per_second=R objects=M engine=E
   --help        show this text.
 
 Output: a header line "pass" followed by the watch names, tab-separated; then one row
@@ -58,6 +60,17 @@ int64_t ParseCount(const std::string& option, const std::string& text, int64_t l
         throw TUsageError(option + " には " + std::to_string(least) + " 以上の整数を指定してください ('" +
                           text + "' ではなく)");
     return value;
+}
+
+TEngineMode ParseEngine(const std::string& text)
+{
+    static const std::pair<const char*, TEngineMode> modes[] = {{"auto", TEngineMode::Auto},
+                                                                {"full", TEngineMode::Full},
+                                                                {"sparse", TEngineMode::Sparse},
+                                                                {"objects", TEngineMode::Objects}};
+    for (const auto& [name, mode] : modes)
+        if (text == name) return mode;
+    throw TUsageError("--engine には auto, full, sparse, objects のどれかを指定してください ('" + text + "' ではなく)");
 }
 
 TSimEvent ParseEvent(TSimEvent::TKind kind, const std::string& option, const std::string& text)
@@ -103,7 +116,7 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
             inlineValue = true;
         }
         static const char* const valued[] = {"--passes", "--watch", "--every", "--press", "--release",
-                                             "--click",  "--vcd",   "--png",   "--save"};
+                                             "--click",  "--vcd",   "--png",   "--save", "--engine"};
         if (std::find(std::begin(valued), std::end(valued), arg) == std::end(valued))
             throw TUsageError("'" + args[i] + "' というオプションはありません");
         if (!inlineValue) {
@@ -126,6 +139,8 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
             options.VcdPath = value;
         else if (arg == "--png")
             options.PngPath = value;
+        else if (arg == "--engine")
+            options.Engine = ParseEngine(value);
         else
             options.SavePath = value;
         if (value.empty() && (arg == "--vcd" || arg == "--png" || arg == "--save" || arg == "--watch"))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PassEngine.h"
+
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -29,6 +31,7 @@ struct TSimOptions {
     std::string VcdPath;
     std::string PngPath;
     std::string SavePath;
+    TEngineMode Engine = TEngineMode::Auto;
     bool Stats = false;
     bool Help = false;
 };

@@ -106,6 +106,7 @@ int Run(const TSimOptions& options)
         surface = std::move(image);
     }
 
+    circuit.Context.Engine = options.Engine;
     TSimRun run;
     run.Passes = options.Passes;
     run.Every = options.Every;
@@ -128,8 +129,9 @@ int Run(const TSimOptions& options)
         if (vcd) vcd->Finish(options.Passes);
         if (options.Stats) {
             const double rate = seconds > 0 ? static_cast<double>(options.Passes) / seconds : 0;
-            std::fprintf(stderr, "passes=%lld seconds=%.6f passes_per_second=%.0f objects=%d\n",
-                         static_cast<long long>(options.Passes), seconds, rate, circuit.Bord.Count());
+            std::fprintf(stderr, "passes=%lld seconds=%.6f passes_per_second=%.0f objects=%d engine=%s\n",
+                         static_cast<long long>(options.Passes), seconds, rate, circuit.Bord.Count(),
+                         EngineName(options.Engine));
         }
         if (picture) {
             if (options.Passes == 0) RedrawBoard(circuit.Bord, *surface, surface->Width(), surface->Height());

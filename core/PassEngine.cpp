@@ -20,6 +20,17 @@ constexpr int64_t WholePassesToTrySparse = 256;
 
 }  // namespace
 
+const char* EngineName(TEngineMode mode)
+{
+    switch (mode) {
+    case TEngineMode::Full: return "full";
+    case TEngineMode::Sparse: return "sparse";
+    case TEngineMode::Objects: return "objects";
+    case TEngineMode::Auto: break;
+    }
+    return "auto";
+}
+
 TPassEngine::TPassEngine(TBord& board, TEngineMode mode)
     : board_(board), context_(board.Context()), mode_(mode), sparse_(mode != TEngineMode::Full)
 {

@@ -15,6 +15,9 @@ struct TCircuitContext;
 // switches between the two by how much changes.
 enum class TEngineMode : uint8_t { Auto, Full, Sparse, Objects };
 
+// The mode's name on the command line: auto, full, sparse or objects.
+const char* EngineName(TEngineMode mode);
+
 // Runs the passes of one board. All passes of a run go through one engine, made at the run's start
 // and dropped at its end, before any of the board's objects is destroyed. An edit between passes
 // (objects added or removed, terminals rebuilt, a recorded edit, undo) compiles the board anew

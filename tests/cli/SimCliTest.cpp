@@ -91,6 +91,7 @@ TEST(VoltraneSim, UsageErrorsExitWithTwo)
         {{ToggleChain, "--passes", "-1"}, "--passes には 0 以上の整数を指定してください ('-1' ではなく)"},
         {{ToggleChain, "--passes"}, "--passes には値が必要です"},
         {{ToggleChain, "--every", "0"}, "--every には 1 以上の整数を指定してください ('0' ではなく)"},
+        {{ToggleChain, "--engine", "fast"}, "--engine には auto, full, sparse, objects のどれかを指定してください ('fast' ではなく)"},
         {{ToggleChain, "--click", "TTglSW0@0"}, "--click には 1 以上の整数を指定してください ('0' ではなく)"},
         {{ToggleChain, "--press", "TTglSW0"}, "--press には NAME@P を指定してください ('TTglSW0' ではなく)"},
         {{ToggleChain, "--watch", "Nobody.0"}, "'Nobody' という名前の部品はありません"},
@@ -196,28 +197,30 @@ TEST(VoltraneSim, WritesTheWatchedColumnsAsAWaveform)
 
 TEST(VoltraneSim, StatsGoToStandardError)
 {
-    const Outcome o = Sim({ToggleChain, "--passes", "50", "--every", "50", "--stats"});
+    const Outcome o = Sim({ToggleChain, "--passes", "50", "--every", "50", "--stats", "--engine", "sparse"});
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.out, "pass\n50\n");
     EXPECT_TRUE(std::regex_match(o.err, std::regex("passes=50 seconds=[0-9]+\\.[0-9]{6} passes_per_second=[0-9]+ "
-                                                   "objects=3\n")))
+                                                   "objects=3 engine=sparse\n")))
         << o.err;
 }
 
-// The worked examples of docs/voltrane-sim.md, as printed there.
+// The worked examples of docs/voltrane-sim.md, as printed there, whichever engine computes them.
 TEST(VoltraneSim, TheDocumentedExamplesPrintWhatTheDocumentShows)
 {
     const std::string examples = VOLTRANE_EXAMPLES;
-    EXPECT_EQ(Sim({examples + "/half-adder.lgc", "--passes", "120", "--every", "30", "--watch", "TTglSW0.0",
-                   "--watch", "TTglSW1.0", "--watch", "TGate2.2", "--watch", "TGate3.2", "--watch", "TLED4", "--watch",
-                   "TLED5", "--click", "TTglSW1@30", "--click", "TTglSW0@60", "--click", "TTglSW1@60", "--click",
-                   "TTglSW1@90"})
-                  .out,
-              "pass\tTTglSW0.0\tTTglSW1.0\tTGate2.2\tTGate3.2\tTLED4\tTLED5\n"
-              "30\t0\t0\t0\t0\t0\t0\n"
-              "60\t0\t5\t5\t0\t1\t0\n"
-              "90\t5\t0\t5\t0\t1\t0\n"
-              "120\t5\t5\t0\t5\t0\t1\n");
+    for (const char* engine : {"auto", "full", "sparse", "objects"})
+        EXPECT_EQ(Sim({examples + "/half-adder.lgc", "--passes", "120", "--every", "30", "--watch", "TTglSW0.0",
+                       "--watch", "TTglSW1.0", "--watch", "TGate2.2", "--watch", "TGate3.2", "--watch", "TLED4",
+                       "--watch", "TLED5", "--click", "TTglSW1@30", "--click", "TTglSW0@60", "--click",
+                       "TTglSW1@60", "--click", "TTglSW1@90", "--engine", engine})
+                      .out,
+                  "pass\tTTglSW0.0\tTTglSW1.0\tTGate2.2\tTGate3.2\tTLED4\tTLED5\n"
+                  "30\t0\t0\t0\t0\t0\t0\n"
+                  "60\t0\t5\t5\t0\t1\t0\n"
+                  "90\t5\t0\t5\t0\t1\t0\n"
+                  "120\t5\t5\t0\t5\t0\t1\n")
+            << engine;
     const std::string vcd = Temp("counter.vcd");
     const Outcome counter = Sim({examples + "/counter.lgc", "--passes", "200", "--every", "22", "--watch",
                                  "TPulser0.0", "--watch", "TTFF1.3", "--watch", "TTFF2.3", "--watch", "TTFF3.3",
