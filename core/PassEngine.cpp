@@ -15,8 +15,8 @@ constexpr uint32_t None = TPassProgram::None;
 // Auto: a sparse pass that computes more than this share of the parts costs about what a whole pass
 // costs; after a few such passes in a row the run goes whole, and tries sparse again now and then.
 constexpr size_t BusyShare = 4;
-constexpr int BusyPassesToGoWhole = 4;
-constexpr int64_t WholePassesToTrySparse = 256;
+constexpr int BusyPassesToGoWhole = 2;
+constexpr int64_t WholePassesToTrySparse = 1024;
 
 }  // namespace
 
@@ -157,6 +157,8 @@ void TPassEngine::MarkAll()
 void TPassEngine::SparsePass()
 {
     TPassProgram& p = *program_;
+    // A pass after MarkAll computes everything whatever changes: it says nothing of how busy the run is.
+    const bool whole = all_;
     if (all_) MarkAll();
     int32_t* levels = p.Levels.data();
     size_t work = 0;
@@ -231,7 +233,7 @@ void TPassEngine::SparsePass()
         if (p.Pinned[part] || !p.Parts[part]->AtRest()) Wake(part);
     lastSparse_ = true;
 
-    if (mode_ != TEngineMode::Auto) return;
+    if (mode_ != TEngineMode::Auto || whole) return;
     if (work * BusyShare <= p.Parts.size()) {
         busyPasses_ = 0;
     } else if (++busyPasses_ >= BusyPassesToGoWhole) {
