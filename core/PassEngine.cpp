@@ -12,9 +12,12 @@ namespace {
 using TRole = TPassProgram::TRole;
 constexpr uint32_t None = TPassProgram::None;
 
-// Auto: a sparse pass that computes more than this share of the parts costs about what a whole pass
-// costs; after a few such passes in a row the run goes whole, and tries sparse again now and then.
-constexpr size_t BusyShare = 4;
+// Auto weighs a sparse pass against a whole one: an own Calc costs about what it costs in either, while
+// a gate or a gather done sparsely, with its bookkeeping, costs several times what it costs in the
+// tight loops. After a few passes in a row that would have been cheaper whole, the run goes whole,
+// and tries sparse again now and then.
+constexpr size_t SparseItemCost = 6;
+constexpr size_t CallCost = 10;
 constexpr int BusyPassesToGoWhole = 2;
 constexpr int64_t WholePassesToTrySparse = 1024;
 
@@ -108,6 +111,8 @@ void TPassEngine::Compile()
     const size_t parts = program_->Parts.size();
     dirty_.assign(parts, 0);
     restless_.assign(parts, 0);
+    ticksIn_.assign(parts, 0);
+    tickEpoch_ = 0;
     regatherSeen_.assign(program_->GatherTo.size(), 0);
     epoch_ = 1;
     stepsBefore_.resize(program_->StepTargets.size());
@@ -161,7 +166,7 @@ void TPassEngine::SparsePass()
     const bool whole = all_;
     if (all_) MarkAll();
     int32_t* levels = p.Levels.data();
-    size_t work = 0;
+    size_t sparseCost = 0;
 
     // Calc: the stateful parts not at rest, in list order, and the parts whose inputs changed.
     changedFrom_.clear();
@@ -199,13 +204,13 @@ void TPassEngine::SparsePass()
         for (uint32_t k = 0; k < outs; ++k)
             if (levels[out[k]] != outputsBefore_[k]) changedFrom_.push_back(out[k]);
     }
-    work += ranList_.size() + dirtyList_.size();
+    sparseCost += CallCost * ranList_.size() + SparseItemCost * dirtyList_.size();
     dirtyList_.clear();
 
     // Tick: the gathers whose source changed or whose target was written, then every ordered step.
     for (const uint32_t from : changedFrom_)
         for (uint32_t k = p.FanStart[from]; k < p.FanStart[from + 1]; ++k) Regather(p.Fan[k]);
-    work += regatherList_.size();
+    sparseCost += SparseItemCost * regatherList_.size();
     for (const uint32_t g : regatherList_) {
         const uint32_t to = p.GatherTo[g];
         const int32_t level = levels[p.GatherFrom[g]];
@@ -218,12 +223,21 @@ void TPassEngine::SparsePass()
         std::fill(regatherSeen_.begin(), regatherSeen_.end(), 0);
         epoch_ = 1;
     }
+    // A part with a Tick of its own that is at rest, and whose inputs kept their levels so far in
+    // this pass, would change nothing in its Tick.
+    if (++tickEpoch_ == 0) {
+        std::fill(ticksIn_.begin(), ticksIn_.end(), 0);
+        tickEpoch_ = 1;
+    }
+    for (const uint32_t part : ranList_) ticksIn_[part] = tickEpoch_;
     for (size_t k = 0; k < p.StepTargets.size(); ++k) stepsBefore_[k] = levels[p.StepTargets[k]];
     for (const TPassProgram::TStep& step : p.Steps) {
-        if (step.Part)
-            step.Part->Tick();
-        else
+        if (step.Part) {
+            if (ticksIn_[step.Owner] == tickEpoch_) step.Part->Tick();
+        } else if (levels[step.To] != levels[step.From]) {
             levels[step.To] = levels[step.From];
+            if (p.OwnerOf[step.To] != None) ticksIn_[p.OwnerOf[step.To]] = tickEpoch_;
+        }
     }
     for (size_t k = 0; k < p.StepTargets.size(); ++k)
         if (levels[p.StepTargets[k]] != stepsBefore_[k]) Changed(p.StepTargets[k]);
@@ -234,7 +248,8 @@ void TPassEngine::SparsePass()
     lastSparse_ = true;
 
     if (mode_ != TEngineMode::Auto || whole) return;
-    if (work * BusyShare <= p.Parts.size()) {
+    const size_t wholeCost = p.Parts.size() + p.GatherTo.size() + CallCost * p.Calls.size();
+    if (sparseCost <= wholeCost) {
         busyPasses_ = 0;
     } else if (++busyPasses_ >= BusyPassesToGoWhole) {
         sparse_ = false;

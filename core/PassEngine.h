@@ -68,6 +68,9 @@ private:
     std::vector<uint32_t> regatherSeen_;
     uint32_t epoch_ = 0;
     std::vector<int32_t> outputsBefore_, stepsBefore_;
+    // Parts whose own Tick runs in this sparse pass: those that ran, or whose inputs changed.
+    std::vector<uint32_t> ticksIn_;
+    uint32_t tickEpoch_ = 0;
     // Auto: how many passes in a row were busy, and when a full run tries sparse again.
     int busyPasses_ = 0;
     int64_t wholePasses_ = 0;

@@ -122,7 +122,7 @@ TPassProgram::TPassProgram(TBord& board)
     std::vector<uint8_t> stepped(bound_.size(), 0);
     for (const TWrite& w : writes) {
         if (ordered[w.To]) {
-            Steps.push_back({nullptr, w.From, w.To});
+            Steps.push_back({nullptr, w.From, w.To, None});
             if (!stepped[w.To]) StepTargets.push_back(w.To);
             stepped[w.To] = 1;
             continue;
@@ -139,7 +139,7 @@ TPassProgram::TPassProgram(TBord& board)
     size_t next = 0;
     for (uint32_t p = 0; p < Parts.size(); ++p) {
         if (Parts[p]->TickKind() == TTick::Own) {
-            steps.push_back({Parts[p], None, None});
+            steps.push_back({Parts[p], None, None, p});
             for (const TTanshi* out : Parts[p]->Tanshis)
                 if (out->Direction == dirOutput)
                     for (const TTanshi* x : out->Links)

@@ -35,11 +35,12 @@ public:
         uint32_t Inputs;
         std::vector<uint32_t> First;
     };
-    // A write of the tick phase kept in list order: a copy from one slot to another, or a part's own
-    // Tick when Part is set.
+    // A write of the tick phase kept in list order: a copy from one slot to another, or the own Tick
+    // of part Owner when Part is set.
     struct TStep {
         TPartsBase* Part;
         uint32_t From, To;
+        uint32_t Owner;
     };
 
     std::vector<int32_t> Levels;

@@ -53,6 +53,16 @@ void TLED7SEG::Calc()
         CalcEncoder();
 }
 
+bool TLED7SEG::AtRest() const
+{
+    if (PartNo == dtNormal && Tanshis.Count() == 8) {
+        for (int i = 0; i < 8; ++i)
+            if (Tanshis.Items(i)->Level != SegmentLevels[static_cast<size_t>(i)]) return false;
+        return true;
+    }
+    return PartNo != dtEncoder || Tanshis.Count() != 4 || BinaryCode(Tanshis, 0) == Code;
+}
+
 void TLED7SEG::CalcNormal()
 {
     bool changed = false;

@@ -20,6 +20,7 @@ public:
     void SetTanshi() override;
     // Fills the segments that changed in DisplayImage and shows it at once.
     void Calc() override;
+    bool AtRest() const override;
 
     enum TDisplayType { dtNormal, dtEncoder };
     static constexpr std::array<TPoint, 8> SegmentPoints{{

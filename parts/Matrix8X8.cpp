@@ -54,6 +54,18 @@ void TMatrix8X8::Calc()
     }
 }
 
+bool TMatrix8X8::AtRest() const
+{
+    for (const TTanshi* t : Tanshis)
+        if (!t->Linked && t->Level != LevelHigh) return false;
+    for (int r = 0; r < 8; ++r)
+        for (int c = 0; c < 8; ++c)
+            if (Countdown[static_cast<size_t>(r)][static_cast<size_t>(c)] != Idle ||
+                Wanted(r, c) != ShownLevel[static_cast<size_t>(r)][static_cast<size_t>(c)])
+                return false;
+    return true;
+}
+
 void TMatrix8X8::Tick()
 {
     for (int r = 0; r < 8; ++r) {

@@ -21,6 +21,7 @@ public:
     // A dot whose countdown ends and whose lines still want what it took over is filled and shown.
     void Tick() override;
     TTickKind TickKind() const override { return TTickKind::Own; }
+    bool AtRest() const override;
 
     static TPoint DotPoint(int row, int column) { return {10 * column + 10, 10 * row + 10}; }
 
