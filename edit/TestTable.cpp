@@ -69,7 +69,8 @@ public:
     {
         if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
         size_t start = 0;
-        while (start <= text.size()) {
+        // A line end at the very end adds no empty line.
+        while (start < text.size() || start == 0) {
             const size_t end = std::min(text.find('\n', start), text.size());
             std::string_view line = text.substr(start, end - start);
             if (line.ends_with('\r')) line.remove_suffix(1);
