@@ -86,21 +86,6 @@ private:
     std::vector<const TPartsBase*> stateful_;
 };
 
-class TSimulatingScope {
-public:
-    explicit TSimulatingScope(TCircuitContext& context) : context_(context), was_(context.Simulating)
-    {
-        context_.Simulating = true;
-    }
-    TSimulatingScope(const TSimulatingScope&) = delete;
-    TSimulatingScope& operator=(const TSimulatingScope&) = delete;
-    ~TSimulatingScope() { context_.Simulating = was_; }
-
-private:
-    TCircuitContext& context_;
-    bool was_;
-};
-
 class TTableRun {
 public:
     TTableRun(TBord& board, const TTableColumns& columns)
@@ -180,6 +165,13 @@ std::string Values(const TTestTable& table, const TTableRow& row, const TRowResu
 }
 
 }  // namespace
+
+TSimulatingScope::TSimulatingScope(TCircuitContext& context) : context_(context), was_(context.Simulating)
+{
+    context_.Simulating = true;
+}
+
+TSimulatingScope::~TSimulatingScope() { context_.Simulating = was_; }
 
 bool TTableResult::Passed() const { return Error.empty() && FirstFailure() == npos; }
 

@@ -11,6 +11,20 @@
 #include <vector>
 
 class TBord;
+struct TCircuitContext;
+
+// Sets the circuit's Simulating flag for as long as it lives, and puts it back as it was.
+class TSimulatingScope {
+public:
+    explicit TSimulatingScope(TCircuitContext& context);
+    TSimulatingScope(const TSimulatingScope&) = delete;
+    TSimulatingScope& operator=(const TSimulatingScope&) = delete;
+    ~TSimulatingScope();
+
+private:
+    TCircuitContext& context_;
+    bool was_;
+};
 
 struct TRowResult {
     enum TVerdict { Passed, Failed, Unsettled };

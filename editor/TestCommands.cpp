@@ -58,10 +58,9 @@ void TfrmVoltrane::ShowTestRow(size_t row)
     {
         TBusy busy(*this);
         // The board is drawn in the simulating look while the flag is still set; the run is over.
-        Circuit.Context.Simulating = true;
+        TSimulatingScope simulating(Circuit.Context);
         result = CheckTable(*testTable_, Bord, PositionalNames(Bord), row + 1);
         Redraw();
-        Circuit.Context.Simulating = false;
     }
     if (!result.Error.empty()) {
         frmTestReport->SetStatus(result.Error);
