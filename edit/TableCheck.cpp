@@ -11,6 +11,7 @@
 #include "UsageError.h"
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 namespace {
@@ -218,15 +219,18 @@ TTableResult CheckCircuitText(const TTestTable& table, const TStrings& lines)
 
 TTableResult CheckCircuitFile(const TTestTable& table, const std::string& path)
 {
-    TStrings lines;
+    // One file too large for the memory fails alone; the others are still checked.
     try {
-        lines = ReadCircuitFile(path);
+        return CheckCircuitText(table, ReadCircuitFile(path));
     } catch (const TFileError& e) {
         TTableResult result;
         result.Error = e.what();
         return result;
+    } catch (const std::bad_alloc&) {
+        TTableResult result;
+        result.Error = "メモリが足りないため、この回路を読み込んで調べられません";
+        return result;
     }
-    return CheckCircuitText(table, lines);
 }
 
 std::string DescribeRow(const TTestTable& table, size_t row, const TRowResult& result)

@@ -60,7 +60,8 @@ TTableResult CheckTable(const TTestTable& table, TBord& board, const TNamedObjec
 // Reads circuit text into a circuit of its own, as voltrane-sim and the editor's Open read it, and
 // checks it; a text that does not load is the result's Error.
 TTableResult CheckCircuitText(const TTestTable& table, const TStrings& lines);
-// The same for a circuit file; a file that cannot be read or loaded is the result's Error.
+// The same for a circuit file; a file that cannot be read or loaded, or not in the memory there
+// is, is the result's Error.
 TTableResult CheckCircuitFile(const TTestTable& table, const std::string& path);
 
 // "5 行目 (1 0 | 1 0): S 期待 1 実際 0" for a failed row, "… 10000 パスで安定しません" for one that
