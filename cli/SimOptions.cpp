@@ -5,7 +5,9 @@
 #include <iterator>
 
 const char* const SimUsage = R"(Usage: voltrane-sim FILE [options]
-Runs a circuit file without a window and prints the levels it is asked to watch.
+       voltrane-sim --test TABLE FILE... [--junit PATH] [--csv PATH]
+Runs a circuit file without a window and prints the levels it is asked to watch,
+or checks circuit files against a test table.
 
   FILE          circuit text (.lgc or .lgm), read as the editor's Open reads it
                 (objects at top level; then CheckAllLinks); a regular file or a pipe
@@ -35,6 +37,14 @@ Runs a circuit file without a window and prints the levels it is asked to watch.
                 (every part's own Calc and Tick, the reference). All give the same levels.
   --stats       after the run, print one line to standard error:
                 passes=N seconds=S passes_per_second=R objects=M engine=E
+  --test TABLE  check every FILE against the test table TABLE (.lgt, see
+                docs/test-tables.md) and print one line per file: "PASS FILE", or
+                "FAIL FILE: " and why: the first failing row with its expected and
+                actual values, a row that did not settle, a name the file lacks.
+                No other option of a run goes with it.
+  --junit PATH  with --test: also write the results as a JUnit XML report.
+  --csv PATH    with --test: also write one line per file as CSV (UTF-8):
+                file,result,rows_passed,rows,first_failing_line,message
   --help        show this text.
 
 Output: a header line "pass" followed by the watch names, tab-separated; then one row
@@ -46,7 +56,9 @@ the state right after pass P's Tick, before the message processing that follows 
 Exit status: 0 done; 1 the file cannot be read or fails to load, or an output file
 cannot be written (the message on standard error); 2 usage errors (unknown option,
 unknown NAME, terminal index out of range, P < 1, an output naming FILE or another
-output), with a message.
+output), with a message. With --test: 0 every file passed, 1 any failed (a file that
+cannot be read fails) or a report cannot be written, 2 the table cannot be read or is
+malformed (TABLE:LINE: and why) or a usage error.
 )";
 
 namespace {
@@ -86,13 +98,12 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
 {
     TSimOptions options;
     bool optionsEnded = false;
-    bool haveFile = false;
+    // The options of a run, which a check by table does not take.
+    std::string runOption;
     for (size_t i = 0; i < args.size(); ++i) {
         std::string arg = args[i];
         if (optionsEnded || !arg.starts_with("-") || arg == "-") {
-            if (haveFile) throw TUsageError("FILE が二つあります: '" + options.File + "' と '" + arg + "'");
-            options.File = arg;
-            haveFile = true;
+            options.Files.push_back(arg);
             continue;
         }
         if (arg == "--") {
@@ -105,6 +116,7 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
         }
         if (arg == "--stats") {
             options.Stats = true;
+            runOption = arg;
             continue;
         }
         // Options with a value take it as the next argument or after "=".
@@ -116,7 +128,8 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
             inlineValue = true;
         }
         static const char* const valued[] = {"--passes", "--watch", "--every", "--press", "--release",
-                                             "--click",  "--vcd",   "--png",   "--save", "--engine"};
+                                             "--click",  "--vcd",   "--png",   "--save",  "--test",
+                                             "--junit",  "--csv",   "--engine"};
         if (std::find(std::begin(valued), std::end(valued), arg) == std::end(valued))
             throw TUsageError("'" + args[i] + "' というオプションはありません");
         if (!inlineValue) {
@@ -141,11 +154,27 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
             options.PngPath = value;
         else if (arg == "--engine")
             options.Engine = ParseEngine(value);
-        else
+        else if (arg == "--save")
             options.SavePath = value;
-        if (value.empty() && (arg == "--vcd" || arg == "--png" || arg == "--save" || arg == "--watch"))
-            throw TUsageError(arg + " には値が必要です");
+        else if (arg == "--test")
+            options.TestTable = value;
+        else if (arg == "--junit")
+            options.JunitPath = value;
+        else
+            options.CsvPath = value;
+        if (value.empty() && arg != "--passes" && arg != "--every") throw TUsageError(arg + " には値が必要です");
+        if (arg != "--test" && arg != "--junit" && arg != "--csv" && arg != "--engine") runOption = arg;
     }
-    if (!haveFile && !options.Help) throw TUsageError("FILE が指定されていません");
+    if (options.Help) return options;
+    if (options.Files.empty()) throw TUsageError("FILE が指定されていません");
+    options.File = options.Files.front();
+    if (options.TestTable.empty()) {
+        if (options.Files.size() > 1)
+            throw TUsageError("FILE が二つあります: '" + options.Files[0] + "' と '" + options.Files[1] + "'");
+        if (!options.JunitPath.empty() || !options.CsvPath.empty())
+            throw TUsageError(std::string(options.JunitPath.empty() ? "--csv" : "--junit") + " は --test と使います");
+    } else if (!runOption.empty()) {
+        throw TUsageError(runOption + " は --test と一緒には使えません");
+    }
     return options;
 }

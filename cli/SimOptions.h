@@ -1,17 +1,11 @@
 #pragma once
 
 #include "PassEngine.h"
+#include "UsageError.h"
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
-
-// A command line that cannot be run as asked; the tool exits with status 2.
-class TUsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // A mouse action on a named object in the message processing that follows pass Pass.
 struct TSimEvent {
@@ -22,7 +16,13 @@ struct TSimEvent {
 };
 
 struct TSimOptions {
+    // The first FILE; --test takes several, in Files.
     std::string File;
+    std::vector<std::string> Files;
+    // --test: the table every FILE is checked against, and the reports of the check.
+    std::string TestTable;
+    std::string JunitPath;
+    std::string CsvPath;
     int64_t Passes = 1000;
     int64_t Every = 1;
     std::vector<std::string> Watches;
@@ -36,7 +36,8 @@ struct TSimOptions {
     bool Help = false;
 };
 
-// Throws TUsageError for an unknown option, a missing or malformed value, or a missing FILE.
+// Throws TUsageError for an unknown option, a missing or malformed value, a missing FILE, more
+// than one FILE without --test, or an option that does not go with --test.
 TSimOptions ParseSimOptions(const std::vector<std::string>& args);
 
 extern const char* const SimUsage;

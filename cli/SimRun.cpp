@@ -49,11 +49,8 @@ private:
 
     static void Apply(const TScheduledEvent& e)
     {
-        TPartsBase& o = *e.Object;
-        const int x = static_cast<int>(o.Left + static_cast<int64_t>(o.Width) / 2);
-        const int y = static_cast<int>(o.Top + static_cast<int64_t>(o.Height) / 2);
-        if (e.Kind != TSimEvent::Release) o.MouseDown(TMouseButton::Left, ssLeft, x, y);
-        if (e.Kind != TSimEvent::Press) o.MouseUp(TMouseButton::Left, 0, x, y);
+        if (e.Kind != TSimEvent::Release) Press(*e.Object);
+        if (e.Kind != TSimEvent::Press) Release(*e.Object);
     }
 
     TCircuitContext& context_;

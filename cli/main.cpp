@@ -8,6 +8,8 @@
 #include "Simulation.h"
 #include "SimOptions.h"
 #include "SimRun.h"
+#include "SimTest.h"
+#include "TestTable.h"
 #include "TextKeys.h"
 #include "VcdWriter.h"
 
@@ -22,10 +24,11 @@ namespace {
 constexpr int ExitLoad = 1;
 constexpr int ExitUsage = 2;
 
-int Fail(int status, const std::string& message)
+// A usage error adds the hint to the help; a malformed table names its line instead.
+int Fail(int status, const std::string& message, bool hint = true)
 {
     std::fprintf(stderr, "voltrane-sim: %s\n", message.c_str());
-    if (status == ExitUsage) std::fputs("Try 'voltrane-sim --help'.\n", stderr);
+    if (status == ExitUsage && hint) std::fputs("Try 'voltrane-sim --help'.\n", stderr);
     return status;
 }
 
@@ -53,17 +56,21 @@ void SaveBoard(TBord& board, const std::string& path)
 // "-" is standard output, and so is any name of the file or stream standard output goes to.
 bool IsStandardOutput(const std::string& path) { return path == "-" || SameFile(path, "/dev/stdout"); }
 
-// The file outputs of the run, which must neither overwrite the input nor each other.
+// The file outputs, which must neither overwrite an input (the files, the table) nor each other.
 void CheckOutputs(const TSimOptions& options)
 {
-    const std::pair<const char*, std::string> outputs[] = {
-        {"--save", options.SavePath}, {"--vcd", options.VcdPath}, {"--png", options.PngPath}};
+    const std::pair<const char*, std::string> outputs[] = {{"--save", options.SavePath}, {"--vcd", options.VcdPath},
+                                                           {"--png", options.PngPath},   {"--junit", options.JunitPath},
+                                                           {"--csv", options.CsvPath}};
+    std::vector<std::string> inputs = options.Files;
+    if (!options.TestTable.empty()) inputs.push_back(options.TestTable);
     auto identity = [](const std::string& path) { return path == "-" ? std::string("/dev/stdout") : path; };
     for (size_t i = 0; i < std::size(outputs); ++i) {
         const auto& [option, path] = outputs[i];
         if (path.empty()) continue;
-        if (path != "-" && SameFile(path, options.File))
-            throw TUsageError(std::string(option) + " が入力ファイル '" + MessagePath(path) + "' を上書きします");
+        for (const std::string& input : inputs)
+            if (path != "-" && SameFile(path, input))
+                throw TUsageError(std::string(option) + " が入力ファイル '" + MessagePath(path) + "' を上書きします");
         for (size_t j = 0; j < i; ++j)
             if (!outputs[j].second.empty() && SameFile(identity(path), identity(outputs[j].second)))
                 throw TUsageError(std::string(outputs[j].first) + " と " + option + " が同じファイル '" +
@@ -71,16 +78,37 @@ void CheckOutputs(const TSimOptions& options)
     }
 }
 
+int RunTests(const TSimOptions& options)
+{
+    TTestTable table;
+    try {
+        table = ReadTestTable(options.TestTable);
+    } catch (const TTableError& e) {
+        return Fail(ExitUsage, MessagePath(options.TestTable) + ":" + std::to_string(e.Line) + ": " + MessagePath(e.what()),
+                    false);
+    } catch (const TFileError& e) {
+        return Fail(ExitUsage, e.what(), false);
+    }
+    const bool reportOnStandardOutput = (!options.JunitPath.empty() && IsStandardOutput(options.JunitPath)) ||
+                                        (!options.CsvPath.empty() && IsStandardOutput(options.CsvPath));
+    try {
+        return RunTableTests(table, options, !reportOnStandardOutput);
+    } catch (const TFileError& e) {
+        return Fail(ExitLoad, e.what());
+    }
+}
+
 int Run(const TSimOptions& options)
 {
-    const bool picture = !options.PngPath.empty();
-    if (picture && !BoardPictureAvailable())
-        return Fail(ExitUsage, "--png は使えません: この版には画像出力がありません");
     try {
         CheckOutputs(options);
     } catch (const TUsageError& e) {
         return Fail(ExitUsage, e.what());
     }
+    if (!options.TestTable.empty()) return RunTests(options);
+    const bool picture = !options.PngPath.empty();
+    if (picture && !BoardPictureAvailable())
+        return Fail(ExitUsage, "--png は使えません: この版には画像出力がありません");
 
     NullCanvas windowSurface;
     std::unique_ptr<Canvas> surface = std::make_unique<NullCanvas>();

@@ -14,18 +14,6 @@ const Shell::TFileDialog OpenDialog1{
     "ロジックセーブファイル(*.lgc)|*.lgc|ロジックマクロファイル(*.lgm)|*.lgm|全てのファイル(*.*)|*.*", "lgc", {}};
 const Shell::TFileDialog SaveDialog1{"ロジックセーブファイル(*.lgc)|*.lgc|全てのファイル(*.*)|*.*", "lgc", {}};
 
-// The hourglass for as long as a file is read or written, whichever way the command ends.
-class TBusy {
-public:
-    explicit TBusy(EditorHost& host) : host_(host) { host_.SetBusy(true); }
-    ~TBusy() { host_.SetBusy(false); }
-    TBusy(const TBusy&) = delete;
-    TBusy& operator=(const TBusy&) = delete;
-
-private:
-    EditorHost& host_;
-};
-
 // Whether the bytes hold multi-byte UTF-8 and nothing else: code page 932 text with Japanese in it
 // practically never does, and read as code page 932 such a file would turn into other characters.
 bool IsUtf8Text(std::string_view bytes)

@@ -55,3 +55,15 @@ public:
     // The hourglass while a file is read or written.
     virtual void SetBusy(bool busy) = 0;
 };
+
+// The hourglass for as long as a long command runs, whichever way it ends.
+class TBusy {
+public:
+    explicit TBusy(EditorHost& host) : host_(host) { host_.SetBusy(true); }
+    ~TBusy() { host_.SetBusy(false); }
+    TBusy(const TBusy&) = delete;
+    TBusy& operator=(const TBusy&) = delete;
+
+private:
+    EditorHost& host_;
+};

@@ -45,6 +45,7 @@ const TCommandSpec Commands[] = {
     {&TActionManager::actDelete, "actDelete", "", "削", "部品削除", 39, ""},
     {&TActionManager::actSimStart, "actSimStart", "シミュレーション", "シミュレーション開始", "シミュレーション開始", 41, ""},
     {&TActionManager::actSimStop, "actSimStop", "シミュレーション", "シミュレーション終了", "シミュレーション停止", 40, ""},
+    {&TActionManager::actTest, "actTest", "シミュレーション", "テスト...", "テスト|テスト表 (.lgt) で回路を調べる", -1, ""},
     {&TActionManager::actAbout, "actAbout", "ヘルプ", "Voltraneについて...", "", -1, ""},
     {&TActionManager::Action1, "Action1", "マクロ", "（無し）", "", -1, ""},
 };

@@ -57,6 +57,8 @@ public:
     TAction* actDelete;
     TAction* actSimStart;
     TAction* actSimStop;
+    // Checks the open circuit against a test table.
+    TAction* actTest;
     TAction* actAbout;
     // The placeholder of the macro menu: never enabled.
     TAction* Action1;

@@ -115,7 +115,10 @@ QMenu* BuildMainMenu(QMainWindow& window, TActionManager& a)
                 {&M::actSCOPE, "オシロスコープ(&K)"}});
 
     AddEntries(*bar->addMenu(QString::fromUtf8("シミュレーション(&S)")), a,
-               {{&M::actSimStart, "シミュレーション開始(&S)"}, {&M::actSimStop, "シミュレーション終了(&E)"}});
+               {{&M::actSimStart, "シミュレーション開始(&S)"},
+                {&M::actSimStop, "シミュレーション終了(&E)"},
+                Dash,
+                {&M::actTest, "テスト(&T)..."}});
     AddEntries(*bar->addMenu(QString::fromUtf8("ヘルプ(&H)")), a, {{&M::actAbout, nullptr}});
     return macros;
 }

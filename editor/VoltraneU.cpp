@@ -130,6 +130,7 @@ void TfrmVoltrane::ConnectActions()
     ConnectDocumentCommands();
     connect(a.actSimStart, &QAction::triggered, this, [this] { actSimStartExecute(); });
     connect(a.actSimStop, &QAction::triggered, this, [this] { actSimStopExecute(); });
+    connect(a.actTest, &QAction::triggered, this, [this] { actTestExecute(); });
     connect(a.actExit, &QAction::triggered, this, [this] { close(); });
     connect(a.actAbout, &QAction::triggered, this, [this] {
         if (frmAbout) frmAbout->exec();
@@ -205,6 +206,7 @@ void TfrmVoltrane::UpdateActions()
             action != a.actRedo)
             set(action, !Simulating());
     set(a.actSave, Modified);
+    set(a.actTest, !Simulating());
     for (QAction* action : {a.actCopy, a.actCut, a.actDel, a.actRound}) set(action, !SelectedParts.Empty());
     set(a.actUndo, Circuit.UndoQue().CanUndo());
     set(a.actRedo, Circuit.UndoQue().CanRedo());

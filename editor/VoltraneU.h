@@ -8,6 +8,7 @@
 #include "PartPopups.h"
 #include "PartsU.h"
 #include "QImageCanvas.h"
+#include "TestTable.h"
 #include "WindowSurface.h"
 
 #include <QMainWindow>
@@ -25,6 +26,7 @@ class TDM;
 class TfrmAbout;
 class TQtMessagePump;
 class TStatusLine;
+class TTestReportForm;
 
 // The editor: the main window whose client area is the board. It owns the circuit, the board
 // surface everything is drawn on and the window surface the screen shows, the actions with the
@@ -78,6 +80,12 @@ public:
     // Disables the editing actions and runs the simulation until stop or closing the window.
     void actSimStartExecute();
     void actSimStopExecute();
+    // Asks for a test table, checks a copy of the circuit as its file would hold it against it and
+    // lists the rows in the report window.
+    void actTestExecute();
+    // The circuit itself set to row `row` of the last table as the check ran it, stopped, showing
+    // its levels.
+    void ShowTestRow(size_t row);
     // Passes run by the last (or the running) simulation, for measuring.
     int64_t SimulationPasses() const;
 
@@ -103,6 +111,8 @@ public:
     std::vector<TAction*> MacroActions;
     // Shown by the about command; created with the other dialogs.
     TfrmAbout* frmAbout = nullptr;
+    // The rows of the last test; made by the first.
+    TTestReportForm* frmTestReport = nullptr;
 
     std::string MacroFolder() const;
 
@@ -146,4 +156,7 @@ private:
     TPopupMenu contextMenu_ = TPopupMenu::None;
     TAutosave autosave_;
     QTimer autosaveTimer_;
+    // The last test table read, and its file, which the next test's dialog proposes.
+    std::optional<TTestTable> testTable_;
+    std::string testTablePath_;
 };

@@ -154,6 +154,14 @@ TEST(VoltraneSim, RunningOutOfMemoryExitsWithOneAndSaysSo)
     const Outcome o = Sim({big, "--passes", "1"}, limitKb);
     EXPECT_EQ(o.status, 1);
     EXPECT_NE(o.err.find(big + ": メモリが足りない"), std::string::npos) << o.err;
+
+    // Grading a class, the file too large fails alone and the next one is still checked.
+    const std::string table = Temp("chain.lgt");
+    std::ofstream(table) << "A=TTglSW0 | N=TNot1.1\n0 | 1\n1 | 0\n";
+    const Outcome graded = Sim({"--test", table, big, ToggleChain}, limitKb);
+    EXPECT_EQ(graded.status, 1);
+    EXPECT_EQ(graded.out, "FAIL " + big + ": メモリが足りないため、この回路を読み込んで調べられません\nPASS " + ToggleChain + "\n");
+    std::remove(table.c_str());
     std::remove(big.c_str());
 }
 

@@ -92,7 +92,8 @@ TEST_F(Actions, MenusComeInOrderWithTheirAccelerators)
     EXPECT_EQ(parts[24], U("オシロスコープ(&K)"));
     EXPECT_EQ(MenuTexts(TopMenu(2)->actions()[0]->menu()),
               QStringList({U("７セグメント表示でコーダ(&X)"), U("２進１０進変換(&Y)"), U("１０進２進変換(&Z)")}));
-    EXPECT_EQ(MenuTexts(TopMenu(3)), QStringList({U("シミュレーション開始(&S)"), U("シミュレーション終了(&E)")}));
+    EXPECT_EQ(MenuTexts(TopMenu(3)),
+              QStringList({U("シミュレーション開始(&S)"), U("シミュレーション終了(&E)"), "-", U("テスト(&T)...")}));
     EXPECT_EQ(MenuTexts(TopMenu(4)), QStringList({U("Voltraneについて...")}));
 }
 

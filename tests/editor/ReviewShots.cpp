@@ -1,6 +1,6 @@
 // Screenshots for reviewing the editor by eye: the main window with a small circuit built in
 // code, while editing, running and stopped, three gestures half way, the oscilloscope window of its
-// probe and the about window. Run under a
+// probe, the about window and the report of a test table. Run under a
 // display server: xvfb-run -a -s "-screen 0 1024x768x24" voltrane_review_shots OUTPUT_FOLDER
 #include "AboutU.h"
 #include "DMU.h"
@@ -9,6 +9,7 @@
 #include "PartU.h"
 #include "ScopeFormU.h"
 #include "ScriptedShell.h"
+#include "TestReportFormU.h"
 #include "VoltraneU.h"
 
 #include <QApplication>
@@ -137,5 +138,17 @@ int main(int argc, char** argv)
     about.show();
     Wait(200);
     Save(about.grab(), folder + "/about.png");
+    about.close();
+
+    // The test report of a broken half adder, its failing row set on the board.
+    const std::string examples = VOLTRANE_EXAMPLES;
+    shell.Answers = {Shell::TAnswer::No};
+    window.Document.OpenFile(examples + "/half-adder-broken.lgc");
+    shell.OpenAnswers = {examples + "/half-adder.lgt"};
+    window.ActionManager1.actTest->trigger();
+    window.frmTestReport->move(330, 150);
+    window.ShowTestRow(3);
+    Wait(300);
+    Shoot(folder + "/test-report.png");
     return 0;
 }

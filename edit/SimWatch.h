@@ -22,10 +22,15 @@ private:
 // One output column: the level of one terminal, or what an indicator shows.
 class TWatch {
 public:
+    enum TKind { Level, Lamp, Segments, Dots };
+
     // W is NAME.I or NAME alone (an indicator); throws TUsageError when it names nothing usable.
     TWatch(const std::string& spec, const TNamedObjects& named);
+    // What the indicator shows, under the title given; throws TUsageError for any other object.
+    TWatch(std::string title, const TPartsBase& indicator);
 
     const std::string& Title() const { return title_; }
+    TKind Kind() const { return kind_; }
     // How many bits the column has in a waveform: 1 for levels and lamps, 8 for a
     // seven-segment display, 64 for a dot matrix.
     int Bits() const;
@@ -35,9 +40,15 @@ public:
     std::string Text() const;
 
 private:
-    enum TKind { Level, Lamp, Segments, Dots };
+    void WatchIndicator(const TPartsBase& object);
+
     std::string title_;
     TKind kind_ = Level;
     const TPartsBase* object_ = nullptr;
     int tanshi_ = 0;
 };
+
+// The left button pressed on, or released over, the middle of the object, as a click of the user
+// reaches a part while simulating.
+void Press(TPartsBase& object);
+void Release(TPartsBase& object);

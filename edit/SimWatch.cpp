@@ -1,12 +1,13 @@
 #include "SimWatch.h"
 
 #include "PartU.h"
-#include "SimOptions.h"
+#include "UsageError.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdio>
+#include <utility>
 
 TNamedObjects::TNamedObjects(const std::vector<std::string>& names, const TPartsList& objects)
 {
@@ -59,7 +60,14 @@ TWatch::TWatch(const std::string& spec, const TNamedObjects& named) : title_(spe
         tanshi_ = static_cast<int>(index);
         return;
     }
-    object_ = &named.Find(spec);
+    WatchIndicator(named.Find(spec));
+}
+
+TWatch::TWatch(std::string title, const TPartsBase& indicator) : title_(std::move(title)) { WatchIndicator(indicator); }
+
+void TWatch::WatchIndicator(const TPartsBase& object)
+{
+    object_ = &object;
     if (dynamic_cast<const TLED*>(object_))
         kind_ = Lamp;
     else if (dynamic_cast<const TLED7SEG*>(object_))
@@ -67,8 +75,8 @@ TWatch::TWatch(const std::string& spec, const TNamedObjects& named) : title_(spe
     else if (dynamic_cast<const TMatrix8X8*>(object_))
         kind_ = Dots;
     else
-        throw TUsageError("'" + spec + "' は " + object_->ClassName() +
-                          " で、表示器 (TLED, TLED7SEG, TMatrix8X8) ではありません。端子を " + spec +
+        throw TUsageError("'" + title_ + "' は " + object_->ClassName() +
+                          " で、表示器 (TLED, TLED7SEG, TMatrix8X8) ではありません。端子を " + title_ +
                           ".I として見てください");
 }
 
@@ -107,4 +115,26 @@ std::string TWatch::Text() const
     case Dots: std::snprintf(text, sizeof text, "%016llX", static_cast<unsigned long long>(Bits64())); break;
     }
     return text;
+}
+
+namespace {
+
+TPoint Middle(const TPartsBase& o)
+{
+    return {static_cast<int>(o.Left + static_cast<int64_t>(o.Width) / 2),
+            static_cast<int>(o.Top + static_cast<int64_t>(o.Height) / 2)};
+}
+
+}  // namespace
+
+void Press(TPartsBase& object)
+{
+    const TPoint at = Middle(object);
+    object.MouseDown(TMouseButton::Left, ssLeft, at.x, at.y);
+}
+
+void Release(TPartsBase& object)
+{
+    const TPoint at = Middle(object);
+    object.MouseUp(TMouseButton::Left, 0, at.x, at.y);
 }

@@ -1,0 +1,106 @@
+#include "TestReportFormU.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+const QColor TTestReportForm::PassedColor(200, 240, 200);
+const QColor TTestReportForm::FailedColor(250, 190, 190);
+
+namespace {
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+std::string Verdict(const TRowResult& result)
+{
+    switch (result.Verdict) {
+    case TRowResult::Passed: return "合格";
+    case TRowResult::Failed: return "不合格";
+    case TRowResult::Unsettled: return std::to_string(result.Passes) + " パスで安定しません";
+    }
+    return {};
+}
+
+std::string Summary(const std::string& tableName, const TTestTable& table, const TTableResult& result)
+{
+    if (!result.Error.empty()) return "FAIL " + tableName + ": " + result.Error;
+    size_t passed = 0;
+    for (const TRowResult& row : result.Rows) passed += row.Verdict == TRowResult::Passed ? 1 : 0;
+    return std::string(result.Passed() ? "PASS " : "FAIL ") + tableName + ": " + std::to_string(table.Rows.size()) +
+           " 行中 " + std::to_string(passed) + " 行合格";
+}
+
+}  // namespace
+
+TTestReportForm::TTestReportForm(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QString::fromUtf8("テスト"));
+    lblSummary = new QLabel(this);
+    lblSummary->setWordWrap(true);
+    grdRows = new QTableWidget(this);
+    grdRows->setObjectName(QStringLiteral("grdRows"));
+    grdRows->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdRows->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdRows->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdRows->verticalHeader()->setVisible(false);
+    grdRows->horizontalHeader()->setStretchLastSection(true);
+    grdRows->setMinimumSize(420, 240);
+    lblStatus = new QLabel(QString::fromUtf8("行をダブルクリックすると、回路をその行の入力にして止まります。"), this);
+    lblStatus->setWordWrap(true);
+    btnClose = new QPushButton(QString::fromUtf8("閉じる"), this);
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::close);
+    connect(grdRows, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+        if (OnShowRow && row >= 0) OnShowRow(static_cast<size_t>(row));
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblSummary);
+    layout->addWidget(grdRows, 1);
+    layout->addWidget(lblStatus);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnClose);
+    layout->addLayout(buttons);
+}
+
+void TTestReportForm::ShowResult(const std::string& tableName, const TTestTable& table, const TTableResult& result)
+{
+    lblSummary->setText(Text(Summary(tableName, table, result)));
+    QStringList titles{QString::fromUtf8("行")};
+    for (const auto* columns : {&table.Inputs, &table.Outputs})
+        for (const TTableColumn& column : *columns) titles << Text(column.Title);
+    titles << QString::fromUtf8("結果");
+    grdRows->clear();
+    grdRows->setColumnCount(static_cast<int>(titles.size()));
+    grdRows->setHorizontalHeaderLabels(titles);
+    grdRows->setRowCount(static_cast<int>(result.Rows.size()));
+    const size_t inputs = table.Inputs.size();
+    for (size_t r = 0; r < result.Rows.size(); ++r) {
+        const TTableRow& row = table.Rows[r];
+        const TRowResult& outcome = result.Rows[r];
+        std::vector<std::string> cells{std::to_string(row.Line) +
+                                       (row.Repeated ? " (" + std::to_string(row.Round) + ")" : std::string())};
+        for (size_t c = 0; c < row.Values.size(); ++c) {
+            const char expected = row.Values[c];
+            std::string cell(1, expected);
+            if (c >= inputs && expected != 'X' && outcome.Actual[c - inputs] != expected)
+                cell = std::string("期待 ") + expected + " 実際 " + outcome.Actual[c - inputs];
+            cells.push_back(cell);
+        }
+        cells.push_back(Verdict(outcome));
+        const QColor colour = outcome.Verdict == TRowResult::Passed ? PassedColor : FailedColor;
+        for (size_t c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(Text(cells[c]));
+            item->setBackground(colour);
+            item->setForeground(Qt::black);
+            grdRows->setItem(static_cast<int>(r), static_cast<int>(c), item);
+        }
+    }
+    grdRows->resizeColumnsToContents();
+    if (const size_t failure = result.FirstFailure(); failure != TTableResult::npos)
+        grdRows->scrollToItem(grdRows->item(static_cast<int>(failure), 0));
+}
+
+void TTestReportForm::SetStatus(const std::string& text) { lblStatus->setText(Text(text)); }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "TableCheck.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <string>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// The rows of a test table as the check of the open circuit found them: passed rows green, failed
+// rows red with the expected and the actual value of every output that differed. A double click
+// on a row asks the window to set the circuit to that row.
+class TTestReportForm : public QDialog {
+public:
+    explicit TTestReportForm(QWidget* parent = nullptr);
+
+    void ShowResult(const std::string& tableName, const TTestTable& table, const TTableResult& result);
+    // The line under the rows: what the last double click did.
+    void SetStatus(const std::string& text);
+
+    // Called with the index of the row double clicked.
+    std::function<void(size_t row)> OnShowRow;
+
+    QLabel* lblSummary;
+    QTableWidget* grdRows;
+    QLabel* lblStatus;
+    QPushButton* btnClose;
+
+    static const QColor PassedColor;
+    static const QColor FailedColor;
+};

@@ -1,0 +1,265 @@
+#include "TableCheck.h"
+
+#include "CircuitFile.h"
+#include "CircuitText.h"
+#include "Context.h"
+#include "DigitSegments.h"
+#include "MessageText.h"
+#include "PartU.h"
+#include "TableColumns.h"
+#include "TextKeys.h"
+#include "UsageError.h"
+
+#include <algorithm>
+#include <new>
+#include <utility>
+
+namespace {
+
+// What a seven-segment display shows, as the table writes it.
+char DigitShown(uint64_t litSegments)
+{
+    const uint64_t segments = litSegments & 0x7F;
+    if (segments == 0) return '-';
+    for (size_t code = 0; code < DigitSegments.size(); ++code) {
+        uint64_t bits = 0;
+        for (const char* s = DigitSegments[code]; *s; ++s) bits |= uint64_t{1} << (*s - '0');
+        if (bits == segments) return "0123456789ABCDEF"[code];
+    }
+    return '?';
+}
+
+char Reading(const TWatch& watch)
+{
+    if (watch.Kind() == TWatch::Segments) return DigitShown(watch.Bits64());
+    return watch.Bits64() ? '1' : '0';
+}
+
+// Whether the last pass changed nothing, so that no later pass will: a run is a function of its
+// state, and the state is every part terminal's level and every part's own fields. Levels are
+// compared with those before the pass (one read per terminal). Fields are not compared: a part
+// whose Calc and Tick keep everything as it is on unchanged inputs (combinational parts, sub-board
+// terminals) has none that matter; a stateful part says through AtRest that its next Calc and Tick
+// change nothing. A part with no output drives nothing, so only what it shows could still change;
+// of those the table reads lamps, whose afterglow counts down (they are asked), and seven-segment
+// displays, which show their inputs in the Calc of the very pass that saw them (unchanged levels
+// mean they show the present ones). Scope probes and text boxes therefore never hold a row up,
+// while a pulse generator, never at rest, keeps every row from settling.
+class TSettleWatch {
+public:
+    explicit TSettleWatch(const TBord& board)
+    {
+        for (int i = 0; i < board.Count(); ++i) {
+            TPartsBase* o = board.Items(i);
+            if (!o->Is(cfPart)) continue;
+            bool drives = false;
+            for (TTanshi* t : o->Tanshis) {
+                terminals_.push_back(t);
+                drives = drives || t->Direction == dirOutput;
+            }
+            if (o->SettleKind() == TPartsBase::TSettleKind::Stateful && (drives || dynamic_cast<TLED*>(o)))
+                stateful_.push_back(o);
+        }
+        levels_.resize(terminals_.size());
+    }
+
+    // The levels the next pass starts from.
+    void Mark()
+    {
+        for (size_t i = 0; i < terminals_.size(); ++i) levels_[i] = terminals_[i]->Level;
+    }
+
+    // Whether the pass since the last Mark or Settled changed nothing; marks the present levels.
+    bool Settled()
+    {
+        bool same = true;
+        for (size_t i = 0; i < terminals_.size(); ++i) {
+            const int32_t level = terminals_[i]->Level;
+            same = same && level == levels_[i];
+            levels_[i] = level;
+        }
+        return same && std::all_of(stateful_.begin(), stateful_.end(), [](const TPartsBase* p) { return p->AtRest(); });
+    }
+
+private:
+    std::vector<TTanshi*> terminals_;
+    std::vector<int32_t> levels_;
+    std::vector<const TPartsBase*> stateful_;
+};
+
+class TTableRun {
+public:
+    TTableRun(TBord& board, const TTableColumns& columns)
+        : columns_(columns), engine_(board, board.Context().Engine), settle_(board)
+    {
+    }
+
+    void Start(TBord& board)
+    {
+        engine_.Start();
+        engine_.Pass();
+        // The run's first redraw: every indicator shows what it holds.
+        board.DrawAll();
+    }
+
+    TRowResult Row(const TTableRow& row)
+    {
+        TRowResult result;
+        for (size_t c = 0; c < columns_.Inputs.size(); ++c) {
+            TSwitch& input = *columns_.Inputs[c];
+            const char value = row.Values[c];
+            if (value == 'X') continue;
+            if (dynamic_cast<TPushSW*>(&input)) {
+                if (value == '1' || value == 'C') Press(input);
+                if (value == 'C' && !Run(row.Passes, result)) result.Verdict = TRowResult::Unsettled;
+                if (value == '0' || value == 'C') Release(input);
+            } else if (value == 'C' || (input.OutputLevel() == LevelHigh) != (value == '1')) {
+                Press(input);
+                Release(input);
+            }
+        }
+        if (!Run(row.Passes, result)) result.Verdict = TRowResult::Unsettled;
+        const size_t inputs = columns_.Inputs.size();
+        for (size_t c = 0; c < columns_.Outputs.size(); ++c) {
+            const char actual = Reading(columns_.Outputs[c]);
+            result.Actual.push_back(actual);
+            const char expected = row.Values[inputs + c];
+            if (result.Verdict == TRowResult::Passed && expected != 'X' && expected != actual)
+                result.Verdict = TRowResult::Failed;
+        }
+        return result;
+    }
+
+private:
+    // The row's passes; false when it was to settle and did not within its limit.
+    bool Run(const TRowPasses& passes, TRowResult& result)
+    {
+        if (passes.Passes > 0) {
+            for (int64_t p = 0; p < passes.Passes; ++p) engine_.Pass();
+            result.Passes += passes.Passes;
+            return true;
+        }
+        settle_.Mark();
+        for (int64_t p = 1; p <= passes.Limit; ++p) {
+            engine_.Pass();
+            ++result.Passes;
+            if (settle_.Settled()) return true;
+        }
+        return false;
+    }
+
+    const TTableColumns& columns_;
+    TPassEngine engine_;
+    TSettleWatch settle_;
+};
+
+std::string Values(const TTestTable& table, const TTableRow& row, const TRowResult& result)
+{
+    std::string text;
+    for (size_t c = 0; c < table.Outputs.size() && c < result.Actual.size(); ++c) {
+        const char expected = row.Values[table.Inputs.size() + c];
+        if (expected == 'X' || expected == result.Actual[c]) continue;
+        if (!text.empty()) text += ", ";
+        text += table.Outputs[c].Title + " 期待 " + expected + " 実際 " + result.Actual[c];
+    }
+    return text;
+}
+
+}  // namespace
+
+TSimulatingScope::TSimulatingScope(TCircuitContext& context) : context_(context), was_(context.Simulating)
+{
+    context_.Simulating = true;
+}
+
+TSimulatingScope::~TSimulatingScope() { context_.Simulating = was_; }
+
+bool TTableResult::Passed() const { return Error.empty() && FirstFailure() == npos; }
+
+size_t TTableResult::FirstFailure() const
+{
+    for (size_t r = 0; r < Rows.size(); ++r)
+        if (Rows[r].Verdict != TRowResult::Passed) return r;
+    return npos;
+}
+
+TTableResult CheckTable(const TTestTable& table, TBord& board, const TNamedObjects& named, size_t rows)
+{
+    TTableResult result;
+    TTableColumns columns;
+    try {
+        columns = BindColumns(table, board, named);
+    } catch (const TUsageError& e) {
+        result.Error = e.what();
+        return result;
+    }
+    TSimulatingScope simulating(board.Context());
+    TTableRun run(board, columns);
+    run.Start(board);
+    for (size_t r = 0; r < table.Rows.size() && r < rows; ++r) result.Rows.push_back(run.Row(table.Rows[r]));
+    return result;
+}
+
+TTableResult CheckCircuitText(const TTestTable& table, const TStrings& lines, TEngineMode engine)
+{
+    NullCanvas surface, windowSurface;
+    TCircuit circuit(&surface);
+    circuit.Context.Engine = engine;
+    TPartsList loaded;
+    std::vector<std::string> names;
+    try {
+        LoadParts(lines, loaded, circuit.Bord, nullptr, &windowSurface, &names);
+    } catch (const TFormatError& e) {
+        TTableResult result;
+        result.Error = std::string(e.what()) + (e.Line ? " (" + std::to_string(e.Line) + " 行目)" : std::string());
+        return result;
+    }
+    circuit.Bord.CheckAllLinks();
+    return CheckTable(table, circuit.Bord, TNamedObjects(names, loaded));
+}
+
+TTableResult CheckCircuitFile(const TTestTable& table, const std::string& path, TEngineMode engine)
+{
+    // One file too large for the memory fails alone; the others are still checked.
+    try {
+        return CheckCircuitText(table, ReadCircuitFile(path), engine);
+    } catch (const TFileError& e) {
+        TTableResult result;
+        result.Error = e.what();
+        return result;
+    } catch (const std::bad_alloc&) {
+        TTableResult result;
+        result.Error = "メモリが足りないため、この回路を読み込んで調べられません";
+        return result;
+    }
+}
+
+std::string DescribeRow(const TTestTable& table, size_t row, const TRowResult& result)
+{
+    const TTableRow& r = table.Rows[row];
+    std::string text = std::to_string(r.Line) + " 行目";
+    if (r.Repeated) text += " (" + std::to_string(r.Round) + " 回目)";
+    text += " [" + r.Text + "]: ";
+    switch (result.Verdict) {
+    case TRowResult::Passed: return text + "合格";
+    case TRowResult::Unsettled: return text + std::to_string(result.Passes) + " パスで安定しません";
+    case TRowResult::Failed: return text + Values(table, r, result);
+    }
+    return text;
+}
+
+std::string DescribeResult(const TTestTable& table, const TTableResult& result)
+{
+    if (!result.Error.empty()) return result.Error;
+    const size_t failure = result.FirstFailure();
+    return failure == TTableResult::npos ? std::string() : DescribeRow(table, failure, result.Rows[failure]);
+}
+
+TNamedObjects PositionalNames(const TBord& board)
+{
+    TPartsList objects;
+    board.CopyParts(objects);
+    std::vector<std::string> names;
+    for (const TPartsBase* o : objects) names.push_back(o->ClassName() + std::to_string(names.size()));
+    return TNamedObjects(names, objects);
+}

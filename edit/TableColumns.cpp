@@ -1,0 +1,126 @@
+#include "TableColumns.h"
+
+#include "Board.h"
+#include "PartU.h"
+#include "UsageError.h"
+
+#include <optional>
+
+namespace {
+
+std::string Trimmed(const std::string& text)
+{
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+}
+
+bool Reads(const TTextBox& box, const std::string& label)
+{
+    std::optional<std::string> only;
+    for (const std::string& line : box.DrawnLines) {
+        std::string text = Trimmed(line);
+        if (text.empty()) continue;
+        if (only) return false;
+        only = std::move(text);
+    }
+    return only == label;
+}
+
+// The pixels between the box and an object right of it or below it; none when it is neither.
+std::optional<int64_t> Gap(const TPartsBase& box, const TPartsBase& o)
+{
+    const int64_t boxRight = int64_t{box.Left} + box.Width, boxBottom = int64_t{box.Top} + box.Height;
+    const int64_t right = int64_t{o.Left} + o.Width, bottom = int64_t{o.Top} + o.Height;
+    std::optional<int64_t> gap;
+    if (o.Left >= boxRight && o.Top < boxBottom && bottom > box.Top) gap = o.Left - boxRight;
+    if (o.Top >= boxBottom && o.Left < boxRight && right > box.Left) {
+        const int64_t below = o.Top - boxBottom;
+        if (!gap || below < *gap) gap = below;
+    }
+    return gap;
+}
+
+bool Marked(const TPartsBase& o, bool input)
+{
+    if (input) return dynamic_cast<const TSwitch*>(&o) != nullptr;
+    return dynamic_cast<const TLED*>(&o) || dynamic_cast<const TLED7SEG*>(&o);
+}
+
+std::string Missing(const TTableColumn& column, bool input)
+{
+    std::string text = "'" + column.Target + "' という名前の部品はありません";
+    if (column.Mapped)
+        text += "。'" + column.Target + "' と書いたテキストの右にも下にも " + std::to_string(MaxLabelGap) + " ドット以内に" +
+                (input ? "スイッチ" : "ランプや 7 セグメント表示器") + "がありません";
+    return text;
+}
+
+TSwitch& BindInput(const TTableColumn& column, const TBord& board, const TNamedObjects& named)
+{
+    TPartsBase* object = named.Lookup(column.Target);
+    if (!object && column.Mapped) object = LabelledObject(board, column.Target, true);
+    if (!object) throw TUsageError(Missing(column, true));
+    auto* input = dynamic_cast<TSwitch*>(object);
+    if (!input)
+        throw TUsageError("入力の列 '" + column.Title + "' の '" + column.Target + "' は " + object->ClassName() +
+                          " で、トグルスイッチ (TTglSW) でも押しボタンスイッチ (TPushSW) でもありません");
+    return *input;
+}
+
+TWatch BindOutput(const TTableColumn& column, const TBord& board, const TNamedObjects& named)
+{
+    try {
+        return TWatch(column.Target, named);
+    } catch (const TUsageError&) {
+        // A name that no object has may be a label; any other fault of the name stands.
+        if (!column.Mapped || named.Lookup(column.Target)) throw;
+        if (const TPartsBase* marked = LabelledObject(board, column.Target, false)) return TWatch(column.Target, *marked);
+        throw TUsageError(Missing(column, false));
+    }
+}
+
+}  // namespace
+
+TPartsBase* LabelledObject(const TBord& board, const std::string& label, bool input)
+{
+    for (int b = 0; b < board.Count(); ++b) {
+        const auto* box = dynamic_cast<const TTextBox*>(board.Items(b));
+        if (!box || !Reads(*box, label)) continue;
+        TPartsBase* nearest = nullptr;
+        int64_t nearestGap = MaxLabelGap + 1;
+        for (int i = 0; i < board.Count(); ++i) {
+            TPartsBase& o = *board.Items(i);
+            if (o.Container != box->Container || !Marked(o, input)) continue;
+            const std::optional<int64_t> gap = Gap(*box, o);
+            if (gap && *gap < nearestGap) {
+                nearest = &o;
+                nearestGap = *gap;
+            }
+        }
+        if (nearest) return nearest;
+    }
+    return nullptr;
+}
+
+TTableColumns BindColumns(const TTestTable& table, const TBord& board, const TNamedObjects& named)
+{
+    TTableColumns columns;
+    for (const TTableColumn& column : table.Inputs) columns.Inputs.push_back(&BindInput(column, board, named));
+    for (size_t c = 0; c < table.Outputs.size(); ++c) {
+        const TTableColumn& column = table.Outputs[c];
+        TWatch watch = BindOutput(column, board, named);
+        if (watch.Kind() == TWatch::Dots)
+            throw TUsageError("出力の列 '" + column.Title + "' はドット マトリクスです。表は端子 (" + column.Target +
+                              ".I) で調べます");
+        if (watch.Kind() != TWatch::Segments)
+            for (const TTableRow& row : table.Rows) {
+                const char value = row.Values[table.Inputs.size() + c];
+                if (value != '0' && value != '1' && value != 'X')
+                    throw TUsageError("表の " + std::to_string(row.Line) + " 行目: 列 '" + column.Title +
+                                      "' はレベルかランプで、値は 0, 1, X のどれかです ('" + value + "' ではなく)");
+            }
+        columns.Outputs.push_back(std::move(watch));
+    }
+    return columns;
+}

@@ -1,0 +1,122 @@
+// voltrane-sim --test: grading circuit files against test tables, with the reports a teacher opens.
+#include "SimProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace {
+
+std::string Example(const std::string& name) { return std::string(VOLTRANE_EXAMPLES) + "/" + name; }
+
+// Every shipped table passes its circuit and fails its broken twin at the row that the break shows.
+TEST(VoltraneSimTest, ShippedTablesPassTheirCircuitsAndFailTheBrokenTwinsAtTheirRow)
+{
+    const std::map<std::string, std::string> failures = {
+        {"half-adder", "8 行目 [1 1 | 0 1]: S 期待 0 実際 1"},               // the sum gate is an OR
+        {"decoder2to4", "6 行目 [0 1 | 0 0 1 0]: Y2 期待 1 実際 0"},         // Y2 takes A for not A
+        {"adder4", "7 行目 [1 1 1 0  1 0 0 0  0 | 8 0]: S 期待 8 実際 0"},   // bit 2 carries by AND
+        {"counter3", "8 行目 (1 回目) [C 0 | 0 1 0]: Q2 期待 0 実際 1"},     // Q2 clocked by Q0
+        {"counter", "10 行目 (1 回目) [| 0 1 1]: Q2 期待 1 実際 0"},         // Q2 clocked by not Q1
+    };
+    int tables = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(VOLTRANE_EXAMPLES)) {
+        if (entry.path().extension() != ".lgt") continue;
+        const std::string name = entry.path().stem().string();
+        SCOPED_TRACE(name);
+        ++tables;
+        ASSERT_TRUE(failures.contains(name)) << "a table without its expected failure here";
+        const std::string good = Example(name + ".lgc"), broken = Example(name + "-broken.lgc");
+        const Outcome o = Sim({"--test", entry.path().string(), good, broken});
+        EXPECT_EQ(o.status, 1) << o.err;
+        EXPECT_EQ(o.out, "PASS " + good + "\nFAIL " + broken + ": " + failures.at(name) + "\n");
+        EXPECT_EQ(o.err, "");
+        EXPECT_EQ(Sim({"--test", entry.path().string(), good}).status, 0);
+    }
+    EXPECT_EQ(tables, static_cast<int>(failures.size()));
+}
+
+TEST(VoltraneSimTest, MalformedTablesExitWithTwoNamingTheLine)
+{
+    const struct {
+        const char* what;
+        const char* table;
+        const char* message;
+    } cases[] = {
+        {"empty", "", ":1: 列の見出しがありません (表が空です)"},
+        {"comments only", "# nothing\n\n", ":2: 列の見出しがありません (表が空です)"},
+        {"no rows", "A | S\n# none\n", ":2: 値の行がありません"},
+        {"no bar in the header", "A S\n0 1\n", ":1: 見出しには入力の列と出力の列を分ける '|' が一つ要ります"},
+        {"a column twice", "A B | A\n", ":1: 列 'A' が二つあります"},
+        {"a mapping without a name", "A B= | S\n", ":1: 列 'B=' は NAME か 列=名前 と書きます"},
+        {"too few values", "A B | S\n0 1 | 1\n1 0\n", ":3: 値が 2 個あります。列は 3 個です"},
+        {"too many values", "A | S\n0 1 1\n", ":2: 値が 3 個あります。列は 2 個です"},
+        {"the bar out of place", "A B | S\n0 | 1 1\n", ":2: '|' の前に入力の値が 2 個要ります"},
+        {"bad hex", "A | S\n0 | G\n", ":2: 列 'S' の値 'G' は読めません (出力は 0, 1, X か 16 進の 1 桁)"},
+        {"two hex digits", "A | S\n0 | 1F\n", ":2: 列 'S' の値 '1F' は読めません"},
+        {"an input value", "A | S\n2 | 0\n", ":2: 列 'A' の値 '2' は読めません (入力は 0, 1, X, C)"},
+        {"an unknown directive", "A | S\n@settle 5\n", ":2: '@settle' という指示はありません"},
+        {"a directive first", "@limit 5\nA | S\n", ":1: 最初の行は列の見出しです"},
+        {"a limit of 0", "A | S\n@limit 0\n0 | 0\n", ":2: @limit の値は 1 から 100000000 までの整数です ('0' ではなく)"},
+        {"passes not a number", "A | S\n@passes ten\n", ":2: @passes の値は 1 から"},
+        {"an unclosed repeat", "A | S\n@repeat 3\n0 | 0\n", ":2: @repeat に対応する @end がありません"},
+        {"an end without repeat", "A | S\n0 | 0\n@end\n", ":3: @end に対応する @repeat がありません"},
+        {"a repeat too large", "A | S\n@repeat 100000\n0 | 0\n1 | 1\n@end\n", ":2: @repeat を書き出すと行が"},
+    };
+    ScratchFolder folder;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        folder.Put("t.lgt", c.table);
+        const Outcome o = Sim({"--test", folder / "t.lgt", Example("half-adder.lgc")});
+        EXPECT_EQ(o.status, 2);
+        EXPECT_EQ(o.out, "");
+        EXPECT_EQ(o.err.rfind("voltrane-sim: " + (folder / "t.lgt") + c.message, 0), 0u) << o.err;
+    }
+    const Outcome missing = Sim({"--test", folder / "none.lgt", Example("half-adder.lgc")});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("none.lgt"), std::string::npos);
+}
+
+TEST(VoltraneSimTest, ReportsListEveryFileForATeacher)
+{
+    ScratchFolder folder;
+    folder.Put("t.lgt", Slurp(Example("half-adder.lgt")));
+    folder.Put("=evil,\"name\".lgc", Slurp(Example("half-adder-broken.lgc")));
+    folder.Put("other.lgt", "A=Nobody | S=TLED4\n0 | 0\n");
+    const std::string good = Example("half-adder.lgc"), broken = folder / "=evil,\"name\".lgc",
+                      absent = folder / "absent.lgc";
+    const Outcome o = Sim({"--test", folder / "t.lgt", good, broken, absent, "--junit", folder / "r.xml", "--csv",
+                           folder / "r.csv"});
+    EXPECT_EQ(o.status, 1) << o.err;
+    EXPECT_EQ(o.out.substr(0, o.out.find('\n')), "PASS " + good);
+    const std::string csv = Slurp(folder / "r.csv");
+    EXPECT_EQ(csv, "file,result,rows_passed,rows,first_failing_line,message\r\n" + good + ",PASS,4,4,,\r\n" + "\"" +
+                       folder / "=evil,\"\"name\"\".lgc" + "\",FAIL,3,4,8,8 行目 [1 1 | 0 1]: S 期待 0 実際 1\r\n" +
+                       absent + ",FAIL,0,4,,ファイル " + absent + " を開けません (No such file or directory)\r\n");
+    const std::string xml = Slurp(folder / "r.xml");
+    EXPECT_NE(xml.find("<testsuite name=\"" + folder / "t.lgt" + "\" tests=\"3\" failures=\"2\" errors=\"0\""),
+              std::string::npos) << xml;
+    EXPECT_NE(xml.find("name=\"" + folder / "=evil,&quot;name&quot;.lgc" + "\""), std::string::npos);
+    EXPECT_NE(xml.find("<failure message=\"8 行目 [1 1 | 0 1]: S 期待 0 実際 1\">8 行目"), std::string::npos);
+
+    // A report on standard output has it to itself; a name the file lacks fails that file alone.
+    const Outcome toStdout = Sim({"--test", folder / "other.lgt", good, "--csv", "-"});
+    EXPECT_EQ(toStdout.status, 1);
+    EXPECT_EQ(toStdout.out, "file,result,rows_passed,rows,first_failing_line,message\r\n" + good +
+                                ",FAIL,0,1,,'Nobody' という名前の部品はありません。'Nobody' と書いたテキストの右にも下にも "
+                                "60 ドット以内にスイッチがありません\r\n");
+
+    // Reports never overwrite a file they read; options of a run do not go with --test.
+    const std::string table = folder / "t.lgt";
+    const std::string before = Slurp(table);
+    EXPECT_EQ(Sim({"--test", table, good, "--junit", table}).status, 2);
+    EXPECT_EQ(Sim({"--test", table, good, "--csv", good}).status, 2);
+    EXPECT_EQ(Slurp(table), before);
+    EXPECT_EQ(Sim({"--test", table, good, "--watch", "TLED4"}).err.rfind("voltrane-sim: --watch は --test と一緒には使えません", 0), 0u);
+    EXPECT_EQ(Sim({good, "--csv", folder / "x.csv"}).status, 2);
+    EXPECT_EQ(Sim({good, good}).status, 2);
+}
+
+}  // namespace

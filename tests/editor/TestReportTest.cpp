@@ -1,0 +1,71 @@
+// The test command: a table run against the open circuit, its rows in the report window, and a
+// double click that sets the circuit to a row.
+#include "EditorFixture.h"
+#include "TestReportFormU.h"
+
+#include <QLabel>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+std::string Example(const std::string& name) { return std::string(VOLTRANE_EXAMPLES) + "/" + name; }
+
+TEST(TestReportWindow, ListsTheRowsInColourAndADoubleClickSetsTheCircuitToARow)
+{
+    EditorFixture f;
+    ASSERT_TRUE(f.window->Document.OpenFile(Example("half-adder-broken.lgc")));
+    f.shell.OpenAnswers = {Example("half-adder.lgt")};
+    f.actions->actTest->trigger();
+    TTestReportForm* form = f.window->frmTestReport;
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->lblSummary->text().toStdString(), "FAIL " + Example("half-adder.lgt") + ": 4 行中 3 行合格");
+    QTableWidget* grid = form->grdRows;
+    ASSERT_EQ(grid->rowCount(), 4);
+    ASSERT_EQ(grid->columnCount(), 6);  // line, A, B, S, C, verdict
+    for (int r = 0; r < 4; ++r)
+        EXPECT_EQ(grid->item(r, 0)->background().color(),
+                  r < 3 ? TTestReportForm::PassedColor : TTestReportForm::FailedColor);
+    EXPECT_EQ(grid->item(3, 0)->text().toStdString(), "8");
+    EXPECT_EQ(grid->item(3, 3)->text().toStdString(), "期待 0 実際 1");
+    EXPECT_EQ(grid->item(3, 4)->text().toStdString(), "1");
+    EXPECT_EQ(grid->item(3, 5)->text().toStdString(), "不合格");
+
+    // The failing row: both switches on, both lamps lit, the board stopped in the simulating look.
+    const QPoint cell = grid->visualItemRect(grid->item(3, 1)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
+    const TBord& board = f.window->Bord;
+    EXPECT_EQ(board.Items(0)->Tanshis.Items(0)->Level, LevelHigh);
+    EXPECT_EQ(board.Items(1)->Tanshis.Items(0)->Level, LevelHigh);
+    EXPECT_TRUE(static_cast<const TLED*>(board.Items(4))->ShowsLit);
+    EXPECT_TRUE(static_cast<const TLED*>(board.Items(5))->ShowsLit);
+    EXPECT_FALSE(f.window->Simulating());
+    EXPECT_FALSE(f.window->Modified);
+    EXPECT_EQ(f.window->BoardSurface().PixelAt(10, 10), clBtnFace);  // no grid dots
+    EXPECT_EQ(form->lblStatus->text().toStdString().rfind("8 行目 [1 1 | 0 1]: S 期待 0 実際 1\n", 0), 0u);
+    f.window->Redraw();
+    EXPECT_EQ(f.window->BoardSurface().PixelAt(10, 10), clOlive);
+
+    // A name the circuit lacks is the whole report; a malformed table is an error box naming its line.
+    const std::string lacking = f.shell.Folder + "/lacking.lgt", malformed = f.shell.Folder + "/malformed.lgt";
+    std::ofstream(lacking) << "A=Nobody | S=TLED4\n0 | 0\n";
+    std::ofstream(malformed) << "A | S\n0 | 0 0\n";
+    f.shell.OpenAnswers = {lacking, malformed};
+    f.actions->actTest->trigger();
+    EXPECT_EQ(grid->rowCount(), 0);
+    EXPECT_NE(form->lblSummary->text().toStdString().find("'Nobody' という名前の部品はありません"), std::string::npos);
+    f.actions->actTest->trigger();
+    ASSERT_EQ(f.shell.Errors.size(), 1u);
+    EXPECT_EQ(f.shell.Errors[0], malformed + ": 2 行目: 値が 3 個あります。列は 2 個です");
+
+    // No test while a run goes on.
+    EXPECT_TRUE(f.RunUntil([&] { return !f.actions->actTest->isEnabled(); }));
+}
+
+}  // namespace
