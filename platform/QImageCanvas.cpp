@@ -109,7 +109,14 @@ void QImageCanvas::PlotRow(int64_t x1, int64_t x2, int64_t y, TColor color, TPen
     if (y < area_.top() || y > area_.bottom()) return;
     const int64_t from = std::max<int64_t>(x1, area_.left());
     const int64_t to = std::min<int64_t>(x2, area_.right());
-    for (int64_t x = from; x <= to; ++x) Plot(x, y, color, mode);
+    if (from > to) return;
+    QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(static_cast<int>(y)));
+    if (mode == TPenMode::Xor) {
+        const QRgb flip = ToRgb(color) & RGB_MASK;
+        for (int64_t x = from; x <= to; ++x) line[x] ^= flip;
+    } else {
+        std::fill(line + from, line + to + 1, ToRgb(color));
+    }
 }
 
 void QImageCanvas::SetPixel(int x, int y, TColor color) { Plot(x, y, color, TPenMode::Copy); }
@@ -169,17 +176,36 @@ void QImageCanvas::Rectangle(int x1, int y1, int x2, int y2)
     }
 }
 
+namespace {
+
+constexpr int64_t SmallEllipse = 256;
+
+}  // namespace
+
 void QImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
 {
     const int64_t left = std::min(x1, x2), right = std::max(x1, x2);
     const int64_t top = std::min(y1, y2), bottom = std::max(y1, y2);
     const int64_t from = std::max<int64_t>(top, area_.top());
     const int64_t to = std::min<int64_t>(bottom - 1, area_.bottom());
+    if (from > to) return;
+    // Boards draw many small ellipses of one size (the open-terminal marks): their rows are worked
+    // out once.
+    const bool small = bottom - top <= SmallEllipse;
+    if (small && (ellipse_.Width != right - left || ellipse_.Height != bottom - top)) {
+        ellipse_.Width = right - left;
+        ellipse_.Height = bottom - top;
+        ellipse_.Rows.clear();
+        for (int64_t y = 0; y < ellipse_.Height; ++y)
+            ellipse_.Rows.push_back(EllipseRowParts(0, 0, ellipse_.Width, ellipse_.Height, y));
+    }
     for (int64_t y = from; y <= to; ++y) {
-        const TEllipseRowParts row = EllipseRowParts(left, top, right, bottom, y);
-        PlotRow(row.LeftOutline.Left, row.LeftOutline.Right, y, pen_, penMode_);
-        if (brushStyle_ == TBrushStyle::Solid) PlotRow(row.Inside.Left, row.Inside.Right, y, brush_, penMode_);
-        PlotRow(row.RightOutline.Left, row.RightOutline.Right, y, pen_, penMode_);
+        const TEllipseRowParts row = small ? ellipse_.Rows[static_cast<size_t>(y - top)]
+                                           : EllipseRowParts(0, top, right - left, bottom, y);
+        PlotRow(left + row.LeftOutline.Left, left + row.LeftOutline.Right, y, pen_, penMode_);
+        if (brushStyle_ == TBrushStyle::Solid)
+            PlotRow(left + row.Inside.Left, left + row.Inside.Right, y, brush_, penMode_);
+        PlotRow(left + row.RightOutline.Left, left + row.RightOutline.Right, y, pen_, penMode_);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Canvas.h"
+#include "PixelShapes.h"
 #include "SpriteSource.h"
 
 #include <QFont>
@@ -79,6 +80,11 @@ private:
     TPoint position_;
     // Flood fill scratch, kept between fills so that filling allocates nothing once warmed up.
     std::vector<uint32_t> fillMarks_;
+    // The rows of the last ellipse drawn, relative to its box.
+    struct TEllipseShape {
+        int64_t Width = -1, Height = -1;
+        std::vector<TEllipseRowParts> Rows;
+    } ellipse_;
     uint32_t fillEpoch_ = 0;
     std::vector<TPoint> fillStack_;
 };
