@@ -8,10 +8,45 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <atomic>
 #include <cstdlib>
+#include <new>
 #include <vector>
 
+// Every allocation of the program is counted, to show that passes allocate nothing.
 namespace {
+std::atomic<int64_t> allocations{0};
+}  // namespace
+
+void* operator new(std::size_t size)
+{
+    ++allocations;
+    if (void* p = std::malloc(size)) return p;
+    throw std::bad_alloc();
+}
+// g++ takes the replaced pair for a mismatch of new and free.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+// Allocations per pass in the timed loop, after the warm-up passes before it.
+class TAllocationCount {
+public:
+    explicit TAllocationCount(benchmark::State& state) : state_(state), before_(allocations) {}
+    ~TAllocationCount()
+    {
+        state_.counters["allocs_per_pass"] = benchmark::Counter(static_cast<double>(allocations - before_),
+                                                                benchmark::Counter::kAvgIterations);
+    }
+
+private:
+    benchmark::State& state_;
+    int64_t before_;
+};
 
 const TEngineMode Modes[] = {TEngineMode::Objects, TEngineMode::Full, TEngineMode::Sparse, TEngineMode::Auto};
 
@@ -42,8 +77,11 @@ void BM_ChainPass(benchmark::State& state)
 {
     Chain chain(state.range(1));
     TPassEngine engine(chain.circuit.Bord, ModeOf(state));
-    engine.Pass();
-    for (auto _ : state) engine.Pass();
+    for (int warmUp = 0; warmUp < 2000; ++warmUp) engine.Pass();
+    {
+        const TAllocationCount count(state);
+        for (auto _ : state) engine.Pass();
+    }
     PerPart(state, state.range(1));
     state.SetLabel(EngineName(ModeOf(state)));
 }
@@ -73,7 +111,11 @@ void BM_RingPass(benchmark::State& state)
             t.Items(1)->Level = i % 2 ? LevelLow : LevelHigh;
         }
     TPassEngine engine(circuit.Bord, ModeOf(state));
-    for (auto _ : state) engine.Pass();
+    for (int warmUp = 0; warmUp < 2000; ++warmUp) engine.Pass();
+    {
+        const TAllocationCount count(state);
+        for (auto _ : state) engine.Pass();
+    }
     state.counters["passes_per_second"] = benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
     PerPart(state, stages);
     state.SetLabel(EngineName(ModeOf(state)));
