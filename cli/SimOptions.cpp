@@ -22,6 +22,12 @@ Runs a circuit file without a window and prints the levels it is asked to watch.
                 call MouseDown / MouseUp / MouseDown then MouseUp (left button) of object
                 NAME in the message processing that follows pass P (P >= 1). Events with
                 the same P are applied in command-line order.
+  --replay RECORD
+                apply the presses and releases of a run record that the editor saved
+                (its Save Record command), each after the pass it was recorded at, as
+                --press and --release do; they come where --replay stands among those
+                options. A malformed record, or a NAME it gives that FILE lacks, exits
+                with 2 and names the record's line.
   --vcd PATH    also write every watched column for every pass as a VCD file
                 (one time unit per pass) that GTKWave opens.
   --png PATH    write the board surface as PNG after the run (editing look with grid
@@ -41,10 +47,10 @@ hex digits are upper case; lines end with LF.
 Run sequence: link, resolve nets, reset and settle, pass 1, message processing, redraw
 in the simulating look, then passes 2..N each followed by message processing. Row P is
 the state right after pass P's Tick, before the message processing that follows it.
-Exit status: 0 done; 1 the file cannot be read or fails to load, or an output file
-cannot be written (the message on standard error); 2 usage errors (unknown option,
+Exit status: 0 done; 1 the file or the run record cannot be read, the file fails to
+load, or an output file cannot be written (the message on standard error); 2 usage errors (unknown option,
 unknown NAME, terminal index out of range, P < 1, an output naming FILE or another
-output), with a message.
+output, a malformed run record), with a message.
 )";
 
 namespace {
@@ -64,7 +70,7 @@ TSimEvent ParseEvent(TSimEvent::TKind kind, const std::string& option, const std
 {
     const auto at = text.rfind('@');
     if (at == std::string::npos || at == 0) throw TUsageError(option + " には NAME@P を指定してください ('" + text + "' ではなく)");
-    return {kind, text.substr(0, at), ParseCount(option, text.substr(at + 1), 1)};
+    return {kind, text.substr(0, at), ParseCount(option, text.substr(at + 1), 1), {}};
 }
 
 }  // namespace
@@ -103,7 +109,7 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
             inlineValue = true;
         }
         static const char* const valued[] = {"--passes", "--watch", "--every", "--press", "--release",
-                                             "--click",  "--vcd",   "--png",   "--save"};
+                                             "--click",  "--vcd",   "--png",   "--save",  "--replay"};
         if (std::find(std::begin(valued), std::end(valued), arg) == std::end(valued))
             throw TUsageError("'" + args[i] + "' というオプションはありません");
         if (!inlineValue) {
@@ -122,13 +128,17 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
             options.Events.push_back(ParseEvent(TSimEvent::Release, arg, value));
         else if (arg == "--click")
             options.Events.push_back(ParseEvent(TSimEvent::Click, arg, value));
-        else if (arg == "--vcd")
+        else if (arg == "--replay") {
+            if (!options.ReplayPath.empty()) throw TUsageError("--replay は一つしか指定できません");
+            options.ReplayPath = value;
+            options.ReplayAt = options.Events.size();
+        } else if (arg == "--vcd")
             options.VcdPath = value;
         else if (arg == "--png")
             options.PngPath = value;
         else
             options.SavePath = value;
-        if (value.empty() && (arg == "--vcd" || arg == "--png" || arg == "--save" || arg == "--watch"))
+        if (value.empty() && (arg == "--vcd" || arg == "--png" || arg == "--save" || arg == "--watch" || arg == "--replay"))
             throw TUsageError(arg + " には値が必要です");
     }
     if (!haveFile && !options.Help) throw TUsageError("FILE が指定されていません");

@@ -7,6 +7,7 @@
 #include "MessageText.h"
 #include "Simulation.h"
 #include "SimOptions.h"
+#include "SimReplay.h"
 #include "SimRun.h"
 #include "TextKeys.h"
 #include "VcdWriter.h"
@@ -32,7 +33,14 @@ int Fail(int status, const std::string& message)
 std::vector<TScheduledEvent> ResolveEvents(const std::vector<TSimEvent>& events, const TNamedObjects& named)
 {
     std::vector<TScheduledEvent> resolved;
-    for (const TSimEvent& e : events) resolved.push_back({e.Kind, &named.Find(e.Name), e.Pass});
+    for (const TSimEvent& e : events) {
+        try {
+            resolved.push_back({e.Kind, &named.Find(e.Name), e.Pass});
+        } catch (const TUsageError& error) {
+            if (e.Where.empty()) throw;
+            throw TUsageError(e.Where + ": " + error.what());
+        }
+    }
     return resolved;
 }
 
@@ -62,8 +70,9 @@ void CheckOutputs(const TSimOptions& options)
     for (size_t i = 0; i < std::size(outputs); ++i) {
         const auto& [option, path] = outputs[i];
         if (path.empty()) continue;
-        if (path != "-" && SameFile(path, options.File))
-            throw TUsageError(std::string(option) + " が入力ファイル '" + MessagePath(path) + "' を上書きします");
+        for (const std::string& input : {options.File, options.ReplayPath})
+            if (path != "-" && !input.empty() && SameFile(path, input))
+                throw TUsageError(std::string(option) + " が入力ファイル '" + MessagePath(path) + "' を上書きします");
         for (size_t j = 0; j < i; ++j)
             if (!outputs[j].second.empty() && SameFile(identity(path), identity(outputs[j].second)))
                 throw TUsageError(std::string(outputs[j].first) + " と " + option + " が同じファイル '" +
@@ -106,6 +115,18 @@ int Run(const TSimOptions& options)
         surface = std::move(image);
     }
 
+    std::vector<TSimEvent> events = options.Events;
+    if (!options.ReplayPath.empty()) {
+        try {
+            const std::vector<TSimEvent> replayed = ReadReplay(options.ReplayPath, options.File, Warn);
+            events.insert(events.begin() + static_cast<std::ptrdiff_t>(options.ReplayAt), replayed.begin(), replayed.end());
+        } catch (const TFileError& e) {
+            return Fail(ExitLoad, e.what());
+        } catch (const TUsageError& e) {
+            return Fail(ExitUsage, e.what());
+        }
+    }
+
     TSimRun run;
     run.Passes = options.Passes;
     run.Every = options.Every;
@@ -115,7 +136,7 @@ int Run(const TSimOptions& options)
     try {
         const TNamedObjects named(names, loaded);
         for (const std::string& w : options.Watches) run.Watches.emplace_back(w, named);
-        run.Events = ResolveEvents(options.Events, named);
+        run.Events = ResolveEvents(events, named);
     } catch (const TUsageError& e) {
         return Fail(ExitUsage, e.what());
     }

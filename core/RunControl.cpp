@@ -1,0 +1,96 @@
+#include "RunControl.h"
+
+#include "Board.h"
+#include "Context.h"
+#include "PassEngine.h"
+
+void TRunControl::Run(MessagePump& pump, const std::function<void()>& redraw)
+{
+    TCircuitContext& context = board_.Context();
+    TPassEngine engine(board_, context.Engine);
+    engine.Start();
+    due_ = Clock::now();
+    RunPass(engine);
+    pump.ProcessMessages();
+    if (redraw) redraw();
+    do {
+        if (slow_ && !AwaitTurn(pump)) break;
+        RunPass(engine);
+        pump.ProcessMessages();
+    } while (context.Simulating);
+    if (redraw) redraw();
+}
+
+void TRunControl::RunPass(TPassEngine& engine)
+{
+    const bool watched = slow_;
+    if (watched && showChanges_) changes_.Before(board_);
+    engine.Pass();
+    ++passes_;
+    if (watched) {
+        if (showChanges_) changes_.After(board_);
+        if (stepsLeft_ > 0 && --stepsLeft_ == 0) SetState(true, 0);
+        if (rate_ > 0) {
+            // The schedule keeps its beat through small delays; a run held up for longer than a
+            // pass starts a new beat instead of hurrying to catch up.
+            const Clock::time_point now = Clock::now();
+            due_ += Clock::duration(std::chrono::seconds(1)) / rate_;
+            if (due_ + Clock::duration(std::chrono::seconds(1)) / rate_ < now) due_ = now;
+        }
+    } else if (watching_) {
+        changes_.Clear();
+    }
+    if (watched || watching_) {
+        watching_ = watched;
+        if (AfterWatchedPass) AfterWatchedPass();
+    }
+}
+
+bool TRunControl::AwaitTurn(MessagePump& pump)
+{
+    const TCircuitContext& context = board_.Context();
+    for (;;) {
+        if (!context.Simulating) return false;
+        if (paused_) {
+            pump.WaitForMessages(std::nullopt);
+            continue;
+        }
+        if (rate_ == 0 || Clock::now() >= due_) return true;
+        pump.WaitForMessages(due_);
+    }
+}
+
+void TRunControl::SetState(bool paused, int64_t steps)
+{
+    paused_ = paused;
+    stepsLeft_ = steps;
+    slow_ = paused_ || stepsLeft_ > 0 || rate_ > 0;
+}
+
+void TRunControl::Pause() { SetState(true, 0); }
+
+void TRunControl::Resume()
+{
+    if (paused_) due_ = Clock::now();
+    SetState(false, 0);
+}
+
+void TRunControl::Step(int64_t passes)
+{
+    if (passes <= 0) return;
+    if (paused_) due_ = Clock::now();
+    SetState(false, passes);
+}
+
+void TRunControl::SetRate(int64_t passesPerSecond)
+{
+    rate_ = passesPerSecond > 0 ? passesPerSecond : 0;
+    due_ = Clock::now();
+    SetState(paused_, stepsLeft_);
+}
+
+void TRunControl::ShowChanges(bool show)
+{
+    showChanges_ = show;
+    if (!show) changes_.Clear();
+}
