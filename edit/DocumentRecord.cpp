@@ -33,8 +33,8 @@ std::string CircuitFileFor(const std::string& recordPath, const std::string& cir
 {
     namespace fs = std::filesystem;
     std::error_code ignored;
-    const fs::path record = fs::absolute(recordPath, ignored);
-    const fs::path circuit = fs::absolute(circuitPath, ignored);
+    const fs::path record = fs::absolute(recordPath, ignored).lexically_normal();
+    const fs::path circuit = fs::absolute(circuitPath, ignored).lexically_normal();
     return circuit.lexically_proximate(record.parent_path()).generic_string();
 }
 

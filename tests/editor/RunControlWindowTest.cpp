@@ -1,0 +1,194 @@
+// The run controls in the window: a paused run sleeps, a slowed one keeps its rate and frames what
+// each pass changes, and a session recorded through the board replays headless pass for pass.
+#include "BoardView.h"
+#include "CircuitFile.h"
+#include "EditorFixture.h"
+#include "RunControl.h"
+#include "SimProcess.h"
+#include "StatusText.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <sstream>
+
+#include <sys/resource.h>
+
+namespace {
+
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+struct RunControlWindow : ::testing::Test, EditorFixture {
+    TBoardView& View() const { return *static_cast<TBoardView*>(window->centralWidget()); }
+    std::string Mode() const { return window->statusBar()->findChild<QLabel*>()->text().toStdString(); }
+
+    // An inverter whose output drives its own input: its output changes in every pass.
+    TNot* Ring()
+    {
+        auto* ring = window->Bord.Create<TNot>(&window->WindowSurface());
+        ring->MoveTo(200, 200, false);
+        // From the output at (240, 220) back to the input at (200, 220).
+        auto* wire = window->Bord.Create<TCode>(nullptr);
+        wire->DragWidth = 40;
+        wire->DragHeight = 0;
+        wire->MoveTo(200, 220, true);
+        return ring;
+    }
+
+    // Calls f at the given milliseconds into the run that start begins.
+    void At(int ms, const std::function<void()>& f) { QTimer::singleShot(ms, window.get(), f); }
+};
+
+}  // namespace
+
+TEST_F(RunControlWindow, APausedRunUsesNoProcessorTimeAndRunsNoPass)
+{
+    Ring();
+    double cpu = -1, start = 0;
+    int64_t pausedAt = -1, passesAfter = -1;
+    std::string mode;
+    At(50, [&] { actions->actSimPause->trigger(); });
+    At(200, [&] {
+        mode = Mode();
+        pausedAt = window->SimulationPasses();
+        start = CpuSeconds();
+    });
+    At(2200, [&] {
+        cpu = CpuSeconds() - start;
+        passesAfter = window->SimulationPasses();
+        actions->actSimStop->trigger();
+    });
+    actions->actSimStart->trigger();
+    EXPECT_GT(pausedAt, 0);
+    EXPECT_EQ(passesAfter, pausedAt);
+    EXPECT_EQ(mode.rfind("一時停止中  " + GroupedDigits(pausedAt) + " パス", 0), 0u) << mode;
+    EXPECT_GE(cpu, 0);
+    EXPECT_LT(cpu, 0.2) << "processor seconds in 2 s of pause";
+    EXPECT_FALSE(window->Simulating());
+}
+
+TEST_F(RunControlWindow, ASpeedLimitHoldsItsRateAndFramesEveryChange)
+{
+    TNot* ring = Ring();
+    actions->SpeedActions[6]->trigger();  // 100 passes a second
+    ASSERT_EQ(actions->SpeedActions[6]->data().toInt(), 100);
+    QElapsedTimer clock;
+    int64_t firstPasses = 0, lastPasses = 0;
+    double firstSeconds = 0, lastSeconds = 0;
+    std::vector<QRect> marks;
+    std::string mode;
+    At(300, [&] {
+        clock.start();
+        firstPasses = window->SimulationPasses();
+        marks = View().Marks();
+        mode = Mode();
+    });
+    At(2300, [&] {
+        lastSeconds = clock.nsecsElapsed() / 1e9;
+        lastPasses = window->SimulationPasses();
+        actions->actSimStop->trigger();
+    });
+    actions->actSimStart->trigger();
+    const double rate = static_cast<double>(lastPasses - firstPasses) / (lastSeconds - firstSeconds);
+    std::printf("limited to 100 passes a second, ran %.1f\n", rate);
+    EXPECT_NEAR(rate, 100, 10);
+    ASSERT_EQ(marks.size(), 1u);
+    EXPECT_TRUE(marks[0].contains(QRect(ring->Left, ring->Top, ring->Width, ring->Height)));
+    EXPECT_NE(mode.find("上限 毎秒 100 パス"), std::string::npos) << mode;
+    EXPECT_TRUE(View().Marks().empty());  // the frames go with the run
+}
+
+TEST_F(RunControlWindow, ARecordedSessionReplaysHeadlessPassForPass)
+{
+    const std::string circuit = shell.Folder + "/half-adder.lgc";
+    const std::string record = shell.Folder + "/session.lgr";
+    std::filesystem::copy_file(std::string(VOLTRANE_EXAMPLES) + "/half-adder.lgc", circuit);
+    ASSERT_TRUE(window->Document.OpenFile(circuit));
+    const std::vector<std::pair<std::string, int>> watches = {{"TTglSW0", 0}, {"TTglSW1", 0}, {"TGate2", 2}, {"TGate3", 2}};
+    const auto level = [&](const std::string& name, int tanshi) {
+        for (int i = 0; i < window->Bord.Count(); ++i)
+            if (window->Bord.Items(i)->ClassName() + std::to_string(i) == name)
+                return window->Bord.Items(i)->Tanshis.Items(tanshi)->Level;
+        return -1;
+    };
+    const auto centre = [&](int place) {
+        const TPartsBase* o = window->Bord.Items(place);
+        return QPoint(o->Left + o->Width / 2, o->Top + o->Height / 2);
+    };
+    QWidget* board = window->centralWidget();
+    TRunControl* run = nullptr;
+    // What the user does each time the run has paused; the window's rows are taken at every pause.
+    const std::vector<std::function<void()>> session = {
+        [&] { QTest::mousePress(board, Qt::LeftButton, {}, centre(0)); },
+        [&] { QTest::mouseRelease(board, Qt::LeftButton, {}, centre(0)); },
+        [&] {},
+        [&] { QTest::mouseClick(board, Qt::LeftButton, {}, centre(1)); },
+        [&] { window->StepPasses(5); },
+        [&] { QTest::mousePress(board, Qt::MiddleButton, {}, centre(1)); },
+        [&] { actions->actSimPause->trigger(); },  // on at full speed until the next poll pauses it
+        [&] { QTest::mouseRelease(board, Qt::MiddleButton, {}, centre(1)); },
+        [&] { QTest::mouseClick(board, Qt::LeftButton, {}, centre(0)); },
+        [&] { actions->actSimStop->trigger(); },
+    };
+    size_t next = 0;
+    std::ostringstream rows;
+    int64_t lastRow = 0, last = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        run = window->Run();
+        if (!run || !window->Simulating()) return;
+        if (!run->Paused()) {
+            actions->actSimPause->trigger();
+            return;
+        }
+        if (run->Passes() != lastRow) {
+            lastRow = run->Passes();
+            rows << lastRow;
+            for (const auto& [name, tanshi] : watches) rows << '\t' << level(name, tanshi);
+            rows << '\n';
+        }
+        last = run->Passes();
+        if (next >= session.size()) return;
+        session[next++]();
+        if (window->Simulating() && run->Paused()) actions->actSimStep->trigger();
+    });
+    poll.start(2);
+    actions->actSimStep->trigger();  // starts the run, paused after its first pass
+    EXPECT_EQ(next, session.size());
+    EXPECT_GT(last, 15);
+
+    shell.SaveAnswers.push_back(record);
+    actions->actSaveRecord->trigger();
+    EXPECT_TRUE(shell.Questions.empty());  // the circuit's own file fits the record
+    EXPECT_TRUE(shell.Errors.empty()) << shell.Errors.front();
+    const std::string text = Slurp(record);
+    EXPECT_EQ(text.rfind("half-adder.lgc\n", 0), 0u) << text;
+    EXPECT_NE(text.find(" release TTglSW1\n"), std::string::npos) << text;
+
+    std::vector<std::string> args = {circuit, "--replay", record, "--passes", std::to_string(last)};
+    for (const auto& [name, tanshi] : watches) args.insert(args.end(), {"--watch", name + "." + std::to_string(tanshi)});
+    const Outcome replay = Sim(args);
+    ASSERT_EQ(replay.status, 0) << replay.err;
+    EXPECT_EQ(replay.err, "");  // the record names the circuit it was replayed on
+    std::istringstream printed(replay.out);
+    std::string expected, line;
+    std::getline(printed, line);  // the header
+    for (std::istringstream want(rows.str()); std::getline(want, line);) {
+        std::string row;
+        do std::getline(printed, row);
+        while (printed && row.substr(0, row.find('\t')) != line.substr(0, line.find('\t')));
+        EXPECT_EQ(row, line);
+    }
+}
