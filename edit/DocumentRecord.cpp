@@ -14,6 +14,7 @@ const Shell::TFileDialog RecordDialog{"実行記録(*.lgr)|*.lgr|全てのファ
 constexpr const char* MsgRecordStale =
     "記録した実行のあとで回路が変更されたため、この記録は回路に合いません。"
     "回路を保存してからもう一度実行し、記録し直してください。";
+constexpr const char* MsgRecordOverCircuit = "記録で回路ファイルを上書きすることはできません。別の名前を付けてください。";
 constexpr const char* MsgSaveCircuitFirst =
     "記録は保存された回路ファイルと組で使います。先に回路を保存しますか？";
 
@@ -57,6 +58,10 @@ bool TDocument::SaveRecord()
     dialog.FileName = std::filesystem::path(path_).replace_extension(".lgr").string();
     const auto path = shell_.SaveFileName(dialog);
     if (!path) return false;
+    if (SameFile(*path, path_)) {
+        shell_.ShowError(MsgRecordOverCircuit);
+        return false;
+    }
     try {
         WriteFileBytes(*path, RunRecordText(CircuitFileFor(*path, path_), record.Actions()));
     } catch (const TFileError& error) {

@@ -215,17 +215,21 @@ TEST_F(DocumentTest, ARunRecordIsSavedOnlyBesideTheCircuitItFits)
     EXPECT_FALSE(st.Modified);
     EXPECT_EQ(ScratchFolder::Slurp(folder / "records/one.lgr"), "../one.lgc\n0 press TGate0\n0 release TGate0\n");
 
-    // Saved with its circuit as it stands, the record is saved again without a question.
-    shell.SaveAnswers = {folder / "two.lgr"};
+    // Saved with its circuit as it stands, the record is saved again without a question, but
+    // never over the circuit's own file.
+    shell.SaveAnswers = {folder / "one.lgc", folder / "two.lgr"};
+    EXPECT_FALSE(doc.SaveRecord());
+    EXPECT_EQ(shell.Errors.size(), 1u);
     EXPECT_TRUE(doc.SaveRecord());
     EXPECT_EQ(shell.Questions.size(), 2u);
+    EXPECT_EQ(ScratchFolder::Slurp(folder / "one.lgc").rfind(CircuitTextHeader, 0), 0u);
     EXPECT_EQ(ScratchFolder::Slurp(folder / "two.lgr").rfind("one.lgc\n", 0), 0u);
 
     // A circuit changed since the run no longer fits the record: nothing is asked or written.
     Put<TGate>("TGate", 300, 100);
     shell.SaveAnswers = {folder / "three.lgr"};
     EXPECT_FALSE(doc.SaveRecord());
-    EXPECT_EQ(shell.Errors.size(), 1u);
+    EXPECT_EQ(shell.Errors.size(), 2u);
     EXPECT_EQ(shell.SaveAnswers.size(), 1u);
     shell.Answers = {Shell::TAnswer::No};
     doc.New();

@@ -1,7 +1,6 @@
 // The run controls in the window: a paused run sleeps, a slowed one keeps its rate and frames what
 // each pass changes, and a session recorded through the board replays headless pass for pass.
 #include "BoardView.h"
-#include "CircuitFile.h"
 #include "EditorFixture.h"
 #include "RunControl.h"
 #include "SimProcess.h"
@@ -53,60 +52,51 @@ struct RunControlWindow : ::testing::Test, EditorFixture {
 
 }  // namespace
 
-TEST_F(RunControlWindow, APausedRunUsesNoProcessorTimeAndRunsNoPass)
-{
-    Ring();
-    double cpu = -1, start = 0;
-    int64_t pausedAt = -1, passesAfter = -1;
-    std::string mode;
-    At(50, [&] { actions->actSimPause->trigger(); });
-    At(200, [&] {
-        mode = Mode();
-        pausedAt = window->SimulationPasses();
-        start = CpuSeconds();
-    });
-    At(2200, [&] {
-        cpu = CpuSeconds() - start;
-        passesAfter = window->SimulationPasses();
-        actions->actSimStop->trigger();
-    });
-    actions->actSimStart->trigger();
-    EXPECT_GT(pausedAt, 0);
-    EXPECT_EQ(passesAfter, pausedAt);
-    EXPECT_EQ(mode.rfind("一時停止中  " + GroupedDigits(pausedAt) + " パス", 0), 0u) << mode;
-    EXPECT_GE(cpu, 0);
-    EXPECT_LT(cpu, 0.2) << "processor seconds in 2 s of pause";
-    EXPECT_FALSE(window->Simulating());
-}
-
-TEST_F(RunControlWindow, ASpeedLimitHoldsItsRateAndFramesEveryChange)
+TEST_F(RunControlWindow, ASlowedRunKeepsItsRateAndFramesItsChangesAndAPausedOneSleeps)
 {
     TNot* ring = Ring();
-    actions->SpeedActions[6]->trigger();  // 100 passes a second
+    actions->SpeedActions[6]->trigger();
     ASSERT_EQ(actions->SpeedActions[6]->data().toInt(), 100);
     QElapsedTimer clock;
-    int64_t firstPasses = 0, lastPasses = 0;
-    double firstSeconds = 0, lastSeconds = 0;
+    int64_t firstPasses = 0, lastPasses = 0, pausedAt = -1, passesAfter = -1;
+    double seconds = 0, cpu = -1;
     std::vector<QRect> marks;
-    std::string mode;
+    std::string limited, paused;
     At(300, [&] {
         clock.start();
         firstPasses = window->SimulationPasses();
         marks = View().Marks();
-        mode = Mode();
+        limited = Mode();
     });
     At(2300, [&] {
-        lastSeconds = clock.nsecsElapsed() / 1e9;
+        seconds = clock.nsecsElapsed() / 1e9;
         lastPasses = window->SimulationPasses();
+        actions->actSimPause->trigger();
+    });
+    At(2400, [&] {
+        paused = Mode();
+        pausedAt = window->SimulationPasses();
+        cpu = CpuSeconds();
+    });
+    At(4400, [&] {
+        cpu = CpuSeconds() - cpu;
+        passesAfter = window->SimulationPasses();
         actions->actSimStop->trigger();
     });
     actions->actSimStart->trigger();
-    const double rate = static_cast<double>(lastPasses - firstPasses) / (lastSeconds - firstSeconds);
-    std::printf("limited to 100 passes a second, ran %.1f\n", rate);
+
+    const double rate = static_cast<double>(lastPasses - firstPasses) / seconds;
+    std::printf("limited to 100 passes a second, ran %.1f; paused, used %.3f s of processor time in 2 s\n", rate, cpu);
     EXPECT_NEAR(rate, 100, 10);
     ASSERT_EQ(marks.size(), 1u);
     EXPECT_TRUE(marks[0].contains(QRect(ring->Left, ring->Top, ring->Width, ring->Height)));
-    EXPECT_NE(mode.find("上限 毎秒 100 パス"), std::string::npos) << mode;
+    EXPECT_NE(limited.find("上限 毎秒 100 パス"), std::string::npos) << limited;
+
+    EXPECT_EQ(passesAfter, pausedAt);
+    EXPECT_EQ(paused.rfind("一時停止中  " + GroupedDigits(pausedAt) + " パス", 0), 0u) << paused;
+    EXPECT_GE(cpu, 0);
+    EXPECT_LT(cpu, 0.2);
+    EXPECT_FALSE(window->Simulating());
     EXPECT_TRUE(View().Marks().empty());  // the frames go with the run
 }
 
