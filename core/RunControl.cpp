@@ -33,9 +33,10 @@ void TRunControl::RunPass(TPassEngine& engine)
         if (rate_ > 0) {
             // The schedule keeps its beat through small delays; a run held up for longer than a
             // pass starts a new beat instead of hurrying to catch up.
+            const Clock::duration period = Clock::duration(std::chrono::seconds(1)) / rate_;
             const Clock::time_point now = Clock::now();
-            due_ += Clock::duration(std::chrono::seconds(1)) / rate_;
-            if (due_ + Clock::duration(std::chrono::seconds(1)) / rate_ < now) due_ = now;
+            due_ += period;
+            if (due_ + period < now) due_ = now;
         }
     } else if (watching_) {
         changes_.Clear();
