@@ -4,24 +4,43 @@
 #include "Context.h"
 #include "PassEngine.h"
 
+#include <algorithm>
+
+namespace {
+
+constexpr TRunControl::Clock::duration MaxCatchUp = std::chrono::milliseconds(200);
+
+}  // namespace
+
 void TRunControl::Run(MessagePump& pump, const std::function<void()>& redraw)
 {
     TCircuitContext& context = board_.Context();
     TPassEngine engine(board_, context.Engine);
     engine.Start();
     due_ = Clock::now();
-    RunPass(engine);
+    if (attention_) {
+        SlowPass(engine);
+    } else {
+        engine.Pass();
+        ++passes_;
+    }
     pump.ProcessMessages();
     if (redraw) redraw();
     do {
-        if (slow_ && !AwaitTurn(pump)) break;
-        RunPass(engine);
+        // A run at full speed asks one question a pass; waiting and watching stand behind it.
+        if (attention_) {
+            if (slow_ && !AwaitTurn(pump)) break;
+            SlowPass(engine);
+        } else {
+            engine.Pass();
+            ++passes_;
+        }
         pump.ProcessMessages();
     } while (context.Simulating);
     if (redraw) redraw();
 }
 
-void TRunControl::RunPass(TPassEngine& engine)
+void TRunControl::SlowPass(TPassEngine& engine)
 {
     const bool watched = slow_;
     if (watched && showChanges_) changes_.Before(board_);
@@ -31,20 +50,19 @@ void TRunControl::RunPass(TPassEngine& engine)
         if (showChanges_) changes_.After(board_);
         if (stepsLeft_ > 0 && --stepsLeft_ == 0) SetState(true, 0);
         if (rate_ > 0) {
-            // The schedule keeps its beat through small delays; a run held up for longer than a
-            // pass starts a new beat instead of hurrying to catch up.
+            // The schedule keeps its beat through the delays of a busy machine, catching up on
+            // them; a run held up for longer (a dialog, a window being dragged) starts a new beat
+            // instead of rushing through what it missed.
             const Clock::duration period = Clock::duration(std::chrono::seconds(1)) / rate_;
-            const Clock::time_point now = Clock::now();
             due_ += period;
-            if (due_ + period < now) due_ = now;
+            if (due_ + std::max(period, MaxCatchUp) < Clock::now()) due_ = Clock::now();
         }
-    } else if (watching_) {
+    } else {
         changes_.Clear();
     }
-    if (watched || watching_) {
-        watching_ = watched;
-        if (AfterWatchedPass) AfterWatchedPass();
-    }
+    watching_ = watched;
+    attention_ = slow_ || watching_;
+    if (AfterWatchedPass) AfterWatchedPass();
 }
 
 bool TRunControl::AwaitTurn(MessagePump& pump)
@@ -66,6 +84,7 @@ void TRunControl::SetState(bool paused, int64_t steps)
     paused_ = paused;
     stepsLeft_ = steps;
     slow_ = paused_ || stepsLeft_ > 0 || rate_ > 0;
+    attention_ = slow_ || watching_;
 }
 
 void TRunControl::Pause() { SetState(true, 0); }

@@ -53,7 +53,8 @@ public:
     std::function<void()> AfterWatchedPass;
 
 private:
-    void RunPass(TPassEngine& engine);
+    // A watched pass, or the first pass after a stretch of them.
+    void SlowPass(TPassEngine& engine);
     // Waits while paused and until the next pass is due; false when the run was stopped meanwhile.
     bool AwaitTurn(MessagePump& pump);
     void SetState(bool paused, int64_t steps);
@@ -62,11 +63,13 @@ private:
     bool paused_ = false;
     int64_t stepsLeft_ = 0;
     int64_t rate_ = 0;
-    // Whether the run may have to wait or watch its passes: the fast loop asks nothing else.
+    // Whether the run may have to wait or watch its passes.
     bool slow_ = false;
     bool showChanges_ = true;
     // The last pass was watched: the next unwatched one clears what it showed.
     bool watching_ = false;
+    // slow_ or watching_: the one thing the fast loop asks.
+    bool attention_ = false;
     int64_t passes_ = 0;
     // When the next pass is due under a rate limit.
     Clock::time_point due_{};
