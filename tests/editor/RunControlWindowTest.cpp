@@ -46,8 +46,9 @@ struct RunControlWindow : ::testing::Test, EditorFixture {
         return ring;
     }
 
-    // Calls f at the given milliseconds into the run that start begins.
-    void At(int ms, const std::function<void()>& f) { QTimer::singleShot(ms, window.get(), f); }
+    // Calls f that many milliseconds from now, to the millisecond: a coarse timer could fire two
+    // calls a hundred milliseconds apart in one go.
+    void After(int ms, const std::function<void()>& f) { QTimer::singleShot(ms, Qt::PreciseTimer, window.get(), f); }
 };
 
 }  // namespace
@@ -62,26 +63,27 @@ TEST_F(RunControlWindow, ASlowedRunKeepsItsRateAndFramesItsChangesAndAPausedOneS
     double seconds = 0, cpu = -1;
     std::vector<QRect> marks;
     std::string limited, paused;
-    At(300, [&] {
+    // Each step is timed from the one before, so that the window has served what it asked for.
+    After(300, [&] {
         clock.start();
         firstPasses = window->SimulationPasses();
         marks = View().Marks();
         limited = Mode();
-    });
-    At(2300, [&] {
-        seconds = clock.nsecsElapsed() / 1e9;
-        lastPasses = window->SimulationPasses();
-        actions->actSimPause->trigger();
-    });
-    At(2400, [&] {
-        paused = Mode();
-        pausedAt = window->SimulationPasses();
-        cpu = CpuSeconds();
-    });
-    At(4400, [&] {
-        cpu = CpuSeconds() - cpu;
-        passesAfter = window->SimulationPasses();
-        actions->actSimStop->trigger();
+        After(2000, [&] {
+            seconds = clock.nsecsElapsed() / 1e9;
+            lastPasses = window->SimulationPasses();
+            actions->actSimPause->trigger();
+            After(100, [&] {
+                paused = Mode();
+                pausedAt = window->SimulationPasses();
+                cpu = CpuSeconds();
+                After(2000, [&] {
+                    cpu = CpuSeconds() - cpu;
+                    passesAfter = window->SimulationPasses();
+                    actions->actSimStop->trigger();
+                });
+            });
+        });
     });
     actions->actSimStart->trigger();
 
