@@ -24,6 +24,12 @@ or checks circuit files against a test table.
                 call MouseDown / MouseUp / MouseDown then MouseUp (left button) of object
                 NAME in the message processing that follows pass P (P >= 1). Events with
                 the same P are applied in command-line order.
+  --replay RECORD
+                apply the presses and releases of a run record that the editor saved
+                (its Save Record command), each after the pass it was recorded at, as
+                --press and --release do; they come where --replay stands among those
+                options. A malformed record, or a NAME it gives that FILE lacks, exits
+                with 2 and names the record's line.
   --vcd PATH    also write every watched column for every pass as a VCD file
                 (one time unit per pass) that GTKWave opens.
   --png PATH    write the board surface as PNG after the run (editing look with grid
@@ -53,10 +59,10 @@ hex digits are upper case; lines end with LF.
 Run sequence: link, resolve nets, reset and settle, pass 1, message processing, redraw
 in the simulating look, then passes 2..N each followed by message processing. Row P is
 the state right after pass P's Tick, before the message processing that follows it.
-Exit status: 0 done; 1 the file cannot be read or fails to load, or an output file
-cannot be written (the message on standard error); 2 usage errors (unknown option,
+Exit status: 0 done; 1 the file or the run record cannot be read, the file fails to
+load, or an output file cannot be written (the message on standard error); 2 usage errors (unknown option,
 unknown NAME, terminal index out of range, P < 1, an output naming FILE or another
-output), with a message. With --test: 0 every file passed, 1 any failed (a file that
+output, a malformed run record), with a message. With --test: 0 every file passed, 1 any failed (a file that
 cannot be read fails) or a report cannot be written, 2 the table cannot be read or is
 malformed (TABLE:LINE: and why) or a usage error.
 )";
@@ -89,7 +95,7 @@ TSimEvent ParseEvent(TSimEvent::TKind kind, const std::string& option, const std
 {
     const auto at = text.rfind('@');
     if (at == std::string::npos || at == 0) throw TUsageError(option + " には NAME@P を指定してください ('" + text + "' ではなく)");
-    return {kind, text.substr(0, at), ParseCount(option, text.substr(at + 1), 1)};
+    return {kind, text.substr(0, at), ParseCount(option, text.substr(at + 1), 1), {}};
 }
 
 }  // namespace
@@ -129,7 +135,7 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
         }
         static const char* const valued[] = {"--passes", "--watch", "--every", "--press", "--release",
                                              "--click",  "--vcd",   "--png",   "--save",  "--test",
-                                             "--junit",  "--csv",   "--engine"};
+                                             "--junit",  "--csv",   "--engine", "--replay"};
         if (std::find(std::begin(valued), std::end(valued), arg) == std::end(valued))
             throw TUsageError("'" + args[i] + "' というオプションはありません");
         if (!inlineValue) {
@@ -148,7 +154,11 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
             options.Events.push_back(ParseEvent(TSimEvent::Release, arg, value));
         else if (arg == "--click")
             options.Events.push_back(ParseEvent(TSimEvent::Click, arg, value));
-        else if (arg == "--vcd")
+        else if (arg == "--replay") {
+            if (!options.ReplayPath.empty()) throw TUsageError("--replay は一つしか指定できません");
+            options.ReplayPath = value;
+            options.ReplayAt = options.Events.size();
+        } else if (arg == "--vcd")
             options.VcdPath = value;
         else if (arg == "--png")
             options.PngPath = value;

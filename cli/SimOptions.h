@@ -13,6 +13,8 @@ struct TSimEvent {
     TKind Kind = Press;
     std::string Name;
     int64_t Pass = 1;
+    // Where a replayed action was read ("RECORD:LINE"); empty for one given as an option.
+    std::string Where;
 };
 
 struct TSimOptions {
@@ -28,6 +30,9 @@ struct TSimOptions {
     std::vector<std::string> Watches;
     // In command-line order; events of one pass are applied in this order.
     std::vector<TSimEvent> Events;
+    // The run record to replay; its actions go into Events at ReplayAt, its place on the command line.
+    std::string ReplayPath;
+    size_t ReplayAt = 0;
     std::string VcdPath;
     std::string PngPath;
     std::string SavePath;

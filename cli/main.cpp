@@ -7,6 +7,7 @@
 #include "MessageText.h"
 #include "Simulation.h"
 #include "SimOptions.h"
+#include "SimReplay.h"
 #include "SimRun.h"
 #include "SimTest.h"
 #include "TestTable.h"
@@ -35,7 +36,14 @@ int Fail(int status, const std::string& message, bool hint = true)
 std::vector<TScheduledEvent> ResolveEvents(const std::vector<TSimEvent>& events, const TNamedObjects& named)
 {
     std::vector<TScheduledEvent> resolved;
-    for (const TSimEvent& e : events) resolved.push_back({e.Kind, &named.Find(e.Name), e.Pass});
+    for (const TSimEvent& e : events) {
+        try {
+            resolved.push_back({e.Kind, &named.Find(e.Name), e.Pass});
+        } catch (const TUsageError& error) {
+            if (e.Where.empty()) throw;
+            throw TUsageError(e.Where + ": " + error.what());
+        }
+    }
     return resolved;
 }
 
@@ -64,12 +72,13 @@ void CheckOutputs(const TSimOptions& options)
                                                            {"--csv", options.CsvPath}};
     std::vector<std::string> inputs = options.Files;
     if (!options.TestTable.empty()) inputs.push_back(options.TestTable);
+    if (!options.ReplayPath.empty()) inputs.push_back(options.ReplayPath);
     auto identity = [](const std::string& path) { return path == "-" ? std::string("/dev/stdout") : path; };
     for (size_t i = 0; i < std::size(outputs); ++i) {
         const auto& [option, path] = outputs[i];
         if (path.empty()) continue;
         for (const std::string& input : inputs)
-            if (path != "-" && SameFile(path, input))
+            if (path != "-" && !input.empty() && SameFile(path, input))
                 throw TUsageError(std::string(option) + " が入力ファイル '" + MessagePath(path) + "' を上書きします");
         for (size_t j = 0; j < i; ++j)
             if (!outputs[j].second.empty() && SameFile(identity(path), identity(outputs[j].second)))
@@ -135,6 +144,18 @@ int Run(const TSimOptions& options)
     }
 
     circuit.Context.Engine = options.Engine;
+    std::vector<TSimEvent> events = options.Events;
+    if (!options.ReplayPath.empty()) {
+        try {
+            const std::vector<TSimEvent> replayed = ReadReplay(options.ReplayPath, options.File, Warn);
+            events.insert(events.begin() + static_cast<std::ptrdiff_t>(options.ReplayAt), replayed.begin(), replayed.end());
+        } catch (const TFileError& e) {
+            return Fail(ExitLoad, e.what());
+        } catch (const TUsageError& e) {
+            return Fail(ExitUsage, e.what());
+        }
+    }
+
     TSimRun run;
     run.Passes = options.Passes;
     run.Every = options.Every;
@@ -144,7 +165,7 @@ int Run(const TSimOptions& options)
     try {
         const TNamedObjects named(names, loaded);
         for (const std::string& w : options.Watches) run.Watches.emplace_back(w, named);
-        run.Events = ResolveEvents(options.Events, named);
+        run.Events = ResolveEvents(events, named);
     } catch (const TUsageError& e) {
         return Fail(ExitUsage, e.what());
     }

@@ -2,21 +2,18 @@
 
 #include "Board.h"
 #include "Context.h"
-#include "PassEngine.h"
+#include "RunControl.h"
+
+#include <thread>
+
+void MessagePump::WaitForMessages(std::optional<Clock::time_point> until)
+{
+    if (until) std::this_thread::sleep_until(*until);
+}
 
 void RunSimulation(TBord& board, MessagePump& pump, const std::function<void()>& redraw)
 {
-    TCircuitContext& context = board.Context();
-    TPassEngine engine(board, context.Engine);
-    engine.Start();
-    engine.Pass();
-    pump.ProcessMessages();
-    if (redraw) redraw();
-    do {
-        engine.Pass();
-        pump.ProcessMessages();
-    } while (context.Simulating);
-    if (redraw) redraw();
+    TRunControl(board).Run(pump, redraw);
 }
 
 void RedrawBoard(TBord& board, Canvas& surface, int width, int height)

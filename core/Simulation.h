@@ -2,7 +2,9 @@
 
 #include "Canvas.h"
 
+#include <chrono>
 #include <functional>
+#include <optional>
 
 class TBord;
 
@@ -10,12 +12,19 @@ class TBord;
 // switch presses, the stop command, repaints.
 class MessagePump {
 public:
+    using Clock = std::chrono::steady_clock;
+
     virtual ~MessagePump() = default;
     virtual void ProcessMessages() = 0;
+    // A paused or slowed run waits here: blocks until messages have been served, or until the
+    // deadline when one is given, whichever comes first. A front end that receives no messages
+    // sleeps until the deadline; without one it returns at once, since nothing could wake it.
+    virtual void WaitForMessages(std::optional<Clock::time_point> until);
 };
 
-// Links, resolves the nets, resets and settles, then runs passes until the context's Simulating
-// flag is cleared; redraw is called once the run is under way and once it has ended.
+// Links, resolves the nets, resets and settles, then runs passes as fast as the machine allows
+// until the context's Simulating flag is cleared; redraw is called once the run is under way and
+// once it has ended.
 void RunSimulation(TBord& board, MessagePump& pump, const std::function<void()>& redraw);
 
 // Background, every object, and the olive grid dots unless simulating.

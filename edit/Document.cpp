@@ -71,6 +71,7 @@ void TDocument::Clear()
     s_.Context.CommandBatch.reset();
     s_.Circuit.UndoQue().Clear();
     s_.Circuit.TrashBord.ClearAll();
+    s_.Recorder.Forget();
 }
 
 void TDocument::New()

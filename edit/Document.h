@@ -27,6 +27,10 @@ public:
     // Writes to the document's file, or asks for one when it has none; false when not saved.
     bool Save();
     bool SaveAs();
+    // Saves the record of the last run, after the circuit when the record would not fit the
+    // document's file as it stands (untitled, changed, or written with other names); refuses a
+    // record of a run whose circuit has been changed since. False when nothing was saved.
+    bool SaveRecord();
     // The question before unsaved changes are lost: true when the caller may go on.
     bool ConfirmDiscard();
 

@@ -3,6 +3,7 @@
 #include "EditBatch.h"
 #include "EditorHost.h"
 #include "EditorState.h"
+#include "RunRecord.h"
 
 #include <memory>
 
@@ -27,6 +28,8 @@ struct TEditSession {
     TPartsBase* Pressed = nullptr;
     // The part the press under way created: its creation alone is recorded, not its drag.
     TPartsBase* CreatedPart = nullptr;
+    // The presses and releases that reach parts during the last run.
+    TRunRecorder Recorder;
 
     // Forgets what a command has taken off the board meanwhile (undo, delete): selected objects and
     // the level being edited.

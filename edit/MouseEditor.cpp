@@ -108,14 +108,20 @@ void TMouseEditor::SimulationPress(TMouseButton button, TShiftState shift, int x
     st_.CurContainer = ContainerUnder(x, y);
     TPartsList hits;
     s_.Bord.PartsAt(st_.CurContainer, x, y, hits);
-    for (TPartsBase* o : hits) o->MouseDown(button, shift, x, y);
+    for (TPartsBase* o : hits) {
+        s_.Recorder.Note(TRunAction::Press, s_.Bord, *o);
+        o->MouseDown(button, shift, x, y);
+    }
 }
 
 void TMouseEditor::SimulationRelease(TMouseButton button, TShiftState shift, int x, int y)
 {
     TPartsList hits;
     s_.Bord.PartsAt(st_.CurContainer, x, y, hits);
-    for (TPartsBase* o : hits) o->MouseUp(button, shift, x, y);
+    for (TPartsBase* o : hits) {
+        s_.Recorder.Note(TRunAction::Release, s_.Bord, *o);
+        o->MouseUp(button, shift, x, y);
+    }
 }
 
 void TMouseEditor::PopupChoice(int x, int y)

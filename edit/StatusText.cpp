@@ -69,7 +69,15 @@ std::string WithoutAccelerator(const std::string& caption)
 std::string StatusText(const TStatusFacts& f)
 {
     if (!f.Simulating) return Editing(f);
-    std::string text = "シミュレーション中  " + GroupedDigits(f.Passes) + " パス";
-    if (f.PassRate >= 0) text += "（毎秒 " + GroupedDigits(f.PassRate) + " パス）";
+    const std::string limit = f.RateLimit > 0 ? "上限 毎秒 " + GroupedDigits(f.RateLimit) + " パス" : "";
+    const std::string passes = GroupedDigits(f.Passes) + " パス";
+    if (f.Paused)
+        return "一時停止中  " + passes + (limit.empty() ? "" : "（" + limit + "）") +
+               "  1パス実行 (F10) で1パスずつ進む、スイッチはクリックで操作";
+    std::string text = "シミュレーション中  " + passes;
+    if (f.PassRate >= 0)
+        text += "（毎秒 " + GroupedDigits(f.PassRate) + " パス" + (limit.empty() ? "" : "、" + limit) + "）";
+    else if (!limit.empty())
+        text += "（" + limit + "）";
     return text + "  スイッチはクリックで操作";
 }

@@ -17,11 +17,14 @@ struct TStatusFacts {
     int64_t Passes = 0;
     // Passes per second over the last interval measured, negative while unknown.
     int64_t PassRate = -1;
+    // The run waits for the user; and the passes a second it is held to, 0 for no limit.
+    bool Paused = false;
+    int64_t RateLimit = 0;
 };
 
 // The mode field of the status line: while editing, the tool and what a press does with it;
 // while simulating, how far the circuit has run and how fast, since pulse widths and afterglow
-// are counted in passes.
+// are counted in passes, and whether it is paused or held to a speed.
 std::string StatusText(const TStatusFacts& facts);
 
 // A menu caption as a name: without its accelerator "(&X)" and without single '&' marks.

@@ -6,6 +6,8 @@
 #include <QActionGroup>
 #include <QPixmap>
 
+#include <utility>
+
 namespace {
 
 using Member = TAction* TActionManager::*;
@@ -45,6 +47,17 @@ const TCommandSpec Commands[] = {
     {&TActionManager::actDelete, "actDelete", "", "削", "部品削除", 39, ""},
     {&TActionManager::actSimStart, "actSimStart", "シミュレーション", "シミュレーション開始", "シミュレーション開始", 41, ""},
     {&TActionManager::actSimStop, "actSimStop", "シミュレーション", "シミュレーション終了", "シミュレーション停止", 40, ""},
+    {&TActionManager::actSimPause, "actSimPause", "シミュレーション", "一時停止",
+     "一時停止|シミュレーションを一時停止する。もう一度押すと再開", 42, "F8"},
+    {&TActionManager::actSimStep, "actSimStep", "シミュレーション", "1パス実行", "1パス実行|1パスだけ進めて一時停止する", 43,
+     "F10"},
+    {&TActionManager::actSimStepN, "actSimStepN", "シミュレーション", "Nパス実行...",
+     "Nパス実行|指定した数のパスを進めて一時停止する", 44, "Shift+F10"},
+    {&TActionManager::actSimSpeed, "actSimSpeed", "シミュレーション", "速度", "速度|1秒あたりに進めるパス数の上限", 45, ""},
+    {&TActionManager::actSimMarks, "actSimMarks", "シミュレーション", "変化した部品を表示",
+     "変化した部品を表示|一時停止中と速度制限中、直前のパスで出力が変わった部品を枠で囲む", -1, ""},
+    {&TActionManager::actSaveRecord, "actSaveRecord", "シミュレーション", "記録を保存...",
+     "記録を保存|シミュレーション中のスイッチ操作の記録を保存する", -1, ""},
     {&TActionManager::actTest, "actTest", "シミュレーション", "テスト...", "テスト|テスト表 (.lgt) で回路を調べる", -1, ""},
     {&TActionManager::actAbout, "actAbout", "ヘルプ", "Voltraneについて...", "", -1, ""},
     {&TActionManager::Action1, "Action1", "マクロ", "（無し）", "", -1, ""},
@@ -90,6 +103,12 @@ const TPartToolSpec PartTools[] = {
     {&TActionManager::act7SEG, "act7SEG", "ＭＳＩ", "", -1, "T7SEG", 2},
 };
 
+// The speed limits in passes a second, with their menu entries; 0 is no limit.
+const std::pair<int, const char*> SpeedLimits[] = {
+    {0, "制限なし(&U)"},          {1, "毎秒 1 パス(&1)"},   {2, "毎秒 2 パス(&2)"},     {5, "毎秒 5 パス(&5)"},
+    {10, "毎秒 10 パス(&0)"},     {30, "毎秒 30 パス(&3)"}, {100, "毎秒 100 パス(&H)"}, {1000, "毎秒 1,000 パス(&K)"},
+};
+
 QIcon ActionIcon(const TImageList& images, int index)
 {
     if (index < 0 || index >= images.Count()) return {};
@@ -128,6 +147,23 @@ TActionManager::TActionManager(QObject* owner, const TImageList& images) : owner
     }
     Action1->setEnabled(false);
     actSimStop->setEnabled(false);
+    actSimPause->setCheckable(true);
+    actSimPause->setEnabled(false);
+    actSimMarks->setCheckable(true);
+    actSimMarks->setChecked(true);
+    actSaveRecord->setEnabled(false);
+
+    auto* speeds = new QActionGroup(owner);
+    speeds->setExclusive(true);
+    for (const auto& [rate, caption] : SpeedLimits) {
+        auto* action = new TAction(owner, "actSimSpeed" + std::to_string(rate), "シミュレーション", caption);
+        action->setData(rate);
+        action->setCheckable(true);
+        action->setChecked(rate == 0);
+        speeds->addAction(action);
+        SpeedActions.push_back(action);
+        all_.append(action);
+    }
 
     ToolGroup = new QActionGroup(owner);
     ToolGroup->setExclusive(true);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QActionGroup;
 struct TImageList;
@@ -24,7 +25,7 @@ public:
     std::string Name;
     std::string Category;
     std::string Caption;
-    // Index in the list of 42 action images, -1 for none.
+    // Index in the list of action images, -1 for none.
     int ImageIndex = -1;
     std::optional<TPartTool> PartTool;
 };
@@ -34,7 +35,7 @@ public:
 // unchecks the others, so exactly one shows as pressed.
 class TActionManager {
 public:
-    // The images come from the list of 42 action images of the data module.
+    // The images come from the list of action images of the data module.
     TActionManager(QObject* owner, const TImageList& images);
 
     TAction* actNew;
@@ -59,6 +60,14 @@ public:
     TAction* actSimStop;
     // Checks the open circuit against a test table.
     TAction* actTest;
+    // The run controls: pause and resume, one pass, a number of passes, the speed (whose submenu
+    // holds SpeedActions), the frames around changed parts, and saving the run's record.
+    TAction* actSimPause;
+    TAction* actSimStep;
+    TAction* actSimStepN;
+    TAction* actSimSpeed;
+    TAction* actSimMarks;
+    TAction* actSaveRecord;
     TAction* actAbout;
     // The placeholder of the macro menu: never enabled.
     TAction* Action1;
@@ -91,6 +100,8 @@ public:
     TAction* act7SEG;
 
     QActionGroup* ToolGroup;
+    // The speed limits, one checked: passes a second in each action's data, 0 for none.
+    std::vector<TAction*> SpeedActions;
 
     // Every action above, in the order they were made.
     const QList<TAction*>& All() const { return all_; }

@@ -3,6 +3,7 @@
 #include "VoltraneU.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace {
 
@@ -60,4 +61,21 @@ void TBoardView::resizeEvent(QResizeEvent* event)
 {
     TLiveImage::resizeEvent(event);
     window_.FormResize();
+}
+
+void TBoardView::SetMarks(std::vector<QRect> marks)
+{
+    if (marks.empty() && marks_.empty()) return;
+    marks_ = std::move(marks);
+    MarkDirty();
+}
+
+void TBoardView::paintEvent(QPaintEvent* event)
+{
+    TLiveImage::paintEvent(event);
+    if (marks_.empty()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(255, 128, 0), 2));
+    painter.setBrush(Qt::NoBrush);
+    for (const QRect& r : marks_) painter.drawRect(r);
 }

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <initializer_list>
 
@@ -114,9 +115,20 @@ QMenu* BuildMainMenu(QMainWindow& window, TActionManager& a)
                 {&M::actOutTerminal, "出力端子(&F)"},
                 {&M::actSCOPE, "オシロスコープ(&K)"}});
 
+    auto* speeds = new QMenu(&window);
+    for (TAction* speed : a.SpeedActions) speeds->addAction(speed);
+    a.actSimSpeed->setMenu(speeds);
     AddEntries(*bar->addMenu(QString::fromUtf8("シミュレーション(&S)")), a,
                {{&M::actSimStart, "シミュレーション開始(&S)"},
                 {&M::actSimStop, "シミュレーション終了(&E)"},
+                Dash,
+                {&M::actSimPause, "一時停止(&P)"},
+                {&M::actSimStep, "1パス実行(&O)"},
+                {&M::actSimStepN, "Nパス実行(&N)..."},
+                {&M::actSimSpeed, "速度(&V)"},
+                {&M::actSimMarks, "変化した部品を表示(&M)"},
+                Dash,
+                {&M::actSaveRecord, "記録を保存(&R)..."},
                 Dash,
                 {&M::actTest, "テスト(&T)..."}});
     AddEntries(*bar->addMenu(QString::fromUtf8("ヘルプ(&H)")), a, {{&M::actAbout, nullptr}});
@@ -129,9 +141,13 @@ void BuildToolBars(QMainWindow& window, TActionManager& a)
     // The window's own context menu would only list the bars by their internal names, to hide them.
     window.setContextMenuPolicy(Qt::NoContextMenu);
     AddToolBar(window, "ActionToolBar6", a, {&M::actNew, &M::actOpen, &M::actSave});
-    AddToolBar(window, "ActionToolBar8", a,
-               {&M::actCut, &M::actCopy, &M::actPaste, nullptr, &M::actUndo, &M::actRedo, nullptr, &M::actCode,
-                &M::actMove, &M::actDelete, nullptr, &M::actSimStop, &M::actSimStart});
+    QToolBar* commands = AddToolBar(window, "ActionToolBar8", a,
+                                    {&M::actCut, &M::actCopy, &M::actPaste, nullptr, &M::actUndo, &M::actRedo, nullptr,
+                                     &M::actCode, &M::actMove, &M::actDelete, nullptr, &M::actSimStop, &M::actSimStart,
+                                     &M::actSimPause, &M::actSimStep, &M::actSimStepN, &M::actSimSpeed});
+    // The speed button opens its list of limits at a click.
+    if (auto* speed = qobject_cast<QToolButton*>(commands->widgetForAction(a.actSimSpeed)))
+        speed->setPopupMode(QToolButton::InstantPopup);
     window.addToolBarBreak(Qt::TopToolBarArea);
     AddToolBar(window, "ActionToolBar7", a,
                {&M::actAuto,   &M::actNAND2,     &M::actNOR2,  &M::actNOT,     &M::actAND2,      &M::actOR2,

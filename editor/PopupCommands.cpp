@@ -7,13 +7,13 @@
 
 #include <QLabel>
 
-std::optional<int> TfrmVoltrane::AskCount(const std::string& caption, int value)
+std::optional<int> TfrmVoltrane::AskCount(const std::string& caption, int value, const char* low, const char* high)
 {
     TCountInputForm form(this);
     form.setWindowTitle(QString::fromStdString(caption));
     form.SetValue(value);
-    form.lblStart->setText(QString::fromUtf8("短い"));
-    form.lblEnd->setText(QString::fromUtf8("長い"));
+    form.lblStart->setText(QString::fromUtf8(low));
+    form.lblEnd->setText(QString::fromUtf8(high));
     if (form.exec() != QDialog::Accepted) return std::nullopt;
     return form.Value();
 }

@@ -2,25 +2,31 @@
 
 #include "Simulation.h"
 
+#include <QTimer>
+
 #include <chrono>
-#include <cstdint>
 
 // The window's message processing between passes. Asking the window system for pending work
 // costs microseconds, many times a short pass, so the pump hands control to the event loop once
 // a millisecond has passed since it last did (one clock read per pass otherwise). Every event is
 // still served at the first pass boundary after it arrives, within a millisecond, and always
-// between two passes; the live pictures are repainted at most once per frame.
+// between two passes; the live pictures are repainted at most once per frame. A paused or slowed
+// run sleeps in the event loop until an event or its next pass is due.
 class TQtMessagePump : public MessagePump {
 public:
+    TQtMessagePump();
     void ProcessMessages() override;
-    int64_t Passes() const { return passes_; }
+    void WaitForMessages(std::optional<Clock::time_point> until) override;
 
 private:
-    using Clock = std::chrono::steady_clock;
     static constexpr Clock::duration EventInterval = std::chrono::milliseconds(1);
     static constexpr Clock::duration FrameInterval = std::chrono::milliseconds(16);
 
+    // Repaints what the passes drew when a frame is due, or at once when asked to.
+    void Flush(Clock::time_point now, bool always);
+
     Clock::time_point nextEvents_{};
     Clock::time_point nextFrame_{};
-    int64_t passes_ = 0;
+    // Wakes the event loop when the next pass of a slowed run is due.
+    QTimer wake_;
 };

@@ -1,5 +1,6 @@
 #include "StatusLine.h"
 
+#include "RunControl.h"
 #include "VoltraneU.h"
 
 #include <QLabel>
@@ -28,8 +29,15 @@ TStatusFacts TStatusLine::Facts()
         break;
     }
     if (f.Simulating) {
+        const TRunControl* run = window_.Run();
+        f.Paused = run && run->Paused();
+        f.RateLimit = run ? run->Rate() : 0;
         f.Passes = window_.SimulationPasses();
-        f.PassRate = PassRate(f.Passes);
+        // A rate measured across a pause would say nothing.
+        if (f.Paused)
+            samplePasses_ = -1;
+        else
+            f.PassRate = PassRate(f.Passes);
     }
     return f;
 }
@@ -56,9 +64,9 @@ void TStatusLine::Update()
 {
     const TStatusFacts facts = Facts();
     mode_->setText(QString::fromStdString(StatusText(facts)));
-    if (facts.Simulating && !refresh_.isActive()) refresh_.start();
-    if (!facts.Simulating) {
-        refresh_.stop();
-        samplePasses_ = -1;
-    }
+    // Paused, the field changes only with the commands that refresh it: no timer wakes the loop.
+    const bool moving = facts.Simulating && !facts.Paused;
+    if (moving && !refresh_.isActive()) refresh_.start();
+    if (!moving) refresh_.stop();
+    if (!facts.Simulating) samplePasses_ = -1;
 }

@@ -7,11 +7,9 @@
 #include "ExMemo.h"
 #include "FormPlacement.h"
 #include "IniFile.h"
-#include "LiveImage.h"
 #include "MacroNames.h"
 #include "MainMenu.h"
 #include "PlacementRules.h"
-#include "RunLoop.h"
 #include "Shell.h"
 #include "StatusLine.h"
 
@@ -128,8 +126,7 @@ void TfrmVoltrane::ConnectActions()
     connect(a.actAuto, &QAction::triggered, this, [this] { ToolClass.clear(); });
     ConnectEditCommands();
     ConnectDocumentCommands();
-    connect(a.actSimStart, &QAction::triggered, this, [this] { actSimStartExecute(); });
-    connect(a.actSimStop, &QAction::triggered, this, [this] { actSimStopExecute(); });
+    ConnectRunCommands();
     connect(a.actTest, &QAction::triggered, this, [this] { actTestExecute(); });
     connect(a.actExit, &QAction::triggered, this, [this] { close(); });
     connect(a.actAbout, &QAction::triggered, this, [this] {
@@ -210,38 +207,7 @@ void TfrmVoltrane::UpdateActions()
     for (QAction* action : {a.actCopy, a.actCut, a.actDel, a.actRound}) set(action, !SelectedParts.Empty());
     set(a.actUndo, Circuit.UndoQue().CanUndo());
     set(a.actRedo, Circuit.UndoQue().CanRedo());
-}
-
-void TfrmVoltrane::actSimStartExecute()
-{
-    if (running_) return;
-    for (TAction* action : ActionTable) action->setEnabled(false);
-    ActionManager1.actSimStart->setEnabled(false);
-    ActionManager1.actSimStop->setEnabled(true);
-    Circuit.Context.Simulating = true;
-    running_ = true;
-    TLiveImage::DeferRepaints(true);
-    TQtMessagePump pump;
-    pump_ = &pump;
-    RunSimulation(Bord, pump, [this, &pump] {
-        passes_ = pump.Passes();
-        Redraw();
-    });
-    passes_ = pump.Passes();
-    pump_ = nullptr;
-    TLiveImage::DeferRepaints(false);
-    running_ = false;
-    ScheduleActionUpdate();
-    if (closeAfterRun_) close();
-}
-
-int64_t TfrmVoltrane::SimulationPasses() const { return pump_ ? pump_->Passes() : passes_; }
-
-void TfrmVoltrane::actSimStopExecute()
-{
-    ActionManager1.actSimStart->setEnabled(true);
-    ActionManager1.actSimStop->setEnabled(false);
-    Circuit.Context.Simulating = false;
+    UpdateRunActions();
 }
 
 bool TfrmVoltrane::eventFilter(QObject* watched, QEvent* event)

@@ -24,7 +24,7 @@ class Shell;
 class TBoardView;
 class TDM;
 class TfrmAbout;
-class TQtMessagePump;
+class TRunControl;
 class TStatusLine;
 class TTestReportForm;
 
@@ -88,6 +88,10 @@ public:
     void ShowTestRow(size_t row);
     // Passes run by the last (or the running) simulation, for measuring.
     int64_t SimulationPasses() const;
+    // The controls of the run under way; none between runs.
+    TRunControl* Run() const { return run_; }
+    // Runs that many passes and pauses; starts the simulation first when none runs.
+    void StepPasses(int64_t passes);
 
     // Pointer events on the board, in board coordinates; the release of the right button opens
     // the popup menu its press chose at the global point given.
@@ -125,6 +129,12 @@ protected:
 
 private:
     void ConnectActions();
+    void ConnectRunCommands();
+    void UpdateRunActions();
+    // Frames the parts the last watched pass changed, or takes the frames away.
+    void ShowChangedParts();
+    // The passes that Nパス実行 offers, as the settings file keeps them.
+    int StepCount() const;
     void ConnectEditCommands();
     void ConnectPopupCommands();
     void ConnectMacroCommands();
@@ -132,8 +142,10 @@ private:
     TAction* NewMacroEntry(const std::string& name);
     void RegisterPopupMacro();
     void MaintainMacros();
-    // Shows the count dialog; the value chosen, or none when it was cancelled.
-    std::optional<int> AskCount(const std::string& caption, int value);
+    // Shows the count dialog with the words at the ends of its bar; the value chosen, or none
+    // when it was cancelled.
+    std::optional<int> AskCount(const std::string& caption, int value, const char* low = "短い",
+                                const char* high = "長い");
     void ConnectDocumentCommands();
     void BuildRecentMenu();
     void LoadRecentFiles();
@@ -152,7 +164,9 @@ private:
     // The window was asked to close while the loop ran; it closes once the loop has ended.
     bool closeAfterRun_ = false;
     int64_t passes_ = 0;
-    const TQtMessagePump* pump_ = nullptr;
+    TRunControl* run_ = nullptr;
+    // Passes the next run pauses after; 0 runs on until paused.
+    int64_t stepsAtStart_ = 0;
     TPopupMenu contextMenu_ = TPopupMenu::None;
     TAutosave autosave_;
     QTimer autosaveTimer_;

@@ -4,6 +4,7 @@
 
 #include <QPainterPath>
 
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -294,6 +295,40 @@ const std::vector<TIconPainter>& Painters()
         [](SpritePainter& p) {
             p.Outline(Green.darker(150), Green);
             p.drawPolygon(Polygon({{3, 1}, {14, 7.5}, {3, 14}}));
+        },
+        /* 42 pause */
+        [](SpritePainter& p) {
+            p.Outline(Navy, Wire);
+            p.drawRect(QRectF(3, 2, 3, 11));
+            p.drawRect(QRectF(9, 2, 3, 11));
+        },
+        /* 43 one pass */
+        [](SpritePainter& p) {
+            p.Outline(Green.darker(150), Green);
+            p.drawPolygon(Polygon({{2, 2}, {10, 7.5}, {2, 13}}));
+            p.Outline(Navy, Wire);
+            p.drawRect(QRectF(11, 2, 2, 11));
+        },
+        /* 44 a number of passes */
+        [](SpritePainter& p) {
+            p.Outline(Green.darker(150), Green);
+            p.drawPolygon(Polygon({{0, 2}, {6, 7.5}, {0, 13}}));
+            p.drawPolygon(Polygon({{6, 2}, {12, 7.5}, {6, 13}}));
+            p.Outline(Navy, Wire);
+            p.drawRect(QRectF(13, 2, 2, 11));
+        },
+        /* 45 speed */
+        [](SpritePainter& p) {
+            p.Outline(Ink, Paper);
+            p.drawPie(QRectF(0, 2, 15, 15), 0, 180 * 16);
+            p.Outline(Ink);
+            for (const double angle : {30.0, 90.0, 150.0}) {
+                const double r = angle * 3.14159265 / 180;
+                p.drawLine(QPointF(7.5 + 5 * std::cos(r), 9.5 - 5 * std::sin(r)),
+                           QPointF(7.5 + 7 * std::cos(r), 9.5 - 7 * std::sin(r)));
+            }
+            p.setPen(QPen(Red, 1.5, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(7.5, 9.5), QPointF(12, 4.5));
         },
     };
     return painters;

@@ -25,7 +25,7 @@ public:
 
     TImageList imgGate2In, imgGate3In, imgGate4In, imgGate5In, imgNot, imgFF, imgPushSW, imgTglSW, img4141,
         imgOneShot, imgLED, imgLED7SEG, imgMatrix8X8, imgMSI1, imgScope, imgDot, imgTerminal;
-    // The 42 images of 16 × 16 of the actions.
+    // The images of 16 × 16 of the actions: the 42 classic ones, then the run controls'.
     TImageList ImageList1;
 };
 

@@ -28,5 +28,6 @@ std::vector<QImage> ScopeSprites();
 std::vector<QImage> DotSprites();
 // imgTerminal: the sub-board input and output terminal parts, four orientations each.
 std::vector<QImage> TerminalSprites();
-// ImageList1: the 42 images of the main window's actions.
+// ImageList1: the 42 images of the main window's classic actions, then those of the run controls
+// (42 pause, 43 one pass, 44 a number of passes, 45 speed).
 std::vector<QImage> ActionIcons();

@@ -4,6 +4,7 @@
 
 #include <regex>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -108,6 +109,84 @@ TEST(VoltraneSim, UsageErrorsExitWithTwo)
         EXPECT_NE(o.err.find("voltrane-sim: " + c.message), std::string::npos) << o.err;
         EXPECT_EQ(o.out, "") << c.message;
     }
+}
+
+// A run record the editor saved: the circuit file, then the presses and releases by pass.
+std::string WriteRecord(const std::string& text, const std::string& name = "run.lgr")
+{
+    const std::string path = Temp(name);
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+TEST(VoltraneSim, ARunRecordReplaysItsPressesAndReleasesAtTheirPasses)
+{
+    const std::vector<std::string> watch = {ToggleChain, "--passes", "8", "--watch", "TTglSW0.0", "--watch", "TNot2.1"};
+    auto with = [&](std::vector<std::string> more) {
+        more.insert(more.begin(), watch.begin(), watch.end());
+        return Sim(more);
+    };
+    const Outcome clicked = with({"--click", "TTglSW0@2", "--press", "TTglSW0@5", "--release", "TTglSW0@6"});
+    ASSERT_EQ(clicked.status, 0) << clicked.err;
+    // Written by a Windows editor: a byte order mark, CR LF and a blank line change nothing.
+    const Outcome replayed = with({"--replay", WriteRecord("\xEF\xBB\xBF" + ToggleChain +
+                                                           "\r\n2 press TTglSW0\r\n2  release\tTTglSW0\r\n\r\n"
+                                                           "5 press TTglSW0\n6 release TTglSW0\n")});
+    EXPECT_EQ(replayed.status, 0) << replayed.err;
+    EXPECT_EQ(replayed.out, clicked.out);
+    EXPECT_EQ(replayed.err, "");
+    // Actions of one pass apply in command-line order, the record's where --replay stands.
+    const std::string push = Data("sim_push.lgc");
+    const std::string pressAt1 = WriteRecord(push + "\n1 press TPushSW0\n", "press.lgr");
+    auto held = [&](std::vector<std::string> events) {
+        events.insert(events.begin(), {push, "--passes", "3", "--every", "3", "--watch", "TPushSW0.0"});
+        const std::string out = Sim(events).out;
+        return out.substr(out.rfind('\t') + 1);
+    };
+    EXPECT_EQ(held({"--release", "TPushSW0@1", "--replay", pressAt1}), "5\n");
+    EXPECT_EQ(held({"--replay", pressAt1, "--release", "TPushSW0@1"}), "0\n");
+    // A record made for another circuit is replayed all the same, with a warning.
+    const Outcome other = with({"--replay", WriteRecord("elsewhere.lgc\n2 press TTglSW0\n2 release TTglSW0\n")});
+    EXPECT_EQ(other.status, 0);
+    EXPECT_EQ(other.out, with({"--click", "TTglSW0@2"}).out);
+    EXPECT_NE(other.err.find("警告: 記録 '"), std::string::npos) << other.err;
+}
+
+TEST(VoltraneSim, MalformedRunRecordsExitWithTwoNamingTheLine)
+{
+    struct Case {
+        std::string text;
+        int line;
+        std::string message;
+    };
+    const std::string top = ToggleChain + "\n";
+    const std::vector<Case> cases = {
+        {"", 1, "1 行目に回路ファイルの名前がありません"},
+        {"\n3 press TTglSW0\n", 1, "1 行目に回路ファイルの名前がありません"},
+        {top + "3 press TTglSW0\n4 press Nobody\n", 3, "'Nobody' という名前の部品はありません"},
+        {top + "0 press TTglSW0\n", 2, "パスは 1 以上の整数で書いてください ('0' ではなく)"},
+        {top + "-2 release TTglSW0\n", 2, "パスは 1 以上の整数で書いてください ('-2' ではなく)"},
+        {top + "99999999999999999999 press TTglSW0\n", 2, "パスは 1 以上の整数で書いてください"},
+        {top + "5 press TTglSW0\n5 release TTglSW0\n4 press TTglSW0\n", 4,
+         "パス 4 が前の行のパス 5 より前に戻っています"},
+        {top + "5 push TTglSW0\n", 2, "'5 push TTglSW0' は記録の行ではありません"},
+        {top + "5 press\n", 2, "'5 press' は記録の行ではありません"},
+        {top + "5x press TTglSW0\n", 2, "'5x press TTglSW0' は記録の行ではありません"},
+        {top + "\x01\x02garbage", 2, "'\\x01\\x02garbage' は記録の行ではありません"},
+    };
+    for (const Case& c : cases) {
+        const std::string record = WriteRecord(c.text);
+        const Outcome o = Sim({ToggleChain, "--passes", "8", "--replay", record});
+        EXPECT_EQ(o.status, 2) << c.message;
+        EXPECT_NE(o.err.find("voltrane-sim: " + record + ":" + std::to_string(c.line) + ": " + c.message),
+                  std::string::npos)
+            << o.err;
+        EXPECT_EQ(o.out, "") << c.message;
+    }
+    EXPECT_EQ(Sim({ToggleChain, "--replay", Temp("missing.lgr")}).status, 1);
+    const std::string record = WriteRecord(top);
+    EXPECT_EQ(Sim({ToggleChain, "--replay", record, "--replay", record}).status, 2);
+    EXPECT_EQ(Sim({ToggleChain, "--replay", record, "--vcd", record}).status, 2);  // it would overwrite the record
 }
 
 TEST(VoltraneSim, FilesThatCannotBeReadOrLoadedExitWithOne)

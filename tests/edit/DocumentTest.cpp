@@ -2,6 +2,7 @@
 #include "ClipboardCommands.h"
 #include "Document.h"
 #include "GestureFixture.h"
+#include "RunControl.h"
 #include "ScratchFolder.h"
 #include "ScriptedShell.h"
 
@@ -185,6 +186,54 @@ TEST_F(DocumentTest, ATextNoFileCanHoldIsSavedOnlyWhenTheUserAgrees)
     EXPECT_TRUE(st.Modified);
     EXPECT_TRUE(doc.SaveAs());
     EXPECT_NE(ScratchFolder::Slurp(folder / "a.lgc").find("emoji ?"), std::string::npos);
+}
+
+TEST_F(DocumentTest, ARunRecordIsSavedOnlyBesideTheCircuitItFits)
+{
+    Build();
+    EXPECT_FALSE(doc.SaveRecord());  // no run yet
+    TRunControl run(t.Bord);
+    TStrings text;
+    doc.Text(text);
+    s.Recorder.Begin(text, run);
+    t.Context.Simulating = true;
+    Click(120, 120);  // the gate's body: recorded
+    Click(190, 120);  // the wire: no part, not recorded
+    t.Context.Simulating = false;
+    s.Recorder.End();
+    Click(190, 120);  // an edit press after the run: not recorded either
+
+    // Untitled, the circuit is saved first, and only when the user agrees.
+    EXPECT_FALSE(doc.SaveRecord());
+    EXPECT_EQ(shell.Questions.size(), 1u);
+    EXPECT_TRUE(st.Modified);
+    shell.Answers = {Shell::TAnswer::Yes};
+    shell.SaveAnswers = {folder / "sub/../one.lgc", folder / "records/one.lgr"};
+    std::filesystem::create_directory(folder / "sub");
+    std::filesystem::create_directory(folder / "records");
+    EXPECT_TRUE(doc.SaveRecord());
+    EXPECT_FALSE(st.Modified);
+    EXPECT_EQ(ScratchFolder::Slurp(folder / "records/one.lgr"), "../one.lgc\n0 press TGate0\n0 release TGate0\n");
+
+    // Saved with its circuit as it stands, the record is saved again without a question, but
+    // never over the circuit's own file.
+    shell.SaveAnswers = {folder / "one.lgc", folder / "two.lgr"};
+    EXPECT_FALSE(doc.SaveRecord());
+    EXPECT_EQ(shell.Errors.size(), 1u);
+    EXPECT_TRUE(doc.SaveRecord());
+    EXPECT_EQ(shell.Questions.size(), 2u);
+    EXPECT_EQ(ScratchFolder::Slurp(folder / "one.lgc").rfind(CircuitTextHeader, 0), 0u);
+    EXPECT_EQ(ScratchFolder::Slurp(folder / "two.lgr").rfind("one.lgc\n", 0), 0u);
+
+    // A circuit changed since the run no longer fits the record: nothing is asked or written.
+    Put<TGate>("TGate", 300, 100);
+    shell.SaveAnswers = {folder / "three.lgr"};
+    EXPECT_FALSE(doc.SaveRecord());
+    EXPECT_EQ(shell.Errors.size(), 2u);
+    EXPECT_EQ(shell.SaveAnswers.size(), 1u);
+    shell.Answers = {Shell::TAnswer::No};
+    doc.New();
+    EXPECT_FALSE(s.Recorder.HasRun());
 }
 
 struct ClipboardTest : DocumentTest {};

@@ -39,7 +39,7 @@ TEST(StatusText, SaysWhatAPressDoesWithTheToolAndTheArmedPart)
     for (const Row& row : rows) EXPECT_EQ(StatusText(row.facts), row.text) << row.facts.ToolClass;
 }
 
-TEST(StatusText, WhileSimulatingCountsPassesAndTheirRate)
+TEST(StatusText, WhileSimulatingCountsPassesTheirRateAndTheLimitOrSaysPaused)
 {
     TStatusFacts f = Editing(TTool::Part, "TGate", "NAND");
     f.Simulating = true;
@@ -47,6 +47,15 @@ TEST(StatusText, WhileSimulatingCountsPassesAndTheirRate)
     EXPECT_EQ(StatusText(f), "シミュレーション中  1,234,567 パス  スイッチはクリックで操作");
     f.PassRate = 250000;
     EXPECT_EQ(StatusText(f), "シミュレーション中  1,234,567 パス（毎秒 250,000 パス）  スイッチはクリックで操作");
+    f.RateLimit = 1000;
+    f.PassRate = 998;
+    EXPECT_EQ(StatusText(f), "シミュレーション中  1,234,567 パス（毎秒 998 パス、上限 毎秒 1,000 パス）  スイッチはクリックで操作");
+    f.PassRate = -1;
+    EXPECT_EQ(StatusText(f), "シミュレーション中  1,234,567 パス（上限 毎秒 1,000 パス）  スイッチはクリックで操作");
+    f.Paused = true;
+    EXPECT_EQ(StatusText(f), "一時停止中  1,234,567 パス（上限 毎秒 1,000 パス）  1パス実行 (F10) で1パスずつ進む、スイッチはクリックで操作");
+    f.RateLimit = 0;
+    EXPECT_EQ(StatusText(f), "一時停止中  1,234,567 パス  1パス実行 (F10) で1パスずつ進む、スイッチはクリックで操作");
 }
 
 TEST(StatusText, GroupsDigitsInThreesAndNamesMenuEntriesWithoutAccelerators)

@@ -22,11 +22,12 @@ struct Actions : ::testing::Test, EditorFixture {
         return texts;
     }
     QMenu* TopMenu(int i) const { return window->menuBar()->actions().at(i)->menu(); }
+    // The checked tools; the run controls keep their own checks.
     std::vector<TAction*> Checked() const
     {
         std::vector<TAction*> checked;
         for (TAction* a : actions->All())
-            if (a->isChecked()) checked.push_back(a);
+            if (a->isChecked() && a->actionGroup() == actions->ToolGroup) checked.push_back(a);
         return checked;
     }
 };
@@ -93,7 +94,12 @@ TEST_F(Actions, MenusComeInOrderWithTheirAccelerators)
     EXPECT_EQ(MenuTexts(TopMenu(2)->actions()[0]->menu()),
               QStringList({U("７セグメント表示でコーダ(&X)"), U("２進１０進変換(&Y)"), U("１０進２進変換(&Z)")}));
     EXPECT_EQ(MenuTexts(TopMenu(3)),
-              QStringList({U("シミュレーション開始(&S)"), U("シミュレーション終了(&E)"), "-", U("テスト(&T)...")}));
+              QStringList({U("シミュレーション開始(&S)"), U("シミュレーション終了(&E)"), "-", U("一時停止(&P)"),
+                           U("1パス実行(&O)"), U("Nパス実行(&N)..."), U("速度(&V)"), U("変化した部品を表示(&M)"), "-",
+                           U("記録を保存(&R)..."), "-", U("テスト(&T)...")}));
+    EXPECT_EQ(MenuTexts(actions->actSimSpeed->menu()),
+              QStringList({U("制限なし(&U)"), U("毎秒 1 パス(&1)"), U("毎秒 2 パス(&2)"), U("毎秒 5 パス(&5)"),
+                           U("毎秒 10 パス(&0)"), U("毎秒 30 パス(&3)"), U("毎秒 100 パス(&H)"), U("毎秒 1,000 パス(&K)")}));
     EXPECT_EQ(MenuTexts(TopMenu(4)), QStringList({U("Voltraneについて...")}));
 }
 
@@ -104,8 +110,9 @@ TEST_F(Actions, ToolBarsStandInTwoRows)
     auto* row2 = window->findChild<QToolBar*>("ActionToolBar7");
     ASSERT_TRUE(row1left && row1right && row2);
     EXPECT_EQ(row1left->actions(), QList<QAction*>({actions->actNew, actions->actOpen, actions->actSave}));
-    EXPECT_EQ(row1right->actions().size(), 13);  // 10 commands and 3 separators
-    EXPECT_EQ(row1right->actions().last(), actions->actSimStart);
+    EXPECT_EQ(row1right->actions().size(), 17);  // 14 commands and 3 separators
+    EXPECT_EQ(row1right->actions().mid(12), QList<QAction*>({actions->actSimStart, actions->actSimPause, actions->actSimStep,
+                                                             actions->actSimStepN, actions->actSimSpeed}));
     EXPECT_EQ(row2->actions().size(), 24);
     EXPECT_EQ(row2->actions().first(), actions->actAuto);
     EXPECT_EQ(row2->actions().last(), actions->actSCOPE);

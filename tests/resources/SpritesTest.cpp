@@ -72,7 +72,7 @@ TEST(Sprites, EveryListHasItsCountAndSize)
         EXPECT_EQ(list.Height, e.Height);
         for (const QImage& image : list.Images) EXPECT_EQ(image.size(), QSize(e.Width, e.Height));
     }
-    EXPECT_EQ(Sprites().ImageList1.Count(), 42);
+    EXPECT_EQ(Sprites().ImageList1.Count(), 46);  // the 42 classic actions and four run controls
     for (const QImage& icon : Sprites().ImageList1.Images) EXPECT_EQ(icon.size(), QSize(16, 16));
 }
 
@@ -89,7 +89,7 @@ TEST(Sprites, EveryImageShowsSomethingAndNoTwoAreAlike)
                 EXPECT_NE(image, list.Images[static_cast<size_t>(j)]) << name << " " << j << " " << i;
         }
     };
-    check(Sprites().ImageList1, 0, 42, "ImageList1");
+    check(Sprites().ImageList1, 0, 46, "ImageList1");
     for (const TSpriteListName& entry : SpriteListNames) {
         const TImageList& list = Sprites().List(entry.List);
         // The grey full adders repeat one picture, and the decoder list has room to spare.

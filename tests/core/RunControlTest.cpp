@@ -1,0 +1,170 @@
+// A run that is paused, stepped, slowed and resumed computes exactly the passes of one that runs
+// straight through with the same clicks after the same passes.
+#include "CircuitFile.h"
+#include "RunControl.h"
+#include "TextFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <map>
+
+namespace {
+
+// Every terminal level of the board in list order, and the output levels of every part by its
+// place in the list.
+struct TState {
+    std::vector<int32_t> Levels;
+    std::map<int, std::vector<int32_t>> Outputs;
+};
+
+TState StateOf(const TBord& board)
+{
+    TState s;
+    for (int i = 0; i < board.Count(); ++i) {
+        const TPartsBase* o = board.Items(i);
+        for (const TTanshi* t : o->Tanshis) {
+            s.Levels.push_back(t->Level);
+            if (o->Is(cfPart) && t->Direction == dirOutput) s.Outputs[i].push_back(t->Level);
+        }
+    }
+    return s;
+}
+
+std::vector<int> PlacesOf(const TBord& board, const std::vector<const TPartsBase*>& parts)
+{
+    std::vector<int> places;
+    for (int i = 0; i < board.Count(); ++i)
+        if (std::find(parts.begin(), parts.end(), board.Items(i)) != parts.end()) places.push_back(i);
+    return places;
+}
+
+// A user at the controls. After pass P it clicks the parts listed for P and gives the command for
+// P; when the run is paused then, the clicks wait for the pause, as a user's would. Each wait of a
+// paused run takes the next command of the queue: a paused run goes on by a command or not at all.
+struct TScript : MessagePump {
+    TScript(TBord& b, TRunControl& r) : board(b), run(r) {}
+
+    TBord& board;
+    TRunControl& run;
+    // The run is stopped after this pass; the handled run stops itself.
+    std::optional<int64_t> stopAfter = 60;
+    std::multimap<int64_t, TPartsBase*> clicks;
+    std::map<int64_t, std::function<void()>> commands;
+    std::deque<std::function<void()>> whilePaused;
+    // After each pass: the state, the places of the parts the run found changed, and the state
+    // once the messages were served.
+    std::vector<TState> trace;
+    std::vector<std::vector<int>> changed;
+    std::vector<TState> served;
+    std::vector<TPartsBase*> pending;
+
+    void ProcessMessages() override
+    {
+        const int64_t pass = run.Passes();
+        trace.push_back(StateOf(board));
+        changed.push_back(PlacesOf(board, run.Changed()));
+        if (const auto c = commands.find(pass); c != commands.end()) c->second();
+        for (auto [c, end] = clicks.equal_range(pass); c != end; ++c) pending.push_back(c->second);
+        if (!run.Paused()) Click();
+        served.push_back(StateOf(board));
+        if (stopAfter && pass >= *stopAfter) board.Context().Simulating = false;
+    }
+
+    void WaitForMessages(std::optional<Clock::time_point> until) override
+    {
+        if (until) return MessagePump::WaitForMessages(until);
+        Click();
+        if (whilePaused.empty()) {
+            ADD_FAILURE() << "paused after pass " << run.Passes() << " with nothing left to do";
+            board.Context().Simulating = false;
+            return;
+        }
+        const std::function<void()> next = whilePaused.front();
+        whilePaused.pop_front();
+        next();
+    }
+
+    void Click()
+    {
+        for (TPartsBase* part : pending) {
+            part->MouseDown(TMouseButton::Left, ssLeft, 0, 0);
+            part->MouseUp(TMouseButton::Left, 0, 0, 0);
+        }
+        pending.clear();
+    }
+};
+
+struct RunControl : ::testing::TestWithParam<const char*> {
+    // Each run on a board of its own, freshly read: parts keep inner state from run to run.
+    std::deque<TextBoard> boards;
+
+    TScript Run(const std::function<void(TScript&)>& controls)
+    {
+        TextBoard& b = boards.emplace_back();
+        LoadParts(ReadCircuitFile(std::string(VOLTRANE_EXAMPLES) + "/" + GetParam()), b.result, b.t.Bord, nullptr,
+                  &b.t.Surface, &b.names);
+        b.t.Bord.CheckAllLinks();
+        TRunControl run(b.t.Bord);
+        TScript s(b.t.Bord, run);
+        // The first two objects (the switches of the half adder; the pulse generator and a
+        // flip-flop of the counter) are clicked at passes that fall into every kind of stretch.
+        for (const auto& [pass, index] : {std::pair{5, 0}, {9, 1}, {9, 0}, {14, 1}, {25, 0}, {33, 1}, {41, 0}})
+            s.clicks.emplace(pass, b.result.Items(index));
+        controls(s);
+        b.t.Context.Simulating = true;
+        run.Run(s, nullptr);
+        EXPECT_EQ(run.Passes(), 60);
+        EXPECT_TRUE(s.whilePaused.empty());
+        return s;
+    }
+};
+
+}  // namespace
+
+TEST_P(RunControl, PausingSteppingAndSlowingChangeNoPass)
+{
+    const TScript straight = Run([](TScript&) {});
+    const TScript handled = Run([](TScript& s) {
+        TRunControl& run = s.run;
+        s.stopAfter.reset();
+        s.commands[3] = [&] { run.Pause(); };
+        s.whilePaused = {
+            [&] { run.Step(1); },  // pass 4
+            [&] { run.Step(1); },  // pass 5, then a click while paused
+            [&] { run.Step(4); },  // passes 6 to 9
+            [&] {
+                run.SetRate(2000);
+                run.Resume();
+            },
+        };
+        s.commands[20] = [&] { run.SetRate(0); };
+        s.commands[30] = [&] { run.Pause(); };
+        s.whilePaused.push_back([&] { run.Resume(); });
+        s.commands[40] = [&] { run.Step(3); };  // running on, it pauses after pass 43
+        s.whilePaused.push_back([&] { run.ShowChanges(false); });
+        s.whilePaused.push_back([&] { run.Step(17); });
+        // Stopped while paused, the run ends without another pass.
+        s.whilePaused.push_back([&] { s.board.Context().Simulating = false; });
+    });
+    ASSERT_EQ(handled.trace.size(), straight.trace.size());
+    int shown = 0;
+    for (size_t i = 0; i < straight.trace.size(); ++i) {
+        const int64_t pass = static_cast<int64_t>(i) + 1;
+        ASSERT_EQ(handled.trace[i].Levels, straight.trace[i].Levels) << "pass " << pass;
+        // A watched pass finds exactly the parts whose outputs it changed, clicks between passes
+        // aside; the others find none.
+        std::vector<int> expected;
+        if (i > 0)
+            for (const auto& [place, levels] : straight.trace[i].Outputs)
+                if (straight.served[i - 1].Outputs.at(place) != levels) expected.push_back(place);
+        const bool watched = (pass >= 4 && pass <= 20) || (pass >= 41 && pass <= 43);
+        EXPECT_EQ(handled.changed[i], watched ? expected : std::vector<int>{}) << "pass " << pass;
+        shown += !handled.changed[i].empty();
+    }
+    EXPECT_GE(shown, 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, RunControl, ::testing::Values("half-adder.lgc", "counter.lgc"));
