@@ -175,13 +175,7 @@ void TPassEngine::SparsePass()
     restlessList_.clear();
     for (const uint32_t part : ranList_) {
         restless_[part] = 0;
-        const uint32_t* out = p.Outputs.data() + p.OutputStart[part];
-        const uint32_t outs = p.OutputStart[part + 1] - p.OutputStart[part];
-        outputsBefore_.clear();
-        for (uint32_t k = 0; k < outs; ++k) outputsBefore_.push_back(levels[out[k]]);
-        p.Parts[part]->Calc();
-        for (uint32_t k = 0; k < outs; ++k)
-            if (levels[out[k]] != outputsBefore_[k]) changedFrom_.push_back(out[k]);
+        CallCalc(part);
         // Its Calc may have written its own inputs, which their writers set again in the tick.
         for (uint32_t k = p.OwnStart[part]; k < p.OwnStart[part + 1]; ++k) Regather(p.OwnGathers[k]);
     }
@@ -196,13 +190,7 @@ void TPassEngine::SparsePass()
             changedFrom_.push_back(first + inputs);
             continue;
         }
-        const uint32_t* out = p.Outputs.data() + p.OutputStart[part];
-        const uint32_t outs = p.OutputStart[part + 1] - p.OutputStart[part];
-        outputsBefore_.clear();
-        for (uint32_t k = 0; k < outs; ++k) outputsBefore_.push_back(levels[out[k]]);
-        p.Parts[part]->Calc();
-        for (uint32_t k = 0; k < outs; ++k)
-            if (levels[out[k]] != outputsBefore_[k]) changedFrom_.push_back(out[k]);
+        CallCalc(part);
     }
     sparseCost += CallCost * ranList_.size() + SparseItemCost * dirtyList_.size();
     dirtyList_.clear();
@@ -255,6 +243,19 @@ void TPassEngine::SparsePass()
         sparse_ = false;
         wholePasses_ = 0;
     }
+}
+
+void TPassEngine::CallCalc(uint32_t part)
+{
+    const TPassProgram& p = *program_;
+    const int32_t* levels = p.Levels.data();
+    const uint32_t* out = p.Outputs.data() + p.OutputStart[part];
+    const uint32_t outs = p.OutputStart[part + 1] - p.OutputStart[part];
+    outputsBefore_.clear();
+    for (uint32_t k = 0; k < outs; ++k) outputsBefore_.push_back(levels[out[k]]);
+    p.Parts[part]->Calc();
+    for (uint32_t k = 0; k < outs; ++k)
+        if (levels[out[k]] != outputsBefore_[k]) changedFrom_.push_back(out[k]);
 }
 
 void TPassEngine::Changed(uint32_t slot)

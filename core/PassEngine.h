@@ -48,6 +48,8 @@ private:
     void SparsePass();
     // Everything counts as changed: the next sparse pass computes every part.
     void MarkAll();
+    // Calls the part's own Calc and notes the outputs it changed.
+    void CallCalc(uint32_t part);
     void Changed(uint32_t slot);
     void Wake(uint32_t part);
     void MarkDirty(uint32_t part);
