@@ -18,7 +18,9 @@ void TRunControl::Run(MessagePump& pump, const std::function<void()>& redraw)
     TPassEngine engine(board_, context.Engine);
     engine.Start();
     due_ = Clock::now();
-    if (attention_) {
+    if (Prelude) {
+        Prelude(engine);
+    } else if (attention_) {
         SlowPass(engine);
     } else {
         engine.Pass();

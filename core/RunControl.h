@@ -47,6 +47,10 @@ public:
     // changes are shown; empty otherwise.
     const std::vector<const TPartsBase*>& Changed() const { return changes_.Changed(); }
 
+    // Called once the board has settled, in place of pass 1: brings the board to where the run
+    // is to begin (a test table's row), with the run's engine.
+    std::function<void(TPassEngine&)> Prelude;
+
     // Called after every watched pass (one run while stepping or under a rate limit, slow enough
     // to be looked at), and after the first pass that ends a stretch of them, before the
     // messages that follow the pass are served.

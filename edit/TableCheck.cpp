@@ -89,14 +89,14 @@ private:
 
 class TTableRun {
 public:
-    TTableRun(TBord& board, const TTableColumns& columns)
-        : columns_(columns), engine_(board, board.Context().Engine), settle_(board)
+    TTableRun(TBord& board, const TTableColumns& columns, TPassEngine& engine)
+        : columns_(columns), engine_(engine), settle_(board)
     {
     }
 
-    void Start(TBord& board)
+    // Pass 1 of a run whose engine has started.
+    void FirstPass(TBord& board)
     {
-        engine_.Start();
         engine_.Pass();
         // The run's first redraw: every indicator shows what it holds.
         board.DrawAll();
@@ -149,7 +149,7 @@ private:
     }
 
     const TTableColumns& columns_;
-    TPassEngine engine_;
+    TPassEngine& engine_;
     TSettleWatch settle_;
 };
 
@@ -185,6 +185,15 @@ size_t TTableResult::FirstFailure() const
 
 TTableResult CheckTable(const TTestTable& table, TBord& board, const TNamedObjects& named, size_t rows)
 {
+    TSimulatingScope simulating(board.Context());
+    TPassEngine engine(board, board.Context().Engine);
+    engine.Start();
+    return RunTableRows(table, board, named, engine, rows);
+}
+
+TTableResult RunTableRows(const TTestTable& table, TBord& board, const TNamedObjects& named, TPassEngine& engine,
+                          size_t rows)
+{
     TTableResult result;
     TTableColumns columns;
     try {
@@ -193,9 +202,8 @@ TTableResult CheckTable(const TTestTable& table, TBord& board, const TNamedObjec
         result.Error = e.what();
         return result;
     }
-    TSimulatingScope simulating(board.Context());
-    TTableRun run(board, columns);
-    run.Start(board);
+    TTableRun run(board, columns, engine);
+    run.FirstPass(board);
     for (size_t r = 0; r < table.Rows.size() && r < rows; ++r) result.Rows.push_back(run.Row(table.Rows[r]));
     return result;
 }

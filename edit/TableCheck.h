@@ -57,6 +57,10 @@ struct TTableResult {
 // is set while the check runs and put back as it was.
 TTableResult CheckTable(const TTestTable& table, TBord& board, const TNamedObjects& named,
                         size_t rows = std::numeric_limits<size_t>::max());
+// The same within a run whose engine has started (the board linked, reset and settled): pass 1,
+// then the first `rows` rows. The run goes on from the last of them.
+TTableResult RunTableRows(const TTestTable& table, TBord& board, const TNamedObjects& named, TPassEngine& engine,
+                          size_t rows);
 
 // Reads circuit text into a circuit of its own, as voltrane-sim and the editor's Open read it, and
 // checks it; a text that does not load is the result's Error.

@@ -93,9 +93,16 @@ void TfrmVoltrane::actSimStartExecute()
         ShowChangedParts();
         if (run.Paused()) ScheduleActionUpdate();
     };
-    TStrings text;
-    Document.Text(text);
-    Session.Recorder.Begin(std::move(text), run);
+    // A run that begins at a test table's row is no student's session: nothing is recorded.
+    const bool recorded = !preludeAtStart_;
+    if (preludeAtStart_) {
+        run.Prelude = std::exchange(preludeAtStart_, {});
+        run.Pause();
+    } else {
+        TStrings text;
+        Document.Text(text);
+        Session.Recorder.Begin(std::move(text), run);
+    }
     run_ = &run;
     TQtMessagePump pump;
     run.Run(pump, [this, &run] {
@@ -104,7 +111,7 @@ void TfrmVoltrane::actSimStartExecute()
     });
     passes_ = run.Passes();
     run_ = nullptr;
-    Session.Recorder.End();
+    if (recorded) Session.Recorder.End();
     ShowChangedParts();
 
     TLiveImage::DeferRepaints(false);

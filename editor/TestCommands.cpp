@@ -54,19 +54,19 @@ void TfrmVoltrane::ShowTestRow(size_t row)
         frmTestReport->SetStatus("シミュレーション中は行を表示できません。");
         return;
     }
-    TTableResult result;
-    {
+    // A run that starts as every run does, goes through the rows up to this one as the check did,
+    // and pauses there: the student steps on or resumes from the row.
+    preludeAtStart_ = [this, row](TPassEngine& engine) {
         TBusy busy(*this);
-        // The board is drawn in the simulating look while the flag is still set; the run is over.
-        TSimulatingScope simulating(Circuit.Context);
-        result = CheckTable(*testTable_, Bord, PositionalNames(Bord), row + 1);
-        Redraw();
-    }
-    if (!result.Error.empty()) {
-        frmTestReport->SetStatus(result.Error);
-        return;
-    }
-    std::string status = DescribeRow(*testTable_, row, result.Rows[row]);
-    status += "\n回路をこの行の入力にしました。表示はこの行を調べた時のレベルです。";
-    frmTestReport->SetStatus(status);
+        const TTableResult result = RunTableRows(*testTable_, Bord, PositionalNames(Bord), engine, row + 1);
+        if (!result.Error.empty()) {
+            frmTestReport->SetStatus(result.Error);
+            actSimStopExecute();
+            return;
+        }
+        frmTestReport->SetStatus(DescribeRow(*testTable_, row, result.Rows[row]) +
+                                 "\n回路をこの行の入力にして一時停止しました。1パス実行 (F10) で1パスずつ進めます。");
+    };
+    ActionManager1.actSimStart->trigger();
+    preludeAtStart_ = {};
 }

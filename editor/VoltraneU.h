@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -24,6 +25,7 @@ class Shell;
 class TBoardView;
 class TDM;
 class TfrmAbout;
+class TPassEngine;
 class TRunControl;
 class TStatusLine;
 class TTestReportForm;
@@ -167,6 +169,9 @@ private:
     TRunControl* run_ = nullptr;
     // Passes the next run pauses after; 0 runs on until paused.
     int64_t stepsAtStart_ = 0;
+    // What the next run does in place of pass 1 before it pauses (a test table's row); none for
+    // a run of the start command.
+    std::function<void(TPassEngine&)> preludeAtStart_;
     TPopupMenu contextMenu_ = TPopupMenu::None;
     TAutosave autosave_;
     QTimer autosaveTimer_;

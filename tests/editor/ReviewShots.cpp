@@ -147,8 +147,10 @@ int main(int argc, char** argv)
     shell.OpenAnswers = {examples + "/half-adder.lgt"};
     window.ActionManager1.actTest->trigger();
     window.frmTestReport->move(330, 150);
+    QTimer::singleShot(300, &window, [&] {
+        Shoot(folder + "/test-report.png");
+        window.ActionManager1.actSimStop->trigger();
+    });
     window.ShowTestRow(3);
-    Wait(300);
-    Shoot(folder + "/test-report.png");
     return 0;
 }
