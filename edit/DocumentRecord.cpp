@@ -47,7 +47,7 @@ bool TDocument::SaveRecord()
     if (!record.HasRun()) return false;
     TStrings lines;
     Text(lines);
-    if (lines != record.CircuitText()) {
+    if (lines != record.CircuitText() || record.EditedDuringRun()) {
         shell_.ShowError(MsgRecordStale);
         return false;
     }

@@ -1,23 +1,34 @@
 #include "RunRecord.h"
 
 #include "Board.h"
+#include "Context.h"
 #include "MessageText.h"
 #include "RunControl.h"
 
 #include <charconv>
 
-void TRunRecorder::Begin(TStrings circuitText, const TRunControl& run)
+void TRunRecorder::Begin(TStrings circuitText, const TRunControl& run, const TCircuitContext& context)
 {
     run_ = &run;
+    context_ = &context;
+    editsAtBegin_ = context.Edits;
+    edited_ = false;
     hasRun_ = true;
     circuitText_ = std::move(circuitText);
     actions_.clear();
+}
+
+void TRunRecorder::End()
+{
+    if (run_ && context_) edited_ = context_->Edits != editsAtBegin_;
+    run_ = nullptr;
 }
 
 void TRunRecorder::Forget()
 {
     run_ = nullptr;
     hasRun_ = false;
+    edited_ = false;
     circuitText_.clear();
     actions_.clear();
 }

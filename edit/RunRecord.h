@@ -11,6 +11,7 @@
 
 class TBord;
 class TRunControl;
+struct TCircuitContext;
 
 // One press or release of the mouse that reached a part during a run.
 struct TRunAction {
@@ -30,13 +31,16 @@ struct TRunAction {
 // the run again pass for pass.
 class TRunRecorder {
 public:
-    // A run begins on the board whose circuit text is given; the record starts anew.
-    void Begin(TStrings circuitText, const TRunControl& run);
+    // A run begins on the board whose circuit text and context are given; the record starts anew.
+    void Begin(TStrings circuitText, const TRunControl& run, const TCircuitContext& context);
     // The run has ended; its record is kept until the next run begins or Forget.
-    void End() { run_ = nullptr; }
+    void End();
     void Forget();
     // Whether a run has been recorded (it may hold no actions).
     bool HasRun() const { return hasRun_; }
+    // Whether the board was edited while the run went on (a deletion undone, say): the positional
+    // names of the actions may then not be those of the circuit, even when its text is unchanged.
+    bool EditedDuringRun() const { return edited_; }
     // Notes an action served while the run goes; actions on objects that are no parts (wires,
     // dots, boxes) and actions outside a run are not recorded.
     void Note(TRunAction::TKind kind, const TBord& board, const TPartsBase& object);
@@ -45,7 +49,10 @@ public:
 
 private:
     const TRunControl* run_ = nullptr;
+    const TCircuitContext* context_ = nullptr;
+    uint64_t editsAtBegin_ = 0;
     bool hasRun_ = false;
+    bool edited_ = false;
     TStrings circuitText_;
     std::vector<TRunAction> actions_;
 };

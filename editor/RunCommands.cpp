@@ -101,7 +101,7 @@ void TfrmVoltrane::actSimStartExecute()
     } else {
         TStrings text;
         Document.Text(text);
-        Session.Recorder.Begin(std::move(text), run);
+        Session.Recorder.Begin(std::move(text), run, Circuit.Context);
     }
     run_ = &run;
     TQtMessagePump pump;

@@ -195,7 +195,7 @@ TEST_F(DocumentTest, ARunRecordIsSavedOnlyBesideTheCircuitItFits)
     TRunControl run(t.Bord);
     TStrings text;
     doc.Text(text);
-    s.Recorder.Begin(text, run);
+    s.Recorder.Begin(text, run, t.Context);
     t.Context.Simulating = true;
     Click(120, 120);  // the gate's body: recorded
     Click(190, 120);  // the wire: no part, not recorded
@@ -231,6 +231,17 @@ TEST_F(DocumentTest, ARunRecordIsSavedOnlyBesideTheCircuitItFits)
     EXPECT_FALSE(doc.SaveRecord());
     EXPECT_EQ(shell.Errors.size(), 2u);
     EXPECT_EQ(shell.SaveAnswers.size(), 1u);
+    // So does a run during which parts were deleted and the deletion undone: the text came back,
+    // but actions between the two may name other places.
+    UndoEdit(s);  // the gate put above
+    doc.Text(text);
+    s.Recorder.Begin(text, run, t.Context);
+    SelectAll(s);
+    DeleteSelection(s);
+    UndoEdit(s);
+    s.Recorder.End();
+    EXPECT_FALSE(doc.SaveRecord());
+    EXPECT_EQ(shell.Errors.size(), 3u);
     shell.Answers = {Shell::TAnswer::No};
     doc.New();
     EXPECT_FALSE(s.Recorder.HasRun());
