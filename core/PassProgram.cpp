@@ -99,7 +99,6 @@ TPassProgram::TPassProgram(TBord& board)
         const TPartsBase& part = *Parts[p];
         if (Pinned[p] || part.SettleKind() == TPartsBase::TSettleKind::Stateful) {
             Roles[p] = TRole::Stateful;
-            Stateful.push_back(p);
             Calls.push_back(p);
         } else if (IsGate(part)) {
             Roles[p] = TRole::Gate;

@@ -55,7 +55,6 @@ public:
     std::vector<uint32_t> OutputStart;
 
     std::vector<TGateGroup> Gates;
-    std::vector<uint32_t> Stateful;  // in list order
     // Every part that computes by its own Calc, stateful or not, in list order.
     std::vector<uint32_t> Calls;
 
