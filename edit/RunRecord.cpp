@@ -6,6 +6,7 @@
 #include "RunControl.h"
 
 #include <charconv>
+#include <optional>
 
 void TRunRecorder::Begin(TStrings circuitText, const TRunControl& run, const TCircuitContext& context)
 {
@@ -43,17 +44,13 @@ void TRunRecorder::Note(TRunAction::TKind kind, const TBord& board, const TParts
         }
 }
 
-std::string RunRecordText(const std::string& circuitFile, const std::vector<TRunAction>& actions)
-{
-    std::string text = circuitFile + "\n";
-    for (const TRunAction& a : actions)
-        text += std::to_string(a.Pass) + (a.Kind == TRunAction::Press ? " press " : " release ") + a.Name + "\n";
-    return text;
-}
-
 namespace {
 
+constexpr const char* MsgNoCircuitFile = "1 行目に回路ファイルの名前がありません";
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool IsBlankLine(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
 
 // The next word of the line from pos on, blanks before it skipped.
 std::string_view NextWord(std::string_view line, size_t& pos)
@@ -64,30 +61,56 @@ std::string_view NextWord(std::string_view line, size_t& pos)
     return line.substr(start, pos - start);
 }
 
+struct TActionWords {
+    std::string_view Pass;
+    std::string_view Kind;
+    std::string_view Name;
+};
+
+// The words of a line shaped as an action: an integer, "press" or "release", and a name. Whether
+// the integer is a pass the record may hold is not asked here.
+std::optional<TActionWords> ActionWords(std::string_view line)
+{
+    TActionWords words;
+    size_t pos = 0;
+    words.Pass = NextWord(line, pos);
+    words.Kind = NextWord(line, pos);
+    while (pos < line.size() && IsBlank(line[pos])) ++pos;
+    words.Name = line.substr(pos);
+    while (!words.Name.empty() && IsBlank(words.Name.back())) words.Name.remove_suffix(1);
+    if (words.Name.empty() || (words.Kind != "press" && words.Kind != "release")) return std::nullopt;
+    const std::string_view digits = words.Pass.starts_with('-') ? words.Pass.substr(1) : words.Pass;
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+    return words;
+}
+
 TRunAction ParseAction(std::string_view line, size_t number)
 {
-    const auto garbage = [&] {
-        return TRecordError(number, "'" + MessageText(line) + "' は記録の行ではありません (「パス press 名前」か「パス release 名前」)");
-    };
-    size_t pos = 0;
-    const std::string_view pass = NextWord(line, pos);
-    const std::string_view kind = NextWord(line, pos);
-    while (pos < line.size() && IsBlank(line[pos])) ++pos;
-    std::string_view name = line.substr(pos);
-    while (!name.empty() && IsBlank(name.back())) name.remove_suffix(1);
-    if (name.empty() || (kind != "press" && kind != "release")) throw garbage();
+    const std::optional<TActionWords> words = ActionWords(line);
+    if (!words)
+        throw TRecordError(number, "'" + MessageText(line) + "' は記録の行ではありません (「パス press 名前」か「パス release 名前」)");
     TRunAction action;
-    const auto [end, error] = std::from_chars(pass.data(), pass.data() + pass.size(), action.Pass);
-    if (pass.empty() || end != pass.data() + pass.size()) throw garbage();
-    if (error != std::errc() || action.Pass < 1)
-        throw TRecordError(number, "パスは 1 以上の整数で書いてください ('" + MessageText(pass) + "' ではなく)");
-    action.Kind = kind == "press" ? TRunAction::Press : TRunAction::Release;
-    action.Name = name;
+    const auto [end, error] = std::from_chars(words->Pass.data(), words->Pass.data() + words->Pass.size(), action.Pass);
+    if (error != std::errc() || end != words->Pass.data() + words->Pass.size() || action.Pass < 1)
+        throw TRecordError(number, "パスは 1 以上の整数で書いてください ('" + MessageText(words->Pass) + "' ではなく)");
+    action.Kind = words->Kind == "press" ? TRunAction::Press : TRunAction::Release;
+    action.Name = words->Name;
     action.Line = number;
     return action;
 }
 
 }  // namespace
+
+std::string RunRecordText(const std::string& circuitFile, const std::vector<TRunAction>& actions)
+{
+    // The first line must read as the circuit's name: a name that is blank or has the shape of an
+    // action is written as the same file seen from "./".
+    const bool ambiguous = IsBlankLine(circuitFile) || ActionWords(circuitFile);
+    std::string text = (ambiguous ? "./" : "") + circuitFile + "\n";
+    for (const TRunAction& a : actions)
+        text += std::to_string(a.Pass) + (a.Kind == TRunAction::Press ? " press " : " release ") + a.Name + "\n";
+    return text;
+}
 
 TRunRecordFile ParseRunRecord(std::string_view text)
 {
@@ -99,18 +122,25 @@ TRunRecordFile ParseRunRecord(std::string_view text)
         std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (line.ends_with('\r')) line.remove_suffix(1);
-        if (++number == 1) {
-            if (line.empty()) throw TRecordError(number, "1 行目に回路ファイルの名前がありません");
+        ++number;
+        // A line that ended at a CR alone would hide the lines after it in its own.
+        if (line.find('\r') != std::string_view::npos)
+            throw TRecordError(number, "行が CR だけで区切られています (行は LF か CR LF で区切ってください)");
+        if (number == 1) {
+            if (IsBlankLine(line)) throw TRecordError(number, MsgNoCircuitFile);
+            // A record that lost its first line would otherwise replay without its first action.
+            if (ActionWords(line))
+                throw TRecordError(number, std::string(MsgNoCircuitFile) + " ('" + MessageText(line) + "' は記録の行です)");
             record.CircuitFile = line;
             continue;
         }
-        if (line.find_first_not_of(" \t") == std::string_view::npos) continue;
+        if (IsBlankLine(line)) continue;
         TRunAction action = ParseAction(line, number);
         if (!record.Actions.empty() && action.Pass < record.Actions.back().Pass)
             throw TRecordError(number, "パス " + std::to_string(action.Pass) + " が前の行のパス " +
                                            std::to_string(record.Actions.back().Pass) + " より前に戻っています");
         record.Actions.push_back(std::move(action));
     }
-    if (number == 0) throw TRecordError(1, "1 行目に回路ファイルの名前がありません");
+    if (number == 0) throw TRecordError(1, MsgNoCircuitFile);
     return record;
 }

@@ -65,7 +65,8 @@ public:
 };
 
 // A record file: UTF-8 text with LF line ends; the first line names the circuit file, each
-// further line is one action, "P press NAME" or "P release NAME".
+// further line is one action, "P press NAME" or "P release NAME". A circuit file name that is
+// blank or reads as an action is written with "./" before it.
 std::string RunRecordText(const std::string& circuitFile, const std::vector<TRunAction>& actions);
 
 struct TRunRecordFile {
@@ -73,7 +74,8 @@ struct TRunRecordFile {
     std::vector<TRunAction> Actions;
 };
 
-// Reads a record file's text. Blank lines and a CR before a line end are passed over. Throws
-// TRecordError for a missing circuit file line, a line that is no action, a pass below 1, and a
-// pass smaller than the one before it.
+// Reads a record file's text. Blank lines after the first and a CR before a line end are passed
+// over. Throws TRecordError for a first line that is blank or an action (no circuit file named),
+// a CR that ends a line alone, a line that is no action, a pass below 1, and a pass smaller than
+// the one before it.
 TRunRecordFile ParseRunRecord(std::string_view text);

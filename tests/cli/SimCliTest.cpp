@@ -163,6 +163,17 @@ TEST(VoltraneSim, MalformedRunRecordsExitWithTwoNamingTheLine)
     const std::vector<Case> cases = {
         {"", 1, "1 行目に回路ファイルの名前がありません"},
         {"\n3 press TTglSW0\n", 1, "1 行目に回路ファイルの名前がありません"},
+        // Read as a circuit named " " or "1 press TTglSW0", these would replay without their first action.
+        {" \t\r\n3 press TTglSW0\n", 1, "1 行目に回路ファイルの名前がありません"},
+        {"\xEF\xBB\xBF \n3 press TTglSW0\n", 1, "1 行目に回路ファイルの名前がありません"},
+        {"1 press TTglSW0\n2 release TTglSW0\n", 1,
+         "1 行目に回路ファイルの名前がありません ('1 press TTglSW0' は記録の行です)"},
+        {"3  release\tTTglSW0\r\n", 1, "1 行目に回路ファイルの名前がありません ('3  release\\x09TTglSW0' は記録の行です)"},
+        // Lines ended by CR alone (an old Macintosh editor) would read as one circuit file name.
+        {ToggleChain + "\r2 press TTglSW0\r2 release TTglSW0\r", 1,
+         "行が CR だけで区切られています (行は LF か CR LF で区切ってください)"},
+        {top + "2 press TTglSW0\r2 release TTglSW0\n", 2,
+         "行が CR だけで区切られています (行は LF か CR LF で区切ってください)"},
         {top + "3 press TTglSW0\n4 press Nobody\n", 3, "'Nobody' という名前の部品はありません"},
         {top + "0 press TTglSW0\n", 2, "パスは 1 以上の整数で書いてください ('0' ではなく)"},
         {top + "-2 release TTglSW0\n", 2, "パスは 1 以上の整数で書いてください ('-2' ではなく)"},
