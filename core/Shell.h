@@ -15,7 +15,7 @@ public:
     struct TFileDialog {
         // Pairs of shown text and pattern, all separated by "|".
         std::string Filter;
-        // Without the dot; added to a name typed without an extension.
+        // Without the dot; a Save dialog adds it to a name typed without an extension.
         std::string DefaultExt;
         // The name the dialog proposes.
         std::string FileName;

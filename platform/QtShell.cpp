@@ -37,7 +37,9 @@ std::optional<std::string> RunFileDialog(const Shell::TFileDialog& spec, QFileDi
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilters(NameFilters(spec.Filter));
-    dialog.setDefaultSuffix(Q(spec.DefaultExt));
+    // Only a name to save under takes the extension: a name typed into the Open dialog is opened as
+    // typed, so that a file without an extension is found, and a missing one is named as typed.
+    if (mode == QFileDialog::AcceptSave) dialog.setDefaultSuffix(Q(spec.DefaultExt));
     if (!spec.FileName.empty()) dialog.selectFile(Q(spec.FileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();
