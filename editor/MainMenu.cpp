@@ -97,7 +97,7 @@ QMenu* BuildMainMenu(QMainWindow& window, TActionManager& a)
                 {&M::actAND2, "ANDゲート(&A)"},
                 {&M::actOR2, "ORゲート(&R)"},
                 {&M::actEOR2, "EORゲート(&E)"},
-                {&M::actENOR, "NORゲート(&Z)"},
+                {&M::actENOR, "EXNORゲート(&Z)"},
                 {&M::actRLED, "発光ダイオード（赤、青、緑）(&Y)"},
                 {&M::actLED7SEG, "７セグメント表示器（ｺﾓﾝ･ｱﾉｰﾄﾞ）(&X)"},
                 {&M::actMatrix8X8, "マトリックス発光ダイオード(&W)"},
