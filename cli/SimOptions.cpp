@@ -52,6 +52,7 @@ or checks circuit files against a test table.
   --csv PATH    with --test: also write one line per file as CSV (UTF-8):
                 file,result,rows_passed,rows,first_failing_line,message
   --help        show this text.
+  --version     print "voltrane-sim" and the program's version (major.minor.patch).
 
 Output: a header line "pass" followed by the watch names, tab-separated; then one row
 per printed pass: the pass number and the values, tab-separated; levels print as 0 or 5;
@@ -120,6 +121,10 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
             options.Help = true;
             continue;
         }
+        if (arg == "--version") {
+            options.Version = true;
+            continue;
+        }
         if (arg == "--stats") {
             options.Stats = true;
             runOption = arg;
@@ -175,7 +180,7 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
         if (value.empty() && arg != "--passes" && arg != "--every") throw TUsageError(arg + " には値が必要です");
         if (arg != "--test" && arg != "--junit" && arg != "--csv" && arg != "--engine") runOption = arg;
     }
-    if (options.Help) return options;
+    if (options.Help || options.Version) return options;
     if (options.Files.empty()) throw TUsageError("FILE が指定されていません");
     options.File = options.Files.front();
     if (options.TestTable.empty()) {

@@ -39,6 +39,7 @@ struct TSimOptions {
     TEngineMode Engine = TEngineMode::Auto;
     bool Stats = false;
     bool Help = false;
+    bool Version = false;
 };
 
 // Throws TUsageError for an unknown option, a missing or malformed value, a missing FILE, more

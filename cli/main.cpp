@@ -13,6 +13,7 @@
 #include "TestTable.h"
 #include "TextKeys.h"
 #include "VcdWriter.h"
+#include "VoltraneVersion.h"
 
 #include <cstdio>
 #include <memory>
@@ -202,9 +203,12 @@ int main(int argc, char** argv)
     } catch (const TUsageError& e) {
         return Fail(ExitUsage, e.what());
     }
-    if (options.Help) {
-        std::fputs(SimUsage, stdout);
-        return 0;
+    if (options.Help || options.Version) {
+        if (options.Help)
+            std::fputs(SimUsage, stdout);
+        else
+            std::printf("voltrane-sim %s\n", VoltraneVersion);
+        return std::fflush(stdout) == 0 ? 0 : Fail(ExitLoad, "標準出力に書き込めません");
     }
     try {
         return Run(options);

@@ -2,6 +2,7 @@
 
 #include "ProgramIcon.h"
 #include "Shell.h"
+#include "VoltraneVersion.h"
 
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -59,10 +60,13 @@ TfrmAbout::TfrmAbout(Shell& shell, QWidget* parent) : QDialog(parent)
     big.setPixelSize(20);
     big.setBold(true);
     name->setFont(big);
+    auto* version = new QLabel(QString::fromUtf8("バージョン ") + QString::fromLatin1(VoltraneVersion), this);
+    version->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* about = new QLabel(QString::fromUtf8("論理シミュレータ\nデジタル論理回路の編集とシミュレーション"), this);
 
     auto* text = new QVBoxLayout;
     text->addWidget(name);
+    text->addWidget(version);
     text->addWidget(about);
     auto* top = new QHBoxLayout;
     top->addWidget(imgIcon, 0, Qt::AlignTop);

@@ -4,6 +4,7 @@
 
 #include <regex>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -262,6 +263,23 @@ TEST(VoltraneSim, HelpShowsTheOptions)
     EXPECT_TRUE(o.out.starts_with("Usage: voltrane-sim FILE [options]\n"));
     for (const char* option : {"--passes", "--watch", "--every", "--press", "--vcd", "--png", "--save", "--stats"})
         EXPECT_NE(o.out.find(option), std::string::npos) << option;
+}
+
+TEST(VoltraneSim, VersionPrintsTheProgramsVersion)
+{
+    const std::string line = std::string("voltrane-sim ") + VOLTRANE_VERSION + "\n";
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--version"}, {"--version", ToggleChain}}) {
+        const Outcome o = Sim(args);
+        EXPECT_EQ(o.status, 0) << o.err;
+        EXPECT_EQ(o.out, line);
+        EXPECT_EQ(o.err, "");
+    }
+    EXPECT_NE(Sim({"--help"}).out.find("--version"), std::string::npos);
+    // A version that cannot be written is no success.
+    if (std::filesystem::exists("/dev/full")) {
+        const int status = std::system((std::string(VOLTRANE_SIM) + " --version >/dev/full 2>/dev/null").c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    }
 }
 
 TEST(VoltraneSim, SavesTheBoardAsTheEditorWouldBeforeTheRun)

@@ -1,5 +1,6 @@
 #include "AboutU.h"
 #include "ScriptedShell.h"
+#include "VoltraneVersion.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -44,4 +45,17 @@ TEST(About, IsOfFixedSizeWithoutMinimizeOrMaximizeAndEvenMargins)
     EXPECT_EQ(m.left(), m.top());
     EXPECT_EQ(m.left(), m.right());
     EXPECT_EQ(m.left(), m.bottom());
+}
+
+TEST(About, ShowsTheProgramsVersion)
+{
+    ScriptedShell shell;
+    TfrmAbout about(shell);
+    about.show();
+    ASSERT_STRNE(VoltraneVersion, "");
+    QStringList shown;
+    for (const QLabel* label : about.findChildren<QLabel*>())
+        if (label->isVisible()) shown << label->text();
+    EXPECT_TRUE(shown.contains(QString::fromUtf8("バージョン ") + QString::fromLatin1(VoltraneVersion)))
+        << shown.join('|').toStdString();
 }
