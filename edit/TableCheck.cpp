@@ -247,7 +247,11 @@ std::string DescribeRow(const TTestTable& table, size_t row, const TRowResult& r
     const TTableRow& r = table.Rows[row];
     std::string text = std::to_string(r.Line) + " 行目";
     if (r.Repeated) text += " (" + std::to_string(r.Round) + " 回目)";
-    text += " [" + r.Text + "]: ";
+    // Values may be separated by tabs, which the reports would escape as control characters: the
+    // row is quoted with a space for each.
+    std::string values = r.Text;
+    std::replace(values.begin(), values.end(), '\t', ' ');
+    text += " [" + values + "]: ";
     switch (result.Verdict) {
     case TRowResult::Passed: return text + "合格";
     case TRowResult::Unsettled: return text + std::to_string(result.Passes) + " パスで安定しません";

@@ -119,4 +119,26 @@ TEST(VoltraneSimTest, ReportsListEveryFileForATeacher)
     EXPECT_EQ(Sim({good, good}).status, 2);
 }
 
+// A table typed with tabs between its values quotes a failing row with spaces in every report;
+// other control characters, as in a file's name, are still escaped.
+TEST(VoltraneSimTest, RowsWrittenWithTabsAreQuotedWithSpaces)
+{
+    ScratchFolder folder;
+    folder.Put("t.lgt", "A=TTglSW0\tB=TTglSW1\t|\tS=TLED4\tC=TLED5\n"
+                        "0\t0\t|\t0\t0\n"
+                        "1\t1\t|\t0 \t1\t# the broken twin lights S\n");
+    folder.Put("bro\x1bken.lgc", Slurp(Example("half-adder-broken.lgc")));
+    const std::string broken = folder / "bro\x1bken.lgc", shown = folder / "bro\\x1Bken.lgc";
+    const std::string failure = "3 行目 [1 1 | 0  1]: S 期待 0 実際 1";
+    const Outcome o = Sim({"--test", folder / "t.lgt", broken, "--junit", folder / "r.xml", "--csv", folder / "r.csv"});
+    EXPECT_EQ(o.status, 1) << o.err;
+    EXPECT_EQ(o.out, "FAIL " + shown + ": " + failure + "\n");
+    EXPECT_EQ(Slurp(folder / "r.csv"), "file,result,rows_passed,rows,first_failing_line,message\r\n" + shown +
+                                           ",FAIL,1,2,3," + failure + "\r\n");
+    const std::string xml = Slurp(folder / "r.xml");
+    EXPECT_NE(xml.find("<failure message=\"" + failure + "\">" + failure + "\n</failure>"), std::string::npos) << xml;
+    EXPECT_NE(xml.find("name=\"" + shown + "\""), std::string::npos) << xml;
+    EXPECT_EQ(xml.find("\\x09"), std::string::npos) << xml;
+}
+
 }  // namespace

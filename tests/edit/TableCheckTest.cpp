@@ -117,6 +117,18 @@ TEST(TableCheck, APulseGeneratorKeepsRowsFromSettlingUnlessTheyRunFixedPasses)
     EXPECT_EQ(DescribeRow(table, 0, r.Rows[0]), "3 行目 [1 | 0]: 500 パスで安定しません");
 }
 
+TEST(TableCheck, ARowWrittenWithTabsIsQuotedWithASpaceForEachTab)
+{
+    Bench b(false);
+    const TTestTable table = ParseTestTable("A=TTglSW0\t|\tY=TLED2\tN=TNot1.1\n"
+                                            "\t1\t|\t1\t\t0\t# the lamp is dark\n");
+    EXPECT_EQ(table.Rows[0].Text, "1\t|\t1\t\t0");
+    const TTableResult r = CheckTable(table, b.t.Bord, PositionalNames(b.t.Bord));
+    ASSERT_EQ(r.Rows.size(), 1u);
+    EXPECT_EQ(DescribeRow(table, 0, r.Rows[0]), "2 行目 [1 | 1  0]: Y 期待 1 実際 0");
+    EXPECT_EQ(DescribeResult(table, r), DescribeRow(table, 0, r.Rows[0]));
+}
+
 TEST(TableCheck, ACircuitThatLacksAColumnFailsAsAWhole)
 {
     Bench b(false);
