@@ -26,6 +26,11 @@ struct TCircuitContext {
     // The commands of the edit being recorded; none when no edit records.
     std::unique_ptr<TCommandBatch> CommandBatch;
     bool Simulating = false;
+    // Indicators show their inputs: while a run is paused, stepped or held to a speed, so that a
+    // student sees every pass, lamps and the dot matrix are drawn from the level their inputs ask
+    // for, not through their afterglow. The afterglow is computed all the same; only what is drawn
+    // differs. The run control sets it while it runs; the drawing of those parts reads it.
+    bool IndicatorsShowInputs = false;
     // How runs compute their passes; the command line may force a mode.
     TEngineMode Engine = TEngineMode::Auto;
     // Raised by every change made to the boards outside the passes (objects added or removed, new

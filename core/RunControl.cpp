@@ -17,6 +17,10 @@ void TRunControl::Run(MessagePump& pump, const std::function<void()>& redraw)
     TCircuitContext& context = board_.Context();
     TPassEngine engine(board_, context.Engine);
     engine.Start();
+    // From the first pass on; the settle is never watched, and the redraw after the first pass
+    // shows what the indicators were set to show.
+    context.IndicatorsShowInputs = slow_;
+    redraw_ = &redraw;
     due_ = Clock::now();
     if (Prelude) {
         Prelude(engine);
@@ -39,6 +43,8 @@ void TRunControl::Run(MessagePump& pump, const std::function<void()>& redraw)
         }
         pump.ProcessMessages();
     } while (context.Simulating);
+    redraw_ = nullptr;
+    context.IndicatorsShowInputs = false;
     if (redraw) redraw();
 }
 
@@ -87,6 +93,15 @@ void TRunControl::SetState(bool paused, int64_t steps)
     stepsLeft_ = steps;
     slow_ = paused_ || stepsLeft_ > 0 || rate_ > 0;
     attention_ = slow_ || watching_;
+    if (redraw_) ShowInputs(slow_);
+}
+
+void TRunControl::ShowInputs(bool show)
+{
+    TCircuitContext& context = board_.Context();
+    if (context.IndicatorsShowInputs == show) return;
+    context.IndicatorsShowInputs = show;
+    if (*redraw_) (*redraw_)();
 }
 
 void TRunControl::Pause() { SetState(true, 0); }

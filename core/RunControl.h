@@ -13,7 +13,9 @@ class TPassEngine;
 // number of passes a second, paused, or a given number of passes at a time. The controls may be
 // used whenever the pump serves messages; they take effect between two passes and never change
 // what a pass computes, so a run that was paused, stepped and resumed has, pass for pass, the
-// levels of an uninterrupted run with the same mouse actions after the same passes.
+// levels of an uninterrupted run with the same mouse actions after the same passes. While the run
+// is paused, stepped or held to a rate, the board's indicators show their inputs (the context's
+// IndicatorsShowInputs), and the board is redrawn whenever that changes during the run.
 class TRunControl {
 public:
     using Clock = MessagePump::Clock;
@@ -62,8 +64,11 @@ private:
     // Waits while paused and until the next pass is due; false when the run was stopped meanwhile.
     bool AwaitTurn(MessagePump& pump);
     void SetState(bool paused, int64_t steps);
+    void ShowInputs(bool show);
 
     TBord& board_;
+    // The redraw of the run under way; none outside Run.
+    const std::function<void()>* redraw_ = nullptr;
     bool paused_ = false;
     int64_t stepsLeft_ = 0;
     int64_t rate_ = 0;

@@ -1,5 +1,6 @@
 #include "Afterglow.h"
 
+#include "Context.h"
 #include "PublishedInt.h"
 #include "TextKeys.h"
 
@@ -27,3 +28,5 @@ int64_t TAfterglowPart::CountdownFor(int32_t wanted) const
     if (wanted == LevelHigh) return 20;
     return std::max<int64_t>(int64_t{ZanzoTime} * 10, 1);
 }
+
+bool TAfterglowPart::ShowsInputs() const { return Simulating() && Context().IndicatorsShowInputs; }

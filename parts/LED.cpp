@@ -22,6 +22,7 @@ void TLED::Calc()
 {
     if (Tanshis.Empty()) return;
     const int32_t in = Input();
+    AskedLevel = in;
     if (in == ShownLevel || Countdown != Idle) return;
     Countdown = CountdownFor(in);
     ShownLevel = in;
@@ -29,15 +30,22 @@ void TLED::Calc()
 
 void TLED::Tick()
 {
-    if (Countdown == Idle || Tanshis.Empty()) return;
-    if (--Countdown != 0) return;
-    Countdown = Idle;
-    if (Input() == ShownLevel) Draw();
+    if (Countdown != Idle && !Tanshis.Empty() && --Countdown == 0) {
+        Countdown = Idle;
+        if (Input() == ShownLevel) Draw();
+    }
+    if ((AskedLevel != LevelLow) != DrawnLit && ShowsInputs()) Paint();
 }
 
 void TLED::Draw()
 {
-    const bool lit = Simulating() && ShownLevel != LevelLow;
-    if (Simulating()) ShowsLit = lit;
+    if (Simulating()) ShowsLit = ShownLevel != LevelLow;
+    Paint();
+}
+
+void TLED::Paint()
+{
+    const bool lit = Simulating() && (ShowsInputs() ? AskedLevel : ShownLevel) != LevelLow;
+    DrawnLit = lit;
     DrawLive(*this, [&](Canvas& c) { DrawSpriteIfAny(c, TSpriteList::LED, int64_t{PartNo} * 2 + lit, Left, Top); });
 }

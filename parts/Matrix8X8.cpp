@@ -10,6 +10,23 @@ constexpr int Size = 91;
 // The picture copied to the board leaves out the image's last row and column.
 constexpr int ShownSize = 90;
 
+// Fills the dot of the picture lit or dark.
+void FillImageDot(Canvas& image, int row, int column, bool lit)
+{
+    const TPoint seed = TMatrix8X8::DotPoint(row, column);
+    image.SetBrushColor(lit ? clLitLamp : clDarkLamp);
+    image.FloodFill(seed.x, seed.y, clBlack);
+}
+
+// A picture of the matrix with every dot dark.
+void DrawDark(Canvas& image)
+{
+    image.DrawSprite(TSpriteList::Matrix8X8, 0, 0, 0);
+    image.SetBrushStyle(TBrushStyle::Solid);
+    for (int r = 0; r < 8; ++r)
+        for (int c = 0; c < 8; ++c) FillImageDot(image, r, c, false);
+}
+
 }  // namespace
 
 TMatrix8X8::TMatrix8X8(TBord& board, Canvas* windowSurface)
@@ -18,10 +35,7 @@ TMatrix8X8::TMatrix8X8(TBord& board, Canvas* windowSurface)
     SetSize(Size, Size);
     WayCount = 4;
     for (auto& row : Countdown) row.fill(Idle);
-    DisplayImage->DrawSprite(TSpriteList::Matrix8X8, 0, 0, 0);
-    DisplayImage->SetBrushStyle(TBrushStyle::Solid);
-    for (int r = 0; r < 8; ++r)
-        for (int c = 0; c < 8; ++c) FillDot(r, c, false);
+    DrawDark(*DisplayImage);
     SetTanshi();
 }
 
@@ -42,9 +56,11 @@ void TMatrix8X8::Calc()
 {
     for (TTanshi* t : Tanshis)
         if (!t->Linked) t->Level = LevelHigh;
+    uint64_t asked = 0;
     for (int r = 0; r < 8; ++r) {
         for (int c = 0; c < 8; ++c) {
             const int32_t want = Wanted(r, c);
+            if (want != LevelLow) asked |= uint64_t{1} << (8 * r + c);
             int32_t& shown = ShownLevel[static_cast<size_t>(r)][static_cast<size_t>(c)];
             int64_t& countdown = Countdown[static_cast<size_t>(r)][static_cast<size_t>(c)];
             if (want == shown || countdown != Idle) continue;
@@ -52,6 +68,7 @@ void TMatrix8X8::Calc()
             shown = want;
         }
     }
+    AskedDots = asked;
 }
 
 bool TMatrix8X8::AtRest() const
@@ -79,22 +96,42 @@ void TMatrix8X8::Tick()
             Draw();
         }
     }
+    if (AskedDots != DrawnDots && ShowsInputs()) Draw();
 }
 
 void TMatrix8X8::FillDot(int row, int column, bool lit)
 {
-    const TPoint seed = DotPoint(row, column);
-    DisplayImage->SetBrushColor(lit ? clLitLamp : clDarkLamp);
-    DisplayImage->FloodFill(seed.x, seed.y, clBlack);
+    FillImageDot(*DisplayImage, row, column, lit);
     const uint64_t bit = uint64_t{1} << (8 * row + column);
     LitDots = lit ? LitDots | bit : LitDots & ~bit;
 }
 
+void TMatrix8X8::UpdateInputImage()
+{
+    if (!InputImage) {
+        InputImage = NewImage(Context(), Size, Size);
+        DrawDark(*InputImage);
+        InputImageDots = 0;
+    }
+    for (int dot = 0; dot < 64; ++dot) {
+        const uint64_t bit = uint64_t{1} << dot;
+        if ((InputImageDots & bit) != (AskedDots & bit)) FillImageDot(*InputImage, dot / 8, dot % 8, AskedDots & bit);
+    }
+    InputImageDots = AskedDots;
+}
+
 void TMatrix8X8::Draw()
 {
+    const Canvas* picture = DisplayImage.get();
+    if (Simulating()) DrawnDots = LitDots;
+    if (ShowsInputs()) {
+        UpdateInputImage();
+        picture = InputImage.get();
+        DrawnDots = InputImageDots;
+    }
     DrawLive(*this, [&](Canvas& c) {
         if (Simulating())
-            c.CopyRect(RectAt(Left, Top, ShownSize, ShownSize), *DisplayImage, {0, 0, ShownSize, ShownSize});
+            c.CopyRect(RectAt(Left, Top, ShownSize, ShownSize), *picture, {0, 0, ShownSize, ShownSize});
         else
             c.DrawSprite(TSpriteList::Matrix8X8, 0, Left, Top);
     });

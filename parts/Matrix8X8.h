@@ -12,13 +12,15 @@ class TMatrix8X8 : public TAfterglowPart {
 public:
     TMatrix8X8(TBord& board, Canvas* windowSurface);
     const char* ClassName() const override { return "TMatrix8X8"; }
-    // The dark matrix while editing; while simulating, DisplayImage on both surfaces.
+    // The dark matrix while editing; while simulating, DisplayImage on both surfaces, or InputImage
+    // while the indicators show their inputs.
     void Draw() override;
     int OpenMarkRadius() const override { return DenseOpenMarkRadius; }
     void SetTanshi() override;
     // Open lines read high; a dot whose wish changed starts its countdown.
     void Calc() override;
     // A dot whose countdown ends and whose lines still want what it took over is filled and shown.
+    // While the indicators show their inputs, the dots are drawn as this pass's Calc found them wanted.
     void Tick() override;
     TTickKind TickKind() const override { return TTickKind::Own; }
     bool AtRest() const override;
@@ -31,8 +33,19 @@ public:
     std::unique_ptr<Canvas> DisplayImage;
     // The dots DisplayImage shows lit, bit 8 × row + column.
     uint64_t LitDots = 0;
+    // The dots the lines wanted lit at the last Calc.
+    uint64_t AskedDots = 0;
+    // The picture of AskedDots that the matrix shows while the indicators show their inputs; made
+    // when first needed.
+    std::unique_ptr<Canvas> InputImage;
+    // The dots InputImage shows lit.
+    uint64_t InputImageDots = 0;
+    // The dots shown lit the last time the matrix was drawn while simulating, however it was drawn.
+    uint64_t DrawnDots = 0;
 
 private:
     int32_t Wanted(int row, int column) const;
     void FillDot(int row, int column, bool lit);
+    // Brings InputImage to AskedDots.
+    void UpdateInputImage();
 };

@@ -1,6 +1,7 @@
 // A run that is paused, stepped, slowed and resumed computes exactly the passes of one that runs
 // straight through with the same clicks after the same passes.
 #include "CircuitFile.h"
+#include "PartU.h"
 #include "RunControl.h"
 #include "TextFixture.h"
 
@@ -168,3 +169,181 @@ TEST_P(RunControl, PausingSteppingAndSlowingChangeNoPass)
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, RunControl, ::testing::Values("half-adder.lgc", "counter.lgc"));
+
+namespace {
+
+// The half adder drawn on a surface that writes down every call, run under the run control with
+// switch A clicked after a given pass. After every pass (and the redraw that follows pass 1) it
+// notes how each lamp was last drawn, what the afterglow says the lamp shows (what a run's
+// readers take from it), and the exclusive-or's output.
+struct HalfAdderLamps : MessagePump {
+    struct TSeen {
+        bool SumDrawn = false, CarryDrawn = false;
+        bool SumShows = false, CarryShows = false;
+        int32_t Xor = LevelLow;
+        std::vector<int32_t> Levels;
+    };
+
+    RecordingCanvas surface;
+    NullCanvas window{640, 480};
+    TCircuit circuit{&surface};
+    TPartsList parts;
+    TRunControl run{circuit.Bord};
+    TLED* sum = nullptr;
+    TLED* carry = nullptr;
+    int64_t clickAAfter = 0;
+    int64_t lastPass = 60;
+    std::map<int64_t, std::function<void()>> commands;
+    std::vector<TSeen> seen;
+    size_t looked = 0;
+    bool sumDrawn = false, carryDrawn = false;
+
+    explicit HalfAdderLamps(int64_t rate)
+    {
+        std::vector<std::string> names;
+        LoadParts(ReadCircuitFile(std::string(VOLTRANE_EXAMPLES) + "/half-adder.lgc"), parts, circuit.Bord, nullptr,
+                  &window, &names);
+        circuit.Bord.CheckAllLinks();
+        sum = dynamic_cast<TLED*>(parts.Items(4));
+        carry = dynamic_cast<TLED*>(parts.Items(5));
+        run.SetRate(rate);
+    }
+
+    std::vector<TSeen> Run()
+    {
+        circuit.Context.Simulating = true;
+        run.Run(*this, [this] {
+            RedrawBoard(circuit.Bord, surface, 1000, 1000);
+            if (circuit.Context.Simulating && !seen.empty()) seen.back() = Look();
+        });
+        EXPECT_FALSE(circuit.Context.IndicatorsShowInputs);
+        return seen;
+    }
+
+    // Follows the lamp sprites drawn since the last look.
+    TSeen Look()
+    {
+        const std::string lamp = "Sprite " + std::to_string(static_cast<int>(TSpriteList::LED)) + " ";
+        for (; looked < surface.Calls.size(); ++looked) {
+            const std::string& call = surface.Calls[looked];
+            if (!call.starts_with(lamp)) continue;
+            const std::string at = call.substr(call.find(' ', lamp.size()) + 1);
+            const bool lit = std::stoi(call.substr(lamp.size())) % 2 == 1;
+            if (at == std::to_string(sum->Left) + " " + std::to_string(sum->Top)) sumDrawn = lit;
+            if (at == std::to_string(carry->Left) + " " + std::to_string(carry->Top)) carryDrawn = lit;
+        }
+        TSeen s{sumDrawn, carryDrawn, sum->ShowsLit, carry->ShowsLit, parts.Items(2)->Tanshis.Items(2)->Level, {}};
+        s.Levels = StateOf(circuit.Bord).Levels;
+        return s;
+    }
+
+    void ProcessMessages() override
+    {
+        const int64_t pass = run.Passes();
+        seen.push_back(Look());
+        if (pass == clickAAfter) {
+            parts.Items(0)->MouseDown(TMouseButton::Left, ssLeft, 0, 0);
+            parts.Items(0)->MouseUp(TMouseButton::Left, 0, 0, 0);
+        }
+        if (const auto c = commands.find(pass); c != commands.end()) c->second();
+        if (pass >= lastPass) circuit.Context.Simulating = false;
+    }
+
+    // The test keeps no clock: a wait for the next pass at the limit is cut short by choosing the
+    // same limit again, which starts a new beat at once.
+    void WaitForMessages(std::optional<Clock::time_point> until) override
+    {
+        if (until) run.SetRate(run.Rate());
+    }
+};
+
+std::string Drawn(const std::vector<HalfAdderLamps::TSeen>& seen, bool HalfAdderLamps::TSeen::*lamp)
+{
+    std::string shown;
+    for (const auto& s : seen) shown += s.*lamp ? '#' : '.';
+    return shown;
+}
+
+}  // namespace
+
+// A student at five passes a second sees what the circuit computes in that pass, never the
+// afterglow of the settle: with both switches off no lamp is lit, although the afterglow (what
+// voltrane-sim and the tables read) still holds the sum lamp lit from the settle.
+TEST(IndicatorsShowTheirInputs, AtFivePassesASecondNoLampIsDrawnLitWithBothSwitchesOff)
+{
+    HalfAdderLamps slow(5);
+    const auto seen = slow.Run();
+    ASSERT_EQ(seen.size(), 60u);
+    const std::string dark(60, '.');
+    EXPECT_EQ(Drawn(seen, &HalfAdderLamps::TSeen::SumDrawn), dark);
+    EXPECT_EQ(Drawn(seen, &HalfAdderLamps::TSeen::CarryDrawn), dark);
+    EXPECT_NE(Drawn(seen, &HalfAdderLamps::TSeen::SumShows) + Drawn(seen, &HalfAdderLamps::TSeen::CarryShows),
+              dark + dark)
+        << "the afterglow no longer lights a lamp from the settle: this test shows nothing";
+}
+
+TEST(IndicatorsShowTheirInputs, AtFivePassesASecondTheSumLampLightsThePassAfterTheExclusiveOrRises)
+{
+    HalfAdderLamps slow(5);
+    slow.clickAAfter = 10;
+    const auto seen = slow.Run();
+    ASSERT_EQ(seen.size(), 60u);
+    size_t rise = 0;
+    while (rise < seen.size() && seen[rise].Xor == LevelLow) ++rise;
+    ASSERT_LT(rise + 1, seen.size());
+    EXPECT_GT(rise, 10u);  // index rise is pass rise + 1, after the click
+    const std::string sum = Drawn(seen, &HalfAdderLamps::TSeen::SumDrawn);
+    EXPECT_EQ(sum, std::string(rise + 1, '.') + std::string(seen.size() - rise - 1, '#'));
+    EXPECT_EQ(Drawn(seen, &HalfAdderLamps::TSeen::CarryDrawn), std::string(60, '.'));
+}
+
+// Without a limit nothing changes: each lamp is drawn as the afterglow shows it, after every pass,
+// from the settle on; and a slow run computes, pass for pass, what an unlimited one computes, the
+// afterglow included.
+TEST(IndicatorsShowTheirInputs, AnUnlimitedRunDrawsTheAfterglowAndTheSlowRunComputesTheSame)
+{
+    HalfAdderLamps fast(0), slow(5);
+    fast.clickAAfter = slow.clickAAfter = 30;
+    const auto unlimited = fast.Run();
+    const auto limited = slow.Run();
+    ASSERT_EQ(unlimited.size(), 60u);
+    ASSERT_EQ(limited.size(), 60u);
+    EXPECT_EQ(Drawn(unlimited, &HalfAdderLamps::TSeen::SumDrawn), Drawn(unlimited, &HalfAdderLamps::TSeen::SumShows));
+    EXPECT_EQ(Drawn(unlimited, &HalfAdderLamps::TSeen::CarryDrawn),
+              Drawn(unlimited, &HalfAdderLamps::TSeen::CarryShows));
+    EXPECT_EQ(Drawn(unlimited, &HalfAdderLamps::TSeen::SumDrawn)[0], '#') << "the afterglow of the settle";
+    for (size_t i = 0; i < unlimited.size(); ++i) {
+        SCOPED_TRACE("pass " + std::to_string(i + 1));
+        EXPECT_EQ(limited[i].Levels, unlimited[i].Levels);
+        EXPECT_EQ(limited[i].SumShows, unlimited[i].SumShows);
+        EXPECT_EQ(limited[i].CarryShows, unlimited[i].CarryShows);
+    }
+    EXPECT_EQ(slow.sum->ShownLevel, fast.sum->ShownLevel);
+    EXPECT_EQ(slow.sum->Countdown, fast.sum->Countdown);
+}
+
+// Pausing shows the inputs at once, resuming without a limit the afterglow again: the board is
+// redrawn as the setting changes.
+TEST(IndicatorsShowTheirInputs, PausingAndResumingRedrawTheLamps)
+{
+    struct Paused : HalfAdderLamps {
+        Paused() : HalfAdderLamps(0) {}
+        std::vector<bool> flags;
+        void WaitForMessages(std::optional<Clock::time_point> until) override
+        {
+            if (until) return;
+            const TSeen now = Look();
+            flags.push_back(circuit.Context.IndicatorsShowInputs);
+            EXPECT_FALSE(now.SumDrawn) << "the input of the sum lamp is low while paused";
+            run.Resume();
+        }
+    } fast;
+    fast.commands[2] = [&] {
+        ASSERT_TRUE(fast.Look().SumDrawn);  // the afterglow of the settle
+        fast.run.Pause();
+    };
+    const auto seen = fast.Run();
+    EXPECT_EQ(fast.flags, std::vector<bool>{true});
+    ASSERT_EQ(seen.size(), 60u);
+    EXPECT_EQ(seen[2].SumDrawn, seen[2].SumShows);
+}

@@ -144,6 +144,58 @@ TEST(LED, DrawsItsColourDarkWhileEditingAndOnBothSurfacesWhileSimulating)
     EXPECT_TRUE(rig.Board.Calls.empty());
 }
 
+// While the indicators show their inputs, the lamp is drawn in every pass as its input asks in
+// that pass; the afterglow goes on underneath exactly as without, unseen.
+TEST(LED, ShowingItsInputItIsDrawnFromTheInputAndTheAfterglowGoesOnUnseen)
+{
+    const std::string input = "0055500000555555555555555555555550000000000000000000";
+    DisplayRig plain, watched;
+    watched.Circuit.Context.IndicatorsShowInputs = true;
+    auto* reference = plain.Place<TLED>(0, 0);
+    auto* led = watched.Place<TLED>(0, 0);
+    reference->ZanzoTime = led->ZanzoTime = 1;
+    std::string drawn;
+    const auto lastDrawnLit = [&] {
+        for (auto c = watched.Board.Calls.rbegin(); c != watched.Board.Calls.rend(); ++c)
+            if (c->starts_with("Sprite 10 ")) return *c == "Sprite 10 1 0 0";
+        return false;
+    };
+    std::string shown;
+    for (char level : input) {
+        led->Tanshis.Items(0)->Level = level - '0';
+        watched.Pass();
+        drawn += lastDrawnLit() ? '#' : '.';
+        shown += led->ShowsLit ? '#' : '.';
+    }
+    EXPECT_EQ(drawn, "..###.....#######################...................");
+    EXPECT_EQ(shown, RunLed(reference, plain, input));
+    EXPECT_EQ(led->ShownLevel, reference->ShownLevel);
+    EXPECT_EQ(led->Countdown, reference->Countdown);
+    EXPECT_EQ(watched.Window.Calls.back(), "Sprite 10 0 0 0");  // on both surfaces
+
+    // A redraw draws what the indicators are set to show: here the afterglow has taken a rise
+    // over that the input no longer asks for.
+    led->Tanshis.Items(0)->Level = 5;
+    watched.Pass();
+    led->Tanshis.Items(0)->Level = 0;
+    watched.Pass();
+    watched.Circuit.Context.IndicatorsShowInputs = false;
+    led->Draw();
+    EXPECT_EQ(watched.Board.Calls.back(), "Sprite 10 1 0 0");
+    EXPECT_TRUE(led->DrawnLit);
+    watched.Circuit.Context.IndicatorsShowInputs = true;
+    led->Draw();
+    EXPECT_EQ(watched.Board.Calls.back(), "Sprite 10 0 0 0");
+    EXPECT_FALSE(led->DrawnLit);
+    EXPECT_TRUE(led->ShowsLit);
+    // While editing it is dark whatever the setting.
+    led->Tanshis.Items(0)->Level = 5;
+    watched.Pass();
+    watched.Circuit.Context.Simulating = false;
+    led->Draw();
+    EXPECT_EQ(watched.Board.Calls.back(), "Sprite 10 0 0 0");
+}
+
 TEST(LED, InputMovesWithWayAndZanzoTimeIsStoredWithDefaultHundred)
 {
     TestCircuit t;
@@ -318,6 +370,45 @@ TEST(Matrix8X8, ADotGoesDarkZanzoTimeTimesTenPassesAfterItsLinesRise)
     EXPECT_EQ(matrix->LitDots, ~uint64_t{0});
     rig.Pass();
     EXPECT_EQ(matrix->LitDots, ~(uint64_t{0xFF} << 16));
+}
+
+TEST(Matrix8X8, ShowingItsInputsTheDotsAreDrawnFromTheLinesAndTheAfterglowGoesOnUnseen)
+{
+    DisplayRig rig;
+    rig.Circuit.Context.IndicatorsShowInputs = true;
+    auto* matrix = rig.Place<TMatrix8X8>(0, 0);
+    for (TTanshi* t : matrix->Tanshis) {
+        t->Linked = true;
+        t->Level = 5;  // every line high: every dot dark
+    }
+    rig.Pass();
+    EXPECT_TRUE(rig.Board.Calls.empty());
+    EXPECT_EQ(rig.Windows.Images.size(), 1u);  // no second picture until one is needed
+
+    matrix->Tanshis.Items(2)->Level = 0;      // row 2
+    matrix->Tanshis.Items(8 + 3)->Level = 0;  // column 3
+    rig.Pass();
+    const uint64_t dot = uint64_t{1} << (8 * 2 + 3);
+    EXPECT_EQ(matrix->DrawnDots, dot);
+    EXPECT_EQ(matrix->LitDots, 0u);
+    ASSERT_EQ(rig.Windows.Images.size(), 2u);
+    const auto& picture = rig.Windows.Images.at(1)->Calls;
+    ASSERT_GE(picture.size(), 2u);
+    EXPECT_EQ(picture[picture.size() - 2], "BrushColor 255,0,0");
+    EXPECT_EQ(picture.back(), "FloodFill 40 30 0,0,0");
+    EXPECT_EQ(rig.Board.Calls, (std::vector<std::string>{"CopyRect 0 0 90 90 0 0 90 90"}));
+    EXPECT_EQ(rig.Window.Calls, rig.Board.Calls);
+
+    for (int pass = 0; pass < 25; ++pass) rig.Pass();
+    EXPECT_EQ(matrix->LitDots, dot);  // the afterglow, underneath
+    EXPECT_EQ(rig.Board.Calls.size(), 2u);  // drawn once more, as its own countdown ended
+    matrix->Tanshis.Items(2)->Level = 5;
+    rig.Pass();
+    EXPECT_EQ(matrix->DrawnDots, 0u);
+    EXPECT_EQ(matrix->LitDots, dot);
+    rig.Circuit.Context.IndicatorsShowInputs = false;
+    matrix->Draw();
+    EXPECT_EQ(matrix->DrawnDots, dot);
 }
 
 TEST(Matrix8X8, CreatedDarkWithItsInputsAndZanzoTimeKey)
