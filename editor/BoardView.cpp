@@ -30,7 +30,12 @@ TShiftState ShiftOf(const QMouseEvent& event)
 
 }  // namespace
 
-TBoardView::TBoardView(TfrmVoltrane& window) : TLiveImage(&window), window_(window) { setMouseTracking(true); }
+TBoardView::TBoardView(TfrmVoltrane& window) : TLiveImage(&window), window_(window)
+{
+    setMouseTracking(true);
+    // The board holds the keyboard while nothing is typed into, so the shortcuts act on it.
+    setFocusPolicy(Qt::ClickFocus);
+}
 
 void TBoardView::mousePressEvent(QMouseEvent* event)
 {

@@ -109,6 +109,14 @@ void TTextBox::SetCommaText(const std::string& text)
     if (text != CommaText()) Editor->SetLines(DecodeCommaText(text));
 }
 
+void TTextBox::SetShownText(const std::string& text)
+{
+    SetCommaText(text);
+    if (Editor->Visible()) return;
+    DrawnLines = Editor->Lines();
+    MeasureText();
+}
+
 void TTextBox::LoadFromStrings(const TStrings& lines)
 {
     TPart::LoadFromStrings(lines);
@@ -136,6 +144,6 @@ std::optional<TPublishedProp> TTextBox::FindProp(std::string_view name) const
     if (SameText(n, CommaTextProp))
         return TPublishedProp{TPropKind::Text,
                               [](const TPartsBase& o) { return static_cast<const TTextBox&>(o).CommaText(); },
-                              [](TPartsBase& o, const std::string& v) { static_cast<TTextBox&>(o).SetCommaText(v); }};
+                              [](TPartsBase& o, const std::string& v) { static_cast<TTextBox&>(o).SetShownText(v); }};
     return TPart::FindProp(name);
 }

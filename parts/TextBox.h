@@ -42,6 +42,8 @@ public:
     std::string CommaText() const;
     // Replaces the editor's lines when the text differs; DrawnLines stay as they are.
     void SetCommaText(const std::string& text);
+    // The text set from outside the editor (undo, redo): a closed label shows it at once, sized to it.
+    void SetShownText(const std::string& text);
 
     // A stored size that no font renders is drawn at the nearest of these; the value is kept.
     static constexpr int MinDrawnFontSize = 1, MaxDrawnFontSize = 1000;

@@ -31,7 +31,7 @@ TExMemo::TExMemo(QWidget* board) : QPlainTextEdit(board)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     document()->setDocumentMargin(0);
     SetFontSize(fontSize_);
-    hide();
+    SetVisible(false);
 }
 
 TExMemo::~TExMemo()
@@ -71,6 +71,10 @@ void TExMemo::SetBounds(const TRect& bounds)
 
 void TExMemo::SetVisible(bool visible)
 {
+    // Hidden, the editor takes no keys: they would rewrite the label unseen and its own undo, copy and
+    // delete would swallow the board's shortcuts. The board it lies on takes the keyboard back.
+    setFocusPolicy(visible ? Qt::StrongFocus : Qt::NoFocus);
+    if (!visible && hasFocus() && parentWidget()) parentWidget()->setFocus(Qt::OtherFocusReason);
     setVisible(visible);
     // Watching every press of the application costs a little, so only while the editor is shown.
     if (visible == watching_) return;
@@ -95,7 +99,7 @@ bool TExMemo::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) return false;
     auto* pressed = qobject_cast<QWidget*>(watched);
-    if (!pressed || !hasFocus() || pressed->window() != window()) return false;
+    if (!pressed || pressed->window() != window()) return false;
     if (pressed == this || isAncestorOf(pressed)) return false;
     if (EndEditHook) EndEditHook();
     return false;

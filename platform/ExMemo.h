@@ -5,8 +5,8 @@
 #include <QPlainTextEdit>
 
 // The in-place editor of a text box: a borderless, fixed-pitch multi-line edit control over the
-// board, hidden until the box is opened. While it is shown with the focus, a press on any other
-// control of its window ends the edit through the end-edit hook, before that control sees the press.
+// board, hidden until the box is opened. While it is shown, a press on any other control of its
+// window ends the edit through the end-edit hook, before that control sees the press.
 class TExMemo : public QPlainTextEdit, public TextEditor {
 public:
     explicit TExMemo(QWidget* board);

@@ -275,6 +275,47 @@ TEST_F(MouseEditing, ANewTextBoxIsTypedIntoInPlaceAndAPressElsewhereKeepsTheText
     EXPECT_EQ(box->CommaText(), "");
 }
 
+TEST_F(MouseEditing, KeysTypedAfterALabelEditReachTheBoardNotTheClosedEditor)
+{
+    QApplication::setActiveWindow(window.get());
+    auto* box = Put<TTextBox>(actions->actText, {100, 100});
+    ASSERT_NE(box, nullptr);
+    auto* memo = dynamic_cast<QPlainTextEdit*>(dynamic_cast<QObject*>(box->Editor.get()));
+    const auto typed = [](const QString& keys) { QTest::keyClicks(QApplication::focusWidget(), keys); };
+    const auto shortcut = [](int key) {
+        QCoreApplication::processEvents();  // the idle refresh enables the commands, as between two keys
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+        QTest::keyClick(target, Qt::Key(key), Qt::ControlModifier);
+    };
+    ASSERT_EQ(QApplication::focusWidget(), memo);
+    typed(QStringLiteral("note"));
+    Click({400, 300});
+    EXPECT_FALSE(memo->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), Board());
+
+    // Undo takes back the last step, the text typed; typing on the board changes no label.
+    shortcut(Qt::Key_Z);
+    ASSERT_TRUE(window->Bord.Holds(box));
+    EXPECT_EQ(box->CommaText(), "");
+    EXPECT_TRUE(box->DrawnLines.empty());
+    shortcut(Qt::Key_Y);
+    EXPECT_EQ(box->CommaText(), "note");
+    typed(QStringLiteral("XYZ"));
+    QTest::mouseDClick(Board(), Qt::LeftButton, {}, {105, 105});
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("note"));
+    Click({400, 300});
+    TStrings saved;
+    window->Document.Text(saved);
+    EXPECT_THAT(saved, ::testing::Contains("Text=note"));
+
+    // Select all and Delete act on the board again.
+    QCoreApplication::processEvents();
+    shortcut(Qt::Key_A);
+    EXPECT_EQ(window->SelectedParts.Count(), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+    EXPECT_EQ(window->Bord.Count(), 0);
+}
+
 TEST_F(MouseEditing, TheScopeProbesPopupItemShowsItsOscilloscopeWindow)
 {
     auto* probe = Put<TScope>(actions->actSCOPE, {100, 100});
