@@ -80,6 +80,7 @@ void TDocument::New()
     Clear();
     s_.Bord.ClearAll();
     s_.State.Modified = false;
+    savedText_.clear();
     path_.clear();
     s_.Host.SetTitle(Title());
     s_.Host.Redraw();
@@ -131,6 +132,8 @@ bool TDocument::Load(const std::string& path, const std::string& name)
     s_.Bord.DestroyAll(old);
     s_.Bord.CheckAllLinks();
     s_.State.Modified = false;
+    savedText_.clear();
+    Text(savedText_);
     if (!name.empty()) Named(name);
     else path_.clear();
     s_.Host.SetTitle(Title());
@@ -159,6 +162,13 @@ TPartsList TDocument::Text(TStrings& lines) const
     return SaveParts(all, lines);
 }
 
+void TDocument::CompareWithSaved()
+{
+    TStrings lines;
+    Text(lines);
+    s_.State.Modified = lines != savedText_;
+}
+
 bool TDocument::SaveDocument(const std::string& path)
 {
     TStrings lines;
@@ -173,6 +183,7 @@ bool TDocument::SaveDocument(const std::string& path)
     }
     // Only a write that succeeded clears the mark of unsaved changes; the selection goes with it.
     s_.State.Modified = false;
+    savedText_ = std::move(lines);
     s_.State.SelectedParts.Clear();
     if (!Untitled() && path == path_) Recent.Add(path);
     return true;

@@ -41,6 +41,9 @@ public:
     bool Load(const std::string& path, const std::string& name);
     // The circuit text of the whole board and the text boxes whose characters it could not hold.
     TPartsList Text(TStrings& lines) const;
+    // After an undo or redo: the document is changed exactly when its text differs from the text
+    // last opened or saved, so undoing back to the saved state leaves nothing to save.
+    void CompareWithSaved();
 
     TRecentFiles Recent;
 
@@ -55,4 +58,6 @@ private:
     std::string path_;
     // The name the file dialogs propose: the last file opened or saved, kept by New.
     std::string fileName_;
+    // The board's text as last opened, saved or started anew.
+    TStrings savedText_;
 };

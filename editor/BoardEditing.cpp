@@ -26,8 +26,14 @@ void TfrmVoltrane::ConnectEditCommands()
     connect(a.actDel, &QAction::triggered, this, [this] { DeleteSelection(Session); });
     connect(a.actSelectAll, &QAction::triggered, this, [this] { SelectAll(Session); });
     connect(a.actRound, &QAction::triggered, this, [this] { RotateSelection(Session); });
-    connect(a.actUndo, &QAction::triggered, this, [this] { UndoEdit(Session); });
-    connect(a.actRedo, &QAction::triggered, this, [this] { RedoEdit(Session); });
+    connect(a.actUndo, &QAction::triggered, this, [this] {
+        UndoEdit(Session);
+        Document.CompareWithSaved();
+    });
+    connect(a.actRedo, &QAction::triggered, this, [this] {
+        RedoEdit(Session);
+        Document.CompareWithSaved();
+    });
     ConnectPopupCommands();
     ConnectMacroCommands();
     for (TAction* tool : {a.actCode, a.actMove, a.actDelete, a.actAuto})

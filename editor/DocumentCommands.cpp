@@ -100,7 +100,8 @@ void TfrmVoltrane::ConnectDocumentCommands()
     setAcceptDrops(true);
 }
 
-void TfrmVoltrane::SetTitle(const std::string& title) { setWindowTitle(QString::fromStdString(title)); }
+// The desktop marks unsaved changes where the placeholder stands.
+void TfrmVoltrane::SetTitle(const std::string& title) { setWindowTitle(QString::fromStdString(title) + "[*]"); }
 
 void TfrmVoltrane::SetBusy(bool busy)
 {

@@ -41,6 +41,30 @@ struct DocumentWindow : ::testing::Test, EditorFixture {
     }
 };
 
+TEST_F(DocumentWindow, TheTitleMarksUnsavedChangesUntilUndoReachesTheSavedState)
+{
+    const auto modified = [this] {
+        QCoreApplication::processEvents();  // the idle refresh marks the title
+        return window->isWindowModified();
+    };
+    Place(actions->actNOT, {100, 100});
+    EXPECT_TRUE(modified());
+    shell.SaveAnswers.push_back(Path("one.lgc"));
+    actions->actSave->trigger();
+    EXPECT_FALSE(modified());
+    Place(actions->actNOT, {200, 100});
+    EXPECT_TRUE(modified());
+    actions->actUndo->trigger();
+    EXPECT_FALSE(modified());
+    EXPECT_TRUE(window->Document.ConfirmDiscard());  // nothing to ask at close
+    EXPECT_TRUE(shell.Questions.empty());
+    actions->actRedo->trigger();
+    EXPECT_TRUE(modified());
+    actions->actUndo->trigger();
+    actions->actUndo->trigger();  // behind the saved state: changed again
+    EXPECT_TRUE(modified());
+}
+
 TEST_F(DocumentWindow, ClosingWithChangesAsksAndCancelKeepsTheWindow)
 {
     Place(actions->actNOT, {100, 100});
@@ -59,7 +83,7 @@ TEST_F(DocumentWindow, AFileFromTheCommandLineOrADropOpensAndIsRemembered)
     QCoreApplication::processEvents();  // the idle refresh enables Save
     QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);  // untitled: Save asks for a name
     ASSERT_TRUE(std::filesystem::exists(Path("inverter.lgc")));
-    EXPECT_EQ(window->windowTitle().toStdString(), std::string(TitlePrefix) + Path("inverter.lgc"));
+    EXPECT_EQ(window->windowTitle().toStdString(), std::string(TitlePrefix) + Path("inverter.lgc") + "[*]");
 
     Restart();
     EXPECT_EQ(window->Bord.Count(), 0);
