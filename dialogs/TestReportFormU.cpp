@@ -13,6 +13,9 @@ namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+constexpr const char* Hint = "行をダブルクリックすると、回路をその行の入力にして止まります。";
+constexpr const char* OutdatedNote = "回路が変更されました。結果は変更前の回路のものです。もう一度テストしてください。";
+
 std::string Verdict(const TRowResult& result)
 {
     switch (result.Verdict) {
@@ -47,8 +50,11 @@ TTestReportForm::TTestReportForm(QWidget* parent) : QDialog(parent)
     grdRows->verticalHeader()->setVisible(false);
     grdRows->horizontalHeader()->setStretchLastSection(true);
     grdRows->setMinimumSize(420, 240);
-    lblStatus = new QLabel(QString::fromUtf8("行をダブルクリックすると、回路をその行の入力にして止まります。"), this);
+    lblStatus = new QLabel(QString::fromUtf8(Hint), this);
     lblStatus->setWordWrap(true);
+    // Two lines of its own below the table's frame, however the window is sized.
+    lblStatus->setMinimumHeight(2 * lblStatus->fontMetrics().lineSpacing() + 4);
+    lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     btnClose = new QPushButton(QString::fromUtf8("閉じる"), this);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::close);
     connect(grdRows, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
@@ -58,6 +64,7 @@ TTestReportForm::TTestReportForm(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblSummary);
     layout->addWidget(grdRows, 1);
+    layout->addSpacing(4);
     layout->addWidget(lblStatus);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -67,6 +74,8 @@ TTestReportForm::TTestReportForm(QWidget* parent) : QDialog(parent)
 
 void TTestReportForm::ShowResult(const std::string& tableName, const TTestTable& table, const TTableResult& result)
 {
+    outdated_ = false;
+    ShowHint();
     lblSummary->setText(Text(Summary(tableName, table, result)));
     QStringList titles{QString::fromUtf8("行")};
     for (const auto* columns : {&table.Inputs, &table.Outputs})
@@ -104,3 +113,15 @@ void TTestReportForm::ShowResult(const std::string& tableName, const TTestTable&
 }
 
 void TTestReportForm::SetStatus(const std::string& text) { lblStatus->setText(Text(text)); }
+
+void TTestReportForm::ShowHint() { SetStatus(outdated_ ? OutdatedNote : Hint); }
+
+void TTestReportForm::MarkOutdated()
+{
+    if (outdated_) return;
+    outdated_ = true;
+    for (int r = 0; r < grdRows->rowCount(); ++r)
+        for (int c = 0; c < grdRows->columnCount(); ++c)
+            if (QTableWidgetItem* item = grdRows->item(r, c)) item->setForeground(Qt::gray);
+    ShowHint();
+}

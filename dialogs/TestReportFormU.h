@@ -18,9 +18,15 @@ class TTestReportForm : public QDialog {
 public:
     explicit TTestReportForm(QWidget* parent = nullptr);
 
+    // Lists the rows of a new check; the line under them goes back to the hint.
     void ShowResult(const std::string& tableName, const TTestTable& table, const TTableResult& result);
     // The line under the rows: what the last double click did.
     void SetStatus(const std::string& text);
+    // The line under the rows says what a double click does.
+    void ShowHint();
+    // The circuit has changed since the check: the rows are greyed and the line says so.
+    void MarkOutdated();
+    bool Outdated() const { return outdated_; }
 
     // Called with the index of the row double clicked.
     std::function<void(size_t row)> OnShowRow;
@@ -32,4 +38,7 @@ public:
 
     static const QColor PassedColor;
     static const QColor FailedColor;
+
+private:
+    bool outdated_ = false;
 };

@@ -6,6 +6,8 @@
 #include "Shell.h"
 #include "TestReportFormU.h"
 
+#include <utility>
+
 namespace {
 
 const Shell::TFileDialog TableDialog{"テスト表(*.lgt)|*.lgt|全てのファイル(*.*)|*.*", "lgt", {}};
@@ -42,6 +44,7 @@ void TfrmVoltrane::actTestExecute()
         frmTestReport = new TTestReportForm(this);
         frmTestReport->OnShowRow = [this](size_t row) { ShowTestRow(row); };
     }
+    testedEdits_ = Circuit.Context.Edits;
     frmTestReport->ShowResult(*path, *testTable_, result);
     frmTestReport->show();
     frmTestReport->raise();
@@ -66,7 +69,15 @@ void TfrmVoltrane::ShowTestRow(size_t row)
         }
         frmTestReport->SetStatus(DescribeRow(*testTable_, row, result.Rows[row]) +
                                  "\n回路をこの行の入力にして一時停止しました。1パス実行 (F10) で1パスずつ進めます。");
+        rowPaused_ = true;
     };
     ActionManager1.actSimStart->trigger();
     preludeAtStart_ = {};
+    // The run has ended: nothing stands paused at the row any more.
+    if (std::exchange(rowPaused_, false)) frmTestReport->ShowHint();
+}
+
+void TfrmVoltrane::RefreshTestReport()
+{
+    if (frmTestReport && !Simulating() && Circuit.Context.Edits != testedEdits_) frmTestReport->MarkOutdated();
 }

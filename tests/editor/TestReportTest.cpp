@@ -45,11 +45,13 @@ TEST(TestReportWindow, ListsTheRowsInColourAndADoubleClickSetsTheCircuitToARow)
                static_cast<const TLED*>(board.Items(4))->ShowsLit && static_cast<const TLED*>(board.Items(5))->ShowsLit;
     };
     bool pausedAtRow = false, steppedOn = false;
+    std::string statusWhilePaused;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (!f.window->Simulating() || !f.actions->actSimPause->isChecked()) return;
         if (f.window->SimulationPasses() == 0) {
             pausedAtRow = atRow() && f.window->BoardSurface().PixelAt(10, 10) == clBtnFace;  // the simulating look
+            statusWhilePaused = form->lblStatus->text().toStdString();
             f.actions->actSimStep->trigger();
             return;
         }
@@ -66,7 +68,9 @@ TEST(TestReportWindow, ListsTheRowsInColourAndADoubleClickSetsTheCircuitToARow)
     EXPECT_FALSE(f.window->Simulating());
     EXPECT_FALSE(f.window->Modified);
     EXPECT_FALSE(f.actions->actSaveRecord->isEnabled());  // no student's session to record
-    EXPECT_EQ(form->lblStatus->text().toStdString().rfind("8 行目 [1 1 | 0 1]: S 期待 0 実際 1\n", 0), 0u);
+    EXPECT_EQ(statusWhilePaused.rfind("8 行目 [1 1 | 0 1]: S 期待 0 実際 1\n", 0), 0u);
+    // The run has ended: the line no longer says it is paused.
+    EXPECT_EQ(form->lblStatus->text().toStdString().find("一時停止"), std::string::npos);
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.actions->actTest->isEnabled(); }));
 
     // A name the circuit lacks is the whole report; a malformed table is an error box naming its line.
@@ -83,6 +87,52 @@ TEST(TestReportWindow, ListsTheRowsInColourAndADoubleClickSetsTheCircuitToARow)
 
     // No test while a run goes on.
     EXPECT_TRUE(f.RunUntil([&] { return !f.actions->actTest->isEnabled(); }));
+}
+
+TEST(TestReportWindow, ANewCheckOrAnEditLeavesNoStaleVerdictUnderTheRows)
+{
+    EditorFixture f;
+    ASSERT_TRUE(f.window->Document.OpenFile(Example("half-adder.lgc")));
+    f.shell.OpenAnswers = {Example("half-adder.lgt")};
+    f.actions->actTest->trigger();
+    TTestReportForm* form = f.window->frmTestReport;
+    ASSERT_NE(form, nullptr);
+    QTableWidget* grid = form->grdRows;
+    const QString hint = form->lblStatus->text();
+
+    // A double click on row 4 pauses a run there; the stop ends it.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (f.window->Simulating() && f.actions->actSimPause->isChecked()) f.actions->actSimStop->trigger();
+    });
+    poll.start(5);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(3, 1)).center());
+    poll.stop();
+    EXPECT_EQ(form->lblStatus->text(), hint);
+
+    // Another circuit tested: its failing row is shown and the line under the rows is the hint.
+    ASSERT_TRUE(f.window->Document.OpenFile(Example("half-adder-broken.lgc")));
+    QCoreApplication::processEvents();
+    EXPECT_NE(form->lblStatus->text(), hint);  // outdated since the open
+    f.shell.OpenAnswers = {Example("half-adder.lgt")};
+    f.actions->actTest->trigger();
+    EXPECT_EQ(form->lblStatus->text(), hint);
+    EXPECT_EQ(grid->item(3, 5)->text().toStdString(), "不合格");
+    EXPECT_EQ(grid->item(3, 5)->foreground().color(), QColor(Qt::black));
+
+    // An edit greys the rows and says the result is of the circuit before it.
+    f.actions->actSelectAll->trigger();
+    QCoreApplication::processEvents();  // the idle refresh enables rotation
+    f.actions->actRound->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form->Outdated());
+    EXPECT_EQ(grid->item(3, 5)->foreground().color(), QColor(Qt::gray));
+    EXPECT_NE(form->lblStatus->text().toStdString().find("回路が変更されました"), std::string::npos);
+
+    // The line has its own room below the table's frame.
+    form->resize(form->minimumSizeHint());
+    QCoreApplication::processEvents();
+    EXPECT_GE(form->lblStatus->geometry().top(), grid->geometry().bottom());
 }
 
 }  // namespace
