@@ -34,30 +34,14 @@ TStatusFacts TStatusLine::Facts()
         f.RateLimit = run ? run->Rate() : 0;
         f.Passes = window_.SimulationPasses();
         // A rate measured across a pause would say nothing.
-        if (f.Paused)
-            samplePasses_ = -1;
-        else
-            f.PassRate = PassRate(f.Passes);
+        if (f.Paused) {
+            rate_.Reset();
+        } else {
+            rate_.Sample(f.Passes, TPassRate::Clock::now());
+            f.PassRate = rate_.Rate(f.RateLimit);
+        }
     }
     return f;
-}
-
-int64_t TStatusLine::PassRate(int64_t passes)
-{
-    const Clock::time_point now = Clock::now();
-    if (samplePasses_ < 0 || passes < samplePasses_) {
-        samplePasses_ = passes;
-        sampleTime_ = now;
-        rate_ = -1;
-        return rate_;
-    }
-    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - sampleTime_).count();
-    if (elapsed >= RefreshInterval.count()) {
-        rate_ = (passes - samplePasses_) * 1000 / elapsed;
-        samplePasses_ = passes;
-        sampleTime_ = now;
-    }
-    return rate_;
 }
 
 void TStatusLine::Update()
@@ -68,5 +52,5 @@ void TStatusLine::Update()
     const bool moving = facts.Simulating && !facts.Paused;
     if (moving && !refresh_.isActive()) refresh_.start();
     if (!moving) refresh_.stop();
-    if (!facts.Simulating) samplePasses_ = -1;
+    if (!facts.Simulating) rate_.Reset();
 }

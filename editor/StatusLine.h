@@ -1,12 +1,12 @@
 #pragma once
 
+#include "PassRate.h"
 #include "StatusText.h"
 
 #include <QObject>
 #include <QTimer>
 
 #include <chrono>
-#include <cstdint>
 
 class QLabel;
 class TfrmVoltrane;
@@ -25,16 +25,11 @@ public:
 
 private:
     TStatusFacts Facts();
-    // Passes per second since the previous sample, kept until the next one is due.
-    int64_t PassRate(int64_t passes);
 
-    using Clock = std::chrono::steady_clock;
     static constexpr auto RefreshInterval = std::chrono::milliseconds(250);
 
     TfrmVoltrane& window_;
     QLabel* mode_;
     QTimer refresh_;
-    Clock::time_point sampleTime_{};
-    int64_t samplePasses_ = -1;
-    int64_t rate_ = -1;
+    TPassRate rate_;
 };

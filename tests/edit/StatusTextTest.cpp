@@ -1,3 +1,4 @@
+#include "PassRate.h"
 #include "StatusText.h"
 
 #include <gtest/gtest.h>
@@ -68,4 +69,44 @@ TEST(StatusText, GroupsDigitsInThreesAndNamesMenuEntriesWithoutAccelerators)
     EXPECT_EQ(WithoutAccelerator("NO&T"), "NOT");
     EXPECT_EQ(WithoutAccelerator("R&&S"), "R&S");
     EXPECT_EQ(WithoutAccelerator("a&"), "a&");
+}
+
+// A run held to `limit` passes a second, sampled by the status line's refresh every 250 ms with
+// timer jitter: every rate shown is the limit itself, and nothing is shown before a second.
+TEST(StatusText, ASlowedRunReadsItsOwnRateSteadily)
+{
+    using namespace std::chrono;
+    for (const int64_t limit : {1, 5, 60, 1000}) {
+        TPassRate meter;
+        const TPassRate::Clock::time_point start{};
+        uint32_t seed = 7;
+        const auto jitter = [&seed] {
+            seed = seed * 1103515245 + 12345;
+            return milliseconds((seed >> 16) % 30);
+        };
+        for (int tick = 1; tick <= 240; ++tick) {
+            const auto now = start + milliseconds(250 * tick) + jitter();
+            const int64_t passes = duration_cast<microseconds>(now - start).count() * limit / 1'000'000;
+            meter.Sample(passes, now);
+            const int64_t shown = meter.Rate(limit);
+            if (tick < 4) {
+                EXPECT_LT(shown, 0) << "limit " << limit << " tick " << tick;
+            } else if (tick > 5) {
+                EXPECT_EQ(shown, limit) << "limit " << limit << " tick " << tick;
+            }
+        }
+        meter.Reset();
+        EXPECT_LT(meter.Rate(limit), 0);
+    }
+    // Unlimited: the rate measured, unrounded by any limit; a new run measures anew.
+    TPassRate meter;
+    const TPassRate::Clock::time_point start{};
+    meter.Sample(0, start);
+    meter.Sample(3'000'000, start + milliseconds(1500));
+    EXPECT_EQ(meter.Rate(0), 2'000'000);
+    meter.Sample(10, start + milliseconds(1750));
+    EXPECT_LT(meter.Rate(0), 0);
+    // A run that clearly falls behind its limit says so.
+    meter.Sample(110, start + milliseconds(3750));
+    EXPECT_EQ(meter.Rate(100), 50);
 }
