@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 
 TCountInputForm::TCountInputForm(QWidget* parent) : QDialog(parent)
 {
@@ -24,6 +25,9 @@ TCountInputForm::TCountInputForm(QWidget* parent) : QDialog(parent)
     barCount->setRange(1, 100);
     barCount->setTickPosition(QSlider::NoTicks);
     barCount->setMinimumWidth(200);
+    edtCount = new QSpinBox(this);
+    edtCount->setObjectName(QStringLiteral("edtCount"));
+    edtCount->setRange(barCount->minimum(), barCount->maximum());
     lblStart = new QLabel(QString::fromUtf8("速い"), this);
     lblEnd = new QLabel(QString::fromUtf8("遅い"), this);
     btnOK = new QPushButton(QStringLiteral("OK"), this);
@@ -33,7 +37,11 @@ TCountInputForm::TCountInputForm(QWidget* parent) : QDialog(parent)
     // The bar clamps ▲ at 100 and ▼ at 1 itself.
     connect(btnUp, &QPushButton::clicked, this, [this] { barCount->setValue(barCount->value() + 1); });
     connect(btnDown, &QPushButton::clicked, this, [this] { barCount->setValue(barCount->value() - 1); });
-    connect(barCount, &QSlider::valueChanged, this, [this](int v) { pnlCount->setText(QString::number(v)); });
+    connect(barCount, &QSlider::valueChanged, this, [this](int v) {
+        pnlCount->setText(QString::number(v));
+        edtCount->setValue(v);
+    });
+    connect(edtCount, &QSpinBox::valueChanged, barCount, &QSlider::setValue);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -43,17 +51,19 @@ TCountInputForm::TCountInputForm(QWidget* parent) : QDialog(parent)
     value->addWidget(btnUp);
     value->addWidget(btnDown);
     value->addStretch();
-    grid->addLayout(value, 0, 0, 1, 3);
+    grid->addLayout(value, 0, 0, 1, 4);
     grid->addWidget(lblStart, 1, 0);
     grid->addWidget(barCount, 1, 1);
     grid->addWidget(lblEnd, 1, 2);
+    grid->addWidget(edtCount, 1, 3);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(btnOK);
     buttons->addWidget(btnCancel);
-    grid->addLayout(buttons, 2, 0, 1, 3);
+    grid->addLayout(buttons, 2, 0, 1, 4);
     grid->setSizeConstraint(QLayout::SetFixedSize);
-    setTabOrder(barCount, btnUp);
+    setTabOrder(barCount, edtCount);
+    setTabOrder(edtCount, btnUp);
     setTabOrder(btnUp, btnDown);
     setTabOrder(btnDown, btnOK);
     setTabOrder(btnOK, btnCancel);
@@ -64,6 +74,7 @@ void TCountInputForm::SetValue(int value)
 {
     barCount->setValue(value);
     pnlCount->setText(QString::number(barCount->value()));
+    edtCount->setValue(barCount->value());
 }
 
 int TCountInputForm::Value() const { return barCount->value(); }

@@ -5,9 +5,10 @@
 class QLabel;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 
-// The dialog in which a number setting from 1 to 100 is chosen with a track bar and ▲/▼; each
-// caller sets the caption and the texts at the bar's ends.
+// The dialog in which a number setting from 1 to 100 is chosen with a track bar and ▲/▼, or typed
+// into the field beside the bar; each caller sets the caption and the texts at the bar's ends.
 class TCountInputForm : public QDialog {
 public:
     explicit TCountInputForm(QWidget* parent = nullptr);
@@ -20,6 +21,7 @@ public:
     QPushButton* btnUp;
     QPushButton* btnDown;
     QSlider* barCount;
+    QSpinBox* edtCount;
     QLabel* lblStart;
     QLabel* lblEnd;
     QPushButton* btnOK;
