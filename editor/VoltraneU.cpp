@@ -55,9 +55,10 @@ TfrmVoltrane::TfrmVoltrane(Shell& shell, const TDM& dm)
       Circuit(&boardSurface_),
       autosave_(shell.DataFolder() + "/Recovery")
 {
-    setWindowTitle(QString::fromStdString(Document.Title()));
+    SetTitle(Document.Title());
     setFont(PixelFont(BoardFontFace, 12));
     setCentralWidget(view_);
+    view_->setFocus();
     mnuMacro = BuildMainMenu(*this, ActionManager1);
     BuildToolBars(*this, ActionManager1);
     const QFont menuFont = PixelFont("MS UI Gothic", 12);
@@ -70,6 +71,7 @@ TfrmVoltrane::TfrmVoltrane(Shell& shell, const TDM& dm)
     statusLine_ = new TStatusLine(*this);
     connect(&actionUpdate_, &QTimer::timeout, this, [this] {
         UpdateActions();
+        RefreshTestReport();
         statusLine_->Update();
     });
     qApp->installEventFilter(this);
@@ -203,6 +205,7 @@ void TfrmVoltrane::UpdateActions()
             action != a.actRedo)
             set(action, !Simulating());
     set(a.actSave, Modified);
+    if (isWindowModified() != Modified) setWindowModified(Modified);
     set(a.actTest, !Simulating());
     for (QAction* action : {a.actCopy, a.actCut, a.actDel, a.actRound}) set(action, !SelectedParts.Empty());
     set(a.actUndo, Circuit.UndoQue().CanUndo());

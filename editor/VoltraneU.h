@@ -178,4 +178,10 @@ private:
     // The last test table read, and its file, which the next test's dialog proposes.
     std::optional<TTestTable> testTable_;
     std::string testTablePath_;
+    // The board's edit count when the report was made: any edit since makes it outdated.
+    uint64_t testedEdits_ = 0;
+    // The report's line says a run stands paused at a row; it goes when that run ends.
+    bool rowPaused_ = false;
+    // Greys the report once the circuit it was made for has changed.
+    void RefreshTestReport();
 };
