@@ -20,10 +20,25 @@ void Apply(TPartsBase& o, const TGeometry& g)
     o.SetTanshi();
 }
 
+TGeometry GeometryOf(const TPartsBase& o)
+{
+    return {o.Left, o.Top, o.Width, o.Height, o.OffsetLeft, o.OffsetTop, o.Container};
+}
+
 }  // namespace
 
-void TCreateCommand::Undo() { Part->ChangeBord(*Part->Board, Trash(*Part)); }
-void TCreateCommand::Redo() { Part->ChangeBord(Trash(*Part), *Part->Board); }
+void TCreateCommand::Undo()
+{
+    undone_ = GeometryOf(*Part);
+    Part->ChangeBord(*Part->Board, Trash(*Part));
+}
+
+void TCreateCommand::Redo()
+{
+    Part->ChangeBord(Trash(*Part), *Part->Board);
+    if (!(GeometryOf(*Part) == undone_)) Apply(*Part, undone_);
+}
+
 void TDeleteCommand::Undo() { Part->ChangeBord(Trash(*Part), *Part->Board); }
 void TDeleteCommand::Redo() { Part->ChangeBord(*Part->Board, Trash(*Part)); }
 void TMoveCommand::Undo() { Apply(*Part, Before); }

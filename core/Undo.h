@@ -23,11 +23,23 @@ public:
     std::string Label;
 };
 
+struct TGeometry {
+    int32_t Left = 0, Top = 0, Width = 0, Height = 0, OffsetLeft = 0, OffsetTop = 0;
+    TContainer* Container = nullptr;
+    friend bool operator==(const TGeometry&, const TGeometry&) = default;
+};
+
+// Redo puts the object back exactly where undo took it from: an edit may still place what it
+// created after its step was recorded (a paste moved aside, a macro moved to the press), and the
+// recorded moves of the step give only the places before that.
 class TCreateCommand : public TCommand {
 public:
     using TCommand::TCommand;
     void Undo() override;
     void Redo() override;
+
+private:
+    TGeometry undone_;
 };
 
 class TDeleteCommand : public TCommand {
@@ -35,12 +47,6 @@ public:
     using TCommand::TCommand;
     void Undo() override;
     void Redo() override;
-};
-
-struct TGeometry {
-    int32_t Left = 0, Top = 0, Width = 0, Height = 0, OffsetLeft = 0, OffsetTop = 0;
-    TContainer* Container = nullptr;
-    friend bool operator==(const TGeometry&, const TGeometry&) = default;
 };
 
 class TMoveCommand : public TCommand {

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <new>
 #include <string_view>
 #include <utility>
@@ -27,6 +28,19 @@ bool IsReservedDeviceName(std::string stem)
     return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' &&
            stem[3] <= '9';
 }
+
+// Changes made while it lives are not recorded in the open step.
+class TUnrecorded {
+public:
+    explicit TUnrecorded(TCircuitContext& context) : context_(context), batch_(std::move(context.CommandBatch)) {}
+    ~TUnrecorded() { context_.CommandBatch = std::move(batch_); }
+    TUnrecorded(const TUnrecorded&) = delete;
+    TUnrecorded& operator=(const TUnrecorded&) = delete;
+
+private:
+    TCircuitContext& context_;
+    std::unique_ptr<TCommandBatch> batch_;
+};
 
 void ShowFormatError(TEditSession& s, const std::string& text)
 {
@@ -128,12 +142,18 @@ void PlaceMacro(TEditSession& s, int x, int y)
         ShowFormatError(s, "メモリが足りないためマクロを置けません");
         return;
     }
+    // The macro goes to the press before its creation is recorded: its objects are new, so undo
+    // takes them away wherever they stand. Only then does each settle at its place, so that a wire a
+    // dot of the macro cuts, its own or one of the board's, is cut within this step.
+    if (!placed.Empty() && placed.Items(0)->Is(cfContainer)) {
+        const TUnrecorded moving(s.Context);
+        placed.Items(0)->MoveTo(x, y, true);
+    }
     for (TPartsBase* o : placed) o->RecordCreate("MouseUp Macro");
-    batch.Commit();
     s.Bord.BeginUpdate();
     for (TPartsBase* o : placed) o->MoveTo(o->Left, o->Top, false);
     s.Bord.EndUpdate();
-    if (!placed.Empty() && placed.Items(0)->Is(cfContainer)) placed.Items(0)->MoveTo(x, y, true);
+    batch.Commit();
     for (TPartsBase* o : placed) o->SetGrab(0, 0);
     st.SelectedParts.Clear();
     s.Host.Redraw();

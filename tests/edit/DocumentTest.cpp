@@ -266,6 +266,22 @@ TEST_F(ClipboardTest, PastingTwicePutsBothCopiesTenPixelsAwayAsOneStepEach)
     EXPECT_EQ(t.Bord.Count(), 1);
 }
 
+TEST_F(ClipboardTest, RedoPutsAPasteIntoABoxBackWhereItWasPasted)
+{
+    AddBox(t, 100, 100, 300, 300);
+    auto* gate = Put<TGate>("TGate", 150, 150);
+    ASSERT_NE(gate->Container, nullptr);
+    st.SelectOnly(gate);
+    CopySelection(s, shell);
+    PasteClipboard(s, shell);  // into the box the press entered
+    EXPECT_EQ(Corner(st.SelectedParts.Items(0)), std::pair(160, 160));
+    const std::vector<std::string> pasted = Wiring(t.Bord);
+    UndoEdit(s);
+    EXPECT_EQ(t.Bord.Count(), 2);
+    RedoEdit(s);
+    EXPECT_EQ(Wiring(t.Bord), pasted);
+}
+
 TEST_F(ClipboardTest, CutThenPasteThenTwoUndosRestoreTheCutObjects)
 {
     auto* a = Put<TGate>("TGate", 100, 100);

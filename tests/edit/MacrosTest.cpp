@@ -150,6 +150,44 @@ TEST_F(Macros, AChosenMacroIsPlacedByTheNextPressAtTopLevelOrInsideABox)
     EXPECT_EQ(nested->Left, 450);
 }
 
+TEST_F(Macros, UndoTakesAPlacedMacroAwayWholeAndRedoPutsItBackWhereItWasPlaced)
+{
+    // A box whose wire runs on under a dot, as a file edited by hand may hold it: placed, the dot
+    // cuts the wire in two.
+    const std::string header = "Voltrane FormatVer:1.0 By Ardent Wirefox";
+    WriteCircuitFile(MacroPath(Folder(), "cut"),
+                     {header, "ClassName=TContainer", "Name=TContainer0", "ContainerName=", "PartNo=0", "Left=0",
+                      "Top=0", "OffsetLeft=0", "OffsetTop=0", "Width=100", "Height=60", "WayCount=0", "Way=0",
+                      "MacroName=cut", "End", "ClassName=TCode", "Name=TCode1", "ContainerName=TContainer0",
+                      "PartNo=0", "Left=10", "Top=30", "OffsetLeft=10", "OffsetTop=30", "Width=60", "Height=0",
+                      "WayCount=0", "Way=0", "End", "ClassName=TDot", "Name=TDot2", "ContainerName=TContainer0",
+                      "PartNo=0", "Left=30", "Top=20", "OffsetLeft=30", "OffsetTop=20", "Width=20", "Height=20",
+                      "WayCount=1", "Way=0", "End"});
+    // A lone dot stays where the file puts it, here on a wire of the board.
+    WriteCircuitFile(MacroPath(Folder(), "dot"),
+                     {header, "ClassName=TDot", "Name=TDot0", "ContainerName=", "PartNo=0", "Left=190", "Top=390",
+                      "OffsetLeft=190", "OffsetTop=390", "Width=20", "Height=20", "WayCount=1", "Way=0", "End"});
+    AddBox(t, 500, 100, 300, 300);
+    DrawWire(t, 100, 400, 300, 400);
+    auto place = [&](const char* name, int x, int y) {
+        ASSERT_TRUE(ChooseMacro(s, shell, Folder(), name));
+        const std::vector<std::string> before = Wiring(t.Bord);
+        const int steps = Steps();
+        Click(x, y);
+        ASSERT_EQ(Steps(), steps + 1) << name;
+        const std::vector<std::string> placed = Wiring(t.Bord);
+        UndoEdit(s);
+        EXPECT_EQ(Wiring(t.Bord), before) << name;
+        RedoEdit(s);
+        EXPECT_EQ(Wiring(t.Bord), placed) << name;
+    };
+    place("cut", 200, 150);
+    EXPECT_EQ(Segments(t.Bord), (std::vector<std::string>{"100,400-300,400", "210,180-240,180", "240,180-270,180"}));
+    place("cut", 550, 150);  // inside the box
+    place("dot", 50, 50);
+    EXPECT_EQ(Segments(t.Bord).size(), 6u);
+}
+
 TEST_F(Macros, MissingAndBrokenMacrosPlaceNothing)
 {
     st.ToolClass = "TNot";
