@@ -1,0 +1,9 @@
+A=TTglSW0 CLK=TPushSW3 | Y=TLED2 N=TNot1.1 Q=TTFF4.3
+0 X | 1 1 X
+0 X | 1 1 X
+1 X | 0 0 X
+X C | X X 0
+X C | X X 1
+X 1 | X X 1
+X 0 | X X 0
+C 0 | 1 1 1

@@ -1,0 +1,2 @@
+TTglSW0 | TLED2
+0 | 7

@@ -1,0 +1,2 @@
+A=Nowhere | Y=TLED2
+0 | 1
