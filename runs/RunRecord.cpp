@@ -47,6 +47,7 @@ void TRunRecorder::Note(TRunAction::TKind kind, const TBord& board, const TParts
 namespace {
 
 constexpr const char* MsgNoCircuitFile = "1 行目に回路ファイルの名前がありません";
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -103,9 +104,10 @@ TRunAction ParseAction(std::string_view line, size_t number)
 
 std::string RunRecordText(const std::string& circuitFile, const std::vector<TRunAction>& actions)
 {
-    // The first line must read as the circuit's name: a name that is blank or has the shape of an
-    // action is written as the same file seen from "./".
-    const bool ambiguous = IsBlankLine(circuitFile) || ActionWords(circuitFile);
+    // The first line must read as the circuit's name: a name that is blank, has the shape of an
+    // action or begins with what reads as a byte order mark is written as the same file seen from "./".
+    const bool ambiguous =
+        IsBlankLine(circuitFile) || ActionWords(circuitFile) || circuitFile.starts_with(ByteOrderMark);
     std::string text = (ambiguous ? "./" : "") + circuitFile + "\n";
     for (const TRunAction& a : actions)
         text += std::to_string(a.Pass) + (a.Kind == TRunAction::Press ? " press " : " release ") + a.Name + "\n";
@@ -114,7 +116,7 @@ std::string RunRecordText(const std::string& circuitFile, const std::vector<TRun
 
 TRunRecordFile ParseRunRecord(std::string_view text)
 {
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    if (text.starts_with(ByteOrderMark)) text.remove_prefix(ByteOrderMark.size());
     TRunRecordFile record;
     size_t number = 0;
     while (!text.empty()) {

@@ -66,7 +66,7 @@ public:
 
 // A record file: UTF-8 text with LF line ends; the first line names the circuit file, each
 // further line is one action, "P press NAME" or "P release NAME". A circuit file name that is
-// blank or reads as an action is written with "./" before it.
+// blank, reads as an action or begins with a byte order mark is written with "./" before it.
 std::string RunRecordText(const std::string& circuitFile, const std::vector<TRunAction>& actions);
 
 struct TRunRecordFile {

@@ -16,7 +16,7 @@ TEST(RunRecordText, EveryCircuitFileNameReadsBackAsTheSameFile)
                                              {7, TRunAction::Press, "TPushSW12"}};
     const std::string names[] = {"half-adder.lgc", "sub/half adder.lgc", "../up.lgc", " leading.lgc",
                                  "1 press TTglSW0",  "2 release x.lgc",   " ",         "\t",
-                                 "-3 press x",       "回路 1.lgc"};
+                                 "-3 press x",       "回路 1.lgc",        "\xEF\xBB\xBF",  "\xEF\xBB\xBF" "bom.lgc"};
     for (const std::string& name : names) {
         SCOPED_TRACE(name);
         const TRunRecordFile read = ParseRunRecord(RunRecordText(name, actions));
