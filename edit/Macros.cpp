@@ -143,15 +143,19 @@ void PlaceMacro(TEditSession& s, int x, int y)
         return;
     }
     // The macro goes to the press before its creation is recorded: its objects are new, so undo
-    // takes them away wherever they stand. Only then does each settle at its place, so that a wire a
-    // dot of the macro cuts, its own or one of the board's, is cut within this step.
+    // takes them away wherever they stand. Only then does each settle at its place, the dots last:
+    // a wire a dot of the macro cuts, its own or one of the board's, is cut within this step, and
+    // recorded as it stands once settled.
     if (!placed.Empty() && placed.Items(0)->Is(cfContainer)) {
         const TUnrecorded moving(s.Context);
         placed.Items(0)->MoveTo(x, y, true);
     }
     for (TPartsBase* o : placed) o->RecordCreate("MouseUp Macro");
     s.Bord.BeginUpdate();
-    for (TPartsBase* o : placed) o->MoveTo(o->Left, o->Top, false);
+    for (TPartsBase* o : placed)
+        if (!o->Is(cfDot)) o->MoveTo(o->Left, o->Top, false);
+    for (TPartsBase* o : placed)
+        if (o->Is(cfDot)) o->MoveTo(o->Left, o->Top, false);
     s.Bord.EndUpdate();
     batch.Commit();
     for (TPartsBase* o : placed) o->SetGrab(0, 0);
