@@ -107,6 +107,48 @@ void TBord::DrawAll()
     }
 }
 
+namespace {
+
+// How far an object may draw beyond its region in the grid: the open-terminal circles and the
+// bubbles of corner inputs reach five pixels past their terminal point.
+constexpr int DrawReach = 8;
+
+}  // namespace
+
+void TBord::DrawAll(const TRect& area)
+{
+    const TRect reach{SatAdd(area.Left, -DrawReach), SatAdd(area.Top, -DrawReach), SatAdd(area.Right, DrawReach),
+                      SatAdd(area.Bottom, DrawReach)};
+    std::vector<TPartsBase*> near;
+    if (!Near({reach}, near)) {
+        DrawAll();
+        return;
+    }
+    // A box draws all its children, clipped to itself; only the boxes drawn need theirs.
+    TChildren children;
+    for (TPartsBase* o : near)
+        if (o->Is(cfContainer)) children.try_emplace(static_cast<const TContainer*>(o));
+    if (!children.empty())
+        for (const auto& o : objects_)
+            if (o->Container)
+                if (const auto it = children.find(o->Container); it != children.end()) it->second.push_back(o.get());
+    struct TRestore {
+        const TChildren*& slot;
+        const TChildren* outer;
+        ~TRestore() { slot = outer; }
+    } restore{children_, std::exchange(children_, &children)};
+    for (TPartsBase* o : near) {
+        if (o->Is(cfContainer) || o->Container) continue;
+        o->Draw();
+        o->DrawOpenTanshi();
+    }
+    for (TPartsBase* o : near) {
+        if (!o->Is(cfContainer)) continue;
+        o->Draw();
+        o->DrawOpenTanshi();
+    }
+}
+
 TBord::THit TBord::PartAt(const TContainer* level, int x, int y) const
 {
     THit found;

@@ -53,6 +53,10 @@ public:
     void CopyParts(TPartsList& list) const;
     void ClearAll();
     void DrawAll();
+    // What DrawAll draws inside the area (edges inclusive), as DrawAll would draw it there: the
+    // objects that may draw inside it, in DrawAll's order. All of them when the grid cannot tell
+    // which cheaply.
+    void DrawAll(const TRect& area);
 
     struct THit {
         int Result = hitNone;

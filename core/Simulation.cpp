@@ -16,13 +16,19 @@ void RunSimulation(TBord& board, MessagePump& pump, const std::function<void()>&
     TRunControl(board).Run(pump, redraw);
 }
 
-void RedrawBoard(TBord& board, Canvas& surface, int width, int height)
+void RedrawBoard(TBord& board, Canvas& surface, const TRect& area)
 {
     surface.SetBrushStyle(TBrushStyle::Solid);
     surface.SetBrushColor(clBtnFace);
-    surface.FillRect({0, 0, width, height});
-    board.DrawAll();
+    surface.FillRect(area);
+    board.DrawAll(area);
     if (board.Context().Simulating) return;
-    for (int y = 0; y < height; y += GridStep)
-        for (int x = 0; x < width; x += GridStep) surface.SetPixel(x, y, clOlive);
+    // The first multiple of the step at or after v, for negative v as well.
+    const auto firstDot = [](int32_t v) {
+        const int64_t rest = ((int64_t{v} % GridStep) + GridStep) % GridStep;
+        return rest == 0 ? int64_t{v} : int64_t{v} + GridStep - rest;
+    };
+    for (int64_t y = firstDot(area.Top); y < area.Bottom; y += GridStep)
+        for (int64_t x = firstDot(area.Left); x < area.Right; x += GridStep)
+            surface.SetPixel(static_cast<int>(x), static_cast<int>(y), clOlive);
 }

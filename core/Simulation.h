@@ -27,7 +27,15 @@ public:
 // once it has ended.
 void RunSimulation(TBord& board, MessagePump& pump, const std::function<void()>& redraw);
 
-// Background, every object, and the olive grid dots unless simulating.
-void RedrawBoard(TBord& board, Canvas& surface, int width, int height);
-
 inline constexpr int GridStep = 10;
+
+// Redraws the board rectangle area (right and bottom excluded) of the surface: the background over
+// it, the objects that can draw inside it (all when the board cannot tell them cheaply) and, unless
+// simulating, the olive grid dots at the multiples of GridStep inside it. Objects reaching out of the
+// area are drawn whole; a caller that must keep the rest of the surface confines the drawing.
+void RedrawBoard(TBord& board, Canvas& surface, const TRect& area);
+// The area from the origin of that width and height.
+inline void RedrawBoard(TBord& board, Canvas& surface, int width, int height)
+{
+    RedrawBoard(board, surface, TRect{0, 0, width, height});
+}
