@@ -20,16 +20,21 @@ TPixelSpan EllipseRow(int64_t x1, int64_t y1, int64_t x2, int64_t y2, int64_t y)
     return {x1 + left, x1 + (w - 1 - left)};
 }
 
-TEllipseRowParts EllipseRowParts(int64_t x1, int64_t y1, int64_t x2, int64_t y2, int64_t y)
+TEllipseRowParts EllipseRowParts(int64_t x1, int64_t y1, int64_t x2, int64_t y2, int64_t y, int64_t thickness)
 {
     const TPixelSpan row = EllipseRow(x1, y1, x2, y2, y);
     if (row.Empty()) return {};
-    const TPixelSpan above = EllipseRow(x1, y1, x2, y2, y - 1);
-    const TPixelSpan below = EllipseRow(x1, y1, x2, y2, y + 1);
-    if (above.Empty() || below.Empty()) return {row, {}, {}};
-    // Rows are nested intervals, so the narrower neighbour decides where the inside begins.
-    const int64_t insideLeft = std::max({row.Left + 1, above.Left, below.Left});
-    const int64_t insideRight = std::min({row.Right - 1, above.Right, below.Right});
+    // Rows are nested intervals, so the narrowest of the rows within reach decides where the inside
+    // begins.
+    int64_t insideLeft = row.Left + thickness, insideRight = row.Right - thickness;
+    for (int64_t k = 1; k <= thickness; ++k) {
+        for (const int64_t near : {y - k, y + k}) {
+            const TPixelSpan other = EllipseRow(x1, y1, x2, y2, near);
+            if (other.Empty()) return {row, {}, {}};
+            insideLeft = std::max(insideLeft, other.Left);
+            insideRight = std::min(insideRight, other.Right);
+        }
+    }
     if (insideLeft > insideRight) return {row, {}, {}};
     return {{row.Left, insideLeft - 1}, {insideLeft, insideRight}, {insideRight + 1, row.Right}};
 }

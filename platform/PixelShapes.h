@@ -15,14 +15,15 @@ struct TPixelSpan {
 TPixelSpan EllipseRow(int64_t x1, int64_t y1, int64_t x2, int64_t y2, int64_t y);
 
 // Row y of an ellipse split into the outline on the left, the inside and the outline on the right.
-// An outline pixel has a 4-neighbour outside the ellipse, so the outline is a closed 8-connected
-// ring that a 4-connected flood fill cannot leak through.
+// An outline pixel lies within thickness pixels, straight left, right, up or down, of a pixel
+// outside the ellipse, so the outline is a closed ring that thick that a 4-connected flood fill
+// cannot leak through.
 struct TEllipseRowParts {
     TPixelSpan LeftOutline;
     TPixelSpan Inside;
     TPixelSpan RightOutline;
 };
-TEllipseRowParts EllipseRowParts(int64_t x1, int64_t y1, int64_t x2, int64_t y2, int64_t y);
+TEllipseRowParts EllipseRowParts(int64_t x1, int64_t y1, int64_t x2, int64_t y2, int64_t y, int64_t thickness = 1);
 
 // Calls plot(x, y) for every pixel of the line from (x0, y0) to (x1, y1), the end point left out.
 template <class Plot>

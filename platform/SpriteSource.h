@@ -8,6 +8,9 @@ class QImage;
 class SpriteSource {
 public:
     virtual ~SpriteSource() = default;
-    // Image index of the list, or null when the index lies outside the list.
-    virtual const QImage* Sprite(TSpriteList list, int index) const = 0;
+    // Image index of the list drawn for a view of that many device pixels per board unit (1 gives
+    // the images at board size), or null when the index lies outside the list. Images of scale 1 live as
+    // long as the source; others at least until an image of another scale is asked for.
+    virtual const QImage* Sprite(TSpriteList list, int index, double scale) const = 0;
+    const QImage* Sprite(TSpriteList list, int index) const { return Sprite(list, index, 1.0); }
 };

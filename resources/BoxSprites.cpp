@@ -18,8 +18,8 @@ struct TBoxPin {
 // The box of a flip-flop or an MSI symbol between x = 10 and x = width − 11, with labelled pins.
 class TBoxSymbol {
 public:
-    TBoxSymbol(int width, int height, bool mirrored, int labelSize)
-        : image_(NewSprite(width, height)), painter_(&image_), right_(width - 1), mirrored_(mirrored),
+    TBoxSymbol(int width, int height, bool mirrored, int labelSize, double scale)
+        : image_(NewSprite(width, height, scale)), painter_(&image_, scale), right_(width - 1), mirrored_(mirrored),
           labelSize_(labelSize)
     {
     }
@@ -79,9 +79,9 @@ private:
 constexpr int FFWidth = 61, FFHeight = 81;
 constexpr int FFTop = 8, FFBottom = 72;
 
-QImage FlipFlop(int kind, bool mirrored)
+QImage FlipFlop(int kind, bool mirrored, double scale)
 {
-    TBoxSymbol s(FFWidth, FFHeight, mirrored, 10);
+    TBoxSymbol s(FFWidth, FFHeight, mirrored, 10, scale);
     s.Body(FFTop, FFBottom);
     const std::vector<TBoxPin> outputs{{20, "Q"}, {60, "Q", true}};
     const TBoxPin set{0, "S", true}, reset{0, "R", true};
@@ -109,9 +109,9 @@ QImage FlipFlop(int kind, bool mirrored)
 
 constexpr int MsiWidth = 61, MsiHeight = 121;
 
-QImage Msi(int kind, bool mirrored)
+QImage Msi(int kind, bool mirrored, double scale)
 {
-    TBoxSymbol s(MsiWidth, MsiHeight, mirrored, 8);
+    TBoxSymbol s(MsiWidth, MsiHeight, mirrored, 8, scale);
     s.Body(3, 117);
     const std::vector<TBoxPin> binary{{30, "A"}, {50, "B"}, {70, "C"}, {90, "D"}};
     static const char* const digits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
@@ -141,20 +141,21 @@ QImage Msi(int kind, bool mirrored)
 
 }  // namespace
 
-std::vector<QImage> FlipFlopSprites()
+std::vector<QImage> FlipFlopSprites(double scale)
 {
     std::vector<QImage> list;
     for (int kind = 0; kind < 3; ++kind)
-        for (const bool mirrored : {false, true}) list.push_back(FlipFlop(kind, mirrored));
+        for (const bool mirrored : {false, true}) list.push_back(FlipFlop(kind, mirrored, scale));
     return list;
 }
 
-std::vector<QImage> MsiSprites()
+std::vector<QImage> MsiSprites(double scale)
 {
     std::vector<QImage> list;
     for (int kind = 0; kind < 3; ++kind)
-        for (const bool mirrored : {false, true}) list.push_back(Msi(kind, mirrored));
+        for (const bool mirrored : {false, true}) list.push_back(Msi(kind, mirrored, scale));
     // The list has room for further functions; the remaining images are empty.
-    while (list.size() < 16) list.push_back(NewSprite(MsiWidth, MsiHeight));
+    const QImage empty = NewSprite(MsiWidth, MsiHeight, scale);
+    while (list.size() < 16) list.push_back(empty);
     return list;
 }

@@ -25,7 +25,7 @@ void TurnedOutputPin(SpritePainter& p, int way, QRect body)
 // so that the output pin of a switch meets it whichever way the switch is turned.
 void Panel(SpritePainter& p, bool sunken)
 {
-    p.fillRect(QRectF(-0.5, -0.5, 21, 21), Face);
+    p.FillCells(0, 0, 20, 20, Face);
     p.Pin({0, 0}, {20, 0}, sunken ? Shadow : Light);
     p.Pin({0, 0}, {0, 20}, sunken ? Shadow : Light);
     p.Pin({1, 20}, {20, 20}, sunken ? Light : Shadow);
@@ -34,10 +34,10 @@ void Panel(SpritePainter& p, bool sunken)
     p.drawRect(QRectF(1, 1, 18, 18));
 }
 
-QImage PushSwitch(bool pressed)
+QImage PushSwitch(bool pressed, double scale)
 {
-    QImage image = NewSprite(21, 21);
-    SpritePainter p(&image);
+    QImage image = NewSprite(21, 21, scale);
+    SpritePainter p(&image, scale);
     Panel(p, pressed);
     const double shift = pressed ? 1 : 0;
     p.Outline(Ink, pressed ? QColor(150, 0, 0) : QColor(220, 30, 30));
@@ -51,19 +51,19 @@ QImage PushSwitch(bool pressed)
 
 // A slide toggle as on a phone: off with the knob left on a grey track, on with the knob right on a
 // green track, being pressed with the knob half way and the panel sunken.
-QImage ToggleSwitch(int state)
+QImage ToggleSwitch(int state, double scale)
 {
-    QImage image = NewSprite(21, 21);
-    SpritePainter p(&image);
+    QImage image = NewSprite(21, 21, scale);
+    SpritePainter p(&image, scale);
     Panel(p, state == 2);
     SlideToggle(p, QRectF(2.5, 5.5, 15, 9), state == 1 ? 1.0 : state == 2 ? 0.5 : 0.0, state == 1);
     return image;
 }
 
-QImage Pulser(int way)
+QImage Pulser(int way, double scale)
 {
-    QImage image = NewSprite(41, 41);
-    SpritePainter p(&image);
+    QImage image = NewSprite(41, 41, scale);
+    SpritePainter p(&image, scale);
     const QRect body(8, 10, 25, 21);
     TurnedOutputPin(p, way, body);
     p.Outline(Ink, Paper);
@@ -74,10 +74,10 @@ QImage Pulser(int way)
     return image;
 }
 
-QImage FullAdder()
+QImage FullAdder(double scale)
 {
-    QImage image = NewSprite(41, 41);
-    SpritePainter p(&image);
+    QImage image = NewSprite(41, 41, scale);
+    SpritePainter p(&image, scale);
     const QColor navy(0, 0, 128);
     p.Pin({0, 10}, {3, 10}, navy);
     p.Pin({0, 30}, {3, 30}, navy);
@@ -95,10 +95,10 @@ QImage FullAdder()
     return image;
 }
 
-QImage OneShot(bool falling)
+QImage OneShot(bool falling, double scale)
 {
-    QImage image = NewSprite(41, 41);
-    SpritePainter p(&image);
+    QImage image = NewSprite(41, 41, scale);
+    SpritePainter p(&image, scale);
     p.Pin({0, 20}, {5, 20});
     p.Pin({35, 20}, {40, 20});
     p.Outline(Ink, Paper);
@@ -117,10 +117,10 @@ QImage OneShot(bool falling)
     return image;
 }
 
-QImage Scope()
+QImage Scope(double scale)
 {
-    QImage image = NewSprite(41, 51);
-    SpritePainter p(&image);
+    QImage image = NewSprite(41, 51, scale);
+    SpritePainter p(&image, scale);
     for (int y = 10; y <= 40; y += 10) p.Pin({0, y}, {6, y});
     p.Outline(Ink, QColor(200, 200, 205));
     p.drawRoundedRect(QRectF(7, 3, 31, 44), 2, 2);
@@ -140,10 +140,10 @@ QImage Scope()
 // Facing right both carry the signal from left to right: an input terminal (part number 0) from
 // the level outside the box to the inside, an output terminal from the inside out. Input
 // terminals are green with a flat tail, output terminals orange with a notched one.
-QImage Terminal(bool output)
+QImage Terminal(bool output, double scale)
 {
-    QImage image = NewSprite(21, 21);
-    SpritePainter p(&image);
+    QImage image = NewSprite(21, 21, scale);
+    SpritePainter p(&image, scale);
     p.Pin({0, 10}, {output ? 6 : 1, 10});
     p.Pin({18, 10}, {20, 10});
     p.Outline(Ink, output ? QColor(255, 190, 110) : QColor(140, 225, 140));
@@ -155,36 +155,39 @@ QImage Terminal(bool output)
 
 }  // namespace
 
-std::vector<QImage> PushSwitchSprites() { return {PushSwitch(false), PushSwitch(true)}; }
+std::vector<QImage> PushSwitchSprites(double scale) { return {PushSwitch(false, scale), PushSwitch(true, scale)}; }
 
-std::vector<QImage> ToggleSwitchSprites() { return {ToggleSwitch(0), ToggleSwitch(1), ToggleSwitch(2)}; }
+std::vector<QImage> ToggleSwitchSprites(double scale)
+{
+    return {ToggleSwitch(0, scale), ToggleSwitch(1, scale), ToggleSwitch(2, scale)};
+}
 
-std::vector<QImage> PulserAdderSprites()
+std::vector<QImage> PulserAdderSprites(double scale)
 {
     std::vector<QImage> list;
-    for (int way = 0; way < 4; ++way) list.push_back(Pulser(way));
-    const QImage adder = FullAdder();
+    for (int way = 0; way < 4; ++way) list.push_back(Pulser(way, scale));
+    const QImage adder = FullAdder(scale);
     list.push_back(adder);
     for (int i = 0; i < 3; ++i) list.push_back(Greyed(adder));
     return list;
 }
 
-std::vector<QImage> OneShotSprites() { return {OneShot(false), OneShot(true)}; }
+std::vector<QImage> OneShotSprites(double scale) { return {OneShot(false, scale), OneShot(true, scale)}; }
 
-std::vector<QImage> ScopeSprites() { return {Scope()}; }
+std::vector<QImage> ScopeSprites(double scale) { return {Scope(scale)}; }
 
-std::vector<QImage> DotSprites()
+std::vector<QImage> DotSprites(double scale)
 {
-    QImage image = NewSprite(20, 20);
-    SpritePainter p(&image);
+    QImage image = NewSprite(20, 20, scale);
+    SpritePainter p(&image, scale);
     p.PixelCircle(7, 7, 14, 14, Wire, Wire);
     return {image};
 }
 
-std::vector<QImage> TerminalSprites()
+std::vector<QImage> TerminalSprites(double scale)
 {
     std::vector<QImage> list;
     for (const bool output : {false, true})
-        for (int way = 0; way < 4; ++way) list.push_back(Turned(Terminal(output), way));
+        for (int way = 0; way < 4; ++way) list.push_back(Turned(Terminal(output, scale), way));
     return list;
 }

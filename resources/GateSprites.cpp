@@ -58,10 +58,10 @@ void Output(SpritePainter& p, bool bubble, int tip)
     }
 }
 
-QImage GateFacingRight(int inputs, const TGateLook& look)
+QImage GateFacingRight(int inputs, const TGateLook& look, double scale)
 {
-    QImage image = NewSprite(Size, Size);
-    SpritePainter p(&image);
+    QImage image = NewSprite(Size, Size, scale);
+    SpritePainter p(&image, scale);
     const bool exclusive = look.Shape == TShape::ExclusiveOr;
     TGateFrame body = Frame;
     if (exclusive) body.Back += 1;
@@ -99,10 +99,10 @@ QImage GateFacingRight(int inputs, const TGateLook& look)
     return image;
 }
 
-QImage InverterFacingRight(bool negativeLogic)
+QImage InverterFacingRight(bool negativeLogic, double scale)
 {
-    QImage image = NewSprite(Size, Size);
-    SpritePainter p(&image);
+    QImage image = NewSprite(Size, Size, scale);
+    SpritePainter p(&image, scale);
     const TGateFrame body{Frame.Back, InverterTop, InverterBottom, Frame.Tip, 0};
     if (negativeLogic) {
         InputBubble(p, OutputY);
@@ -123,16 +123,16 @@ void AddFourWays(std::vector<QImage>& list, const QImage& facingRight)
 
 }  // namespace
 
-std::vector<QImage> GateSprites(int inputs)
+std::vector<QImage> GateSprites(int inputs, double scale)
 {
     std::vector<QImage> list;
-    for (const TGateLook& look : Looks) AddFourWays(list, GateFacingRight(inputs, look));
+    for (const TGateLook& look : Looks) AddFourWays(list, GateFacingRight(inputs, look, scale));
     return list;
 }
 
-std::vector<QImage> NotSprites()
+std::vector<QImage> NotSprites(double scale)
 {
     std::vector<QImage> list;
-    for (const bool negative : {false, true}) AddFourWays(list, InverterFacingRight(negative));
+    for (const bool negative : {false, true}) AddFourWays(list, InverterFacingRight(negative, scale));
     return list;
 }

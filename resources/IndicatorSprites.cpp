@@ -3,7 +3,9 @@
 
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -12,10 +14,10 @@ namespace {
 const QColor DarkRed{64, 0, 0};
 const QColor Bezel{70, 70, 70};
 
-QImage Led(const QColor& lit, bool on)
+QImage Led(const QColor& lit, bool on, double scale)
 {
-    QImage image = NewSprite(20, 20);
-    SpritePainter p(&image);
+    QImage image = NewSprite(20, 20, scale);
+    SpritePainter p(&image, scale);
     const QPointF centre(9.5, 9.5);
     if (on) {
         QRadialGradient glow(QPointF(7.5, 7.5), 10);
@@ -34,61 +36,78 @@ QImage Led(const QColor& lit, bool on)
     return image;
 }
 
-// A segment as rows of pixels: a bar of width five whose ends taper to a point, so that
-// neighbouring segments never touch and each stays a region of its own.
-void HorizontalSegment(QImage& image, int y, int x1, int x2)
+// Sets every device pixel of the sprite pixels left..right × top..bottom whose centre, in sprite
+// pixel coordinates (the centre of sprite pixel x lies at x), is inside the shape. No antialiasing:
+// the parts flood-fill the segments and dots, so a region must be closed by pure black.
+template <class Inside>
+void SetPixelsInside(QImage& image, double scale, int left, int top, int right, int bottom, Inside inside)
 {
-    for (int dy = -2; dy <= 2; ++dy)
-        for (int x = x1 + std::abs(dy); x <= x2 - std::abs(dy); ++x) image.setPixelColor(x, y + dy, DarkRed);
+    const int x0 = std::max(0, static_cast<int>(std::floor(left * scale)));
+    const int x1 = std::min(image.width() - 1, static_cast<int>(std::ceil((right + 1) * scale)));
+    const int y0 = std::max(0, static_cast<int>(std::floor(top * scale)));
+    const int y1 = std::min(image.height() - 1, static_cast<int>(std::ceil((bottom + 1) * scale)));
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x)
+            if (inside((x + 0.5) / scale - 0.5, (y + 0.5) / scale - 0.5)) image.setPixelColor(x, y, DarkRed);
 }
 
-void VerticalSegment(QImage& image, int x, int y1, int y2)
+// A segment: a bar five pixels thick whose ends taper to a point, so that neighbouring segments
+// never touch and each stays a region of its own. At 100 % row y + dy holds x1 + |dy| .. x2 - |dy|.
+void HorizontalSegment(QImage& image, double scale, int y, int x1, int x2)
 {
-    for (int y = y1; y <= y2; ++y) {
-        const int half = std::min({2, y - y1, y2 - y});
-        for (int dx = -half; dx <= half; ++dx) image.setPixelColor(x + dx, y, DarkRed);
-    }
+    SetPixelsInside(image, scale, x1, y - 2, x2, y + 2, [&](double px, double py) {
+        const double dy = std::abs(py - y);
+        return dy < 2.5 && px - x1 + 0.5 > dy && x2 - px + 0.5 > dy;
+    });
+}
+
+// At 100 % row y holds x ± min(2, y - y1, y2 - y).
+void VerticalSegment(QImage& image, double scale, int x, int y1, int y2)
+{
+    SetPixelsInside(image, scale, x - 2, y1, x + 2, y2, [&](double px, double py) {
+        return std::abs(px - x) < std::min({2.5, py - y1 + 0.5, y2 - py + 0.5});
+    });
 }
 
 }  // namespace
 
-std::vector<QImage> LedSprites()
+std::vector<QImage> LedSprites(double scale)
 {
     std::vector<QImage> list;
     for (const QColor& colour : {QColor(255, 0, 0), QColor(40, 90, 255), QColor(0, 220, 0)})
-        for (const bool on : {false, true}) list.push_back(Led(colour, on));
+        for (const bool on : {false, true}) list.push_back(Led(colour, on, scale));
     return list;
 }
 
-std::vector<QImage> SevenSegmentSprites()
+std::vector<QImage> SevenSegmentSprites(double scale)
 {
     // Opaque: the part copies this image into its own display image and fills its segments there.
-    QImage image(41, 51, QImage::Format_ARGB32_Premultiplied);
+    QImage image(ScaledSize(41, scale), ScaledSize(51, scale), QImage::Format_ARGB32_Premultiplied);
     image.fill(Ink);
     {
-        SpritePainter p(&image);
+        SpritePainter p(&image, scale);
         p.Outline(Bezel);
         p.drawRect(QRectF(0, 0, 40, 50));
     }
     constexpr int left = 6, right = 29, top = 5, middle = 24, bottom = 44;
-    HorizontalSegment(image, top, left + 2, right - 2);
-    VerticalSegment(image, left, top + 2, middle - 2);
-    VerticalSegment(image, right, top + 2, middle - 2);
-    HorizontalSegment(image, middle, left + 2, right - 2);
-    VerticalSegment(image, left, middle + 2, bottom - 2);
-    VerticalSegment(image, right, middle + 2, bottom - 2);
-    HorizontalSegment(image, bottom, left + 2, right - 2);
-    SpritePainter p(&image);
+    HorizontalSegment(image, scale, top, left + 2, right - 2);
+    VerticalSegment(image, scale, left, top + 2, middle - 2);
+    VerticalSegment(image, scale, right, top + 2, middle - 2);
+    HorizontalSegment(image, scale, middle, left + 2, right - 2);
+    VerticalSegment(image, scale, left, middle + 2, bottom - 2);
+    VerticalSegment(image, scale, right, middle + 2, bottom - 2);
+    HorizontalSegment(image, scale, bottom, left + 2, right - 2);
+    SpritePainter p(&image, scale);
     p.PixelCircle(32, 43, 37, 48, DarkRed, DarkRed);  // the decimal point around (34, 45)
     return {image};
 }
 
-std::vector<QImage> MatrixSprites()
+std::vector<QImage> MatrixSprites(double scale)
 {
     // Opaque for the same reason; the board's colour shows between the pins.
-    QImage image(91, 91, QImage::Format_ARGB32_Premultiplied);
+    QImage image(ScaledSize(91, scale), ScaledSize(91, scale), QImage::Format_ARGB32_Premultiplied);
     image.fill(ButtonFace);
-    SpritePainter p(&image);
+    SpritePainter p(&image, scale);
     for (int i = 0; i < 8; ++i) {
         p.Pin({0, 10 + 10 * i}, {3, 10 + 10 * i});
         p.Pin({10 + 10 * i, 87}, {10 + 10 * i, 90});

@@ -50,7 +50,7 @@ class SolidSprite : public SpriteSource {
 public:
     QImage Image{3, 2, QImage::Format_ARGB32};
     SolidSprite() { Image.fill(Qt::blue); }
-    const QImage* Sprite(TSpriteList list, int index) const override
+    const QImage* Sprite(TSpriteList list, int index, double) const override
     {
         return list == TSpriteList::Dot && index == 0 ? &Image : nullptr;
     }
