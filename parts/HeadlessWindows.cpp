@@ -103,3 +103,5 @@ std::unique_ptr<Canvas> NewImage(const TCircuitContext& context, int width, int 
     if (context.Windows) return context.Windows->CreateImage(width, height);
     return std::make_unique<NullCanvas>(width, height);
 }
+
+uint64_t ImageGeneration(const TCircuitContext& context) { return context.Windows ? context.Windows->ImageGeneration() : 0; }

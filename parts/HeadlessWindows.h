@@ -65,3 +65,5 @@ std::unique_ptr<TextEditor> NewTextEditor(const TCircuitContext& context);
 std::unique_ptr<ScopeSink> NewScopeSink(const TCircuitContext& context);
 // An off-screen image of the front end, or a surface that draws nothing.
 std::unique_ptr<Canvas> NewImage(const TCircuitContext& context, int width, int height);
+// The front end's image generation: images made under another one are to be made afresh.
+uint64_t ImageGeneration(const TCircuitContext& context);

@@ -26,7 +26,8 @@ constexpr std::array<TPoint, 8> SegmentInputs{{
 }  // namespace
 
 TLED7SEG::TLED7SEG(TBord& board, Canvas* windowSurface)
-    : TPart(board, windowSurface), DisplayImage(NewImage(board.Context(), ImageWidth, ImageHeight))
+    : TPart(board, windowSurface), DisplayImage(NewImage(board.Context(), ImageWidth, ImageHeight)),
+      imageGeneration_(ImageGeneration(board.Context()))
 {
     SetSize(ImageWidth, ImageHeight);
     WayCount = 4;
@@ -89,15 +90,35 @@ void TLED7SEG::CalcEncoder()
 
 void TLED7SEG::FillSegment(int segment, bool lit)
 {
-    const TPoint seed = SegmentPoints[static_cast<size_t>(segment)];
-    DisplayImage->SetBrushColor(lit ? clLitLamp : clDarkLamp);
-    DisplayImage->FloodFill(seed.x, seed.y, clBlack);
+    RefreshImage();
+    FillImageSegment(segment, lit);
     const auto bit = static_cast<uint8_t>(1u << segment);
     LitSegments = static_cast<uint8_t>(lit ? LitSegments | bit : LitSegments & ~bit);
 }
 
+void TLED7SEG::FillImageSegment(int segment, bool lit)
+{
+    const TPoint seed = SegmentPoints[static_cast<size_t>(segment)];
+    DisplayImage->SetBrushColor(lit ? clLitLamp : clDarkLamp);
+    DisplayImage->FloodFill(seed.x, seed.y, clBlack);
+}
+
+void TLED7SEG::RefreshImage()
+{
+    const uint64_t generation = ImageGeneration(Context());
+    if (generation == imageGeneration_) return;
+    imageGeneration_ = generation;
+    DisplayImage = NewImage(Context(), ImageWidth, ImageHeight);
+    DisplayImage->DrawSprite(TSpriteList::LED7SEG, 0, 0, 0);
+    DisplayImage->SetBrushStyle(TBrushStyle::Solid);
+    // The sprite shows every segment dark.
+    for (int segment = 0; segment < 8; ++segment)
+        if (LitSegments & (1u << segment)) FillImageSegment(segment, true);
+}
+
 void TLED7SEG::Draw()
 {
+    RefreshImage();
     DrawLive(*this, [&](Canvas& c) {
         if (Simulating())
             c.CopyRect(RectAt(Left, Top, ImageWidth, ImageHeight), *DisplayImage, {0, 0, ImageWidth, ImageHeight});

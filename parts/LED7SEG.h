@@ -38,4 +38,10 @@ private:
     void CalcNormal();
     void CalcEncoder();
     void FillSegment(int segment, bool lit);
+    // The dark display with its lit segments filled, on a new image when the window's images
+    // changed their scale since DisplayImage was made.
+    void RefreshImage();
+    void FillImageSegment(int segment, bool lit);
+
+    uint64_t imageGeneration_;
 };

@@ -30,7 +30,8 @@ void DrawDark(Canvas& image)
 }  // namespace
 
 TMatrix8X8::TMatrix8X8(TBord& board, Canvas* windowSurface)
-    : TAfterglowPart(board, windowSurface), DisplayImage(NewImage(board.Context(), Size, Size))
+    : TAfterglowPart(board, windowSurface), DisplayImage(NewImage(board.Context(), Size, Size)),
+      imageGeneration_(ImageGeneration(board.Context()))
 {
     SetSize(Size, Size);
     WayCount = 4;
@@ -99,8 +100,21 @@ void TMatrix8X8::Tick()
     if (AskedDots != DrawnDots && ShowsInputs()) Draw();
 }
 
+void TMatrix8X8::RefreshImages()
+{
+    const uint64_t generation = ImageGeneration(Context());
+    if (generation == imageGeneration_) return;
+    imageGeneration_ = generation;
+    DisplayImage = NewImage(Context(), Size, Size);
+    DrawDark(*DisplayImage);
+    for (int dot = 0; dot < 64; ++dot)
+        if (LitDots & (uint64_t{1} << dot)) FillImageDot(*DisplayImage, dot / 8, dot % 8, true);
+    InputImage.reset();
+}
+
 void TMatrix8X8::FillDot(int row, int column, bool lit)
 {
+    RefreshImages();
     FillImageDot(*DisplayImage, row, column, lit);
     const uint64_t bit = uint64_t{1} << (8 * row + column);
     LitDots = lit ? LitDots | bit : LitDots & ~bit;
@@ -122,6 +136,7 @@ void TMatrix8X8::UpdateInputImage()
 
 void TMatrix8X8::Draw()
 {
+    RefreshImages();
     const Canvas* picture = DisplayImage.get();
     if (Simulating()) DrawnDots = LitDots;
     if (ShowsInputs()) {

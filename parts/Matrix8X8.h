@@ -48,4 +48,9 @@ private:
     void FillDot(int row, int column, bool lit);
     // Brings InputImage to AskedDots.
     void UpdateInputImage();
+    // When the window's images changed their scale since they were made: DisplayImage made afresh
+    // with LitDots filled, InputImage left to be made when next needed.
+    void RefreshImages();
+
+    uint64_t imageGeneration_;
 };
