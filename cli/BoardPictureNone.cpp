@@ -6,9 +6,11 @@
 
 bool BoardPictureAvailable() { return false; }
 
-std::unique_ptr<WindowFactory> MakeBoardPictureWindows() { return nullptr; }
+std::unique_ptr<WindowFactory> MakeBoardPictureWindows(int) { return nullptr; }
 
-std::unique_ptr<Canvas> MakeBoardPictureSurface(const TBord&) { return std::make_unique<NullCanvas>(); }
+std::unique_ptr<Canvas> MakeBoardPictureSurface(const TBord&, int) { return std::make_unique<NullCanvas>(); }
+
+TRect BoardPictureArea(const Canvas& surface) { return {0, 0, surface.Width(), surface.Height()}; }
 
 void SaveBoardPicture(const Canvas&, const std::string& path)
 {

@@ -7,9 +7,11 @@
 
 bool BoardPictureAvailable() { return true; }
 
-std::unique_ptr<WindowFactory> MakeBoardPictureWindows() { return MakePictureWindows(); }
+std::unique_ptr<WindowFactory> MakeBoardPictureWindows(int scale) { return MakePictureWindows(scale); }
 
-std::unique_ptr<Canvas> MakeBoardPictureSurface(const TBord& board) { return MakeBoardImage(board); }
+std::unique_ptr<Canvas> MakeBoardPictureSurface(const TBord& board, int scale) { return MakeBoardImage(board, scale); }
+
+TRect BoardPictureArea(const Canvas& surface) { return CanvasBoardArea(surface); }
 
 void SaveBoardPicture(const Canvas& surface, const std::string& path)
 {

@@ -34,6 +34,8 @@ or checks circuit files against a test table.
                 (one time unit per pass) that GTKWave opens.
   --png PATH    write the board surface as PNG after the run (editing look with grid
                 dots when --passes 0, simulating look otherwise).
+  --scale S     with --png: draw every board unit as S x S pixels, sharply (S = 1, 2,
+                3 or 4; default 1).
   --save PATH   write the board as circuit text (the editor's save) right after
                 loading, before the run.
                 Outputs appear only when complete (the old file stays on failure);
@@ -81,6 +83,14 @@ int64_t ParseCount(const std::string& option, const std::string& text, int64_t l
     return value;
 }
 
+int ParseScale(const std::string& text)
+{
+    static const char* const scales[] = {"1", "2", "3", "4"};
+    for (int i = 0; i < 4; ++i)
+        if (text == scales[i]) return i + 1;
+    throw TUsageError("--scale には 1, 2, 3, 4 のどれかを指定してください ('" + text + "' ではなく)");
+}
+
 TEngineMode ParseEngine(const std::string& text)
 {
     static const std::pair<const char*, TEngineMode> modes[] = {{"auto", TEngineMode::Auto},
@@ -107,6 +117,7 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
     bool optionsEnded = false;
     // The options of a run, which a check by table does not take.
     std::string runOption;
+    bool scaled = false;
     for (size_t i = 0; i < args.size(); ++i) {
         std::string arg = args[i];
         if (optionsEnded || !arg.starts_with("-") || arg == "-") {
@@ -140,7 +151,7 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
         }
         static const char* const valued[] = {"--passes", "--watch", "--every", "--press", "--release",
                                              "--click",  "--vcd",   "--png",   "--save",  "--test",
-                                             "--junit",  "--csv",   "--engine", "--replay"};
+                                             "--junit",  "--csv",   "--engine", "--replay", "--scale"};
         if (std::find(std::begin(valued), std::end(valued), arg) == std::end(valued))
             throw TUsageError("'" + args[i] + "' というオプションはありません");
         if (!inlineValue) {
@@ -167,6 +178,10 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
             options.VcdPath = value;
         else if (arg == "--png")
             options.PngPath = value;
+        else if (arg == "--scale") {
+            options.Scale = ParseScale(value);
+            scaled = true;
+        }
         else if (arg == "--engine")
             options.Engine = ParseEngine(value);
         else if (arg == "--save")
@@ -188,6 +203,7 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
             throw TUsageError("FILE が二つあります: '" + options.Files[0] + "' と '" + options.Files[1] + "'");
         if (!options.JunitPath.empty() || !options.CsvPath.empty())
             throw TUsageError(std::string(options.JunitPath.empty() ? "--csv" : "--junit") + " は --test と使います");
+        if (scaled && options.PngPath.empty()) throw TUsageError("--scale は --png と使います");
     } else if (!runOption.empty()) {
         throw TUsageError(runOption + " は --test と一緒には使えません");
     }

@@ -35,6 +35,8 @@ struct TSimOptions {
     size_t ReplayAt = 0;
     std::string VcdPath;
     std::string PngPath;
+    // --scale: board units drawn as Scale × Scale pixels of the PNG picture.
+    int Scale = 1;
     std::string SavePath;
     TEngineMode Engine = TEngineMode::Auto;
     bool Stats = false;

@@ -79,8 +79,9 @@ double RunCircuit(TBord& board, Canvas& surface, const TSimRun& run)
     TScheduledPump pump(context, run);
     const auto start = std::chrono::steady_clock::now();
     context.Simulating = true;
+    const TRect area = run.Area.value_or(TRect{0, 0, surface.Width(), surface.Height()});
     RunSimulation(board, pump, [&] {
-        if (context.Simulating) RedrawBoard(board, surface, surface.Width(), surface.Height());
+        if (context.Simulating) RedrawBoard(board, surface, area);
     });
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     return took.count();

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "SimOptions.h"
+#include "Geometry.h"
 #include "SimWatch.h"
 
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 class TVcdWriter;
@@ -25,6 +27,8 @@ struct TSimRun {
     TVcdWriter* Vcd = nullptr;
     // Receives the header and the printed rows; none are printed when null.
     std::FILE* Out = stdout;
+    // The board rectangle the surface shows; unset, the surface's size from the origin.
+    std::optional<TRect> Area;
 };
 
 // Runs the board as the editor's run loop does, for run.Passes passes (none for 0), and prints

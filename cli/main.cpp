@@ -122,7 +122,7 @@ int Run(const TSimOptions& options)
 
     NullCanvas windowSurface;
     std::unique_ptr<Canvas> surface = std::make_unique<NullCanvas>();
-    const std::unique_ptr<WindowFactory> windows = picture ? MakeBoardPictureWindows() : nullptr;
+    const std::unique_ptr<WindowFactory> windows = picture ? MakeBoardPictureWindows(options.Scale) : nullptr;
     TCircuit circuit(surface.get());
     circuit.Context.Windows = windows.get();
     TPartsList loaded;
@@ -139,7 +139,7 @@ int Run(const TSimOptions& options)
     }
     circuit.Bord.CheckAllLinks();
     if (picture) {
-        std::unique_ptr<Canvas> image = MakeBoardPictureSurface(circuit.Bord);
+        std::unique_ptr<Canvas> image = MakeBoardPictureSurface(circuit.Bord, options.Scale);
         circuit.Bord.SetCanvas(image.get());
         surface = std::move(image);
     }
@@ -158,6 +158,7 @@ int Run(const TSimOptions& options)
     }
 
     TSimRun run;
+    run.Area = BoardPictureArea(*surface);
     run.Passes = options.Passes;
     run.Every = options.Every;
     // An output on standard output has it to itself: rows among its bytes would spoil it.
@@ -184,7 +185,7 @@ int Run(const TSimOptions& options)
                          EngineName(options.Engine));
         }
         if (picture) {
-            if (options.Passes == 0) RedrawBoard(circuit.Bord, *surface, surface->Width(), surface->Height());
+            if (options.Passes == 0) RedrawBoard(circuit.Bord, *surface, *run.Area);
             SaveBoardPicture(*surface, options.PngPath);
         }
     } catch (const TFileError& e) {

@@ -40,29 +40,39 @@ struct TPictureSupportHolder {
 
 class TBoardImage : private TPictureSupportHolder, public QImageCanvas {
 public:
-    TBoardImage(int width, int height) : QImageCanvas(width, height, &Support->Sprites) {}
+    // The board from the origin to (width, height) at the scale.
+    TBoardImage(int width, int height, double scale) : QImageCanvas(0, 0, &Support->Sprites)
+    {
+        SetView(scale, {});
+        const QRect device = DeviceRect({0, 0, width, height});
+        Resize(device.width(), device.height());
+    }
 };
 
 class TPictureWindows : public WindowFactory {
 public:
+    explicit TPictureWindows(double scale) : scale_(scale) {}
     std::unique_ptr<TextEditor> CreateTextEditor() override { return std::make_unique<TMemoryTextEditor>(); }
     std::unique_ptr<ScopeSink> CreateScopeSink() override { return std::make_unique<TMemoryScope>(); }
     std::unique_ptr<Canvas> CreateImage(int width, int height) override
     {
-        return std::make_unique<TBoardImage>(width, height);
+        return std::make_unique<TBoardImage>(width, height, scale_);
     }
 
 private:
     std::shared_ptr<TPictureSupport> support_ = PictureSupport();
+    double scale_;
 };
 
 constexpr int Margin = 20;
-// Coordinates from a file may be absurd; the picture stops at this size.
+// Coordinates from a file may be absurd; the picture stops at this many board units and device
+// pixels a side.
 constexpr int64_t MaxSide = 4000;
+constexpr int64_t MaxPixels = 8000;
 
 }  // namespace
 
-std::unique_ptr<Canvas> MakeBoardImage(const TBord& board)
+std::unique_ptr<Canvas> MakeBoardImage(const TBord& board, double scale)
 {
     int64_t right = 0, bottom = 0;
     for (int i = 0; i < board.Count(); ++i) {
@@ -70,11 +80,19 @@ std::unique_ptr<Canvas> MakeBoardImage(const TBord& board)
         right = std::max<int64_t>(right, r.Right);
         bottom = std::max<int64_t>(bottom, r.Bottom);
     }
-    return std::make_unique<TBoardImage>(static_cast<int>(std::min(right + Margin, MaxSide)),
-                                         static_cast<int>(std::min(bottom + Margin, MaxSide)));
+    if (!(scale > 0 && scale <= MaxPixels)) scale = 1;
+    const int64_t side = std::min(MaxSide, static_cast<int64_t>(static_cast<double>(MaxPixels) / scale));
+    return std::make_unique<TBoardImage>(static_cast<int>(std::min(right + Margin, side)),
+                                         static_cast<int>(std::min(bottom + Margin, side)), scale);
 }
 
-std::unique_ptr<WindowFactory> MakePictureWindows() { return std::make_unique<TPictureWindows>(); }
+std::unique_ptr<WindowFactory> MakePictureWindows(double scale) { return std::make_unique<TPictureWindows>(scale); }
+
+TRect CanvasBoardArea(const Canvas& surface)
+{
+    if (const auto* image = dynamic_cast<const QImageCanvas*>(&surface)) return image->BoardArea();
+    return {0, 0, surface.Width(), surface.Height()};
+}
 
 namespace {
 
@@ -107,12 +125,12 @@ std::string EncodeCanvasPng(const Canvas& surface)
 
 bool SaveCanvasPng(const Canvas& surface, const std::string& path) { return WritePng(EncodeCanvasPng(surface), path); }
 
-bool SaveBoardPng(TBord& board, const std::string& path)
+bool SaveBoardPng(TBord& board, const std::string& path, double scale)
 {
-    const std::unique_ptr<Canvas> surface = MakeBoardImage(board);
+    const std::unique_ptr<Canvas> surface = MakeBoardImage(board, scale);
     Canvas* const previous = board.GetCanvas();
     board.SetCanvas(surface.get());
-    RedrawBoard(board, *surface, surface->Width(), surface->Height());
+    RedrawBoard(board, *surface, CanvasBoardArea(*surface));
     board.SetCanvas(previous);
     return SaveCanvasPng(*surface, path);
 }

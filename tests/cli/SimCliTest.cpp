@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -364,6 +366,63 @@ TEST(VoltraneSim, PicturesNeedTheRasterCanvas)
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.err, "");
     EXPECT_TRUE(Slurp(Temp("board.png")).starts_with("\x89PNG"));
+}
+
+// The width and height a PNG file gives in its header.
+std::pair<int, int> PngSize(const std::string& bytes)
+{
+    if (bytes.size() < 24 || bytes.compare(12, 4, "IHDR") != 0) return {-1, -1};
+    const auto word = [&](size_t at) {
+        int value = 0;
+        for (size_t i = at; i < at + 4; ++i) value = value * 256 + static_cast<unsigned char>(bytes[i]);
+        return value;
+    };
+    return {word(16), word(20)};
+}
+
+TEST(VoltraneSim, ScaledPicturesDrawEveryUnitAsScaleTimesScalePixels)
+{
+    const std::string plain = Temp("plain.png"), one = Temp("one.png"), two = Temp("two.png"), four = Temp("four.png");
+    const Outcome first = Sim({ToggleChain, "--passes", "0", "--png", plain});
+    if (first.status == 2) GTEST_SKIP() << "this build has no picture output";
+    ASSERT_EQ(first.status, 0) << first.err;
+    const auto [width, height] = PngSize(Slurp(plain));
+    ASSERT_GT(width, 0);
+    EXPECT_EQ(Sim({ToggleChain, "--passes", "0", "--png", one, "--scale", "1"}).status, 0);
+    EXPECT_EQ(Slurp(one), Slurp(plain));
+    EXPECT_EQ(Sim({ToggleChain, "--passes", "0", "--scale=2", "--png", two}).status, 0);
+    EXPECT_EQ(PngSize(Slurp(two)), std::pair(2 * width, 2 * height));
+    const Outcome run = Sim({ToggleChain, "--passes", "3", "--png", four, "--scale", "4"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(PngSize(Slurp(four)), std::pair(4 * width, 4 * height));
+    EXPECT_NE(Sim({"--help"}).out.find("--scale S"), std::string::npos);
+
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const std::string none = Temp("none.png");
+    const std::string wrong = "--scale には 1, 2, 3, 4 のどれかを指定してください";
+    const std::vector<Case> cases{
+        {{ToggleChain, "--png", none, "--scale", "0"}, wrong + " ('0' ではなく)"},
+        {{ToggleChain, "--png", none, "--scale", "5"}, wrong},
+        {{ToggleChain, "--png", none, "--scale", "1.5"}, wrong},
+        {{ToggleChain, "--png", none, "--scale", "-2"}, wrong},
+        {{ToggleChain, "--png", none, "--scale", "02"}, wrong},
+        {{ToggleChain, "--png", none, "--scale", "two"}, wrong},
+        {{ToggleChain, "--png", none, "--scale="}, wrong},
+        {{ToggleChain, "--png", none, "--scale"}, "--scale には値が必要です"},
+        {{ToggleChain, "--scale", "2"}, "--scale は --png と使います"},
+        {{"--test", Temp("t.lgt"), ToggleChain, "--scale", "2"}, "--scale は --test と一緒には使えません"},
+    };
+    for (const Case& c : cases) {
+        const Outcome o = Sim(c.args);
+        EXPECT_EQ(o.status, 2) << c.message;
+        EXPECT_NE(o.err.find("voltrane-sim: " + c.message), std::string::npos) << o.err;
+        EXPECT_EQ(o.out, "") << c.message;
+    }
+    EXPECT_FALSE(std::filesystem::exists(none));
+    for (const std::string& path : {plain, one, two, four}) std::remove(path.c_str());
 }
 
 }  // namespace

@@ -197,7 +197,7 @@ inline void RunBriefly(TCircuit& circuit, Canvas& surface)
 {
     TBord& board = circuit.Bord;
     board.CheckAllLinks();
-    RedrawBoard(board, surface, surface.Width(), surface.Height());
+    RedrawBoard(board, surface, {0, 0, surface.Width(), surface.Height()});
     circuit.Context.Simulating = true;
     board.SetConnectTanshi();
     board.ResolveNets();
@@ -206,7 +206,7 @@ inline void RunBriefly(TCircuit& circuit, Canvas& surface)
         board.CalcAll();
         board.TickAll();
     }
-    RedrawBoard(board, surface, surface.Width(), surface.Height());
+    RedrawBoard(board, surface, {0, 0, surface.Width(), surface.Height()});
     circuit.Context.Simulating = false;
 }
 

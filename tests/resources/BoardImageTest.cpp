@@ -17,11 +17,11 @@ namespace {
 QRgb Rgb(TColor c) { return qRgb(c.R, c.G, c.B); }
 
 // The board as the command-line simulator writes it, read back.
-QImage Picture(TBord& board)
+QImage Picture(TBord& board, double scale = 1)
 {
     const QTemporaryDir dir;
     const std::string path = dir.filePath(QStringLiteral("board.png")).toStdString();
-    EXPECT_TRUE(SaveBoardPng(board, path));
+    EXPECT_TRUE(SaveBoardPng(board, path, scale));
     return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
 }
 
@@ -133,4 +133,34 @@ TEST(BoardImage, PictureWindowsGiveDisplayImagesThatCopyOntoThePicture)
     EXPECT_EQ(raster->PixelAt(0, 0), clBlack);
     EXPECT_NE(windows->CreateTextEditor(), nullptr);
     EXPECT_NE(windows->CreateScopeSink(), nullptr);
+}
+
+TEST(BoardImage, ScaledPicturesDrawEveryBoardUnitSharplyAsScaleTimesScalePixels)
+{
+    TestCircuit t;
+    AddWire(t, 200, 30, 260, 30);
+    t.Bord.Create<TGate>(nullptr)->MoveTo(100, 50, false);
+    const QImage one = Picture(t.Bord);
+    ASSERT_EQ(one.size(), QSize(280, 110));
+    for (const int scale : {2, 3}) {
+        SCOPED_TRACE(scale);
+        const QImage picture = Picture(t.Bord, scale);
+        ASSERT_EQ(picture.size(), one.size() * scale);
+        // Grid dots: blocks of scale × scale pixels at the multiples of ten units.
+        for (const auto& [x, y] : {std::pair{0, 0}, {10, 0}, {30, 100}, {270, 10}}) {
+            EXPECT_EQ(picture.pixel(x * scale, y * scale), Rgb(clOlive));
+            EXPECT_EQ(picture.pixel(x * scale + scale - 1, y * scale + scale - 1), Rgb(clOlive));
+            EXPECT_EQ(picture.pixel(x * scale + scale, y * scale), Rgb(clBtnFace));
+        }
+        // The wire: as many rows thick as the scale.
+        for (int row = 0; row < scale; ++row) EXPECT_EQ(picture.pixel(235 * scale, 30 * scale + row), Rgb(clBlue));
+        EXPECT_EQ(picture.pixel(235 * scale, 30 * scale - 1), Rgb(clBtnFace));
+        EXPECT_EQ(picture.pixel(235 * scale, 31 * scale), Rgb(clBtnFace));
+        // The gate is drawn at the picture's size, not as enlarged pixels of the small one.
+        const QImage enlarged = one.scaled(one.size() * scale);
+        int finer = 0;
+        for (int y = 50 * scale; y < 90 * scale; ++y)
+            for (int x = 100 * scale; x < 140 * scale; ++x) finer += picture.pixel(x, y) != enlarged.pixel(x, y);
+        EXPECT_GT(finer, 20 * scale);
+    }
 }
