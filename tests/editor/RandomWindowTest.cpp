@@ -207,7 +207,9 @@ private:
             {Qt::Key_D, Qt::ControlModifier}, {Qt::Key_R, Qt::ControlModifier}, {Qt::Key_Delete, 0},
             {Qt::Key_Escape, 0},              {Qt::Key_F8, 0},                  {Qt::Key_F10, 0},
             {Qt::Key_Return, 0},              {Qt::Key_Backspace, 0}};
-        const auto [key, modifiers] = Keys[Pick(std::size(Keys))];
+        const auto& chosen = Keys[Pick(std::size(Keys))];
+        const int key = chosen.first;
+        const Qt::KeyboardModifiers::Int modifiers = chosen.second;
         last_ = "key " + std::to_string(key) + " with " + std::to_string(modifiers);
         // A key may start a run, which goes on in the event loop: it is sent from there.
         QTimer::singleShot(0, window.get(), [key, modifiers] {
