@@ -58,8 +58,12 @@ void TLiveImage::FlushAll()
 void TLiveImage::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    if (source_) painter.drawImage(event->rect(), *source_, event->rect());
-    const QRect shown = source_ ? source_->rect() : QRect();
+    const QRectF area = event->rect();
+    if (source_) {
+        const QRectF pixels(area.topLeft() * ratio_, area.size() * ratio_);
+        painter.drawImage(area, *source_, pixels);
+    }
+    const QRect shown = source_ ? QRectF(QPointF(), QSizeF(source_->size()) / ratio_).toAlignedRect() : QRect();
     // Whatever the image does not cover shows the window's background.
     for (const QRect& r : QRegion(event->rect()).subtracted(shown)) painter.fillRect(r, palette().window());
 }

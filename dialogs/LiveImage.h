@@ -13,6 +13,8 @@ public:
 
     // The image shown, owned elsewhere; it must outlive this widget or be replaced first.
     void SetSource(const QImage* image) { source_ = image; }
+    // Device pixels of the image per pixel of the widget: a picture drawn for a dense screen.
+    void SetSourceRatio(double ratio) { ratio_ = ratio; }
     // Asks for a repaint, or only marks the widget while repaints are deferred.
     void MarkDirty();
     // Turning deferral off repaints what was marked meanwhile.
@@ -25,5 +27,6 @@ protected:
 
 private:
     const QImage* source_ = nullptr;
+    double ratio_ = 1;
     bool dirty_ = false;
 };

@@ -83,6 +83,7 @@ void TDocument::New()
     savedText_.clear();
     path_.clear();
     s_.Host.SetTitle(Title());
+    s_.Host.DocumentReplaced();
     s_.Host.Redraw();
 }
 
@@ -137,6 +138,7 @@ bool TDocument::Load(const std::string& path, const std::string& name)
     if (!name.empty()) Named(name);
     else path_.clear();
     s_.Host.SetTitle(Title());
+    s_.Host.DocumentReplaced();
     s_.Host.Redraw();
     if (!badLines.empty()) shell_.ShowMessage(BadBytesWarning(path, badLines));
     return true;

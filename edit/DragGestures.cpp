@@ -40,6 +40,11 @@ void TDragGesture::Move(int rawX, int rawY)
     MoveFrame(*first, x, y, s_.Host.WindowSurface());
 }
 
+void TDragGesture::ShowPreview()
+{
+    if (TPartsBase* first = st_.FirstSelected()) first->DrawDragFrame(s_.Host.WindowSurface());
+}
+
 void TDragGesture::Release(int rawX, int rawY)
 {
     const int x = st_.SnapX(rawX), y = st_.SnapY(rawY);
@@ -79,6 +84,11 @@ void TMultiDragGesture::Move(int rawX, int rawY)
 {
     const int x = st_.SnapX(rawX), y = st_.SnapY(rawY);
     for (TPartsBase* o : st_.SelectedParts) MoveFrame(*o, x, y, s_.Host.WindowSurface());
+}
+
+void TMultiDragGesture::ShowPreview()
+{
+    for (TPartsBase* o : st_.SelectedParts) o->DrawDragFrame(s_.Host.WindowSurface());
 }
 
 void TMultiDragGesture::Release(int rawX, int rawY)

@@ -41,6 +41,8 @@ public:
         Paint();
     }
     virtual Canvas& BoardSurface() = 0;
+    // The board rectangle the window shows; a pointer outside it is held to its edge.
+    virtual TRect ShownArea() { return {0, 0, BoardSurface().Width(), BoardSurface().Height()}; }
     // Where the previews are drawn in XOR mode, over the last painted board.
     virtual Canvas& WindowSurface() = 0;
 
@@ -54,6 +56,8 @@ public:
     virtual void SetTitle(const std::string& title) = 0;
     // The hourglass while a file is read or written.
     virtual void SetBusy(bool busy) = 0;
+    // The board holds another document (new or opened): what the window shows of the last one goes.
+    virtual void DocumentReplaced() {}
 };
 
 // The hourglass for as long as a long command runs, whichever way it ends.

@@ -14,6 +14,9 @@ public:
     virtual void Begin(int x, int y) = 0;
     virtual void Move(int rawX, int rawY) = 0;
     virtual void Release(int rawX, int rawY) = 0;
+    // The window surface was painted anew under the gesture (the view scrolled or zoomed): the
+    // preview is drawn again where it stands, so that the next move takes it off.
+    virtual void ShowPreview() {}
 
 protected:
     TEditSession& s_;
@@ -27,6 +30,7 @@ public:
     void Begin(int x, int y) override;
     void Move(int rawX, int rawY) override;
     void Release(int rawX, int rawY) override;
+    void ShowPreview() override;
 
 private:
     void DrawBand();
@@ -41,6 +45,7 @@ public:
     void Begin(int x, int y) override;
     void Move(int rawX, int rawY) override;
     void Release(int rawX, int rawY) override;
+    void ShowPreview() override;
 };
 
 // Dragging the whole selection of one level.
@@ -50,6 +55,7 @@ public:
     void Begin(int x, int y) override;
     void Move(int rawX, int rawY) override;
     void Release(int rawX, int rawY) override;
+    void ShowPreview() override;
 };
 
 // Drawing a wire from the press, one leg per release, with an L-shaped green preview.
@@ -59,6 +65,7 @@ public:
     void Begin(int x, int y) override;
     void Move(int rawX, int rawY) override;
     void Release(int rawX, int rawY) override;
+    void ShowPreview() override;
 
 private:
     void DrawPreview();
@@ -80,6 +87,7 @@ public:
     void Begin(int x, int y) override;
     void Move(int rawX, int rawY) override;
     void Release(int rawX, int rawY) override;
+    void ShowPreview() override;
 
 private:
     // The selected wire or box that showed the resize cursor; none when there is nothing to resize.

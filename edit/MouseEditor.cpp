@@ -31,9 +31,9 @@ TContainer* TMouseEditor::ContainerUnder(int x, int y) const
 
 TPoint TMouseEditor::OnBoard(int x, int y) const
 {
-    const Canvas& board = s_.Host.BoardSurface();
-    if (board.Width() <= 0 || board.Height() <= 0) return {x, y};
-    return {std::clamp(x, 0, board.Width() - 1), std::clamp(y, 0, board.Height() - 1)};
+    const TRect shown = s_.Host.ShownArea();
+    if (shown.Right <= shown.Left || shown.Bottom <= shown.Top) return {x, y};
+    return {std::clamp(x, shown.Left, shown.Right - 1), std::clamp(y, shown.Top, shown.Bottom - 1)};
 }
 
 TGesture* TMouseEditor::GestureOf(TEditState state)
@@ -48,6 +48,12 @@ TGesture* TMouseEditor::GestureOf(TEditState state)
     case esChangeSize: return &resize_;
     default: return nullptr;
     }
+}
+
+void TMouseEditor::ShowPreview()
+{
+    if (s_.Context.Simulating) return;
+    if (TGesture* gesture = GestureOf(st_.EditState)) gesture->ShowPreview();
 }
 
 void TMouseEditor::MouseDown(TMouseButton button, TShiftState shift, int x, int y)

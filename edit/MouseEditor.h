@@ -16,6 +16,8 @@ public:
     void DblClick(int x, int y);
     // Abandons the gesture under way; nothing more is moved or recorded for it.
     void Escape();
+    // The window surface was painted anew: the gesture under way shows its preview again.
+    void ShowPreview();
 
 private:
     void SimulationPress(TMouseButton button, TShiftState shift, int x, int y);

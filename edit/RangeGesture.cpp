@@ -32,6 +32,8 @@ void TRangeGesture::DrawBand()
     c.SetPenMode(TPenMode::Copy);
 }
 
+void TRangeGesture::ShowPreview() { DrawBand(); }
+
 void TRangeGesture::Move(int rawX, int rawY)
 {
     DrawBand();

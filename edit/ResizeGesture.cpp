@@ -19,6 +19,11 @@ void TResizeGesture::Begin(int x, int y)
     s_.Host.Paint();
 }
 
+void TResizeGesture::ShowPreview()
+{
+    if (TPartsBase* target = Target()) target->DrawDragFrame(s_.Host.WindowSurface());
+}
+
 void TResizeGesture::Move(int rawX, int rawY)
 {
     TPartsBase* target = Target();

@@ -1,5 +1,7 @@
 #include "Viewport.h"
 
+#include "PartsU.h"
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -149,4 +151,25 @@ TRect TViewport::VisibleBoard() const
     const TPoint topLeft = ToBoard(0, 0);
     const TPoint bottomRight = ToBoard(viewWidth_, viewHeight_);
     return {topLeft.x, topLeft.y, bottomRight.x + 1, bottomRight.y + 1};
+}
+
+TRect ObjectBounds(const TPartsList& objects)
+{
+    int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
+    for (const TPartsBase* o : objects) {
+        left = std::min<int64_t>(left, o->Left);
+        top = std::min<int64_t>(top, o->Top);
+        right = std::max(right, int64_t{o->Left} + std::max(o->Width, 1));
+        bottom = std::max(bottom, int64_t{o->Top} + std::max(o->Height, 1));
+    }
+    if (left > right) return {};
+    const auto held = [](int64_t v) { return Saturated(static_cast<double>(v)); };
+    return {held(left), held(top), held(right), held(bottom)};
+}
+
+TRect ObjectBounds(const TBord& board)
+{
+    TPartsList all;
+    board.CopyParts(all);
+    return ObjectBounds(all);
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "Geometry.h"
+#include "Lists.h"
 
 #include <cstdint>
+
+class TBord;
 
 // The board seen through the window: the zoom, the screen's pixel density and the scroll position.
 // Board units map to device pixels as X(x) = floor(x * Scale()) - Offset().x, so that a scroll by
@@ -68,3 +71,7 @@ private:
     TRect extent_{};
     void UpdateExtent();
 };
+
+// The smallest rectangle around the objects; empty when there are none.
+TRect ObjectBounds(const TBord& board);
+TRect ObjectBounds(const TPartsList& objects);

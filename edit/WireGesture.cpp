@@ -44,6 +44,11 @@ void TWireGesture::Move(int rawX, int rawY)
     st_.CodeDir = next;
 }
 
+void TWireGesture::ShowPreview()
+{
+    if (st_.CodeDir != TCodeDir::None) DrawPreview();
+}
+
 void TWireGesture::Release(int rawX, int rawY)
 {
     st_.Modified = true;

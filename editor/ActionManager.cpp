@@ -59,6 +59,13 @@ const TCommandSpec Commands[] = {
     {&TActionManager::actSaveRecord, "actSaveRecord", "シミュレーション", "記録を保存...",
      "記録を保存|シミュレーション中のスイッチ操作の記録を保存する", -1, ""},
     {&TActionManager::actTest, "actTest", "シミュレーション", "テスト...", "テスト|テスト表 (.lgt) で回路を調べる", -1, ""},
+    {&TActionManager::actZoomIn, "actZoomIn", "表示", "拡大", "拡大|ポインタまたは中央を中心に拡大する", -1, "Ctrl++"},
+    {&TActionManager::actZoomOut, "actZoomOut", "表示", "縮小", "縮小|ポインタまたは中央を中心に縮小する", -1, "Ctrl+-"},
+    {&TActionManager::actZoom100, "actZoom100", "表示", "100%", "100%|実寸で表示する", -1, "Ctrl+0"},
+    {&TActionManager::actZoomFit, "actZoomFit", "表示", "回路全体を表示", "回路全体を表示|すべての部品が入るように拡大縮小する",
+     -1, "Ctrl+9"},
+    {&TActionManager::actZoomSelection, "actZoomSelection", "表示", "選択範囲を表示",
+     "選択範囲を表示|選択した部品が入るように拡大縮小する", -1, "Ctrl+8"},
     {&TActionManager::actAbout, "actAbout", "ヘルプ", "Voltraneについて...", "", -1, ""},
     {&TActionManager::Action1, "Action1", "マクロ", "（無し）", "", -1, ""},
 };

@@ -68,6 +68,12 @@ public:
     TAction* actSimSpeed;
     TAction* actSimMarks;
     TAction* actSaveRecord;
+    // The view: zoom in and out in steps, 100 %, and zoom to fit the circuit or the selection.
+    TAction* actZoomIn;
+    TAction* actZoomOut;
+    TAction* actZoom100;
+    TAction* actZoomFit;
+    TAction* actZoomSelection;
     TAction* actAbout;
     // The placeholder of the macro menu: never enabled.
     TAction* Action1;

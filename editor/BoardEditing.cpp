@@ -35,7 +35,7 @@ void TfrmVoltrane::ConnectEditCommands()
         Document.CompareWithSaved();
     });
     ConnectPopupCommands();
-    ConnectMacroCommands();
+    connect(Popups.pmnuMacro_Add, &QAction::triggered, this, [this] { Macros->RegisterPopupBox(); });
     for (TAction* tool : {a.actCode, a.actMove, a.actDelete, a.actAuto})
         connect(tool, &QAction::toggled, this, [this] { ShowCursor(); });
 }

@@ -1,16 +1,61 @@
 #pragma once
 
 #include "LiveImage.h"
+#include "PartsBase.h"
+#include "QImageCanvas.h"
+#include "Viewport.h"
+#include "WindowSurface.h"
+
+#include <QTimer>
 
 #include <vector>
 
-class TfrmVoltrane;
+class QScrollBar;
 
-// The client area of the main window: shows the window surface and hands pointer events, also
-// moves without a button held, and resizes to the window.
+// What the board view hands the pointer on: presses, moves, releases and double clicks in board
+// coordinates, and the news that the zoom or the scroll position changed.
+class TBoardInput {
+public:
+    virtual ~TBoardInput() = default;
+    virtual void FormMouseDown(TMouseButton button, TShiftState shift, int x, int y) = 0;
+    virtual void FormMouseMove(TShiftState shift, int x, int y) = 0;
+    // The release of the right button opens the popup menu its press chose at the global point.
+    virtual void FormMouseUp(TMouseButton button, TShiftState shift, int x, int y, QPoint globalPos) = 0;
+    virtual void FormDblClick(int x, int y) = 0;
+    // The board is seen at another zoom and is to be drawn anew.
+    virtual void ViewChanged() = 0;
+    // Scrolled: the board surface kept what stays in view and has this board area to redraw,
+    // confined to the pixels that came into view.
+    virtual void RedrawArea(const TRect& area) = 0;
+    // Scrolled, the board surface up to date: the window surface is to show it.
+    virtual void ViewMoved() = 0;
+};
+
+// The client area of the main window: the board seen through its viewport, with scroll bars when
+// the board is larger than the view. It owns the board surface, drawn at the viewport's scale, and
+// the window surface the screen shows. Every pointer event reaches the input in board coordinates;
+// the wheel scrolls (with Ctrl it zooms at the pointer), the middle button or Space with the left
+// one pans, and a drag held at an edge scrolls on.
 class TBoardView : public TLiveImage {
 public:
-    explicit TBoardView(TfrmVoltrane& window);
+    TBoardView(QWidget* parent, const SpriteSource* sprites);
+
+    void SetInput(TBoardInput* input) { input_ = input; }
+    const TViewport& Viewport() const { return viewport_; }
+    QImageCanvas& BoardSurface() { return boardSurface_; }
+    TWindowSurface& WindowSurface() { return windowSurface_; }
+
+    // The bounds of the board's objects, which the scroll range follows.
+    void SetContent(const TRect& objects);
+    // Zooms about the centre of the view, or about a point of it.
+    void ZoomTo(double zoom);
+    void ZoomAt(double zoom, QPointF at);
+    // Zooms and scrolls so that the board rectangle fills the view.
+    void Fit(const TRect& area);
+    // 100 % at the board's origin, as a document starts.
+    void Reset();
+    // Scrolls by device pixels.
+    void ScrollBy(int dx, int dy);
 
     // Frames these board rectangles over the picture, in a thin orange line: the parts whose
     // outputs the last pass changed. They are no part of the surfaces, so nothing has to be
@@ -24,10 +69,36 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     // A double click, then the press it stands for.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TfrmVoltrane& window_;
+    // The surfaces and the scroll bars follow the viewport, then the input redraws the board.
+    void Apply();
+    void PlaceScrollBars();
+    TPoint Board(QPointF at) const;
+    // Scrolls towards the edge the dragging pointer has reached, and moves the drag on with it.
+    void AutoScroll();
+
+    TViewport viewport_;
+    QImageCanvas boardSurface_;
+    TWindowSurface windowSurface_;
+    TBoardInput* input_ = nullptr;
+    QScrollBar* horizontal_;
+    QScrollBar* vertical_;
+    // In board units.
     std::vector<QRect> marks_;
+    // A pan under way: where the pointer was at the last move.
+    std::optional<QPointF> panFrom_;
+    bool spaceHeld_ = false;
+    // The last pointer position of a drag, and what was held, for the moves of the auto-scroll.
+    QPointF dragAt_;
+    TShiftState dragShift_ = 0;
+    QTimer autoScroll_;
+    // Scroll bars set by the viewport do not scroll it again.
+    bool placing_ = false;
 };

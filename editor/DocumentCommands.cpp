@@ -1,21 +1,19 @@
-// The main window's side of the document: file commands, the clipboard, recent files, files given
-// on the command line or dropped on the window, and the recovery copy.
-#include "VoltraneU.h"
+#include "DocumentCommands.h"
 
 #include "ClipboardCommands.h"
 #include "FileError.h"
 #include "IniFile.h"
 #include "Shell.h"
 
-#include <QApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QUrl>
 
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -56,38 +54,35 @@ std::string Unescape(const std::string& text)
     return out;
 }
 
-// The first local file among the dropped addresses.
-std::optional<std::string> DroppedFile(const QMimeData* data)
-{
-    if (!data || !data->hasUrls()) return std::nullopt;
-    for (const QUrl& url : data->urls())
-        if (url.isLocalFile()) return url.toLocalFile().toStdString();
-    return std::nullopt;
-}
-
 }  // namespace
 
-void TfrmVoltrane::ConnectDocumentCommands()
+TDocumentCommands::TDocumentCommands(QMainWindow& window, TActionManager& a, TDocument& document, TEditSession& session,
+                                     Shell& shell, std::function<void()> actionsChanged)
+    : QObject(&window),
+      document_(document),
+      s_(session),
+      shell_(shell),
+      actionsChanged_(std::move(actionsChanged)),
+      autosave_(shell.DataFolder() + "/Recovery")
 {
-    const TActionManager& a = ActionManager1;
     // A document saved, new or opened has nothing left to recover.
     const auto command = [this](auto run) {
         return [this, run] {
             run();
-            if (!Modified) autosave_.Remove();
+            if (!s_.State.Modified) autosave_.Remove();
         };
     };
-    connect(a.actNew, &QAction::triggered, this, command([this] { Document.New(); }));
-    connect(a.actOpen, &QAction::triggered, this, command([this] { Document.Open(); }));
-    connect(a.actSave, &QAction::triggered, this, command([this] { Document.Save(); }));
-    connect(a.actSaveAs, &QAction::triggered, this, command([this] { Document.SaveAs(); }));
-    connect(a.actCopy, &QAction::triggered, this, [this] { CopySelection(Session, shell_); });
-    connect(a.actCut, &QAction::triggered, this, [this] { CutSelection(Session, shell_); });
-    connect(a.actPaste, &QAction::triggered, this, [this] { PasteClipboard(Session, shell_); });
+    connect(a.actNew, &QAction::triggered, this, command([this] { document_.New(); }));
+    connect(a.actOpen, &QAction::triggered, this, command([this] { document_.Open(); }));
+    connect(a.actSave, &QAction::triggered, this, command([this] { document_.Save(); }));
+    connect(a.actSaveAs, &QAction::triggered, this, command([this] { document_.SaveAs(); }));
+    connect(a.actCopy, &QAction::triggered, this, [this] { CopySelection(s_, shell_); });
+    connect(a.actCut, &QAction::triggered, this, [this] { CutSelection(s_, shell_); });
+    connect(a.actPaste, &QAction::triggered, this, [this] { PasteClipboard(s_, shell_); });
     connect(a.actSimStart, &QAction::triggered, this, [this] { Autosave(); }, Qt::DirectConnection);
 
-    QMenu* file = menuBar()->actions().at(0)->menu();
-    mnuRecent = new QMenu(QString::fromUtf8("最近使ったファイル(&R)"), this);
+    QMenu* file = window.menuBar()->actions().at(0)->menu();
+    mnuRecent = new QMenu(QString::fromUtf8("最近使ったファイル(&R)"), &window);
     file->insertSeparator(a.actExit);
     file->insertMenu(a.actExit, mnuRecent);
     file->insertSeparator(a.actExit);
@@ -97,67 +92,55 @@ void TfrmVoltrane::ConnectDocumentCommands()
     autosaveTimer_.setInterval(AutosaveInterval);
     connect(&autosaveTimer_, &QTimer::timeout, this, [this] { Autosave(); });
     autosaveTimer_.start();
-    setAcceptDrops(true);
 }
 
-// The desktop marks unsaved changes where the placeholder stands.
-void TfrmVoltrane::SetTitle(const std::string& title) { setWindowTitle(QString::fromStdString(title) + "[*]"); }
-
-void TfrmVoltrane::SetBusy(bool busy)
-{
-    if (busy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
-}
-
-void TfrmVoltrane::BuildRecentMenu()
+void TDocumentCommands::BuildRecentMenu()
 {
     mnuRecent->clear();
-    const std::vector<std::string>& paths = Document.Recent.Paths();
+    const std::vector<std::string>& paths = document_.Recent.Paths();
     for (size_t i = 0; i < paths.size(); ++i) {
         const std::string path = paths[i];
         QAction* entry = mnuRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QString::fromStdString(path)));
-        entry->setEnabled(!Simulating());
+        entry->setEnabled(!s_.Context.Simulating);
         connect(entry, &QAction::triggered, this, [this, path] {
-            if (!Document.OpenFile(path) && !std::filesystem::exists(path)) Document.Recent.Remove(path);
+            if (!document_.OpenFile(path) && !std::filesystem::exists(path)) document_.Recent.Remove(path);
         });
     }
     mnuRecent->setEnabled(!paths.empty());
 }
 
-void TfrmVoltrane::LoadRecentFiles()
+void TDocumentCommands::LoadRecentFiles()
 {
     const TIniFile ini(shell_.SettingsFile());
     std::vector<std::string> paths;
     for (size_t i = 1; i <= TRecentFiles::Capacity; ++i)
         paths.push_back(Unescape(ini.ReadString(RecentSection, "File" + std::to_string(i), "")));
-    Document.Recent.Assign(paths);
-    mnuRecent->setEnabled(!Document.Recent.Paths().empty());
+    document_.Recent.Assign(paths);
+    mnuRecent->setEnabled(!document_.Recent.Paths().empty());
 }
 
-void TfrmVoltrane::SaveRecentFiles()
+void TDocumentCommands::SaveRecentFiles()
 {
     TIniFile ini(shell_.SettingsFile());
-    const std::vector<std::string>& paths = Document.Recent.Paths();
+    const std::vector<std::string>& paths = document_.Recent.Paths();
     for (size_t i = 0; i < TRecentFiles::Capacity; ++i)
         ini.WriteString(RecentSection, "File" + std::to_string(i + 1), i < paths.size() ? Escape(paths[i]) : "");
 }
 
-void TfrmVoltrane::OpenStartFile(const std::string& path)
+void TDocumentCommands::OpenFile(const std::string& path)
 {
-    Document.OpenFile(path);
-    ScheduleActionUpdate();
+    document_.OpenFile(path);
+    actionsChanged_();
 }
 
-void TfrmVoltrane::OfferRecovery()
+void TDocumentCommands::OfferRecovery()
 {
     const std::optional<std::string> orphan = autosave_.Orphan();
     if (!orphan) return;
     switch (shell_.AskYesNoCancel(MsgRecover)) {
     case Shell::TAnswer::Yes:
-        if (!Document.Load(*orphan, "")) return;
-        Modified = true;
+        if (!document_.Load(*orphan, "")) return;
+        s_.State.Modified = true;
         Autosave();
         break;
     case Shell::TAnswer::No: break;
@@ -165,17 +148,17 @@ void TfrmVoltrane::OfferRecovery()
     }
     std::error_code ignored;
     std::filesystem::remove(*orphan, ignored);
-    ScheduleActionUpdate();
+    actionsChanged_();
 }
 
-void TfrmVoltrane::Autosave()
+void TDocumentCommands::Autosave()
 {
-    if (!Modified) {
+    if (!s_.State.Modified) {
         autosave_.Remove();
         return;
     }
     TStrings lines;
-    Document.Text(lines);
+    document_.Text(lines);
     try {
         autosave_.Write(lines);
     } catch (const TFileError&) {
@@ -183,16 +166,10 @@ void TfrmVoltrane::Autosave()
     }
 }
 
-void TfrmVoltrane::dragEnterEvent(QDragEnterEvent* event)
+std::optional<std::string> TDocumentCommands::DroppedFile(const QMimeData* data) const
 {
-    if (!Simulating() && DroppedFile(event->mimeData())) event->acceptProposedAction();
-}
-
-void TfrmVoltrane::dropEvent(QDropEvent* event)
-{
-    const std::optional<std::string> path = DroppedFile(event->mimeData());
-    if (!path || Simulating()) return;
-    event->acceptProposedAction();
-    Document.OpenFile(*path);
-    ScheduleActionUpdate();
+    if (s_.Context.Simulating || !data || !data->hasUrls()) return std::nullopt;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile()) return url.toLocalFile().toStdString();
+    return std::nullopt;
 }

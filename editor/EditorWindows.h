@@ -1,28 +1,35 @@
 #pragma once
 
 #include "Context.h"
+#include "DisplayImages.h"
 
 class QWidget;
 class Shell;
 class SpriteSource;
+class TViewport;
 
 // What the circuit asks of the main window: oscilloscope windows, display images on the sprite
 // lists, the in-place editors of text boxes over the board, and message boxes for the program's
 // own messages.
 class TEditorWindows : public WindowFactory, public MessageSink {
 public:
-    TEditorWindows(Shell& shell, const SpriteSource* sprites, QWidget& board)
-        : shell_(shell), sprites_(sprites), board_(board)
+    TEditorWindows(Shell& shell, const SpriteSource* sprites, QWidget& board, const TViewport& viewport)
+        : shell_(shell), sprites_(sprites), board_(board), viewport_(viewport)
     {
     }
 
     std::unique_ptr<TextEditor> CreateTextEditor() override;
     std::unique_ptr<ScopeSink> CreateScopeSink() override;
-    std::unique_ptr<Canvas> CreateImage(int width, int height) override;
+    std::unique_ptr<Canvas> CreateImage(int width, int height) override { return images_.Create(width, height); }
+    uint64_t ImageGeneration() const override { return images_.Generation(); }
+    // The display images follow the scale the board is drawn at.
+    void SetImageScale(double scale) { images_.SetScale(scale); }
     void ShowMessage(const std::string& text) override;
 
 private:
     Shell& shell_;
     const SpriteSource* sprites_;
     QWidget& board_;
+    const TViewport& viewport_;
+    TDisplayImages images_{sprites_};
 };

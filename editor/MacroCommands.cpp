@@ -1,54 +1,96 @@
-// The main window's side of macros: the register item of the sub-board's popup, the entries of
-// the macro submenu and the maintenance dialog.
-#include "VoltraneU.h"
+#include "MacroCommands.h"
 
+#include "FileError.h"
 #include "InputMacroNameFormU.h"
 #include "MacroMtnFormU.h"
+#include "MacroNames.h"
 #include "Macros.h"
+#include "Shell.h"
 
+#include <QDir>
 #include <QMenu>
 
-void TfrmVoltrane::ConnectMacroCommands()
+TMacroCommands::TMacroCommands(QWidget& window, TActionManager& actions, QMenu& menu, std::vector<TAction*>& entries,
+                               TEditSession& session, Shell& shell)
+    : window_(window), actions_(actions), menu_(menu), entries_(entries), s_(session), shell_(shell)
 {
-    connect(Popups.pmnuMacro_Add, &QAction::triggered, this, [this] { RegisterPopupMacro(); });
-    connect(ActionManager1.actMacroMtn, &QAction::triggered, this, [this] { MaintainMacros(); });
+    connect(actions.actMacroMtn, &QAction::triggered, this, [this] { Maintain(); });
 }
 
-TAction* TfrmVoltrane::NewMacroEntry(const std::string& name)
+TMacroCommands::~TMacroCommands()
 {
-    TAction* entry = ActionManager1.NewMacroAction(name);
-    connect(entry, &QAction::triggered, this, [this, name] { ChooseMacro(Session, shell_, MacroFolder(), name); });
+    try {
+        SaveMacroNames(Folder(), s_.State.MacroNames);
+    } catch (const TFileError& error) {
+        shell_.ShowError(error.what());
+    }
+}
+
+std::string TMacroCommands::Folder() const { return shell_.DataFolder() + "/Macro"; }
+
+void TMacroCommands::Load()
+{
+    const std::string folder = Folder();
+    QDir().mkpath(QString::fromStdString(folder));
+    try {
+        s_.State.MacroNames = LoadMacroNames(folder);
+    } catch (const TFileError& error) {
+        shell_.ShowError(error.what());
+    }
+    BuildEntries();
+}
+
+void TMacroCommands::BuildEntries()
+{
+    QAction* placeholder = actions_.Action1;
+    const QList<QAction*> items = menu_.actions();
+    QAction* before = items.indexOf(placeholder) + 1 < items.size() ? items[items.indexOf(placeholder) + 1] : nullptr;
+    const TStrings& names = s_.State.MacroNames;
+    for (auto name = names.rbegin(); name != names.rend(); ++name) {
+        TAction* entry = NewEntry(*name);
+        menu_.insertAction(before, entry);
+        before = entry;
+        entries_.insert(entries_.begin(), entry);
+    }
+    if (!names.empty()) placeholder->setVisible(false);
+}
+
+TAction* TMacroCommands::NewEntry(const std::string& name)
+{
+    TAction* entry = actions_.NewMacroAction(name);
+    connect(entry, &QAction::triggered, this, [this, name] { ChooseMacro(s_, shell_, Folder(), name); });
     return entry;
 }
 
-void TfrmVoltrane::RegisterPopupMacro()
+void TMacroCommands::RegisterPopupBox()
 {
-    TPartsBase* part = PopupPart;
-    if (!part || !Bord.Holds(part) || !part->Is(cfContainer)) return;
+    TPartsBase* part = s_.State.PopupPart;
+    if (!part || !s_.Bord.Holds(part) || !part->Is(cfContainer)) return;
     auto* box = static_cast<TContainer*>(part);
-    TInputMacroNameForm form(MacroNameFault, this);
+    TInputMacroNameForm form(MacroNameFault, &window_);
     form.SetText(ProposedMacroName(*box));
-    if (form.exec() != QDialog::Accepted || !Bord.Holds(box)) return;
-    const size_t listed = MacroNames.size();
-    if (!RegisterMacro(Session, shell_, MacroFolder(), *box, form.Text()) || MacroNames.size() == listed) return;
+    if (form.exec() != QDialog::Accepted || !s_.Bord.Holds(box)) return;
+    const TStrings& names = s_.State.MacroNames;
+    const size_t listed = names.size();
+    if (!RegisterMacro(s_, shell_, Folder(), *box, form.Text()) || names.size() == listed) return;
     // The new name goes first in the list and directly after the placeholder in the menu.
-    const QList<QAction*> items = mnuMacro->actions();
-    const qsizetype at = items.indexOf(ActionManager1.Action1) + 1;
-    TAction* entry = NewMacroEntry(MacroNames.front());
-    mnuMacro->insertAction(at < items.size() ? items[at] : nullptr, entry);
-    MacroActions.insert(MacroActions.begin(), entry);
+    const QList<QAction*> items = menu_.actions();
+    const qsizetype at = items.indexOf(actions_.Action1) + 1;
+    TAction* entry = NewEntry(names.front());
+    menu_.insertAction(at < items.size() ? items[at] : nullptr, entry);
+    entries_.insert(entries_.begin(), entry);
 }
 
-void TfrmVoltrane::MaintainMacros()
+void TMacroCommands::Maintain()
 {
-    TMacroMtnForm form(this);
-    form.SetNames(MacroNames);
+    TMacroMtnForm form(&window_);
+    form.SetNames(s_.State.MacroNames);
     if (form.exec() != QDialog::Accepted) return;
-    for (TAction* entry : MacroActions) {
-        mnuMacro->removeAction(entry);
+    for (TAction* entry : entries_) {
+        menu_.removeAction(entry);
         entry->deleteLater();
     }
-    MacroActions.clear();
-    MacroNames = form.Names();
-    BuildMacroEntries();
+    entries_.clear();
+    s_.State.MacroNames = form.Names();
+    BuildEntries();
 }

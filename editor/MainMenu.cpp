@@ -83,6 +83,14 @@ QMenu* BuildMainMenu(QMainWindow& window, TActionManager& a)
                 Dash,
                 {&M::actMacroMtn, "マクロ設定(&Z)..."}});
 
+    AddEntries(*bar->addMenu(QString::fromUtf8("表示(&V)")), a,
+               {{&M::actZoomIn, "拡大(&I)"},
+                {&M::actZoomOut, "縮小(&O)"},
+                {&M::actZoom100, "100%(&A)"},
+                Dash,
+                {&M::actZoomFit, "回路全体を表示(&F)"},
+                {&M::actZoomSelection, "選択範囲を表示(&S)"}});
+
     QMenu* parts = bar->addMenu(QString::fromUtf8("部品(&P)"));
     AddEntries(*parts->addMenu(QString::fromUtf8("ＭＳＩ(&H)")), a,
                {{&M::act7SEG, "７セグメント表示でコーダ(&X)"},

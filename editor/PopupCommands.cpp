@@ -2,21 +2,8 @@
 // part, and the count dialog for the number settings.
 #include "VoltraneU.h"
 
-#include "CountInputFormU.h"
+#include "CountDialog.h"
 #include "EditCommands.h"
-
-#include <QLabel>
-
-std::optional<int> TfrmVoltrane::AskCount(const std::string& caption, int value, const char* low, const char* high)
-{
-    TCountInputForm form(this);
-    form.setWindowTitle(QString::fromStdString(caption));
-    form.SetValue(value);
-    form.lblStart->setText(QString::fromUtf8(low));
-    form.lblEnd->setText(QString::fromUtf8(high));
-    if (form.exec() != QDialog::Accepted) return std::nullopt;
-    return form.Value();
-}
 
 void TfrmVoltrane::ConnectPopupCommands()
 {
@@ -35,7 +22,7 @@ void TfrmVoltrane::ConnectPopupCommands()
         on(p.FontSizeItems[i], [this, i] { SetPopupFontSize(Session, FontSizeTags[i]); });
     for (size_t i = 0; i < p.TriggerEdgeItems.size(); ++i)
         on(p.TriggerEdgeItems[i], [this, i] { SetPopupTriggerEdge(Session, static_cast<int>(i)); });
-    const auto ask = [this](const std::string& caption, int value) { return AskCount(caption, value); };
+    const auto ask = [this](const std::string& caption, int value) { return AskCount(this, caption, value); };
     const std::pair<QAction*, TCountSetting> counts[] = {
         {p.pmnuPulser_CountIn, TCountSetting::PulseInterval},
         {p.pmnuLED_ZanzoTime, TCountSetting::Afterglow},

@@ -1,8 +1,9 @@
-// The main window's side of running the circuit: start and stop, pause, single passes and the
-// speed limit, the frames around the parts a pass changed, and saving the run's record.
-#include "VoltraneU.h"
+#include "RunCommands.h"
 
 #include "BoardView.h"
+#include "CountDialog.h"
+#include "Document.h"
+#include "DocumentCommands.h"
 #include "IniFile.h"
 #include "LiveImage.h"
 #include "RunControl.h"
@@ -20,11 +21,23 @@ constexpr int DefaultStepCount = 10;
 
 }  // namespace
 
-void TfrmVoltrane::ConnectRunCommands()
+TRunCommands::TRunCommands(QWidget& window, TActionManager& actions, TEditSession& session, TDocument& document,
+                           TDocumentCommands& documents, TBoardView& view, Shell& shell,
+                           std::function<void()> disableEditing, std::function<void()> actionsChanged)
+    : QObject(&window),
+      window_(window),
+      actions_(actions),
+      s_(session),
+      document_(document),
+      documents_(documents),
+      view_(view),
+      shell_(shell),
+      disableEditing_(std::move(disableEditing)),
+      actionsChanged_(std::move(actionsChanged))
 {
-    const TActionManager& a = ActionManager1;
-    connect(a.actSimStart, &QAction::triggered, this, [this] { actSimStartExecute(); });
-    connect(a.actSimStop, &QAction::triggered, this, [this] { actSimStopExecute(); });
+    const TActionManager& a = actions;
+    connect(a.actSimStart, &QAction::triggered, this, [this] { Start(); });
+    connect(a.actSimStop, &QAction::triggered, this, [this] { Stop(); });
     connect(a.actSimPause, &QAction::triggered, this, [this](bool pause) {
         if (!run_) return;
         if (pause)
@@ -34,7 +47,7 @@ void TfrmVoltrane::ConnectRunCommands()
     });
     connect(a.actSimStep, &QAction::triggered, this, [this] { StepPasses(1); });
     connect(a.actSimStepN, &QAction::triggered, this, [this] {
-        const std::optional<int> count = AskCount("Nパス実行", StepCount(), "少ない", "多い");
+        const std::optional<int> count = AskCount(&window_, "Nパス実行", StepCount(), "少ない", "多い");
         if (!count) return;
         try {
             TIniFile(shell_.SettingsFile()).WriteInteger(RunSection, StepCountKey, *count);
@@ -52,46 +65,53 @@ void TfrmVoltrane::ConnectRunCommands()
         ShowChangedParts();
     });
     connect(a.actSaveRecord, &QAction::triggered, this, [this] {
-        Document.SaveRecord();
+        document_.SaveRecord();
         // The circuit may have been saved with the record.
-        if (!Modified) autosave_.Remove();
+        documents_.Autosave();
     });
 }
 
-int TfrmVoltrane::StepCount() const
+int TRunCommands::StepCount() const
 {
     return std::clamp(TIniFile(shell_.SettingsFile()).ReadInteger(RunSection, StepCountKey, DefaultStepCount), 1, 100);
 }
 
-void TfrmVoltrane::StepPasses(int64_t passes)
+void TRunCommands::StepPasses(int64_t passes)
 {
     if (run_) {
         run_->Step(passes);
         return;
     }
     stepsAtStart_ = passes;
-    ActionManager1.actSimStart->trigger();
+    actions_.actSimStart->trigger();
     stepsAtStart_ = 0;
 }
 
-void TfrmVoltrane::actSimStartExecute()
+void TRunCommands::StartAt(std::function<void(TPassEngine&)> prelude)
+{
+    preludeAtStart_ = std::move(prelude);
+    actions_.actSimStart->trigger();
+    preludeAtStart_ = {};
+}
+
+void TRunCommands::Start()
 {
     if (running_) return;
-    for (TAction* action : ActionTable) action->setEnabled(false);
-    ActionManager1.actSimStart->setEnabled(false);
-    ActionManager1.actSimStop->setEnabled(true);
-    Circuit.Context.Simulating = true;
+    disableEditing_();
+    actions_.actSimStart->setEnabled(false);
+    actions_.actSimStop->setEnabled(true);
+    s_.Context.Simulating = true;
     running_ = true;
     TLiveImage::DeferRepaints(true);
 
-    TRunControl run(Bord);
-    for (const TAction* speed : ActionManager1.SpeedActions)
+    TRunControl run(s_.Bord);
+    for (const TAction* speed : actions_.SpeedActions)
         if (speed->isChecked()) run.SetRate(speed->data().toInt());
-    run.ShowChanges(ActionManager1.actSimMarks->isChecked());
+    run.ShowChanges(actions_.actSimMarks->isChecked());
     run.Step(std::exchange(stepsAtStart_, 0));
     run.AfterWatchedPass = [this, &run] {
         ShowChangedParts();
-        if (run.Paused()) ScheduleActionUpdate();
+        if (run.Paused()) actionsChanged_();
     };
     // A run that begins at a test table's row is no student's session: nothing is recorded.
     const bool recorded = !preludeAtStart_;
@@ -100,48 +120,47 @@ void TfrmVoltrane::actSimStartExecute()
         run.Pause();
     } else {
         TStrings text;
-        Document.Text(text);
-        Session.Recorder.Begin(std::move(text), run, Circuit.Context);
+        document_.Text(text);
+        s_.Recorder.Begin(std::move(text), run, s_.Context);
     }
     run_ = &run;
     TQtMessagePump pump;
     run.Run(pump, [this, &run] {
         passes_ = run.Passes();
-        Redraw();
+        s_.Host.Redraw();
     });
     passes_ = run.Passes();
     run_ = nullptr;
-    if (recorded) Session.Recorder.End();
+    if (recorded) s_.Recorder.End();
     ShowChangedParts();
 
     TLiveImage::DeferRepaints(false);
     running_ = false;
-    ScheduleActionUpdate();
-    if (closeAfterRun_) close();
+    actionsChanged_();
 }
 
-int64_t TfrmVoltrane::SimulationPasses() const { return run_ ? run_->Passes() : passes_; }
+int64_t TRunCommands::Passes() const { return run_ ? run_->Passes() : passes_; }
 
-void TfrmVoltrane::actSimStopExecute()
+void TRunCommands::Stop()
 {
-    ActionManager1.actSimStart->setEnabled(true);
-    ActionManager1.actSimStop->setEnabled(false);
-    Circuit.Context.Simulating = false;
+    actions_.actSimStart->setEnabled(true);
+    actions_.actSimStop->setEnabled(false);
+    s_.Context.Simulating = false;
 }
 
-void TfrmVoltrane::UpdateRunActions()
+void TRunCommands::UpdateActions()
 {
-    const TActionManager& a = ActionManager1;
+    const TActionManager& a = actions_;
     const bool paused = run_ && run_->Paused();
     if (a.actSimPause->isEnabled() != (run_ != nullptr)) a.actSimPause->setEnabled(run_ != nullptr);
     if (a.actSimPause->isChecked() != paused) a.actSimPause->setChecked(paused);
-    if (a.actSaveRecord->isEnabled() != Session.Recorder.HasRun()) a.actSaveRecord->setEnabled(Session.Recorder.HasRun());
+    if (a.actSaveRecord->isEnabled() != s_.Recorder.HasRun()) a.actSaveRecord->setEnabled(s_.Recorder.HasRun());
 }
 
-void TfrmVoltrane::ShowChangedParts()
+void TRunCommands::ShowChangedParts()
 {
     std::vector<QRect> marks;
-    if (run_ && ActionManager1.actSimMarks->isChecked())
+    if (run_ && actions_.actSimMarks->isChecked())
         for (const TPartsBase* o : run_->Changed()) marks.emplace_back(o->Left - 2, o->Top - 2, o->Width + 5, o->Height + 5);
-    view_->SetMarks(std::move(marks));
+    view_.SetMarks(std::move(marks));
 }

@@ -1,9 +1,10 @@
-// The test command: a test table run against the open circuit, its rows in the report window, and
-// the circuit set to a row on request.
-#include "VoltraneU.h"
+#include "TestCommands.h"
 
+#include "Document.h"
 #include "FileError.h"
+#include "RunCommands.h"
 #include "Shell.h"
+#include "TableCheck.h"
 #include "TestReportFormU.h"
 
 #include <utility>
@@ -14,15 +15,22 @@ const Shell::TFileDialog TableDialog{"テスト表(*.lgt)|*.lgt|全てのファ�
 
 }  // namespace
 
-void TfrmVoltrane::actTestExecute()
+TTestCommands::TTestCommands(QWidget& window, TActionManager& actions, TEditSession& session, TDocument& document,
+                             TRunCommands& runs, Shell& shell, TTestReportForm*& report)
+    : QObject(&window), window_(window), s_(session), document_(document), runs_(runs), shell_(shell), report_(report)
 {
-    if (Simulating()) return;
+    connect(actions.actTest, &QAction::triggered, this, [this] { Execute(); });
+}
+
+void TTestCommands::Execute()
+{
+    if (s_.Context.Simulating) return;
     Shell::TFileDialog dialog = TableDialog;
-    dialog.FileName = testTablePath_;
+    dialog.FileName = tablePath_;
     const auto path = shell_.OpenFileName(dialog);
     if (!path) return;
     try {
-        testTable_ = ReadTestTable(*path);
+        table_ = ReadTestTable(*path);
     } catch (const TTableError& error) {
         shell_.ShowError(*path + ": " + std::to_string(error.Line) + " 行目: " + error.what());
         return;
@@ -30,54 +38,52 @@ void TfrmVoltrane::actTestExecute()
         shell_.ShowError(error.what());
         return;
     }
-    testTablePath_ = *path;
+    tablePath_ = *path;
     TTableResult result;
     {
-        TBusy busy(*this);
+        TBusy busy(s_.Host);
         // A copy read from the circuit's own text starts as the saved file does, whatever state
         // earlier runs left in the flip-flops: the report is what voltrane-sim --test says.
         TStrings lines;
-        Document.Text(lines);
-        result = CheckCircuitText(*testTable_, lines);
+        document_.Text(lines);
+        result = CheckCircuitText(*table_, lines);
     }
-    if (!frmTestReport) {
-        frmTestReport = new TTestReportForm(this);
-        frmTestReport->OnShowRow = [this](size_t row) { ShowTestRow(row); };
+    if (!report_) {
+        report_ = new TTestReportForm(&window_);
+        report_->OnShowRow = [this](size_t row) { ShowRow(row); };
     }
-    testedEdits_ = Circuit.Context.Edits;
-    frmTestReport->ShowResult(*path, *testTable_, result);
-    frmTestReport->show();
-    frmTestReport->raise();
+    testedEdits_ = s_.Context.Edits;
+    report_->ShowResult(*path, *table_, result);
+    report_->show();
+    report_->raise();
 }
 
-void TfrmVoltrane::ShowTestRow(size_t row)
+void TTestCommands::ShowRow(size_t row)
 {
-    if (!testTable_ || row >= testTable_->Rows.size() || !frmTestReport) return;
-    if (Simulating()) {
-        frmTestReport->SetStatus("シミュレーション中は行を表示できません。");
+    if (!table_ || row >= table_->Rows.size() || !report_) return;
+    if (s_.Context.Simulating) {
+        report_->SetStatus("シミュレーション中は行を表示できません。");
         return;
     }
     // A run that starts as every run does, goes through the rows up to this one as the check did,
     // and pauses there: the student steps on or resumes from the row.
-    preludeAtStart_ = [this, row](TPassEngine& engine) {
-        TBusy busy(*this);
-        const TTableResult result = RunTableRows(*testTable_, Bord, PositionalNames(Bord), engine, row + 1);
+    runs_.StartAt([this, row](TPassEngine& engine) {
+        TBusy busy(s_.Host);
+        const TTableResult result = RunTableRows(*table_, s_.Bord, PositionalNames(s_.Bord), engine, row + 1);
         if (!result.Error.empty()) {
-            frmTestReport->SetStatus(result.Error);
-            actSimStopExecute();
+            report_->SetStatus(result.Error);
+            runs_.Stop();
             return;
         }
-        frmTestReport->SetStatus(DescribeRow(*testTable_, row, result.Rows[row]) +
-                                 "\n回路をこの行の入力にして一時停止しました。1パス実行 (F10) で1パスずつ進めます。");
+        report_->SetStatus(DescribeRow(*table_, row, result.Rows[row]) +
+                           "\n回路をこの行の入力にして一時停止しました。1パス実行 (F10) で1パスずつ進めます。");
         rowPaused_ = true;
-    };
-    ActionManager1.actSimStart->trigger();
-    preludeAtStart_ = {};
+    });
     // The run has ended: nothing stands paused at the row any more.
-    if (std::exchange(rowPaused_, false)) frmTestReport->ShowHint();
+    if (std::exchange(rowPaused_, false)) report_->ShowHint();
 }
 
-void TfrmVoltrane::RefreshTestReport()
+void TTestCommands::Refresh()
 {
-    if (frmTestReport && !Simulating() && Circuit.Context.Edits != testedEdits_) frmTestReport->MarkOutdated();
+    if (report_ && !s_.Context.Simulating && s_.Context.Edits != testedEdits_) report_->MarkOutdated();
 }

@@ -7,7 +7,6 @@
 #include "ExMemo.h"
 #include "FormPlacement.h"
 #include "IniFile.h"
-#include "MacroNames.h"
 #include "MainMenu.h"
 #include "PlacementRules.h"
 #include "Shell.h"
@@ -15,10 +14,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 
 namespace {
 
@@ -48,18 +51,17 @@ bool IsInput(QEvent::Type type)
 TfrmVoltrane::TfrmVoltrane(Shell& shell, const TDM& dm)
     : ActionManager1(this, dm.ImageList1),
       shell_(shell),
-      view_(new TBoardView(*this)),
-      boardSurface_(0, 0, &dm),
-      windowSurface_(0, 0, &dm, *view_),
-      windows_(shell, &dm, *view_),
-      Circuit(&boardSurface_),
-      autosave_(shell.DataFolder() + "/Recovery")
+      view_(new TBoardView(this, &dm)),
+      windows_(shell, &dm, *view_, view_->Viewport()),
+      Circuit(&view_->BoardSurface())
 {
     SetTitle(Document.Title());
     setFont(PixelFont(BoardFontFace, 12));
     setCentralWidget(view_);
     view_->setFocus();
+    setAcceptDrops(true);
     mnuMacro = BuildMainMenu(*this, ActionManager1);
+    Macros = std::make_unique<TMacroCommands>(*this, ActionManager1, *mnuMacro, MacroActions, Session, shell_);
     BuildToolBars(*this, ActionManager1);
     const QFont menuFont = PixelFont("MS UI Gothic", 12);
     menuBar()->setFont(menuFont);
@@ -69,24 +71,24 @@ TfrmVoltrane::TfrmVoltrane(Shell& shell, const TDM& dm)
     actionUpdate_.setSingleShot(true);
     actionUpdate_.setInterval(0);
     statusLine_ = new TStatusLine(*this);
+    zoomField_ = new QLabel(this);
+    statusBar()->addPermanentWidget(zoomField_);
     connect(&actionUpdate_, &QTimer::timeout, this, [this] {
         UpdateActions();
-        RefreshTestReport();
+        Tests->Refresh();
         statusLine_->Update();
     });
     qApp->installEventFilter(this);
 
-    // The board surface has the client size; the parts' text is written in the board font.
-    const QSize client = view_->size();
-    boardSurface_.Resize(client.width(), client.height());
-    boardSurface_.SetFont(BoardFontFace, 9);
-    windowSurface_.Resize(client.width(), client.height());
+    // The parts' text is written in the board font.
+    BoardSurface().SetFont(BoardFontFace, 9);
     Circuit.Context.Windows = &windows_;
     Circuit.Context.Messages = &windows_;
     Circuit.Context.Simulating = false;
     shell_.SetClipboardText("");
+    view_->SetInput(this);
     Redraw();
-    LoadMacroMenu();
+    Macros->Load();
     FillActionTable();
     LoadFormPlacement(*this, TitlePrefix, shell_.SettingsFile(), FirstMainPlacement(WorkArea()));
     UpdateActions();
@@ -99,20 +101,12 @@ TfrmVoltrane::~TfrmVoltrane()
     // One settings file: when it cannot be written, one message says so.
     try {
         SaveFormPlacement(*this, TitlePrefix, shell_.SettingsFile());
-        SaveRecentFiles();
+        Documents->SaveRecentFiles();
     } catch (const TIniFile::TWriteError& error) {
         shell_.ShowError(error.what());
     }
-    try {
-        SaveMacroNames(MacroFolder(), MacroNames);
-    } catch (const TFileError& error) {
-        shell_.ShowError(error.what());
-    }
-    // A clean exit leaves no recovery copy behind.
-    autosave_.Remove();
+    Documents->RemoveRecovery();
 }
-
-std::string TfrmVoltrane::MacroFolder() const { return shell_.DataFolder() + "/Macro"; }
 
 void TfrmVoltrane::ConnectActions()
 {
@@ -127,9 +121,20 @@ void TfrmVoltrane::ConnectActions()
     }
     connect(a.actAuto, &QAction::triggered, this, [this] { ToolClass.clear(); });
     ConnectEditCommands();
-    ConnectDocumentCommands();
-    ConnectRunCommands();
-    connect(a.actTest, &QAction::triggered, this, [this] { actTestExecute(); });
+    ConnectViewCommands();
+    Documents = new TDocumentCommands(*this, ActionManager1, Document, Session, shell_, [this] { ScheduleActionUpdate(); });
+    mnuRecent = Documents->mnuRecent;
+    Runs = new TRunCommands(
+        *this, ActionManager1, Session, Document, *Documents, *view_, shell_,
+        [this] {
+            for (TAction* action : ActionTable) action->setEnabled(false);
+        },
+        [this] { ScheduleActionUpdate(); });
+    Tests = new TTestCommands(*this, ActionManager1, Session, Document, *Runs, shell_, frmTestReport);
+    // The loop has returned: a close asked for during the run can go ahead.
+    connect(a.actSimStart, &QAction::triggered, this, [this] {
+        if (closeAfterRun_ && !Runs->Running()) close();
+    });
     connect(a.actExit, &QAction::triggered, this, [this] { close(); });
     connect(a.actAbout, &QAction::triggered, this, [this] {
         if (frmAbout) frmAbout->exec();
@@ -148,45 +153,27 @@ void TfrmVoltrane::FillActionTable()
                    a.actRedo,     a.actMatrix8X8};
 }
 
-void TfrmVoltrane::LoadMacroMenu()
+// The desktop marks unsaved changes where the placeholder stands.
+void TfrmVoltrane::SetTitle(const std::string& title) { setWindowTitle(QString::fromStdString(title) + "[*]"); }
+
+void TfrmVoltrane::SetBusy(bool busy)
 {
-    const std::string folder = MacroFolder();
-    QDir().mkpath(QString::fromStdString(folder));
-    try {
-        MacroNames = LoadMacroNames(folder);
-    } catch (const TFileError& error) {
-        shell_.ShowError(error.what());
-    }
-    BuildMacroEntries();
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
-void TfrmVoltrane::BuildMacroEntries()
+void TfrmVoltrane::RedrawBoard()
 {
-    QAction* placeholder = ActionManager1.Action1;
-    const QList<QAction*> items = mnuMacro->actions();
-    QAction* before = items.indexOf(placeholder) + 1 < items.size() ? items[items.indexOf(placeholder) + 1] : nullptr;
-    for (auto name = MacroNames.rbegin(); name != MacroNames.rend(); ++name) {
-        TAction* entry = NewMacroEntry(*name);
-        mnuMacro->insertAction(before, entry);
-        before = entry;
-        MacroActions.insert(MacroActions.begin(), entry);
-    }
-    if (!MacroNames.empty()) placeholder->setVisible(false);
+    view_->SetContent(ObjectBounds(Bord));
+    ::RedrawBoard(Bord, BoardSurface(), view_->Viewport().VisibleBoard());
 }
-
-void TfrmVoltrane::RedrawBoard() { ::RedrawBoard(Bord, boardSurface_, boardSurface_.Width(), boardSurface_.Height()); }
 
 void TfrmVoltrane::Paint()
 {
-    const TRect all{0, 0, boardSurface_.Width(), boardSurface_.Height()};
-    windowSurface_.CopyRect(all, boardSurface_, all);
-}
-
-void TfrmVoltrane::FormResize()
-{
-    boardSurface_.Resize(view_->width(), view_->height());
-    windowSurface_.Resize(view_->width(), view_->height());
-    Redraw();
+    const TRect shown = view_->Viewport().VisibleBoard();
+    WindowSurface().CopyRect(shown, BoardSurface(), shown);
 }
 
 void TfrmVoltrane::ScheduleActionUpdate()
@@ -210,7 +197,7 @@ void TfrmVoltrane::UpdateActions()
     for (QAction* action : {a.actCopy, a.actCut, a.actDel, a.actRound}) set(action, !SelectedParts.Empty());
     set(a.actUndo, Circuit.UndoQue().CanUndo());
     set(a.actRedo, Circuit.UndoQue().CanRedo());
-    UpdateRunActions();
+    Runs->UpdateActions();
 }
 
 bool TfrmVoltrane::eventFilter(QObject* watched, QEvent* event)
@@ -235,6 +222,19 @@ bool TfrmVoltrane::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
+void TfrmVoltrane::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (Documents->DroppedFile(event->mimeData())) event->acceptProposedAction();
+}
+
+void TfrmVoltrane::dropEvent(QDropEvent* event)
+{
+    const std::optional<std::string> path = Documents->DroppedFile(event->mimeData());
+    if (!path) return;
+    event->acceptProposedAction();
+    Documents->OpenFile(*path);
+}
+
 void TfrmVoltrane::closeEvent(QCloseEvent* event)
 {
     if (!closeAfterRun_ && !Document.ConfirmDiscard()) {
@@ -242,7 +242,7 @@ void TfrmVoltrane::closeEvent(QCloseEvent* event)
         return;
     }
     Circuit.Context.Simulating = false;
-    if (running_) {
+    if (Runs->Running()) {
         // The loop ends after its current pass; the window closes as soon as it has returned.
         closeAfterRun_ = true;
         event->ignore();

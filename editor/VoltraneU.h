@@ -1,15 +1,16 @@
 #pragma once
 
 #include "ActionManager.h"
-#include "Autosave.h"
+#include "BoardView.h"
 #include "Document.h"
+#include "DocumentCommands.h"
 #include "EditorWindows.h"
+#include "MacroCommands.h"
 #include "MouseEditor.h"
 #include "PartPopups.h"
 #include "PartsU.h"
-#include "QImageCanvas.h"
-#include "TestTable.h"
-#include "WindowSurface.h"
+#include "RunCommands.h"
+#include "TestCommands.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -17,12 +18,13 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
+class QLabel;
 class QMenu;
 class Shell;
-class TBoardView;
 class TDM;
 class TfrmAbout;
 class TPassEngine;
@@ -30,11 +32,10 @@ class TRunControl;
 class TStatusLine;
 class TTestReportForm;
 
-// The editor: the main window whose client area is the board. It owns the circuit, the board
-// surface everything is drawn on and the window surface the screen shows, the actions with the
-// menus and tool bars built from them, and the editing fields; it hands the board's pointer
-// events to the mouse machine and shows what that asks for.
-class TfrmVoltrane : public QMainWindow, public TEditorState, public EditorHost {
+// The editor: the main window whose client area is the board view. It owns the circuit, the
+// actions with the menus and tool bars built from them, and the editing fields; it hands the
+// board's pointer events to the mouse machine and shows what that asks for.
+class TfrmVoltrane : public QMainWindow, public TEditorState, public EditorHost, public TBoardInput {
 public:
     // Creates the window as the program starts: title, surfaces, boards, macro menu, placement.
     // The data module gives the sprites and the action images.
@@ -47,19 +48,19 @@ public:
 private:
     Shell& shell_;
     TBoardView* view_;
-    QImageCanvas boardSurface_;
-    TWindowSurface windowSurface_;
     TEditorWindows windows_;
 
 public:
     TCircuit Circuit;
     TBord& Bord = Circuit.Bord;
 
-    QImageCanvas& BoardSurface() override { return boardSurface_; }
-    TWindowSurface& WindowSurface() override { return windowSurface_; }
+    QImageCanvas& BoardSurface() override { return view_->BoardSurface(); }
+    TRect ShownArea() override { return view_->Viewport().VisibleBoard(); }
+    TWindowSurface& WindowSurface() override { return view_->WindowSurface(); }
     bool Simulating() const { return Circuit.Context.Simulating; }
 
-    // Background, every object, and the grid dots unless simulating, on the board surface.
+    // Background, every object, and the grid dots unless simulating, on the board surface over
+    // the part of the board in view; the scroll range follows the objects.
     void RedrawBoard() override;
     // Copies the board surface to the window surface.
     void Paint() override;
@@ -70,44 +71,43 @@ public:
     void SetBusy(bool busy) override;
 
     // The file named when the program was started, opened as Open opens a chosen one.
-    void OpenStartFile(const std::string& path);
+    void OpenStartFile(const std::string& path) { Documents->OpenFile(path); }
     // Offers the recovery copy that an editor which ended without a clean exit left behind.
-    void OfferRecovery();
+    void OfferRecovery() { Documents->OfferRecovery(); }
     // Writes the recovery copy of a document with unsaved changes, or removes it when there are none.
-    void Autosave();
+    void Autosave() { Documents->Autosave(); }
 
     // Applies the enabling rules to the actions; runs whenever the application becomes idle.
     void UpdateActions();
 
-    // Disables the editing actions and runs the simulation until stop or closing the window.
-    void actSimStartExecute();
-    void actSimStopExecute();
-    // Asks for a test table, checks a copy of the circuit as its file would hold it against it and
-    // lists the rows in the report window.
-    void actTestExecute();
-    // The circuit itself set to row `row` of the last table as the check ran it, stopped, showing
-    // its levels.
-    void ShowTestRow(size_t row);
     // Passes run by the last (or the running) simulation, for measuring.
-    int64_t SimulationPasses() const;
+    int64_t SimulationPasses() const { return Runs->Passes(); }
     // The controls of the run under way; none between runs.
-    TRunControl* Run() const { return run_; }
+    TRunControl* Run() const { return Runs->Run(); }
     // Runs that many passes and pauses; starts the simulation first when none runs.
-    void StepPasses(int64_t passes);
+    void StepPasses(int64_t passes) { Runs->StepPasses(passes); }
 
     // Pointer events on the board, in board coordinates; the release of the right button opens
     // the popup menu its press chose at the global point given.
-    void FormMouseDown(TMouseButton button, TShiftState shift, int x, int y);
-    void FormMouseMove(TShiftState shift, int x, int y);
-    void FormMouseUp(TMouseButton button, TShiftState shift, int x, int y, QPoint globalPos = {});
-    void FormDblClick(int x, int y);
-    // The client area has a new size.
-    void FormResize();
+    void FormMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void FormMouseMove(TShiftState shift, int x, int y) override;
+    void FormMouseUp(TMouseButton button, TShiftState shift, int x, int y, QPoint globalPos = {}) override;
+    void FormDblClick(int x, int y) override;
+    // The board is seen at another zoom or scroll position: drawn anew, and the open label editor
+    // placed over its box again.
+    void ViewChanged() override;
+    void RedrawArea(const TRect& area) override;
+    void ViewMoved() override;
+    // A new or opened document starts at 100 % at the board's origin.
+    void DocumentReplaced() override;
 
     TEditSession Session{*this, Circuit, *this};
     TMouseEditor Mouse{Session};
     TPartPopups Popups{this};
     TDocument Document{Session, shell_};
+    TDocumentCommands* Documents;
+    TRunCommands* Runs;
+    TTestCommands* Tests;
     QMenu* mnuRecent;
 
     // The editing actions the simulation disables, in this order.
@@ -115,12 +115,12 @@ public:
 
     QMenu* mnuMacro;
     std::vector<TAction*> MacroActions;
+    std::unique_ptr<TMacroCommands> Macros;
     // Shown by the about command; created with the other dialogs.
     TfrmAbout* frmAbout = nullptr;
     // The rows of the last test; made by the first.
     TTestReportForm* frmTestReport = nullptr;
 
-    std::string MacroFolder() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -131,57 +131,18 @@ protected:
 
 private:
     void ConnectActions();
-    void ConnectRunCommands();
-    void UpdateRunActions();
-    // Frames the parts the last watched pass changed, or takes the frames away.
-    void ShowChangedParts();
-    // The passes that Nパス実行 offers, as the settings file keeps them.
-    int StepCount() const;
     void ConnectEditCommands();
+    void ConnectViewCommands();
     void ConnectPopupCommands();
-    void ConnectMacroCommands();
-    // A macro entry of the submenu, choosing its macro for placement.
-    TAction* NewMacroEntry(const std::string& name);
-    void RegisterPopupMacro();
-    void MaintainMacros();
-    // Shows the count dialog with the words at the ends of its bar; the value chosen, or none
-    // when it was cancelled.
-    std::optional<int> AskCount(const std::string& caption, int value, const char* low = "短い",
-                                const char* high = "長い");
-    void ConnectDocumentCommands();
-    void BuildRecentMenu();
-    void LoadRecentFiles();
-    void SaveRecentFiles();
     // The board shows the cursor the last move asked for; the wire tool has a cursor of its own.
     void ShowCursor();
     void FillActionTable();
-    void LoadMacroMenu();
-    // Adds the macro entries after the placeholder in list order and hides the placeholder.
-    void BuildMacroEntries();
     void ScheduleActionUpdate();
 
     QTimer actionUpdate_;
     TStatusLine* statusLine_;
-    bool running_ = false;
+    QLabel* zoomField_;
     // The window was asked to close while the loop ran; it closes once the loop has ended.
     bool closeAfterRun_ = false;
-    int64_t passes_ = 0;
-    TRunControl* run_ = nullptr;
-    // Passes the next run pauses after; 0 runs on until paused.
-    int64_t stepsAtStart_ = 0;
-    // What the next run does in place of pass 1 before it pauses (a test table's row); none for
-    // a run of the start command.
-    std::function<void(TPassEngine&)> preludeAtStart_;
     TPopupMenu contextMenu_ = TPopupMenu::None;
-    TAutosave autosave_;
-    QTimer autosaveTimer_;
-    // The last test table read, and its file, which the next test's dialog proposes.
-    std::optional<TTestTable> testTable_;
-    std::string testTablePath_;
-    // The board's edit count when the report was made: any edit since makes it outdated.
-    uint64_t testedEdits_ = 0;
-    // The report's line says a run stands paused at a row; it goes when that run ends.
-    bool rowPaused_ = false;
-    // Greys the report once the circuit it was made for has changed.
-    void RefreshTestReport();
 };

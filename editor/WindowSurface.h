@@ -13,6 +13,8 @@ public:
     // A new picture of that size; the view shows it from now on.
     void Resize(int width, int height);
     const QImage& Image() const { return image_.Image(); }
+    // The same view of the board as the board surface's.
+    void SetView(double scale, TPoint offset) { image_.SetView(scale, offset); }
 
     int Width() const override { return image_.Width(); }
     int Height() const override { return image_.Height(); }

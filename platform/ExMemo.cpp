@@ -8,6 +8,7 @@
 #include <QTextBlock>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -23,7 +24,7 @@ constexpr int MaxShownFontSize = 200;
 
 }  // namespace
 
-TExMemo::TExMemo(QWidget* board) : QPlainTextEdit(board)
+TExMemo::TExMemo(QWidget* board, const TViewport& viewport) : QPlainTextEdit(board), viewport_(viewport)
 {
     setFrameStyle(QFrame::NoFrame);
     setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -59,14 +60,24 @@ void TExMemo::SetLines(const std::vector<std::string>& lines)
 void TExMemo::SetFontSize(int size)
 {
     fontSize_ = size;
-    setFont(PointSizedFont(BoardFontFace, std::clamp(size, 1, MaxShownFontSize)));
+    Place();
 }
 
 void TExMemo::SetBounds(const TRect& bounds)
 {
-    const int64_t width = std::clamp<int64_t>(int64_t{bounds.Right} - bounds.Left, 0, QWIDGETSIZE_MAX);
-    const int64_t height = std::clamp<int64_t>(int64_t{bounds.Bottom} - bounds.Top, 0, QWIDGETSIZE_MAX);
-    setGeometry(bounds.Left, bounds.Top, static_cast<int>(width), static_cast<int>(height));
+    bounds_ = bounds;
+    Place();
+}
+
+void TExMemo::Place()
+{
+    QFont font = PointSizedFont(BoardFontFace, std::clamp(fontSize_, 1, MaxShownFontSize));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * viewport_.Zoom()))));
+    if (font != this->font()) setFont(font);
+    const TRect shown = viewport_.ToView(bounds_);
+    const int64_t width = std::clamp<int64_t>(int64_t{shown.Right} - shown.Left, 0, QWIDGETSIZE_MAX);
+    const int64_t height = std::clamp<int64_t>(int64_t{shown.Bottom} - shown.Top, 0, QWIDGETSIZE_MAX);
+    setGeometry(shown.Left, shown.Top, static_cast<int>(width), static_cast<int>(height));
 }
 
 void TExMemo::SetVisible(bool visible)

@@ -80,28 +80,31 @@ TEST_F(Actions, MenusComeInOrderWithTheirAccelerators)
 {
     QStringList tops;
     for (QAction* a : window->menuBar()->actions()) tops << a->text();
-    EXPECT_EQ(tops, QStringList({U("ファイル(&F)"), U("編集(&E)"), U("部品(&P)"), U("シミュレーション(&S)"), U("ヘルプ(&H)")}));
+    EXPECT_EQ(tops, QStringList({U("ファイル(&F)"), U("編集(&E)"), U("表示(&V)"), U("部品(&P)"), U("シミュレーション(&S)"),
+                                 U("ヘルプ(&H)")}));
     EXPECT_EQ(MenuTexts(TopMenu(0)), QStringList({U("新規作成(&Y)"), U("開く(&X)..."), U("上書き保存(&Z)"),
                                                   U("名前を付けて保存(&W)..."), "-", U("最近使ったファイル(&R)"), "-",
                                                   U("終了(&V)")}));
     EXPECT_EQ(MenuTexts(TopMenu(1)),
               QStringList({U("元に戻す(&Y)"), U("やり直し(&X)"), "-", U("コピー(&C)"), U("切り取り(&T)"), U("貼り付け(&P)"),
                            U("削除(&D)"), U("すべてを選択(&A)"), U("時計回りに回転(&R)"), "-", U("マクロ設定(&Z)...")}));
-    const QStringList parts = MenuTexts(TopMenu(2));
+    EXPECT_EQ(MenuTexts(TopMenu(2)), QStringList({U("拡大(&I)"), U("縮小(&O)"), U("100%(&A)"), "-", U("回路全体を表示(&F)"),
+                                                  U("選択範囲を表示(&S)")}));
+    const QStringList parts = MenuTexts(TopMenu(3));
     ASSERT_EQ(parts.size(), 25);
     EXPECT_EQ(parts.mid(0, 4), QStringList({U("ＭＳＩ(&H)"), U("マクロ(&L)"), U("NANDゲート(&N)"), U("NORゲート(&O)")}));
     EXPECT_EQ(parts[8], U("EXNORゲート(&Z)"));
     EXPECT_EQ(parts[24], U("オシロスコープ(&K)"));
-    EXPECT_EQ(MenuTexts(TopMenu(2)->actions()[0]->menu()),
+    EXPECT_EQ(MenuTexts(TopMenu(3)->actions()[0]->menu()),
               QStringList({U("７セグメント表示でコーダ(&X)"), U("２進１０進変換(&Y)"), U("１０進２進変換(&Z)")}));
-    EXPECT_EQ(MenuTexts(TopMenu(3)),
+    EXPECT_EQ(MenuTexts(TopMenu(4)),
               QStringList({U("シミュレーション開始(&S)"), U("シミュレーション終了(&E)"), "-", U("一時停止(&P)"),
                            U("1パス実行(&O)"), U("Nパス実行(&N)..."), U("速度(&V)"), U("変化した部品を表示(&M)"), "-",
                            U("記録を保存(&R)..."), "-", U("テスト(&T)...")}));
     EXPECT_EQ(MenuTexts(actions->actSimSpeed->menu()),
               QStringList({U("制限なし(&U)"), U("毎秒 1 パス(&1)"), U("毎秒 2 パス(&2)"), U("毎秒 5 パス(&5)"),
                            U("毎秒 10 パス(&0)"), U("毎秒 30 パス(&3)"), U("毎秒 100 パス(&H)"), U("毎秒 1,000 パス(&K)")}));
-    EXPECT_EQ(MenuTexts(TopMenu(4)), QStringList({U("Voltraneについて...")}));
+    EXPECT_EQ(MenuTexts(TopMenu(5)), QStringList({U("Voltraneについて...")}));
 }
 
 // Two entries of one menu that read the same leave the user to guess; the accelerators alone

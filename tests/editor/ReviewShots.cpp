@@ -151,6 +151,6 @@ int main(int argc, char** argv)
         Shoot(folder + "/test-report.png");
         window.ActionManager1.actSimStop->trigger();
     });
-    window.ShowTestRow(3);
+    window.Tests->ShowRow(3);
     return 0;
 }

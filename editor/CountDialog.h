@@ -1,0 +1,11 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+class QWidget;
+
+// Shows the count dialog with the caption and the words at the ends of its bar; the value chosen,
+// or none when it was cancelled.
+std::optional<int> AskCount(QWidget* parent, const std::string& caption, int value, const char* low = "短い",
+                            const char* high = "長い");
