@@ -3,6 +3,7 @@
 // labels, undo and redo. After every event the board is consistent and the keyboard is where a user
 // can see it; after every episode the saved text reads back as it was and undo empties the board.
 // VOLTRANE_WINDOW_SEED and VOLTRANE_WINDOW_EVENTS choose the seed and the number of events.
+#include "BoardView.h"
 #include "CircuitFile.h"
 #include "CircuitText.h"
 #include "EditorFixture.h"
@@ -87,7 +88,7 @@ private:
         if (window->Simulating() && !wasRunning_) ++runs_;
         wasRunning_ = window->Simulating();
         if (AnswerModal() || ChoosePopupItem()) return;
-        switch (Pick(16)) {
+        switch (Pick(17)) {
         case 0:
         case 1: ChooseTool(); break;
         case 2:
@@ -103,6 +104,7 @@ private:
         case 12: Later(Pick(2) ? actions->actUndo : actions->actRedo); break;
         case 13: Drag(Point(), Near(), Qt::ShiftModifier); break;
         case 14: Wire(); break;
+        case 15: ZoomOrScroll(); break;
         default: Click(Near(), Qt::LeftButton); break;
         }
     }
@@ -242,6 +244,21 @@ private:
         TAction* command = commands[Pick(std::size(commands))];
         last_ = "run command " + command->objectName().toStdString();
         Later(command);
+    }
+
+    // The view zoomed by the keys' commands or scrolled as by the wheel; gestures go on in board
+    // coordinates through it.
+    void ZoomOrScroll()
+    {
+        auto& view = *static_cast<TBoardView*>(Board());
+        switch (Pick(4)) {
+        case 0: Later(Pick(2) ? actions->actZoomIn : actions->actZoomOut); break;
+        case 1: Later(Pick(2) ? actions->actZoom100 : actions->actZoomFit); break;
+        default:
+            last_ = "scroll";
+            view.ScrollBy(Pick(201) - 100, Pick(201) - 100);
+            break;
+        }
     }
 
     void Wire()
