@@ -155,7 +155,8 @@ void TBoardView::PlaceScrollBars()
 
 void TBoardView::mousePressEvent(QMouseEvent* event)
 {
-    const bool pan = event->button() == Qt::MiddleButton || (spaceHeld_ && event->button() == Qt::LeftButton);
+    const bool middlePans = event->button() == Qt::MiddleButton && input_ && !input_->Running();
+    const bool pan = middlePans || (spaceHeld_ && event->button() == Qt::LeftButton);
     if (pan) {
         panFrom_ = event->position();
         setCursor(Qt::ClosedHandCursor);

@@ -22,6 +22,8 @@ public:
     // The release of the right button opens the popup menu its press chose at the global point.
     virtual void FormMouseUp(TMouseButton button, TShiftState shift, int x, int y, QPoint globalPos) = 0;
     virtual void FormDblClick(int x, int y) = 0;
+    // While the circuit runs, the middle button presses parts as the left one does and pans nothing.
+    virtual bool Running() const = 0;
     // The board is seen at another zoom and is to be drawn anew.
     virtual void ViewChanged() = 0;
     // Scrolled: the board surface kept what stays in view and has this board area to redraw,
@@ -34,8 +36,8 @@ public:
 // The client area of the main window: the board seen through its viewport, with scroll bars when
 // the board is larger than the view. It owns the board surface, drawn at the viewport's scale, and
 // the window surface the screen shows. Every pointer event reaches the input in board coordinates;
-// the wheel scrolls (with Ctrl it zooms at the pointer), the middle button or Space with the left
-// one pans, and a drag held at an edge scrolls on.
+// the wheel scrolls (with Ctrl it zooms at the pointer), the middle button (while editing) or
+// Space with the left one pans, and a drag held at an edge scrolls on.
 class TBoardView : public TLiveImage {
 public:
     TBoardView(QWidget* parent, const SpriteSource* sprites);

@@ -93,6 +93,7 @@ public:
     void FormMouseMove(TShiftState shift, int x, int y) override;
     void FormMouseUp(TMouseButton button, TShiftState shift, int x, int y, QPoint globalPos = {}) override;
     void FormDblClick(int x, int y) override;
+    bool Running() const override { return Simulating(); }
     // The board is seen at another zoom or scroll position: drawn anew, and the open label editor
     // placed over its box again.
     void ViewChanged() override;
