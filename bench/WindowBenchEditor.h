@@ -6,6 +6,8 @@
 #include "QtShell.h"
 #include "VoltraneU.h"
 
+#include <benchmark/benchmark.h>
+
 #include <QApplication>
 #include <QCoreApplication>
 
@@ -43,3 +45,19 @@ struct Editor {
         QCoreApplication::processEvents();
     }
 };
+
+// Presses at from, then moves the pointer back and forth between two grid points near it.
+inline void MovesDuringGesture(benchmark::State& state, Editor& editor, QPoint from)
+{
+    TfrmVoltrane& window = *editor.window;
+    window.FormMouseDown(TMouseButton::Left, ssLeft, from.x(), from.y());
+    bool away = false;
+    for (auto _ : state) {
+        const QPoint to = from + (away ? QPoint(0, 0) : QPoint(40, 30));
+        away = !away;
+        window.FormMouseMove(ssLeft, to.x(), to.y());
+        QCoreApplication::processEvents();
+    }
+    window.Mouse.Escape();
+    window.FormMouseUp(TMouseButton::Left, 0, from.x(), from.y());
+}

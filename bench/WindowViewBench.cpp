@@ -43,18 +43,7 @@ void BM_MoveDraggingAPartAt200(benchmark::State& state)
 {
     Editor editor(10000);
     View(editor).ZoomTo(2);
-    TfrmVoltrane& window = *editor.window;
-    const QPoint from(420, 120);
-    window.FormMouseDown(TMouseButton::Left, ssLeft, from.x(), from.y());
-    bool away = false;
-    for (auto _ : state) {
-        const QPoint to = from + (away ? QPoint(0, 0) : QPoint(40, 30));
-        away = !away;
-        window.FormMouseMove(ssLeft, to.x(), to.y());
-        QCoreApplication::processEvents();
-    }
-    window.Mouse.Escape();
-    window.FormMouseUp(TMouseButton::Left, 0, from.x(), from.y());
+    MovesDuringGesture(state, editor, {420, 120});
 }
 
 }  // namespace

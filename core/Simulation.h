@@ -34,8 +34,3 @@ inline constexpr int GridStep = 10;
 // simulating, the olive grid dots at the multiples of GridStep inside it. Objects reaching out of the
 // area are drawn whole; a caller that must keep the rest of the surface confines the drawing.
 void RedrawBoard(TBord& board, Canvas& surface, const TRect& area);
-// The area from the origin of that width and height.
-inline void RedrawBoard(TBord& board, Canvas& surface, int width, int height)
-{
-    RedrawBoard(board, surface, TRect{0, 0, width, height});
-}

@@ -9,8 +9,9 @@
 namespace {
 
 constexpr double ZoomSteps[] = {0.25, 1.0 / 3, 0.5, 2.0 / 3, 0.75, 1.0, 1.25, 1.5, 2.0, 3.0, 4.0};
-// Fitting leaves this many view pixels free around the area.
-constexpr double FitBorder = 10;
+// Fitting leaves this many view pixels free around the area, clear of the scroll bars that overlay
+// the view's right and bottom edges.
+constexpr double FitBorder = 24;
 
 int32_t Saturated(double v)
 {

@@ -1,9 +1,14 @@
-// The main window's side of editing: pointer events handed to the mouse machine, the cursor, the
-// popup menus and the commands on the selection.
-#include "VoltraneU.h"
+#include "BoardEditing.h"
 
+#include "ActionManager.h"
 #include "BoardView.h"
+#include "Document.h"
 #include "EditCommands.h"
+#include "MouseEditor.h"
+#include "PartPopups.h"
+#include "PopupCommands.h"
+
+#include <utility>
 
 namespace {
 
@@ -20,29 +25,32 @@ Qt::CursorShape QtCursor(TCursorShape shape)
 
 }  // namespace
 
-void TfrmVoltrane::ConnectEditCommands()
+TBoardEditing::TBoardEditing(QWidget& window, const TActionManager& actions, TBoardView& view, TEditSession& session,
+                             TMouseEditor& mouse, TPartPopups& popups, TDocument& document)
+    : QObject(&window), actions_(actions), view_(view), session_(session), mouse_(mouse), popups_(popups)
 {
-    const TActionManager& a = ActionManager1;
-    connect(a.actDel, &QAction::triggered, this, [this] { DeleteSelection(Session); });
-    connect(a.actSelectAll, &QAction::triggered, this, [this] { SelectAll(Session); });
-    connect(a.actRound, &QAction::triggered, this, [this] { RotateSelection(Session); });
-    connect(a.actUndo, &QAction::triggered, this, [this] {
-        UndoEdit(Session);
-        Document.CompareWithSaved();
+    const TActionManager& a = actions;
+    TEditSession* s = &session;
+    TDocument* d = &document;
+    connect(a.actDel, &QAction::triggered, this, [s] { DeleteSelection(*s); });
+    connect(a.actSelectAll, &QAction::triggered, this, [s] { SelectAll(*s); });
+    connect(a.actRound, &QAction::triggered, this, [s] { RotateSelection(*s); });
+    connect(a.actUndo, &QAction::triggered, this, [s, d] {
+        UndoEdit(*s);
+        d->CompareWithSaved();
     });
-    connect(a.actRedo, &QAction::triggered, this, [this] {
-        RedoEdit(Session);
-        Document.CompareWithSaved();
+    connect(a.actRedo, &QAction::triggered, this, [s, d] {
+        RedoEdit(*s);
+        d->CompareWithSaved();
     });
-    ConnectPopupCommands();
-    connect(Popups.pmnuMacro_Add, &QAction::triggered, this, [this] { Macros->RegisterPopupBox(); });
+    ConnectPopupCommands(window, popups, session);
     for (TAction* tool : {a.actCode, a.actMove, a.actDelete, a.actAuto})
         connect(tool, &QAction::toggled, this, [this] { ShowCursor(); });
 }
 
-TTool TfrmVoltrane::CheckedTool() const
+TTool TBoardEditing::CheckedTool() const
 {
-    const TActionManager& a = ActionManager1;
+    const TActionManager& a = actions_;
     if (a.actAuto->isChecked()) return TTool::Select;
     if (a.actMove->isChecked()) return TTool::Move;
     if (a.actCode->isChecked()) return TTool::Wire;
@@ -50,37 +58,34 @@ TTool TfrmVoltrane::CheckedTool() const
     return TTool::Part;
 }
 
-void TfrmVoltrane::CheckSelectTool() { ActionManager1.actAuto->setChecked(true); }
-
-void TfrmVoltrane::SetContextMenu(TPopupMenu menu) { contextMenu_ = menu; }
-
-void TfrmVoltrane::ShowCursor()
+void TBoardEditing::ShowCursor()
 {
-    const TCursorShape shape = Circuit.Context.Cursor;
+    const TCursorShape shape = session_.Context.Cursor;
     const bool wireTool = CheckedTool() == TTool::Wire && shape == TCursorShape::Arrow;
-    view_->setCursor(wireTool ? Qt::CrossCursor : QtCursor(shape));
+    view_.setCursor(wireTool ? Qt::CrossCursor : QtCursor(shape));
 }
 
-void TfrmVoltrane::FormMouseDown(TMouseButton button, TShiftState shift, int x, int y)
+void TBoardEditing::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
-    Mouse.MouseDown(button, shift, x, y);
+    mouse_.MouseDown(button, shift, x, y);
     ShowCursor();
 }
 
-void TfrmVoltrane::FormMouseMove(TShiftState shift, int x, int y)
+void TBoardEditing::MouseMove(TShiftState shift, int x, int y)
 {
-    Mouse.MouseMove(shift, x, y);
+    mouse_.MouseMove(shift, x, y);
     ShowCursor();
 }
 
-void TfrmVoltrane::FormMouseUp(TMouseButton button, TShiftState shift, int x, int y, QPoint globalPos)
+void TBoardEditing::MouseUp(TMouseButton button, TShiftState shift, int x, int y, QPoint globalPos)
 {
-    Mouse.MouseUp(button, shift, x, y);
+    mouse_.MouseUp(button, shift, x, y);
     ShowCursor();
     if (button != TMouseButton::Right || contextMenu_ == TPopupMenu::None) return;
-    QMenu* menu = Popups.Menu(std::exchange(contextMenu_, TPopupMenu::None));
-    if (PopupPart && Bord.Holds(PopupPart)) Popups.Prepare(PopupLookOf(*PopupPart, Simulating()));
+    QMenu* menu = popups_.Menu(std::exchange(contextMenu_, TPopupMenu::None));
+    TPartsBase* part = session_.State.PopupPart;
+    if (part && session_.Bord.Holds(part)) popups_.Prepare(PopupLookOf(*part, session_.Context.Simulating));
     if (menu && !menu->isEmpty()) menu->popup(globalPos);
 }
 
-void TfrmVoltrane::FormDblClick(int x, int y) { Mouse.DblClick(x, y); }
+void TBoardEditing::DblClick(int x, int y) { mouse_.DblClick(x, y); }

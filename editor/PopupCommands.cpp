@@ -1,28 +1,30 @@
-// The main window's side of the parts' popup menus: each item handed to its edit on the popup
-// part, and the count dialog for the number settings.
-#include "VoltraneU.h"
+#include "PopupCommands.h"
 
 #include "CountDialog.h"
 #include "EditCommands.h"
+#include "PartPopups.h"
 
-void TfrmVoltrane::ConnectPopupCommands()
+#include <utility>
+
+void ConnectPopupCommands(QWidget& window, const TPartPopups& p, TEditSession& session)
 {
-    const TPartPopups& p = Popups;
-    auto on = [this](QAction* item, auto handler) { connect(item, &QAction::triggered, this, handler); };
-    for (QAction* item : p.RotateItems) on(item, [this] { RotatePopupPart(Session); });
-    on(p.pmnuScope_Disp, [this] { ShowPopupScope(Session); });
-    for (QAction* item : {p.pmnuGate_SeiFu, p.pmnuNot_SeiFu}) on(item, [this] { SwitchPopupPolarity(Session); });
+    TEditSession* s = &session;
+    auto on = [&window](QAction* item, auto handler) { QObject::connect(item, &QAction::triggered, &window, handler); };
+    for (QAction* item : p.RotateItems) on(item, [s] { RotatePopupPart(*s); });
+    on(p.pmnuScope_Disp, [s] { ShowPopupScope(*s); });
+    for (QAction* item : {p.pmnuGate_SeiFu, p.pmnuNot_SeiFu}) on(item, [s] { SwitchPopupPolarity(*s); });
     for (size_t i = 0; i < p.InputCountItems.size(); ++i)
-        on(p.InputCountItems[i], [this, i] { SetPopupInputCount(Session, InputCountTags[i]); });
+        on(p.InputCountItems[i], [s, i] { SetPopupInputCount(*s, InputCountTags[i]); });
     for (size_t i = 0; i < p.LedColorItems.size(); ++i)
-        on(p.LedColorItems[i], [this, i] { SetPopupLedColor(Session, static_cast<int>(i)); });
+        on(p.LedColorItems[i], [s, i] { SetPopupLedColor(*s, static_cast<int>(i)); });
     for (size_t i = 0; i < p.Led7SegTypeItems.size(); ++i)
-        on(p.Led7SegTypeItems[i], [this, i] { SetPopupLed7SegType(Session, static_cast<int>(i)); });
+        on(p.Led7SegTypeItems[i], [s, i] { SetPopupLed7SegType(*s, static_cast<int>(i)); });
     for (size_t i = 0; i < p.FontSizeItems.size(); ++i)
-        on(p.FontSizeItems[i], [this, i] { SetPopupFontSize(Session, FontSizeTags[i]); });
+        on(p.FontSizeItems[i], [s, i] { SetPopupFontSize(*s, FontSizeTags[i]); });
     for (size_t i = 0; i < p.TriggerEdgeItems.size(); ++i)
-        on(p.TriggerEdgeItems[i], [this, i] { SetPopupTriggerEdge(Session, static_cast<int>(i)); });
-    const auto ask = [this](const std::string& caption, int value) { return AskCount(this, caption, value); };
+        on(p.TriggerEdgeItems[i], [s, i] { SetPopupTriggerEdge(*s, static_cast<int>(i)); });
+    QWidget* parent = &window;
+    const auto ask = [parent](const std::string& caption, int value) { return AskCount(parent, caption, value); };
     const std::pair<QAction*, TCountSetting> counts[] = {
         {p.pmnuPulser_CountIn, TCountSetting::PulseInterval},
         {p.pmnuLED_ZanzoTime, TCountSetting::Afterglow},
@@ -32,6 +34,6 @@ void TfrmVoltrane::ConnectPopupCommands()
     };
     for (const auto& count : counts) {
         const TCountSetting setting = count.second;
-        on(count.first, [this, setting, ask] { ChangePopupCount(Session, setting, ask); });
+        on(count.first, [s, setting, ask] { ChangePopupCount(*s, setting, ask); });
     }
 }

@@ -1,12 +1,17 @@
 #include "StatusLine.h"
 
+#include "ActionManager.h"
+#include "EditSession.h"
+#include "RunCommands.h"
 #include "RunControl.h"
-#include "VoltraneU.h"
 
 #include <QLabel>
+#include <QMainWindow>
 #include <QStatusBar>
 
-TStatusLine::TStatusLine(TfrmVoltrane& window) : QObject(&window), window_(window), mode_(new QLabel(&window))
+TStatusLine::TStatusLine(QMainWindow& window, const TActionManager& actions, const TEditSession& session,
+                         const TRunCommands& runs)
+    : QObject(&window), actions_(actions), session_(session), runs_(runs), mode_(new QLabel(&window))
 {
     window.statusBar()->addPermanentWidget(mode_);
     refresh_.setInterval(RefreshInterval);
@@ -16,12 +21,12 @@ TStatusLine::TStatusLine(TfrmVoltrane& window) : QObject(&window), window_(windo
 TStatusFacts TStatusLine::Facts()
 {
     TStatusFacts f;
-    f.Simulating = window_.Simulating();
-    f.Tool = window_.CheckedTool();
-    f.ToolClass = window_.ToolClass;
-    for (const TAction* action : window_.ActionManager1.All()) {
+    f.Simulating = session_.Context.Simulating;
+    f.Tool = session_.Host.CheckedTool();
+    f.ToolClass = session_.State.ToolClass;
+    for (const TAction* action : actions_.All()) {
         if (!action->PartTool || action->PartTool->ToolClass != f.ToolClass ||
-            action->PartTool->ToolPartNo != window_.ToolPartNo)
+            action->PartTool->ToolPartNo != session_.State.ToolPartNo)
             continue;
         // The MSI tools have no hint; their menu entries name them.
         f.ToolName = action->statusTip().isEmpty() ? WithoutAccelerator(action->text().toStdString())
@@ -29,10 +34,10 @@ TStatusFacts TStatusLine::Facts()
         break;
     }
     if (f.Simulating) {
-        const TRunControl* run = window_.Run();
+        const TRunControl* run = runs_.Run();
         f.Paused = run && run->Paused();
         f.RateLimit = run ? run->Rate() : 0;
-        f.Passes = window_.SimulationPasses();
+        f.Passes = runs_.Passes();
         // A rate measured across a pause would say nothing.
         if (f.Paused) {
             rate_.Reset();

@@ -9,14 +9,18 @@
 #include <chrono>
 
 class QLabel;
-class TfrmVoltrane;
+class QMainWindow;
+class TActionManager;
+class TRunCommands;
+struct TEditSession;
 
 // The status bar at the foot of the main window. Its left part shows the long hint of the menu
 // entry or tool button under the pointer; its right part, the mode field, says what a press on
 // the board will do, or how far and how fast a running simulation has got.
 class TStatusLine : public QObject {
 public:
-    explicit TStatusLine(TfrmVoltrane& window);
+    TStatusLine(QMainWindow& window, const TActionManager& actions, const TEditSession& session,
+                const TRunCommands& runs);
 
     // Shows the window's state as it is now; while the simulation runs the field refreshes
     // itself a few times a second.
@@ -28,7 +32,9 @@ private:
 
     static constexpr auto RefreshInterval = std::chrono::milliseconds(250);
 
-    TfrmVoltrane& window_;
+    const TActionManager& actions_;
+    const TEditSession& session_;
+    const TRunCommands& runs_;
     QLabel* mode_;
     QTimer refresh_;
     TPassRate rate_;

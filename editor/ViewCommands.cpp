@@ -1,60 +1,69 @@
-// The main window's side of the view: zoom in steps, to 100 % and to fit, the zoom shown in the
-// status bar, and the board drawn anew whenever the view moves.
-#include "VoltraneU.h"
+#include "ViewCommands.h"
 
+#include "ActionManager.h"
+#include "BoardView.h"
+#include "EditSession.h"
+#include "EditorWindows.h"
 #include "ExMemo.h"
+#include "MouseEditor.h"
+#include "Simulation.h"
+#include "Viewport.h"
 
 #include <QCursor>
 #include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
 
-void TfrmVoltrane::ConnectViewCommands()
+#include <cmath>
+
+TViewCommands::TViewCommands(QMainWindow& window, const TActionManager& a, TBoardView& view, TEditSession& session,
+                             TMouseEditor& mouse, TEditorWindows& windows)
+    : QObject(&window), view_(view), session_(session), mouse_(mouse), windows_(windows), zoomField_(new QLabel(&window))
 {
-    const TActionManager& a = ActionManager1;
+    window.statusBar()->addPermanentWidget(zoomField_);
     // Keyboards without a separate plus key type Ctrl+= for it.
     a.actZoomIn->setShortcuts({QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
     // The keys zoom about the pointer when it is over the board, as the wheel does.
     const auto zoomBy = [this](bool in) {
-        const double zoom = in ? view_->Viewport().StepUp() : view_->Viewport().StepDown();
-        const QPoint at = view_->mapFromGlobal(QCursor::pos());
-        if (view_->rect().contains(at))
-            view_->ZoomAt(zoom, at);
+        const double zoom = in ? view_.Viewport().StepUp() : view_.Viewport().StepDown();
+        const QPoint at = view_.mapFromGlobal(QCursor::pos());
+        if (view_.rect().contains(at))
+            view_.ZoomAt(zoom, at);
         else
-            view_->ZoomTo(zoom);
+            view_.ZoomTo(zoom);
     };
     connect(a.actZoomIn, &QAction::triggered, this, [zoomBy] { zoomBy(true); });
     connect(a.actZoomOut, &QAction::triggered, this, [zoomBy] { zoomBy(false); });
-    connect(a.actZoom100, &QAction::triggered, this, [this] { view_->ZoomTo(1); });
+    connect(a.actZoom100, &QAction::triggered, this, [this] { view_.ZoomTo(1); });
     connect(a.actZoomFit, &QAction::triggered, this, [this] {
-        const TRect all = ObjectBounds(Bord);
-        if (all.Right > all.Left) view_->Fit(all);
+        const TRect all = ObjectBounds(session_.Bord);
+        if (all.Right > all.Left) view_.Fit(all);
     });
     connect(a.actZoomSelection, &QAction::triggered, this, [this] {
-        const TRect chosen = ObjectBounds(SelectedParts);
-        if (chosen.Right > chosen.Left) view_->Fit(chosen);
+        const TRect chosen = ObjectBounds(session_.State.SelectedParts);
+        if (chosen.Right > chosen.Left) view_.Fit(chosen);
     });
 }
 
-void TfrmVoltrane::ViewChanged()
+void TViewCommands::ViewChanged()
 {
-    windows_.SetImageScale(view_->Viewport().Scale());
-    RedrawArea(view_->Viewport().VisibleBoard());
+    windows_.SetImageScale(view_.Viewport().Scale());
+    RedrawArea(view_.Viewport().VisibleBoard());
     ViewMoved();
 }
 
-void TfrmVoltrane::RedrawArea(const TRect& area)
+void TViewCommands::RedrawArea(const TRect& area)
 {
-    ::RedrawBoard(Bord, BoardSurface(), area);
+    ::RedrawBoard(session_.Bord, view_.BoardSurface(), area);
     // The selection keeps its frames wherever it comes into view.
-    for (TPartsBase* o : SelectedParts) o->DrawSelectFrame(BoardSurface());
+    for (TPartsBase* o : session_.State.SelectedParts) o->DrawSelectFrame(view_.BoardSurface());
 }
 
-void TfrmVoltrane::ViewMoved()
+void TViewCommands::ViewMoved()
 {
-    Paint();
-    Mouse.ShowPreview();
-    for (TExMemo* memo : view_->findChildren<TExMemo*>())
+    session_.Host.Paint();
+    mouse_.ShowPreview();
+    for (TExMemo* memo : view_.findChildren<TExMemo*>())
         if (memo->isVisible()) memo->Place();
-    zoomField_->setText(QStringLiteral("%1%").arg(std::lround(view_->Viewport().Zoom() * 100)));
+    zoomField_->setText(QStringLiteral("%1%").arg(std::lround(view_.Viewport().Zoom() * 100)));
 }
-
-void TfrmVoltrane::DocumentReplaced() { view_->Reset(); }

@@ -18,10 +18,8 @@
 #include <QDropEvent>
 #include <QDir>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStatusBar>
 
 namespace {
 
@@ -70,9 +68,8 @@ TfrmVoltrane::TfrmVoltrane(Shell& shell, const TDM& dm)
     ConnectActions();
     actionUpdate_.setSingleShot(true);
     actionUpdate_.setInterval(0);
-    statusLine_ = new TStatusLine(*this);
-    zoomField_ = new QLabel(this);
-    statusBar()->addPermanentWidget(zoomField_);
+    statusLine_ = new TStatusLine(*this, ActionManager1, Session, *Runs);
+    viewCommands_ = new TViewCommands(*this, ActionManager1, *view_, Session, Mouse, windows_);
     connect(&actionUpdate_, &QTimer::timeout, this, [this] {
         UpdateActions();
         Tests->Refresh();
@@ -120,8 +117,8 @@ void TfrmVoltrane::ConnectActions()
         });
     }
     connect(a.actAuto, &QAction::triggered, this, [this] { ToolClass.clear(); });
-    ConnectEditCommands();
-    ConnectViewCommands();
+    editing_ = new TBoardEditing(*this, ActionManager1, *view_, Session, Mouse, Popups, Document);
+    connect(Popups.pmnuMacro_Add, &QAction::triggered, this, [this] { Macros->RegisterPopupBox(); });
     Documents = new TDocumentCommands(*this, ActionManager1, Document, Session, shell_, [this] { ScheduleActionUpdate(); });
     mnuRecent = Documents->mnuRecent;
     Runs = new TRunCommands(
@@ -155,6 +152,10 @@ void TfrmVoltrane::FillActionTable()
 
 // The desktop marks unsaved changes where the placeholder stands.
 void TfrmVoltrane::SetTitle(const std::string& title) { setWindowTitle(QString::fromStdString(title) + "[*]"); }
+
+void TfrmVoltrane::CheckSelectTool() { ActionManager1.actAuto->setChecked(true); }
+
+void TfrmVoltrane::DocumentReplaced() { view_->Reset(); }
 
 void TfrmVoltrane::SetBusy(bool busy)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ActionManager.h"
+#include "BoardEditing.h"
 #include "BoardView.h"
 #include "Document.h"
 #include "DocumentCommands.h"
@@ -11,6 +12,7 @@
 #include "PartsU.h"
 #include "RunCommands.h"
 #include "TestCommands.h"
+#include "ViewCommands.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -22,7 +24,6 @@
 #include <optional>
 #include <string>
 
-class QLabel;
 class QMenu;
 class Shell;
 class TDM;
@@ -64,9 +65,9 @@ public:
     void RedrawBoard() override;
     // Copies the board surface to the window surface.
     void Paint() override;
-    TTool CheckedTool() const override;
+    TTool CheckedTool() const override { return editing_->CheckedTool(); }
     void CheckSelectTool() override;
-    void SetContextMenu(TPopupMenu menu) override;
+    void SetContextMenu(TPopupMenu menu) override { editing_->SetContextMenu(menu); }
     void SetTitle(const std::string& title) override;
     void SetBusy(bool busy) override;
 
@@ -89,16 +90,20 @@ public:
 
     // Pointer events on the board, in board coordinates; the release of the right button opens
     // the popup menu its press chose at the global point given.
-    void FormMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-    void FormMouseMove(TShiftState shift, int x, int y) override;
-    void FormMouseUp(TMouseButton button, TShiftState shift, int x, int y, QPoint globalPos = {}) override;
-    void FormDblClick(int x, int y) override;
+    void FormMouseDown(TMouseButton button, TShiftState shift, int x, int y) override
+    {
+        editing_->MouseDown(button, shift, x, y);
+    }
+    void FormMouseMove(TShiftState shift, int x, int y) override { editing_->MouseMove(shift, x, y); }
+    void FormMouseUp(TMouseButton button, TShiftState shift, int x, int y, QPoint globalPos = {}) override
+    {
+        editing_->MouseUp(button, shift, x, y, globalPos);
+    }
+    void FormDblClick(int x, int y) override { editing_->DblClick(x, y); }
     bool Running() const override { return Simulating(); }
-    // The board is seen at another zoom or scroll position: drawn anew, and the open label editor
-    // placed over its box again.
-    void ViewChanged() override;
-    void RedrawArea(const TRect& area) override;
-    void ViewMoved() override;
+    void ViewChanged() override { viewCommands_->ViewChanged(); }
+    void RedrawArea(const TRect& area) override { viewCommands_->RedrawArea(area); }
+    void ViewMoved() override { viewCommands_->ViewMoved(); }
     // A new or opened document starts at 100 % at the board's origin.
     void DocumentReplaced() override;
 
@@ -132,18 +137,13 @@ protected:
 
 private:
     void ConnectActions();
-    void ConnectEditCommands();
-    void ConnectViewCommands();
-    void ConnectPopupCommands();
-    // The board shows the cursor the last move asked for; the wire tool has a cursor of its own.
-    void ShowCursor();
     void FillActionTable();
     void ScheduleActionUpdate();
 
     QTimer actionUpdate_;
-    TStatusLine* statusLine_;
-    QLabel* zoomField_;
+    TBoardEditing* editing_ = nullptr;
+    TViewCommands* viewCommands_ = nullptr;
+    TStatusLine* statusLine_ = nullptr;
     // The window was asked to close while the loop ran; it closes once the loop has ended.
     bool closeAfterRun_ = false;
-    TPopupMenu contextMenu_ = TPopupMenu::None;
 };

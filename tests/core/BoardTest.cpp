@@ -104,7 +104,7 @@ TEST(RedrawBoard, GridDotsOnlyWhileEditing)
 {
     RecordingCanvas surface;
     TCircuit circuit(&surface);
-    RedrawBoard(circuit.Bord, surface, 25, 15);
+    RedrawBoard(circuit.Bord, surface, {0, 0, 25, 15});
     EXPECT_EQ(surface.Calls, (std::vector<std::string>{"BrushStyle Solid", "BrushColor 240,240,240",
                                                        "FillRect 0 0 25 15", "Pixel 0 0 128,128,0",
                                                        "Pixel 10 0 128,128,0", "Pixel 20 0 128,128,0",
@@ -112,7 +112,7 @@ TEST(RedrawBoard, GridDotsOnlyWhileEditing)
                                                        "Pixel 20 10 128,128,0"}));
     surface.Calls.clear();
     circuit.Context.Simulating = true;
-    RedrawBoard(circuit.Bord, surface, 25, 15);
+    RedrawBoard(circuit.Bord, surface, {0, 0, 25, 15});
     EXPECT_EQ(surface.Calls.size(), 3u);
 }
 

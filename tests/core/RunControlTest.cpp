@@ -213,7 +213,7 @@ struct HalfAdderLamps : MessagePump {
     {
         circuit.Context.Simulating = true;
         run.Run(*this, [this] {
-            RedrawBoard(circuit.Bord, surface, 1000, 1000);
+            RedrawBoard(circuit.Bord, surface, {0, 0, 1000, 1000});
             if (circuit.Context.Simulating && !seen.empty()) seen.back() = Look();
         });
         EXPECT_FALSE(circuit.Context.IndicatorsShowInputs);

@@ -1,5 +1,6 @@
 // The board widget driven with real mouse and key events, as a user builds and runs circuits.
 #include "EditorFixture.h"
+#include "HalfAdderByMouse.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -104,34 +106,14 @@ TEST_F(MouseEditing, ASwitchThroughAnInverterLightsItsLampAndAClickPutsItOut)
 
 TEST_F(MouseEditing, AHalfAdderBuiltByMouseAddsItsTwoSwitches)
 {
-    auto* a = Put<TTglSW>(actions->actTGLSW, {100, 100});  // output (120, 110)
-    auto* b = Put<TTglSW>(actions->actTGLSW, {100, 200});  // output (120, 210)
-    Put<TGate>(actions->actEOR2, {300, 100});               // inputs (300, 110), (300, 130); output (340, 120)
-    Put<TGate>(actions->actAND2, {300, 200});               // inputs (300, 210), (300, 230); output (340, 220)
-    auto* sum = Put<TLED>(actions->actRLED, {420, 110});    // input (420, 120)
-    auto* carry = Put<TLED>(actions->actRLED, {420, 210});  // input (420, 220)
-    Wire({120, 110}, {300, 110});
-    Wire({120, 210}, {300, 210});
-    // Branches from the middle of those wires, joined to them by a dot where they meet.
-    Hover({160, 210});
-    Press({160, 210});
-    actions->actCode->trigger();
-    Release({160, 210});
-    actions->actAuto->trigger();
-    Wire({340, 120}, {420, 120});
-    Wire({340, 220}, {420, 220});
-    actions->actCode->trigger();
-    for (const auto& [from, to] : {std::pair{QPoint(160, 210), QPoint(300, 130)}, {QPoint(220, 110), QPoint(300, 230)}}) {
-        Hover(from);
-        Press(from);
-        MoveTo(QPoint(from.x(), to.y()));
-        MoveTo(to);
-        Release(to);
-        Click(to);
-    }
-    actions->actAuto->trigger();
-    Click({160, 210});
-    Click({220, 110});
+    std::vector<TPartsBase*> placed;
+    BuildHalfAdderByMouse(*this, *actions, [&](TAction* tool, QPoint at) { placed.push_back(Put<TPartsBase>(tool, at)); });
+    ASSERT_EQ(placed.size(), 6u);
+    auto* a = dynamic_cast<TTglSW*>(placed[0]);
+    auto* b = dynamic_cast<TTglSW*>(placed[1]);
+    auto* sum = dynamic_cast<TLED*>(placed[4]);
+    auto* carry = dynamic_cast<TLED*>(placed[5]);
+    ASSERT_TRUE(a && b && sum && carry);
     window->Bord.CheckAllLinks();
     for (int i = 0; i < window->Bord.Count(); ++i)
         for (const TTanshi* k : window->Bord.Items(i)->Tanshis) EXPECT_TRUE(k->Linked) << window->Bord.Items(i)->ClassName();

@@ -2,6 +2,7 @@
 // scroll position, the wheel and the keys zoom and scroll, and a drag held at an edge scrolls on.
 #include "BoardView.h"
 #include "EditorFixture.h"
+#include "HalfAdderByMouse.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -75,35 +76,9 @@ public:
     TStrings BuildHalfAdder(const ViewSetting& setting)
     {
         View().ZoomTo(setting.zoom);
-        Put(actions->actTGLSW, {100, 100});
-        View().ScrollBy(setting.scroll.x, setting.scroll.y);
-        Put(actions->actTGLSW, {100, 200});
-        Put(actions->actEOR2, {300, 100});
-        Put(actions->actAND2, {300, 200});
-        Put(actions->actRLED, {420, 110});
-        Put(actions->actRLED, {420, 210});
-        Wire({120, 110}, {300, 110});
-        Wire({120, 210}, {300, 210});
-        Hover({160, 210});
-        Press({160, 210});
-        actions->actCode->trigger();
-        Release({160, 210});
-        actions->actAuto->trigger();
-        Wire({340, 120}, {420, 120});
-        Wire({340, 220}, {420, 220});
-        actions->actCode->trigger();
-        // Branches from the middle of those wires, down or up first.
-        for (const auto& [from, to] : {std::pair{QPoint(160, 210), QPoint(300, 130)}, {QPoint(220, 110), QPoint(300, 230)}}) {
-            Hover(from);
-            Press(from);
-            MoveTo(QPoint(from.x(), to.y()));
-            MoveTo(to);
-            Release(to);
-            Click(to);
-        }
-        actions->actAuto->trigger();
-        Click({160, 210});
-        Click({220, 110});
+        BuildHalfAdderByMouse(
+            *this, *actions, [this](TAction* tool, QPoint at) { Put(tool, at); },
+            [&] { View().ScrollBy(setting.scroll.x, setting.scroll.y); });
         TStrings text;
         window->Document.Text(text);
         return text;

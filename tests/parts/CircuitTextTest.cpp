@@ -152,11 +152,11 @@ TEST(CircuitText, EveryClassTakesAbsurdNumbersFromAFile)
     r.Load(text);
     EXPECT_EQ(r.result.Count(), 2 * static_cast<int>(PartClasses().size()) - 2);  // the unboxed terminals go
     r.t.Bord.CheckAllLinks();
-    RedrawBoard(r.t.Bord, r.t.Surface, r.t.Surface.Width(), r.t.Surface.Height());
+    RedrawBoard(r.t.Bord, r.t.Surface, {0, 0, r.t.Surface.Width(), r.t.Surface.Height()});
     r.t.Context.Simulating = true;
     r.t.Prepare();
     for (int pass = 0; pass < 3; ++pass) r.t.Pass();
-    RedrawBoard(r.t.Bord, r.t.Surface, r.t.Surface.Width(), r.t.Surface.Height());
+    RedrawBoard(r.t.Bord, r.t.Surface, {0, 0, r.t.Surface.Width(), r.t.Surface.Height()});
     r.t.Context.Simulating = false;
     const std::string saved = r.Save();
     TextBoard again;
