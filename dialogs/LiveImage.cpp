@@ -5,6 +5,7 @@
 #include <QRegion>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -34,10 +35,30 @@ TLiveImage::~TLiveImage()
 
 void TLiveImage::MarkDirty()
 {
-    if (repaintsDeferred)
+    if (repaintsDeferred) {
         dirty_ = true;
-    else
+        dirtyArea_ = {};
+    } else {
         update();
+    }
+}
+
+void TLiveImage::MarkDirty(const QRect& pixels)
+{
+    // Rounded outwards, and a pixel more for the smoothing of a scaled image.
+    const QRect area = QRectF(QPointF(pixels.topLeft()) / ratio_, QSizeF(pixels.size()) / ratio_)
+                           .toAlignedRect()
+                           .adjusted(-1, -1, 1, 1) &
+                       rect();
+    if (area.isEmpty()) return;
+    if (!repaintsDeferred) {
+        update(area);
+    } else if (!dirty_) {
+        dirty_ = true;
+        dirtyArea_ = area;
+    } else if (!dirtyArea_.isEmpty()) {
+        dirtyArea_ |= area;
+    }
 }
 
 void TLiveImage::DeferRepaints(bool defer)
@@ -51,7 +72,10 @@ void TLiveImage::FlushAll()
     for (TLiveImage* image : LiveImages()) {
         if (!image->dirty_) continue;
         image->dirty_ = false;
-        image->update();
+        if (image->dirtyArea_.isEmpty())
+            image->update();
+        else
+            image->update(std::exchange(image->dirtyArea_, {}));
     }
 }
 

@@ -17,6 +17,8 @@ public:
     void SetSourceRatio(double ratio) { ratio_ = ratio; }
     // Asks for a repaint, or only marks the widget while repaints are deferred.
     void MarkDirty();
+    // The same for the widget's part that shows these pixels of the image.
+    void MarkDirty(const QRect& pixels);
     // Turning deferral off repaints what was marked meanwhile.
     static void DeferRepaints(bool defer);
     // Asks for a repaint of every marked widget.
@@ -29,4 +31,6 @@ private:
     const QImage* source_ = nullptr;
     double ratio_ = 1;
     bool dirty_ = false;
+    // What to repaint once deferral ends; empty for the whole widget.
+    QRect dirtyArea_;
 };

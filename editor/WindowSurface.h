@@ -28,7 +28,11 @@ public:
     int TextHeight(const std::string& text) override { return image_.TextHeight(text); }
     void ClipTo(const TRect& r) override { image_.ClipTo(r); }
     void Unclip() override { image_.Unclip(); }
-    void MoveTo(int x, int y) override { image_.MoveTo(x, y); }
+    void MoveTo(int x, int y) override
+    {
+        image_.MoveTo(x, y);
+        position_ = {x, y};
+    }
 
     void FillRect(const TRect& r) override;
     void SetPixel(int x, int y, TColor color) override;
@@ -41,6 +45,12 @@ public:
     void CopyRect(const TRect& dest, const Canvas& source, const TRect& sourceRect) override;
 
 private:
+    // Marks the device pixels of that board rectangle, and a pen's width around it, for repainting.
+    void Touched(const TRect& board);
+    // Marks the device pixels of the figure with these corners, both included.
+    void Touched(int x1, int y1, int x2, int y2);
+
     QImageCanvas image_;
     TLiveImage& view_;
+    TPoint position_;
 };
