@@ -67,6 +67,41 @@ void PutInto(TBord& board, TPartsBase& o, TContainer* box)
     board.CheckLinksInRect(o.GetRect());
 }
 
+// One leg, merged with the collinear wires it continues, recorded into the open batch; answers the
+// wire that holds it.
+TCode* LayLeg(TBord& board, Canvas* windowSurface, TContainer* level, TPoint from, TPoint to, TPoint grab)
+{
+    auto* wire = board.Create<TCode>(windowSurface);
+    wire->RecordCreate("MouseUp DrawingCode");
+    Span(*wire, level, from, to);
+    wire->SetTanshi();
+    wire->SetGrab(grab.x, grab.y);
+    wire->MoveTo(wire->Left, wire->Top, true);
+    if (TCode* merged = MergeWire(board, wire)) wire = merged;
+    wire->Container = level;
+    wire->SetTanshi();
+    wire->SetGrab(grab.x, grab.y);
+    wire->MoveTo(wire->Left, wire->Top, true);
+    return wire;
+}
+
+// A junction dot at the end of a leg, when the body of a wire running across the leg passes there:
+// the dot cuts that wire and links the pieces with the leg, recorded into the open batch.
+void JoinTee(TBord& board, Canvas* windowSurface, TContainer* level, TPoint end, bool acrossLeg)
+{
+    TPartsList wires;
+    board.PartsOfKindAt(cfCode, level, end.x, end.y, wires);
+    const bool tee = std::any_of(wires.begin(), wires.end(), [&](TPartsBase* w) {
+        const bool across = w->Height == 0;
+        return across != acrossLeg && w->HitTest(level, end.x, end.y, nullptr) == hitBody;
+    });
+    if (!tee) return;
+    auto* dot = board.Create<TDot>(windowSurface);
+    dot->RecordCreate("MouseUp DrawingCode");
+    dot->Container = level;
+    dot->MoveTo(end.x - dot->Width / 2, end.y - dot->Height / 2, true);
+}
+
 }  // namespace
 
 TPartsBase* CreatePart(TBord& board, Canvas* windowSurface, const std::string& className, int32_t partNo,
@@ -120,23 +155,22 @@ void DropDot(TDot& dot, int cx, int cy, std::unique_ptr<TEditBatch> creation)
     }
 }
 
-TCode* DrawWireLeg(TBord& board, Canvas* windowSurface, TContainer* level, TPoint from, TPoint to, TPoint grab)
+TCode* DrawWireRoute(TBord& board, Canvas* windowSurface, TContainer* level, const std::vector<TPoint>& route,
+                     TPoint grab)
 {
     TEditBatch batch(board.Context());
     if (!batch.IsOpen()) return nullptr;
-    auto* wire = board.Create<TCode>(windowSurface);
-    wire->RecordCreate("MouseUp DrawingCode");
-    Span(*wire, level, from, to);
-    wire->SetTanshi();
-    wire->SetGrab(grab.x, grab.y);
-    wire->MoveTo(wire->Left, wire->Top, true);
-    if (TCode* merged = MergeWire(board, wire)) wire = merged;
+    TCode* last = nullptr;
+    for (size_t i = 1; i < route.size(); ++i) {
+        const TPoint from = route[i - 1], to = route[i];
+        if (from == to) continue;
+        last = LayLeg(board, windowSurface, level, from, to, grab);
+        const bool across = from.y == to.y;
+        JoinTee(board, windowSurface, level, from, across);
+        JoinTee(board, windowSurface, level, to, across);
+    }
     batch.Commit();
-    wire->Container = level;
-    wire->SetTanshi();
-    wire->SetGrab(grab.x, grab.y);
-    wire->MoveTo(wire->Left, wire->Top, true);
-    return wire;
+    return last;
 }
 
 TPartsBase* DropObject(TPartsList& selection, int x, int y, bool record)

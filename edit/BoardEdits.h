@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // The finished edits of the mouse and the selection commands, each one undo step with the label
 // the history keeps for it. They change the board and record; drawing is the caller's.
@@ -22,9 +23,12 @@ TDot* CreateDot(TBord& board, Canvas* windowSurface, TContainer* level, int cx, 
 // dot records its own step "MouseUp CreateDot".
 void DropDot(TDot& dot, int cx, int cy, std::unique_ptr<TEditBatch> creation);
 
-// One wire leg from one point to another on the same row or column inside level, merged with the
-// collinear wires it continues: one step "MouseUp DrawingCode". Answers the wire that holds it.
-TCode* DrawWireLeg(TBord& board, Canvas* windowSurface, TContainer* level, TPoint from, TPoint to, TPoint grab);
+// A wire along the route inside level, each leg on one row or column, as one step "MouseUp
+// DrawingCode": every leg merged with the collinear wires it continues, and joined by a junction
+// dot wherever one of its ends meets the body of a wire running across it (a T); a crossing stays
+// a crossing. Answers the wire that holds the last leg.
+TCode* DrawWireRoute(TBord& board, Canvas* windowSurface, TContainer* level, const std::vector<TPoint>& route,
+                     TPoint grab);
 
 // The first selected object dropped with its corner on (left, top), then re-boxed and merged with
 // the wires it continues; recorded as "MouseUp SelectingPart" when record is set (a part placed by

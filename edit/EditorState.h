@@ -21,6 +21,8 @@ struct TEditorState {
     TCodeDir CodeDir = TCodeDir::None;
     // A wire being resized is grabbed at its start end.
     bool SizeFromStart = false;
+    // The wire's preview ends on a terminal or a wire: the next release lays both legs and ends it.
+    bool WireEndsHere = false;
     int32_t DownX = 0, DownY = 0;
     int32_t StartX = 0, StartY = 0;
     int32_t CurX = 0, CurY = 0;

@@ -58,7 +58,8 @@ public:
     void ShowPreview() override;
 };
 
-// Drawing a wire from the press, one leg per release, with an L-shaped green preview.
+// Drawing a wire from the press with an L-shaped green preview. A release on a terminal or on a
+// wire lays the whole L and ends the wire; any other release lays one leg and goes on from its end.
 class TWireGesture : public TGesture {
 public:
     using TGesture::TGesture;
@@ -68,7 +69,13 @@ public:
     void ShowPreview() override;
 
 private:
+    // The leg the next release lays is drawn solid, the one after it dashed, unless the release
+    // lays both.
     void DrawPreview();
+    // Whether a release at the point ends the wire there: on a terminal other than the leg's start,
+    // or on the body of a wire.
+    bool EndsAt(TPoint p) const;
+    void Finish();
 };
 
 // A junction dot created where wires cross, or the selected dot, dropped at the release.

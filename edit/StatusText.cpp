@@ -15,11 +15,14 @@ std::string Placing(const TStatusFacts& f)
 
 std::string Editing(const TStatusFacts& f)
 {
+    if (f.DrawingWire)
+        return f.WireEndsHere ? "配線中: 離すかクリックすると、ここまで線を引いて終了（Esc・右クリックで中止）"
+                              : "配線中: 離すかクリックすると実線の部分を引いて続ける、端子か配線の上で終了（Esc・右クリックで中止）";
     // A macro entry arms its macro without checking a tool of its own; it wins over the tool.
     if (f.ToolClass == "TMacro") return Placing(f);
     switch (f.Tool) {
     case TTool::Wire:
-        return "配電線描画: クリックごとに線を一本、同じ点でもう一度クリックして終了（Escで中止）";
+        return "配電線描画: 端子から端子へドラッグして配線、途中で離すと角から続ける（Escで中止）";
     case TTool::Delete:
         return "部品削除: クリックした部品を削除";
     case TTool::Move:

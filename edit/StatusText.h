@@ -14,6 +14,9 @@ struct TStatusFacts {
     std::string ToolClass;
     // The armed part's name as its tool shows it ("NAND", "LED赤").
     std::string ToolName;
+    // A wire is being drawn; the next release ends it on the terminal or wire under the pointer.
+    bool DrawingWire = false;
+    bool WireEndsHere = false;
     int64_t Passes = 0;
     // Passes per second over the last interval measured, negative while unknown.
     int64_t PassRate = -1;

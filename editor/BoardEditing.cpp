@@ -26,8 +26,15 @@ Qt::CursorShape QtCursor(TCursorShape shape)
 }  // namespace
 
 TBoardEditing::TBoardEditing(QWidget& window, const TActionManager& actions, TBoardView& view, TEditSession& session,
-                             TMouseEditor& mouse, TPartPopups& popups, TDocument& document)
-    : QObject(&window), actions_(actions), view_(view), session_(session), mouse_(mouse), popups_(popups)
+                             TMouseEditor& mouse, TPartPopups& popups, TDocument& document,
+                             std::function<void()> refresh)
+    : QObject(&window),
+      actions_(actions),
+      view_(view),
+      session_(session),
+      mouse_(mouse),
+      popups_(popups),
+      refresh_(std::move(refresh))
 {
     const TActionManager& a = actions;
     TEditSession* s = &session;
@@ -73,8 +80,10 @@ void TBoardEditing::MouseDown(TMouseButton button, TShiftState shift, int x, int
 
 void TBoardEditing::MouseMove(TShiftState shift, int x, int y)
 {
+    const bool endedHere = session_.State.WireEndsHere;
     mouse_.MouseMove(shift, x, y);
     ShowCursor();
+    if (session_.State.WireEndsHere != endedHere) refresh_();
 }
 
 void TBoardEditing::MouseUp(TMouseButton button, TShiftState shift, int x, int y, QPoint globalPos)

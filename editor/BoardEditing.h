@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QPoint>
 
+#include <functional>
+
 class QWidget;
 class TActionManager;
 class TBoardView;
@@ -19,8 +21,9 @@ struct TEditSession;
 // selection.
 class TBoardEditing : public QObject {
 public:
+    // refresh is called when a move changes what the status line says.
     TBoardEditing(QWidget& window, const TActionManager& actions, TBoardView& view, TEditSession& session,
-                  TMouseEditor& mouse, TPartPopups& popups, TDocument& document);
+                  TMouseEditor& mouse, TPartPopups& popups, TDocument& document, std::function<void()> refresh);
 
     // The armed tool, as the checked tool button says.
     TTool CheckedTool() const;
@@ -42,5 +45,6 @@ private:
     TEditSession& session_;
     TMouseEditor& mouse_;
     TPartPopups& popups_;
+    std::function<void()> refresh_;
     TPopupMenu contextMenu_ = TPopupMenu::None;
 };

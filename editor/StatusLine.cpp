@@ -24,6 +24,8 @@ TStatusFacts TStatusLine::Facts()
     f.Simulating = session_.Context.Simulating;
     f.Tool = session_.Host.CheckedTool();
     f.ToolClass = session_.State.ToolClass;
+    f.DrawingWire = session_.State.EditState == esDrawingCode;
+    f.WireEndsHere = session_.State.WireEndsHere;
     for (const TAction* action : actions_.All()) {
         if (!action->PartTool || action->PartTool->ToolClass != f.ToolClass ||
             action->PartTool->ToolPartNo != session_.State.ToolPartNo)

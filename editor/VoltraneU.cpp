@@ -117,7 +117,8 @@ void TfrmVoltrane::ConnectActions()
         });
     }
     connect(a.actAuto, &QAction::triggered, this, [this] { ToolClass.clear(); });
-    editing_ = new TBoardEditing(*this, ActionManager1, *view_, Session, Mouse, Popups, Document);
+    editing_ = new TBoardEditing(*this, ActionManager1, *view_, Session, Mouse, Popups, Document,
+                                 [this] { ScheduleActionUpdate(); });
     connect(Popups.pmnuMacro_Add, &QAction::triggered, this, [this] { Macros->RegisterPopupBox(); });
     Documents = new TDocumentCommands(*this, ActionManager1, Document, Session, shell_, [this] { ScheduleActionUpdate(); });
     mnuRecent = Documents->mnuRecent;

@@ -16,6 +16,14 @@ TStatusFacts Editing(TTool tool, const std::string& toolClass = "", const std::s
     return f;
 }
 
+TStatusFacts Drawing(bool endsHere)
+{
+    TStatusFacts f = Editing(TTool::Select);
+    f.DrawingWire = true;
+    f.WireEndsHere = endsHere;
+    return f;
+}
+
 }  // namespace
 
 TEST(StatusText, SaysWhatAPressDoesWithTheToolAndTheArmedPart)
@@ -33,7 +41,10 @@ TEST(StatusText, SaysWhatAPressDoesWithTheToolAndTheArmedPart)
         {Editing(TTool::Move), "部品移動: 部品をドラッグして移動"},
         // The move tool keeps the armed part, so a press on empty space still places it.
         {Editing(TTool::Move, "TLED", "LED赤"), "部品移動: 部品をドラッグして移動、空いた所をクリックしてLED赤を配置"},
-        {Editing(TTool::Wire), "配電線描画: クリックごとに線を一本、同じ点でもう一度クリックして終了（Escで中止）"},
+        {Editing(TTool::Wire), "配電線描画: 端子から端子へドラッグして配線、途中で離すと角から続ける（Escで中止）"},
+        // Drawing a wire, with any tool: what the next release does.
+        {Drawing(false), "配線中: 離すかクリックすると実線の部分を引いて続ける、端子か配線の上で終了（Esc・右クリックで中止）"},
+        {Drawing(true), "配線中: 離すかクリックすると、ここまで線を引いて終了（Esc・右クリックで中止）"},
         // A macro entry checks no tool of its own: whatever is checked, the macro is placed.
         {Editing(TTool::Wire, "TMacro"), "マクロ: 基板をクリックして配置"},
     };

@@ -53,7 +53,8 @@ struct MouseEditing : ::testing::Test, EditorFixture {
         Click(p);
         return dynamic_cast<T*>(window->FirstSelected());
     }
-    // A wire with the wire tool: straight, or along the start row first and then to the end.
+    // A wire with the wire tool dragged onto a terminal or a wire: straight, or along the start row
+    // first and then to the end.
     void Wire(QPoint from, QPoint to)
     {
         actions->actCode->trigger();
@@ -62,7 +63,6 @@ struct MouseEditing : ::testing::Test, EditorFixture {
         MoveTo(QPoint(to.x(), from.y()));
         MoveTo(to);
         Release(to);
-        if (from.y() != to.y()) Click(to);
         actions->actAuto->trigger();
     }
 
@@ -81,7 +81,7 @@ TEST_F(MouseEditing, ASwitchThroughAnInverterLightsItsLampAndAClickPutsItOut)
     auto* inverter = Put<TNot>(actions->actNOT, {200, 140});     // input (200, 160), output (240, 160)
     auto* led = Put<TLED>(actions->actRLED, {320, 150});         // input (320, 160)
     ASSERT_TRUE(toggle && inverter && led);
-    Wire({120, 110}, {200, 160});  // two legs
+    Wire({120, 110}, {200, 160});  // both legs of the L by one drag
     Wire({240, 160}, {320, 160});
     EXPECT_EQ(window->Bord.Count(), 6);
     for (int i = 0; i < window->Bord.Count(); ++i)
@@ -104,7 +104,7 @@ TEST_F(MouseEditing, ASwitchThroughAnInverterLightsItsLampAndAClickPutsItOut)
     EXPECT_GT(qRed(lit), qRed(dark) + 60);
 }
 
-TEST_F(MouseEditing, AHalfAdderBuiltByMouseAddsItsTwoSwitches)
+TEST_F(MouseEditing, AHalfAdderWiredByDragsWithTJointsAddsItsTwoSwitches)
 {
     std::vector<TPartsBase*> placed;
     BuildHalfAdderByMouse(*this, *actions, [&](TAction* tool, QPoint at) { placed.push_back(Put<TPartsBase>(tool, at)); });
@@ -115,8 +115,12 @@ TEST_F(MouseEditing, AHalfAdderBuiltByMouseAddsItsTwoSwitches)
     auto* carry = dynamic_cast<TLED*>(placed[5]);
     ASSERT_TRUE(a && b && sum && carry);
     window->Bord.CheckAllLinks();
-    for (int i = 0; i < window->Bord.Count(); ++i)
+    int dots = 0;
+    for (int i = 0; i < window->Bord.Count(); ++i) {
+        dots += window->Bord.Items(i)->Is(cfDot);
         for (const TTanshi* k : window->Bord.Items(i)->Tanshis) EXPECT_TRUE(k->Linked) << window->Bord.Items(i)->ClassName();
+    }
+    EXPECT_EQ(dots, 2);  // the two T joints; the crossing stays a crossing
 
     struct Row {
         bool a, b, sum, carry;

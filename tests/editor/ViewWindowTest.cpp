@@ -58,7 +58,7 @@ public:
         tool->trigger();
         Click(board);
     }
-    // A wire drawn along the start's row first, then down or up to the end.
+    // A wire dragged onto a terminal or a wire, along the start's row first, then down or up to the end.
     void Wire(QPoint from, QPoint to)
     {
         actions->actCode->trigger();
@@ -67,7 +67,6 @@ public:
         MoveTo(QPoint(to.x(), from.y()));
         MoveTo(to);
         Release(to);
-        if (from.y() != to.y()) Click(to);
         actions->actAuto->trigger();
     }
 

@@ -8,9 +8,10 @@
 #include <utility>
 
 // The gestures that build a half adder by mouse: two toggle switches, an exclusive-or and an and
-// gate, two LEDs, the wires between them and two branches joined by dots. The mouse offers Hover,
-// Press, MoveTo, Release, Click and Wire in board points; put places a part with its tool, and
-// afterFirstPart runs once the first switch stands (a view test scrolls there).
+// gate, two LEDs, and every wire one drag onto a terminal, the two branches starting on a wire.
+// No dot is placed by hand. The mouse offers Hover, Press, MoveTo, Release and Wire in board
+// points; put places a part with its tool, and afterFirstPart runs once the first switch stands
+// (a view test scrolls there).
 template <class Mouse>
 void BuildHalfAdderByMouse(Mouse& mouse, const TActionManager& actions, const std::function<void(TAction*, QPoint)>& put,
                            const std::function<void()>& afterFirstPart = [] {})
@@ -33,16 +34,14 @@ void BuildHalfAdderByMouse(Mouse& mouse, const TActionManager& actions, const st
     mouse.Wire({340, 120}, {420, 120});
     mouse.Wire({340, 220}, {420, 220});
     actions.actCode->trigger();
-    // Branches from the middle of those wires, down or up first, joined to them by a dot where they meet.
+    // Branches from the middle of those wires, down or up first: each joins its wire with a dot
+    // of its own, and the second crosses a wire without joining it.
     for (const auto& [from, to] : {std::pair{QPoint(160, 210), QPoint(300, 130)}, {QPoint(220, 110), QPoint(300, 230)}}) {
         mouse.Hover(from);
         mouse.Press(from);
         mouse.MoveTo(QPoint(from.x(), to.y()));
         mouse.MoveTo(to);
         mouse.Release(to);
-        mouse.Click(to);
     }
     actions.actAuto->trigger();
-    mouse.Click({160, 210});
-    mouse.Click({220, 110});
 }

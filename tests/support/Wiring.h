@@ -26,10 +26,10 @@ inline TCode* AddWire(TestCircuit& t, int x1, int y1, int x2, int y2, TContainer
     return w;
 }
 
-// One drawn wire leg, merged as the editor merges it.
+// One drawn wire leg, merged and joined as the editor does it.
 inline TCode* DrawWire(TestCircuit& t, int x1, int y1, int x2, int y2, TContainer* box = nullptr)
 {
-    return DrawWireLeg(t.Bord, nullptr, box, {x1, y1}, {x2, y2}, {x2, y2});
+    return DrawWireRoute(t.Bord, nullptr, box, {{x1, y1}, {x2, y2}}, {x2, y2});
 }
 
 inline TContainer* AddBox(TestCircuit& t, int x, int y, int width, int height, TContainer* outer = nullptr)
