@@ -1,6 +1,7 @@
-// Mouse editing on a board of 10,000 parts: one pointer move during a part drag, a wire preview and
-// a rubber band (only their XOR outlines change; the repaint of the window is counted too), and the
-// hit test of a press. Run it under a display server: xvfb-run ./WindowEditBench
+// Mouse editing on a board of 10,000 parts: one pointer move during a part drag (alone and with 50
+// wires following it), a wire preview and a rubber band (only their XOR outlines change; the repaint
+// of the window is counted too), and the hit test of a press. Run it under a display server:
+// xvfb-run ./WindowEditBench
 #include "WindowBenchEditor.h"
 
 #include <benchmark/benchmark.h>
@@ -26,6 +27,26 @@ void BM_MoveStretchingARubberBand(benchmark::State& state)
     MovesDuringGesture(state, editor, {1230, 100});  // right of the rows of parts
 }
 
+// An inverter right of the rows with 50 wires ending on its terminals, 25 each side, which follow
+// it while it is dragged.
+void BM_MoveDraggingAPartWith50Wires(benchmark::State& state)
+{
+    Editor editor(10000);
+    TfrmVoltrane& window = *editor.window;
+    auto* inverter = window.Bord.Create<TNot>(&window.WindowSurface());
+    inverter->MoveTo(1240, 400, false);  // input (1240, 420), output (1280, 420)
+    for (int i = 1; i <= 25; ++i) {
+        auto* in = window.Bord.Create<TCode>(&window.WindowSurface());
+        in->DragHeight = 10 * i;
+        in->MoveTo(1240, 420 - 10 * i, true);
+        auto* out = window.Bord.Create<TCode>(&window.WindowSurface());
+        out->DragWidth = 10 * i;
+        out->MoveTo(1280, 420, true);
+    }
+    window.Redraw();
+    MovesDuringGesture(state, editor, {1260, 420});
+}
+
 // What a press asks the board: the objects under the point, through the board's grid or by a scan.
 void BM_PressHitTest(benchmark::State& state)
 {
@@ -40,4 +61,5 @@ void BM_PressHitTest(benchmark::State& state)
 BENCHMARK(BM_MoveDraggingAPart)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MoveDrawingAWire)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MoveStretchingARubberBand)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MoveDraggingAPartWith50Wires)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PressHitTest)->ArgName("grid")->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);

@@ -102,6 +102,48 @@ void JoinTee(TBord& board, Canvas* windowSurface, TContainer* level, TPoint end,
     dot->MoveTo(end.x - dot->Width / 2, end.y - dot->Height / 2, true);
 }
 
+// The following wires reshaped for objects moved by the offset, recorded into the open batch: a
+// wire keeps its first leg, a bend becomes a wire of its own, and a wire left without length goes.
+void Reshape(TBord& board, const TFollowingWires& followers, TPoint offset, const std::string& label)
+{
+    for (const TFollowingWires::TRoute& route : followers.Routes(offset)) {
+        TCode& wire = *route.Wire;
+        if (!board.Holds(&wire)) continue;
+        const std::vector<TPoint>& points = route.Points;
+        if (points[0] == points[1]) {
+            wire.Delete(label);
+            continue;
+        }
+        wire.RecordGeometry(false, "");
+        // Moved in one step, so that the links are checked where it was as well as where it is.
+        wire.DragWidth = SaturateInt32(std::abs(int64_t{points[0].x} - points[1].x));
+        wire.DragHeight = SaturateInt32(std::abs(int64_t{points[0].y} - points[1].y));
+        wire.MoveTo(std::min(points[0].x, points[1].x), std::min(points[0].y, points[1].y), true);
+        wire.RecordGeometry(true, label);
+        for (size_t i = 2; i < points.size(); ++i) {
+            auto* bend = board.Create<TCode>(wire.WindowSurface);
+            bend->RecordCreate(label);
+            Span(*bend, wire.Container, points[i - 1], points[i]);
+            bend->MoveTo(bend->Left, bend->Top, true);
+        }
+    }
+}
+
+// Whether every object still stands on the level it had before the drop.
+bool SameLevels(const TPartsList& objects, const std::vector<TContainer*>& levels)
+{
+    for (int i = 0; i < objects.Count(); ++i)
+        if (objects.Items(i)->Container != levels[static_cast<size_t>(i)]) return false;
+    return true;
+}
+
+std::vector<TContainer*> LevelsOf(const TPartsList& objects)
+{
+    std::vector<TContainer*> levels;
+    for (const TPartsBase* o : objects) levels.push_back(o->Container);
+    return levels;
+}
+
 }  // namespace
 
 TPartsBase* CreatePart(TBord& board, Canvas* windowSurface, const std::string& className, int32_t partNo,
@@ -173,7 +215,7 @@ TCode* DrawWireRoute(TBord& board, Canvas* windowSurface, TContainer* level, con
     return last;
 }
 
-TPartsBase* DropObject(TPartsList& selection, int x, int y, bool record)
+TPartsBase* DropObject(TPartsList& selection, int x, int y, bool record, const TFollowingWires& followers)
 {
     TPartsBase& first = *selection.Items(0);
     TBord& board = *first.Board;
@@ -182,17 +224,20 @@ TPartsBase* DropObject(TPartsList& selection, int x, int y, bool record)
     if (!batch.IsOpen()) return nullptr;
     const TPoint corner = GrabbedCorner(first, x, y);
     if (first.Left != corner.x || first.Top != corner.y) {
+        const TPoint offset{SatAdd(corner.x, -int64_t{first.Left}), SatAdd(corner.y, -int64_t{first.Top})};
+        const std::vector<TContainer*> levels = LevelsOf(selection);
         if (record) first.RecordGeometry(false, "");
         first.MoveTo(corner.x, corner.y, true);
         ReparentMoved(board, selection);
         if (record) first.RecordGeometry(true, "MouseUp SelectingPart");
+        if (SameLevels(selection, levels)) Reshape(board, followers, offset, "MouseUp SelectingPart");
     }
     TCode* merged = first.Is(cfCode) ? MergeWire(board, static_cast<TCode*>(&first)) : nullptr;
     batch.Commit();
     return merged;
 }
 
-void DropSelection(TPartsList& selection, int x, int y)
+void DropSelection(TPartsList& selection, int x, int y, const TFollowingWires& followers)
 {
     TPartsBase& first = *selection.Items(0);
     TBord& board = *first.Board;
@@ -200,6 +245,8 @@ void DropSelection(TPartsList& selection, int x, int y)
     if (!batch.IsOpen()) return;
     const TPoint corner = GrabbedCorner(first, x, y);
     const bool changed = first.Left != corner.x || first.Top != corner.y;
+    const TPoint offset{SatAdd(corner.x, -int64_t{first.Left}), SatAdd(corner.y, -int64_t{first.Top})};
+    const std::vector<TContainer*> levels = LevelsOf(selection);
     if (changed)
         for (TPartsBase* o : selection) o->RecordGeometry(false, "");
     board.BeginUpdate();
@@ -216,6 +263,7 @@ void DropSelection(TPartsList& selection, int x, int y)
     if (changed) {
         ReparentMoved(board, selection);
         for (TPartsBase* o : selection) o->RecordGeometry(true, "MouseUp MultiSelect");
+        if (SameLevels(selection, levels)) Reshape(board, followers, offset, "MouseUp MultiSelect");
     }
     batch.Commit();
 }

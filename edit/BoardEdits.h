@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EditBatch.h"
+#include "FollowingWires.h"
 #include "PartsU.h"
 
 #include <memory>
@@ -32,11 +33,13 @@ TCode* DrawWireRoute(TBord& board, Canvas* windowSurface, TContainer* level, con
 
 // The first selected object dropped with its corner on (left, top), then re-boxed and merged with
 // the wires it continues; recorded as "MouseUp SelectingPart" when record is set (a part placed by
-// this very gesture is recorded by its creation). Answers the wire that took it in, if any.
-TPartsBase* DropObject(TPartsList& selection, int left, int top, bool record);
+// this very gesture is recorded by its creation). The followers, collected at the press, are
+// reshaped in the same step unless the drop changed the object's level. Answers the wire that took
+// it in, if any.
+TPartsBase* DropObject(TPartsList& selection, int left, int top, bool record, const TFollowingWires& followers);
 // Every selected object moved by the same offset as the first, which lands on (left, top), then
-// re-boxed: one step "MouseUp MultiSelect".
-void DropSelection(TPartsList& selection, int left, int top);
+// re-boxed, with the followers reshaped: one step "MouseUp MultiSelect".
+void DropSelection(TPartsList& selection, int left, int top, const TFollowingWires& followers);
 
 // Puts moved objects into the sub-board that wholly encloses all of them, or takes them out to
 // the top level when none does; objects straddling an edge, terminal parts dropped outside every

@@ -21,12 +21,57 @@ void MoveFrame(TPartsBase& o, int x, int y, Canvas& surface)
     o.DrawDragFrame(surface);
 }
 
+// How far the outline of the object stands from the object.
+TPoint Dragged(const TPartsBase& o)
+{
+    return {SatAdd(o.DragLeft, -int64_t{o.Left}), SatAdd(o.DragTop, -int64_t{o.Top})};
+}
+
 }  // namespace
+
+void TMoveGesture::Follow(const TPartsList& moved)
+{
+    followers_.Collect(s_.Bord, moved);
+    shown_.reset();
+}
+
+void TMoveGesture::ShowFollowers(TPoint offset)
+{
+    DrawFollowers();
+    shown_.reset();
+    if (!st_.AltHeld) shown_ = offset;
+    DrawFollowers();
+}
+
+void TMoveGesture::RedrawFollowers() { DrawFollowers(); }
+
+void TMoveGesture::DrawFollowers()
+{
+    if (!shown_ || followers_.Empty()) return;
+    Canvas& surface = s_.Host.WindowSurface();
+    surface.SetPenColor(clWhite);
+    surface.SetPenMode(TPenMode::Xor);
+    followers_.Draw(surface, *shown_);
+    surface.SetPenMode(TPenMode::Copy);
+}
+
+const TFollowingWires& TMoveGesture::Followers() const { return st_.AltHeld ? none_ : followers_; }
+
+void TMoveGesture::StopFollowing()
+{
+    followers_.Clear();
+    shown_.reset();
+}
 
 void TDragGesture::Begin(int x, int y)
 {
     s_.Host.RedrawBoard();
-    if (TPartsBase* first = st_.FirstSelected()) Grab(*first, x, y, s_.Host.BoardSurface());
+    StopFollowing();
+    if (TPartsBase* first = st_.FirstSelected()) {
+        Grab(*first, x, y, s_.Host.BoardSurface());
+        // A part placed by this very press brings no wires along.
+        if (first != s_.CreatedPart) Follow(st_.SelectedParts);
+    }
     s_.Host.Paint();
 }
 
@@ -38,11 +83,13 @@ void TDragGesture::Move(int rawX, int rawY)
     st_.LastDragX = x;
     st_.LastDragY = y;
     MoveFrame(*first, x, y, s_.Host.WindowSurface());
+    ShowFollowers(Dragged(*first));
 }
 
 void TDragGesture::ShowPreview()
 {
     if (TPartsBase* first = st_.FirstSelected()) first->DrawDragFrame(s_.Host.WindowSurface());
+    RedrawFollowers();
 }
 
 void TDragGesture::Release(int rawX, int rawY)
@@ -52,7 +99,7 @@ void TDragGesture::Release(int rawX, int rawY)
         // A part placed by this press is recorded by its creation alone.
         const bool created = first == s_.CreatedPart;
         const TPoint before{first->Left, first->Top};
-        TPartsBase* merged = DropObject(st_.SelectedParts, x, y, !created);
+        TPartsBase* merged = DropObject(st_.SelectedParts, x, y, !created, Followers());
         if (merged || before != TPoint{first->Left, first->Top}) st_.Modified = true;
         if (merged) {
             st_.SelectOnly(merged);
@@ -62,6 +109,7 @@ void TDragGesture::Release(int rawX, int rawY)
             s_.ShowSelection();
         }
     }
+    StopFollowing();
     s_.CreatedPart = nullptr;
     st_.ToolClass.clear();
     st_.EditState = esNone;
@@ -77,6 +125,7 @@ void TMultiDragGesture::Begin(int x, int y)
         if (o->Container == level) kept.Add(o);
     st_.SelectedParts.Assign(kept);
     for (TPartsBase* o : st_.SelectedParts) Grab(*o, x, y, s_.Host.BoardSurface());
+    Follow(st_.SelectedParts);
     s_.Host.Paint();
 }
 
@@ -84,11 +133,13 @@ void TMultiDragGesture::Move(int rawX, int rawY)
 {
     const int x = st_.SnapX(rawX), y = st_.SnapY(rawY);
     for (TPartsBase* o : st_.SelectedParts) MoveFrame(*o, x, y, s_.Host.WindowSurface());
+    if (!st_.SelectedParts.Empty()) ShowFollowers(Dragged(*st_.SelectedParts.Items(0)));
 }
 
 void TMultiDragGesture::ShowPreview()
 {
     for (TPartsBase* o : st_.SelectedParts) o->DrawDragFrame(s_.Host.WindowSurface());
+    RedrawFollowers();
 }
 
 void TMultiDragGesture::Release(int rawX, int rawY)
@@ -96,9 +147,10 @@ void TMultiDragGesture::Release(int rawX, int rawY)
     if (!st_.SelectedParts.Empty()) {
         TPartsBase& first = *st_.SelectedParts.Items(0);
         const TPoint before{first.Left, first.Top};
-        DropSelection(st_.SelectedParts, st_.SnapX(rawX), st_.SnapY(rawY));
+        DropSelection(st_.SelectedParts, st_.SnapX(rawX), st_.SnapY(rawY), Followers());
         if (before != TPoint{first.Left, first.Top}) st_.Modified = true;
     }
+    StopFollowing();
     s_.ShowSelection();
     st_.EditState = esNone;
 }

@@ -23,6 +23,8 @@ struct TEditorState {
     bool SizeFromStart = false;
     // The wire's preview ends on a terminal or a wire: the next release lays both legs and ends it.
     bool WireEndsHere = false;
+    // Alt was held at the last pointer event: a drag moves its objects without their wires.
+    bool AltHeld = false;
     int32_t DownX = 0, DownY = 0;
     int32_t StartX = 0, StartY = 0;
     int32_t CurX = 0, CurY = 0;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "EditSession.h"
+#include "FollowingWires.h"
+
+#include <optional>
 
 // One gesture of the mouse machine: begun by the press that chose it, shown by the moves, ended by
 // a release. Points are snapped for Begin and raw for Move and Release.
@@ -38,10 +41,32 @@ private:
     void CreateBox(int rawX, int rawY);
 };
 
-// Dragging the one selected object: a white outline follows the pointer, the release drops it.
-class TDragGesture : public TGesture {
-public:
+// A drag of objects that the wires on their terminals follow, unless Alt is held: their routes are
+// shown in the outline's white XOR pen and reshaped by the drop.
+class TMoveGesture : public TGesture {
+protected:
     using TGesture::TGesture;
+    // Finds the wires on the terminals of the objects about to be dragged.
+    void Follow(const TPartsList& moved);
+    // Shows the followers for the objects dragged by the offset, taking off what was shown.
+    void ShowFollowers(TPoint offset);
+    // The window surface was painted anew: the followers shown are drawn again.
+    void RedrawFollowers();
+    // What the drop reshapes: nothing while Alt is held.
+    const TFollowingWires& Followers() const;
+    void StopFollowing();
+
+private:
+    void DrawFollowers();
+
+    TFollowingWires followers_, none_;
+    std::optional<TPoint> shown_;
+};
+
+// Dragging the one selected object: a white outline follows the pointer, the release drops it.
+class TDragGesture : public TMoveGesture {
+public:
+    using TMoveGesture::TMoveGesture;
     void Begin(int x, int y) override;
     void Move(int rawX, int rawY) override;
     void Release(int rawX, int rawY) override;
@@ -49,9 +74,9 @@ public:
 };
 
 // Dragging the whole selection of one level.
-class TMultiDragGesture : public TGesture {
+class TMultiDragGesture : public TMoveGesture {
 public:
-    using TGesture::TGesture;
+    using TMoveGesture::TMoveGesture;
     void Begin(int x, int y) override;
     void Move(int rawX, int rawY) override;
     void Release(int rawX, int rawY) override;

@@ -58,6 +58,7 @@ void TMouseEditor::ShowPreview()
 
 void TMouseEditor::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
+    st_.AltHeld = (shift & ssAlt) != 0;
     st_.DownX = x;
     st_.DownY = y;
     if (button == TMouseButton::Right)
@@ -72,6 +73,7 @@ void TMouseEditor::MouseDown(TMouseButton button, TShiftState shift, int x, int 
 
 void TMouseEditor::MouseMove(TShiftState shift, int x, int y)
 {
+    st_.AltHeld = (shift & ssAlt) != 0;
     if (s_.Context.Simulating || (shift & ssShift)) return;
     const TPoint p = OnBoard(x, y);
     EditMove(p.x, p.y);
@@ -79,6 +81,7 @@ void TMouseEditor::MouseMove(TShiftState shift, int x, int y)
 
 void TMouseEditor::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
+    st_.AltHeld = (shift & ssAlt) != 0;
     if (s_.Context.Simulating) {
         SimulationRelease(button, shift, x, y);
     } else if (!(shift & ssShift)) {

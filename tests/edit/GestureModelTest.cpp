@@ -16,7 +16,7 @@ public:
     void Step()
     {
         const TPoint a = Point(), b = Near(a);
-        const int action = Pick(14);
+        const int action = Pick(15);
         last_ = "action " + std::to_string(action) + " from " + std::to_string(a.x) + "," + std::to_string(a.y) +
                 " to " + std::to_string(b.x) + "," + std::to_string(b.y);
         switch (action) {
@@ -33,6 +33,7 @@ public:
         case 10: Wire(a, b); break;
         case 11: Resize(a, b); break;
         case 12: SelectionCommand(); break;
+        case 13: AltDrag(a, b); break;
         default: Pick(2) ? UndoEdit(s) : RedoEdit(s); break;
         }
     }
@@ -116,6 +117,15 @@ private:
         Press(c.x, c.y);
         Release(c.x, c.y);
         if (st.EditState == esDrawingCode) mouse.Escape();
+    }
+
+    // Holding Alt, the dragged objects leave their wires where they are.
+    void AltDrag(TPoint a, TPoint b)
+    {
+        mouse.MouseMove(ssAlt, a.x, a.y);
+        mouse.MouseDown(TMouseButton::Left, ssAlt, a.x, a.y);
+        mouse.MouseMove(ssAlt | ssLeft, b.x, b.y);
+        mouse.MouseUp(TMouseButton::Left, ssAlt, b.x, b.y);
     }
 
     void Resize(TPoint a, TPoint b)

@@ -115,4 +115,58 @@ TEST_F(WiringGestures, ALegEndingOrStartingOnAWireAcrossItJoinsItWithADotAndACro
     EXPECT_EQ(Count(cfDot), 3);
 }
 
+TEST_F(WiringGestures, ADraggedPartTakesItsWireEndsAlongWithBendsAndAltLeavesThemBehind)
+{
+    auto* gate = Put<TGate>("TGate", 200, 100);  // inputs (200, 110), (200, 130); output (240, 120)
+    DrawWire(t, 100, 110, 200, 110);
+    DrawWire(t, 200, 130, 200, 200);
+    DrawWire(t, 240, 120, 340, 120);
+    const std::vector<std::string> before = Wiring(t.Bord);
+    const int steps = t.Circuit.UndoQue().UndoCount;
+    host.Tool = TTool::Select;
+    Drag(220, 120, 220, 140);
+    EXPECT_EQ(Corner(gate), std::pair(200, 120));
+    // In line it stretches or shrinks; across, it keeps its fixed end and gains a bend.
+    EXPECT_THAT(Segments(t.Bord), ElementsAre("100,110-200,110", "200,110-200,130", "200,150-200,200",
+                                              "240,120-240,140", "240,120-340,120"));
+    for (const TTanshi* k : gate->Tanshis) EXPECT_TRUE(k->Linked);
+    EXPECT_EQ(t.Circuit.UndoQue().UndoCount, steps + 1);
+    UndoEdit(s);
+    EXPECT_EQ(Wiring(t.Bord), before);
+
+    // Holding Alt, the gate moves alone.
+    mouse.MouseMove(ssAlt, 220, 120);
+    mouse.MouseDown(TMouseButton::Left, ssAlt, 220, 120);
+    mouse.MouseMove(ssAlt | ssLeft, 220, 140);
+    mouse.MouseUp(TMouseButton::Left, ssAlt, 220, 140);
+    EXPECT_EQ(Corner(gate), std::pair(200, 120));
+    EXPECT_THAT(Segments(t.Bord), ElementsAre("100,110-200,110", "200,130-200,200", "240,120-340,120"));
+    // Only the first input now meets a wire's end, the one that ran to the second.
+    std::vector<bool> linked;
+    for (const TTanshi* k : gate->Tanshis) linked.push_back(k->Linked);
+    EXPECT_THAT(linked, ElementsAre(true, false, false));
+}
+
+TEST_F(WiringGestures, ADraggedSelectionMovesTheWireBetweenItsPartsWholeAndBendsTheOthers)
+{
+    auto* left = Put<TNot>("TNot", 100, 100);   // input (100, 120), output (140, 120)
+    auto* right = Put<TNot>("TNot", 200, 100);  // input (200, 120), output (240, 120)
+    DrawWire(t, 140, 120, 200, 120);
+    DrawWire(t, 240, 120, 300, 120);
+    host.Tool = TTool::Select;
+    Click(120, 110);
+    mouse.MouseDown(TMouseButton::Left, ssShift, 220, 110);
+    mouse.MouseUp(TMouseButton::Left, ssShift, 220, 110);
+    ASSERT_EQ(st.SelectedParts.Count(), 2);
+    const int steps = t.Circuit.UndoQue().UndoCount;
+    Drag(120, 110, 120, 150);
+    EXPECT_EQ(Corner(left), std::pair(100, 140));
+    EXPECT_EQ(Corner(right), std::pair(200, 140));
+    EXPECT_THAT(Segments(t.Bord), ElementsAre("140,160-200,160", "240,120-240,160", "240,120-300,120"));
+    EXPECT_TRUE(right->Tanshis.Items(1)->Linked);
+    EXPECT_EQ(t.Circuit.UndoQue().UndoCount, steps + 1);
+    UndoEdit(s);
+    EXPECT_THAT(Segments(t.Bord), ElementsAre("140,120-200,120", "240,120-300,120"));
+}
+
 }  // namespace
