@@ -6,7 +6,10 @@
 #include "TextBox.h"
 #include "TextKeys.h"
 
+#include <algorithm>
+#include <climits>
 #include <new>
+#include <optional>
 #include <string_view>
 #include <unordered_set>
 
@@ -33,14 +36,28 @@ TStrings SplitLines(std::string_view text)
     return lines;
 }
 
-// The pasted objects stand 10 pixels right of and below the copied ones; the step is not undone.
-void Offset(TBord& board, const TPartsList& objects)
+// Where the pasted objects go from where they were copied: their top-left corner to the snapped
+// pointer over the board, otherwise 10 pixels right and down.
+TPoint PasteOffset(const TEditSession& s, const TPartsList& objects)
+{
+    const std::optional<TPoint> pointer = s.Host.PointerOnBoard();
+    if (!pointer || objects.Empty()) return {10, 10};
+    int64_t left = INT32_MAX, top = INT32_MAX;
+    for (const TPartsBase* o : objects) {
+        left = std::min<int64_t>(left, o->Left);
+        top = std::min<int64_t>(top, o->Top);
+    }
+    return {SaturateInt32(s.State.SnapX(pointer->x) - left), SaturateInt32(s.State.SnapY(pointer->y) - top)};
+}
+
+// The pasted objects moved by the offset; the step is not undone.
+void Offset(TBord& board, const TPartsList& objects, TPoint offset)
 {
     board.BeginUpdate();
     for (TPartsBase* o : objects) {
         board.UnionBefore(o->GetRect());
-        o->SetLeft(SatAdd(o->Left, 10));
-        o->SetTop(SatAdd(o->Top, 10));
+        o->SetLeft(SatAdd(o->Left, offset.x));
+        o->SetTop(SatAdd(o->Top, offset.y));
         o->SetDragPos(o->Left, o->Top);
         board.UnionAfter(o->GetRect());
     }
@@ -119,6 +136,6 @@ void PasteClipboard(TEditSession& s, Shell& shell)
     }
     for (TPartsBase* o : st.SelectedParts) o->RecordCreate("PasteExecute");
     batch.Commit();
-    Offset(s.Bord, st.SelectedParts);
+    Offset(s.Bord, st.SelectedParts, PasteOffset(s, st.SelectedParts));
     s.ShowSelection();
 }

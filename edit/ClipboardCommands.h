@@ -8,8 +8,9 @@ class Shell;
 // box has its editor open, on the editor's text instead.
 void CopySelection(TEditSession& s, Shell& shell);
 void CutSelection(TEditSession& s, Shell& shell);
-// Pastes circuit text 10 pixels right of and below where it was copied, into the box being
-// edited, as one undo step. Text that breaks the format adds nothing and says where it broke.
+// Pastes circuit text with its top-left corner at the snapped pointer when the pointer is over the
+// board, otherwise 10 pixels right of and below where it was copied, into the box being edited, as
+// one undo step. Text that breaks the format adds nothing and says where it broke.
 void PasteClipboard(TEditSession& s, Shell& shell);
 
 // The selection and, after it, everything inside its sub-boards, each nested box followed at once

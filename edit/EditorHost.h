@@ -2,6 +2,7 @@
 
 #include "Canvas.h"
 
+#include <optional>
 #include <string>
 
 class TPartsBase;
@@ -58,6 +59,8 @@ public:
     virtual void SetBusy(bool busy) = 0;
     // The board holds another document (new or opened): what the window shows of the last one goes.
     virtual void DocumentReplaced() {}
+    // The board point under the mouse pointer while the pointer is over the board; none otherwise.
+    virtual std::optional<TPoint> PointerOnBoard() const { return std::nullopt; }
 };
 
 // The hourglass for as long as a long command runs, whichever way it ends.

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
 #include <QPainter>
+#include <QCursor>
 #include <QScrollBar>
 #include <QStyle>
 #include <QWheelEvent>
@@ -66,6 +67,13 @@ TBoardView::TBoardView(QWidget* parent, const SpriteSource* sprites)
 }
 
 TPoint TBoardView::Board(QPointF at) const { return viewport_.ToBoard(at.x(), at.y()); }
+
+std::optional<TPoint> TBoardView::PointerOnBoard() const
+{
+    const QPoint at = mapFromGlobal(QCursor::pos());
+    if (!rect().contains(at) || !underMouse()) return std::nullopt;
+    return Board(at);
+}
 
 void TBoardView::SetContent(const TRect& objects)
 {

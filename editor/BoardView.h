@@ -8,6 +8,7 @@
 
 #include <QTimer>
 
+#include <optional>
 #include <vector>
 
 class QScrollBar;
@@ -56,6 +57,8 @@ public:
     void Fit(const TRect& area);
     // 100 % at the board's origin, as a document starts.
     void Reset();
+    // The board point under the mouse pointer while the pointer is over the view.
+    std::optional<TPoint> PointerOnBoard() const;
     // Scrolls by device pixels.
     void ScrollBy(int dx, int dy);
 

@@ -106,6 +106,7 @@ public:
     void ViewMoved() override { viewCommands_->ViewMoved(); }
     // A new or opened document starts at 100 % at the board's origin.
     void DocumentReplaced() override;
+    std::optional<TPoint> PointerOnBoard() const override { return view_->PointerOnBoard(); }
 
     TEditSession Session{*this, Circuit, *this};
     TMouseEditor Mouse{Session};

@@ -266,6 +266,23 @@ TEST_F(ClipboardTest, PastingTwicePutsBothCopiesTenPixelsAwayAsOneStepEach)
     EXPECT_EQ(t.Bord.Count(), 1);
 }
 
+TEST_F(ClipboardTest, WithThePointerOverTheBoardAPasteLandsThereOnTheGrid)
+{
+    Put<TGate>("TGate", 100, 100);
+    Put<TNot>("TNot", 200, 160);
+    SelectAll(s);
+    CopySelection(s, shell);
+    host.Pointer = TPoint{503, 296};
+    PasteClipboard(s, shell);
+    // The copy's top-left corner, the gate's, is on the grid point nearest the pointer.
+    ASSERT_EQ(st.SelectedParts.Count(), 2);
+    EXPECT_EQ(Corner(st.SelectedParts.Items(0)), std::pair(500, 300));
+    EXPECT_EQ(Corner(st.SelectedParts.Items(1)), std::pair(600, 360));
+    host.Pointer.reset();
+    PasteClipboard(s, shell);
+    EXPECT_EQ(Corner(st.SelectedParts.Items(0)), std::pair(110, 110));
+}
+
 TEST_F(ClipboardTest, RedoPutsAPasteIntoABoxBackWhereItWasPasted)
 {
     AddBox(t, 100, 100, 300, 300);

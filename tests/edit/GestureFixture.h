@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +30,7 @@ public:
     void SetContextMenu(TPopupMenu menu) override { Menu = menu; }
     void SetTitle(const std::string& title) override { Title = title; }
     void SetBusy(bool busy) override { Busy += busy ? 1 : -1; }
+    std::optional<TPoint> PointerOnBoard() const override { return Pointer; }
 
     TTool Tool = TTool::Select;
     TPopupMenu Menu = TPopupMenu::None;
@@ -38,6 +39,8 @@ public:
     // Raised while a file is read or written; back at 0 whichever way the command ended.
     int Busy = 0;
     RecordingCanvas Window;
+    // Where the mouse pointer stands over the board, if it does.
+    std::optional<TPoint> Pointer;
 
 private:
     Canvas& board_;
