@@ -1,5 +1,6 @@
 #include "BoardEdits.h"
 
+#include "Boxing.h"
 #include "ClassRegistry.h"
 
 #include <algorithm>
@@ -144,6 +145,31 @@ std::vector<TContainer*> LevelsOf(const TPartsList& objects)
     return levels;
 }
 
+// The crossing wire cut at the box's edge: it keeps its part outside, a sub-board terminal on the
+// edge carries the signal across, and a new wire inside runs on from the terminal's inner pin.
+void JoinThroughEdge(TBord& board, Canvas* windowSurface, TContainer& box, const TCrossing& crossing)
+{
+    TCode& wire = *crossing.Wire;
+    wire.RecordGeometry(false, "");
+    wire.DragWidth = SaturateInt32(std::abs(int64_t{crossing.Outer.x} - crossing.Edge.x));
+    wire.DragHeight = SaturateInt32(std::abs(int64_t{crossing.Outer.y} - crossing.Edge.y));
+    wire.MoveTo(std::min(crossing.Outer.x, crossing.Edge.x), std::min(crossing.Outer.y, crossing.Edge.y), true);
+    wire.RecordGeometry(true, "MouseUp MouseDown");
+
+    const TEdgeTerminal edge = EdgeTerminalFor(crossing, box.GetRect());
+    TPartsBase* terminal = FindPartClass(edge.ClassName)->Create(board, windowSurface);
+    terminal->RecordCreate("MouseUp MouseDown");
+    terminal->Container = &box;
+    terminal->Way = edge.Way;
+    terminal->SetTanshi();
+    terminal->MoveTo(edge.Corner.x, edge.Corner.y, true);
+    if (edge.InnerPin == crossing.Inner) return;
+    auto* inside = board.Create<TCode>(windowSurface);
+    inside->RecordCreate("MouseUp MouseDown");
+    Span(*inside, &box, edge.InnerPin, crossing.Inner);
+    inside->MoveTo(inside->Left, inside->Top, true);
+}
+
 }  // namespace
 
 TPartsBase* CreatePart(TBord& board, Canvas* windowSurface, const std::string& className, int32_t partNo,
@@ -283,24 +309,28 @@ void ReparentMoved(TBord& board, const TPartsList& moved)
         if (o->Container != box) PutInto(board, *o, box);
 }
 
-TContainer* CreateSubBoard(TBord& board, Canvas* windowSurface, TContainer* level, TRect corners)
+TContainer* CreateSubBoard(TBord& board, Canvas* windowSurface, TContainer* level, TRect corners, std::string& refusal)
 {
+    const TRect r{std::min(corners.Left, corners.Right), std::min(corners.Top, corners.Bottom),
+                  std::max(corners.Left, corners.Right), std::max(corners.Top, corners.Bottom)};
+    // What the new box is drawn around goes into it, as if dragged in.
+    TPartsList around;
+    board.PartsInRect(level, r.Left, r.Top, r.Right, r.Bottom, around);
+    const TBoxingPlan plan = PlanBoxing(board, level, r, around);
+    refusal = plan.Refusal;
+    if (!refusal.empty()) return nullptr;
     TEditBatch batch(board.Context());
     if (!batch.IsOpen()) return nullptr;
     auto* box = board.Create<TContainer>(windowSurface);
     box->RecordCreate("MouseUp MouseDown");
     Span(*box, level, {corners.Left, corners.Top}, {corners.Right, corners.Bottom});
     box->MoveTo(box->Left, box->Top, true);
-    // What the new box is drawn around goes into it, as if dragged in.
-    TPartsList around;
-    const TRect r = box->GetRect();
-    board.PartsInRect(level, r.Left, r.Top, r.Right, r.Bottom, around);
     for (TPartsBase* o : around) {
-        if (o == box) continue;
         o->RecordGeometry(false, "");
         PutInto(board, *o, box);
         o->RecordGeometry(true, "MouseUp MouseDown");
     }
+    for (const TCrossing& crossing : plan.Crossings) JoinThroughEdge(board, windowSurface, *box, crossing);
     batch.Commit();
     return box;
 }

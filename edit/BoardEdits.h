@@ -46,8 +46,11 @@ void DropSelection(TPartsList& selection, int left, int top, const TFollowingWir
 // box, and a box dropped into itself or its own contents keep their level.
 void ReparentMoved(TBord& board, const TPartsList& moved);
 
-// A new sub-board with the corners given inside level: one step "MouseUp MouseDown".
-TContainer* CreateSubBoard(TBord& board, Canvas* windowSurface, TContainer* level, TRect corners);
+// A new sub-board with the corners given inside level: one step "MouseUp MouseDown". It takes in
+// the objects wholly inside it, and every wire running from inside out is cut at the edge and
+// joined through a sub-board terminal there, so that the circuit computes as before. When that
+// cannot be done, nothing changes: none is answered, and refusal says why.
+TContainer* CreateSubBoard(TBord& board, Canvas* windowSurface, TContainer* level, TRect corners, std::string& refusal);
 
 // A wire or box takes the size its resize preview left in DragWidth and DragHeight. A resized
 // wire merges with the wires it now continues; answers the wire that holds it.

@@ -4,6 +4,9 @@
 
 #include "Scope.h"
 #include "TextBox.h"
+#include "Viewport.h"
+
+#include <string>
 
 namespace {
 
@@ -67,6 +70,27 @@ void RotateSelection(TEditSession& s)
     s.PruneSelection();
     s.State.Modified = true;
     for (TPartsBase* o : s.State.SelectedParts) Rotate(*o);
+    s.ShowSelection();
+}
+
+void BoxSelection(TEditSession& s)
+{
+    s.FinishPendingDot();
+    s.PruneSelection();
+    if (s.State.SelectedParts.Empty()) return;
+    // Room for a sub-board terminal between the edge and the pins of the parts next to it.
+    constexpr int Margin = 30;
+    const TRect around = ObjectBounds(s.State.SelectedParts);
+    const TRect corners{s.State.SnapX(around.Left - Margin), s.State.SnapY(around.Top - Margin),
+                        s.State.SnapX(around.Right + Margin), s.State.SnapY(around.Bottom + Margin)};
+    std::string refusal;
+    TContainer* box = CreateSubBoard(s.Bord, &s.Host.WindowSurface(), s.State.FirstSelected()->Container, corners, refusal);
+    if (!box) {
+        if (!refusal.empty() && s.Context.Messages) s.Context.Messages->ShowMessage("サブ基板にできません: " + refusal);
+        return;
+    }
+    s.State.Modified = true;
+    s.State.SelectOnly(box);
     s.ShowSelection();
 }
 

@@ -14,6 +14,10 @@ void DeleteSelection(TEditSession& s);
 void SelectAll(TEditSession& s);
 // Turns every selected object a quarter clockwise, each turn its own undo step.
 void RotateSelection(TEditSession& s);
+// Draws a sub-board around the selection, a margin wide, and selects it: the objects inside go
+// into it and every wire crossing its edge passes through a sub-board terminal, as one step. When
+// a connection could not be kept, a message says why and nothing changes.
+void BoxSelection(TEditSession& s);
 void UndoEdit(TEditSession& s);
 void RedoEdit(TEditSession& s);
 

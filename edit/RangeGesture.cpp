@@ -2,6 +2,7 @@
 #include "Gestures.h"
 
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -63,9 +64,11 @@ void TRangeGesture::CreateBox(int rawX, int rawY)
     st_.Modified = true;
     st_.CurX = BoxEdge(st_.StartX, st_.CurX, st_.SnapX(rawX));
     st_.CurY = BoxEdge(st_.StartY, st_.CurY, st_.SnapY(rawY));
+    std::string refusal;
     TContainer* box = CreateSubBoard(s_.Bord, &s_.Host.WindowSurface(), st_.CurContainer,
-                                     {st_.StartX, st_.StartY, st_.CurX, st_.CurY});
+                                     {st_.StartX, st_.StartY, st_.CurX, st_.CurY}, refusal);
     s_.Host.Redraw();
+    if (!refusal.empty() && s_.Context.Messages) s_.Context.Messages->ShowMessage("サブ基板にできません: " + refusal);
     st_.SelectOnly(box);
     if (box) {
         box->SetGrab(rawX, rawY);

@@ -40,6 +40,8 @@ const TCommandSpec Commands[] = {
     {&TActionManager::actSelectAll, "actSelectAll", "編集", "すべてを選択(&A)", "すべてを選択|ドキュメント全体を選択する",
      -1, "Ctrl+A"},
     {&TActionManager::actRound, "actRound", "編集", "時計回りに回転(&R)", "", -1, "Ctrl+R"},
+    {&TActionManager::actBoxSelection, "actBoxSelection", "編集", "選択範囲をサブ基板に(&B)",
+     "選択範囲をサブ基板に|選択した部品をサブ基板に入れ、外とつながる配線には端子を置く", -1, "Ctrl+B"},
     {&TActionManager::actMacroMtn, "actMacroMtn", "編集", "マクロ設定", "", -1, "Ctrl+M"},
     {&TActionManager::actAuto, "actAuto", "", "↑", "選択ツール", 6, ""},
     {&TActionManager::actMove, "actMove", "", "移", "部品移動", 37, ""},

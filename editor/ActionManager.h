@@ -51,6 +51,7 @@ public:
     TAction* actDel;
     TAction* actSelectAll;
     TAction* actRound;
+    TAction* actBoxSelection;
     TAction* actMacroMtn;
     TAction* actAuto;
     TAction* actMove;

@@ -42,6 +42,7 @@ TBoardEditing::TBoardEditing(QWidget& window, const TActionManager& actions, TBo
     connect(a.actDel, &QAction::triggered, this, [s] { DeleteSelection(*s); });
     connect(a.actSelectAll, &QAction::triggered, this, [s] { SelectAll(*s); });
     connect(a.actRound, &QAction::triggered, this, [s] { RotateSelection(*s); });
+    connect(a.actBoxSelection, &QAction::triggered, this, [s] { BoxSelection(*s); });
     connect(a.actUndo, &QAction::triggered, this, [s, d] {
         UndoEdit(*s);
         d->CompareWithSaved();

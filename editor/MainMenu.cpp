@@ -80,6 +80,7 @@ QMenu* BuildMainMenu(QMainWindow& window, TActionManager& a)
                 {&M::actDel, nullptr},
                 {&M::actSelectAll, nullptr},
                 {&M::actRound, nullptr},
+                {&M::actBoxSelection, nullptr},
                 Dash,
                 {&M::actMacroMtn, "マクロ設定(&Z)..."}});
 

@@ -197,6 +197,7 @@ void TfrmVoltrane::UpdateActions()
     if (isWindowModified() != Modified) setWindowModified(Modified);
     set(a.actTest, !Simulating());
     for (QAction* action : {a.actCopy, a.actCut, a.actDel, a.actRound}) set(action, !SelectedParts.Empty());
+    set(a.actBoxSelection, !SelectedParts.Empty() && !Simulating());
     set(a.actUndo, Circuit.UndoQue().CanUndo());
     set(a.actRedo, Circuit.UndoQue().CanRedo());
     Runs->UpdateActions();

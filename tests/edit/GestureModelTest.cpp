@@ -140,12 +140,13 @@ private:
 
     void SelectionCommand()
     {
-        switch (Pick(4)) {
+        switch (Pick(5)) {
         case 0: SelectAll(s); break;
         case 1: DeleteSelection(s); break;
         case 2:
             if (st.SelectedParts.Count() <= 3) RotateSelection(s);
             break;
+        case 3: BoxSelection(s); break;
         default: t.Context.Cursor = TCursorShape::Arrow; break;
         }
     }

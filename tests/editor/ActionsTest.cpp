@@ -87,7 +87,7 @@ TEST_F(Actions, MenusComeInOrderWithTheirAccelerators)
                                                   U("終了(&V)")}));
     EXPECT_EQ(MenuTexts(TopMenu(1)),
               QStringList({U("元に戻す(&Y)"), U("やり直し(&X)"), "-", U("コピー(&C)"), U("切り取り(&T)"), U("貼り付け(&P)"),
-                           U("削除(&D)"), U("すべてを選択(&A)"), U("時計回りに回転(&R)"), "-", U("マクロ設定(&Z)...")}));
+                           U("削除(&D)"), U("すべてを選択(&A)"), U("時計回りに回転(&R)"), U("選択範囲をサブ基板に(&B)"), "-", U("マクロ設定(&Z)...")}));
     EXPECT_EQ(MenuTexts(TopMenu(2)), QStringList({U("拡大(&I)"), U("縮小(&O)"), U("100%(&A)"), "-", U("回路全体を表示(&F)"),
                                                   U("選択範囲を表示(&S)")}));
     const QStringList parts = MenuTexts(TopMenu(3));
