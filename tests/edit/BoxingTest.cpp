@@ -80,7 +80,10 @@ struct BoxedBoard {
         const int right = x + 10 * pick(6, 30), bottom = y + 10 * pick(6, 30);
         const std::vector<std::string> before = Wiring(boxed.t.Bord);
         const int boxes = boxed.Count(cfContainer);
+        TPartsList under;
+        bool drawnOnEmptySpace = true;
         if (pick(0, 1)) {
+            drawnOnEmptySpace = boxed.t.Bord.PartsAt(nullptr, x, y, under) == hitNone;
             boxed.Arm("TContainer");
             boxed.Drag(x, y, right, bottom);
         } else {
@@ -89,6 +92,10 @@ struct BoxedBoard {
         }
         boxedIn = boxed.Count(cfContainer) > boxes;
         refused = !boxedIn && Wiring(boxed.t.Bord) == before;
+        // A box that could not keep its connections leaves everything as it was.
+        if (drawnOnEmptySpace) {
+            EXPECT_TRUE(boxedIn || refused) << "seed " << seed;
+        }
     }
 };
 
