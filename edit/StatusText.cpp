@@ -17,7 +17,7 @@ std::string Editing(const TStatusFacts& f)
 {
     if (f.DrawingWire)
         return f.WireEndsHere ? "配線中: 離すかクリックすると、ここまで線を引いて終了（Esc・右クリックで中止）"
-                              : "配線中: 離すかクリックすると実線の部分を引いて続ける、端子か配線の上で終了（Esc・右クリックで中止）";
+                              : "配線中: 離すかクリックすると実線の部分を引いて続ける、引いたばかりの線か端子・配線の上で終了（Esc・右クリックで中止）";
     // A macro entry arms its macro without checking a tool of its own; it wins over the tool.
     if (f.ToolClass == "TMacro") return Placing(f);
     switch (f.Tool) {

@@ -43,7 +43,7 @@ TEST(StatusText, SaysWhatAPressDoesWithTheToolAndTheArmedPart)
         {Editing(TTool::Move, "TLED", "LED赤"), "部品移動: 部品をドラッグして移動、空いた所をクリックしてLED赤を配置"},
         {Editing(TTool::Wire), "配電線描画: 端子から端子へドラッグして配線、途中で離すと角から続ける（Escで中止）"},
         // Drawing a wire, with any tool: what the next release does.
-        {Drawing(false), "配線中: 離すかクリックすると実線の部分を引いて続ける、端子か配線の上で終了（Esc・右クリックで中止）"},
+        {Drawing(false), "配線中: 離すかクリックすると実線の部分を引いて続ける、引いたばかりの線か端子・配線の上で終了（Esc・右クリックで中止）"},
         {Drawing(true), "配線中: 離すかクリックすると、ここまで線を引いて終了（Esc・右クリックで中止）"},
         // A macro entry checks no tool of its own: whatever is checked, the macro is placed.
         {Editing(TTool::Wire, "TMacro"), "マクロ: 基板をクリックして配置"},
