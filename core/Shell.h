@@ -35,9 +35,9 @@ public:
     virtual std::string ClipboardText() = 0;
     virtual void SetClipboardText(const std::string& text) = 0;
 
-    // The folder that holds the settings file and the folder "Macro".
+    // The user's own folder that holds the folders "Macro" and "Recovery".
     virtual std::string DataFolder() = 0;
-    // The settings file, named after the program with the extension ".INI", in DataFolder.
+    // The user's settings file, named after the program with the extension ".INI".
     virtual std::string SettingsFile() = 0;
 
     // Opens the page in the desktop's browser; false when none could take it.

@@ -1,6 +1,6 @@
 #include "QtShell.h"
 
-#include "DataFolder.h"
+#include "UserFolders.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -48,11 +48,14 @@ std::optional<std::string> RunFileDialog(const Shell::TFileDialog& spec, QFileDi
 }  // namespace
 
 QtShell::QtShell()
-    : dataFolder_(ChooseDataFolder(QCoreApplication::applicationDirPath().toStdString(),
-                                   QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString()))
 {
-    settingsFile_ = dataFolder_ + "/" + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString() +
-                    ".INI";
+    const std::string program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
+    const TUserFolders user =
+        UserFolders(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString(),
+                    QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString(), program);
+    ImportOldCopy(QCoreApplication::applicationDirPath().toStdString(), program, user);
+    dataFolder_ = user.Data;
+    settingsFile_ = user.SettingsFile;
 }
 
 std::optional<std::string> QtShell::OpenFileName(const TFileDialog& dialog)

@@ -3,7 +3,7 @@
 #include "Shell.h"
 
 // The desktop as Qt offers it: dialogs and boxes over the active window, the system clipboard,
-// files beside the program or in the user's configuration folder, the default browser.
+// the user's own folders, the default browser.
 class QtShell : public Shell {
 public:
     QtShell();

@@ -1,4 +1,3 @@
-#include "DataFolder.h"
 #include "FormPlacement.h"
 #include "PlacementRules.h"
 #include "IniFile.h"
@@ -219,12 +218,3 @@ TEST(FormPlacement, AStoredSizeBelowTheWindowsMinimumIsRaisedToItBeforeTheWindow
     EXPECT_EQ(window.pos(), QPoint(0, 0));
 }
 
-TEST(DataFolder, BesideTheProgramWhenWritableElseTheConfigurationFolderCreatedOnDemand)
-{
-    ScriptedShell shell;
-    const std::string config = shell.Folder + "/config/voltrane";
-    EXPECT_EQ(ChooseDataFolder(shell.Folder, config), shell.Folder);
-    EXPECT_FALSE(std::filesystem::exists(config));
-    EXPECT_EQ(ChooseDataFolder(shell.Folder + "/missing", config), config);
-    EXPECT_TRUE(std::filesystem::is_directory(config));
-}
