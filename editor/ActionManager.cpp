@@ -128,10 +128,14 @@ QIcon ActionIcon(const TImageList& images, int index)
     return icon;
 }
 
-void SetHint(QAction& action, const QString& hint)
+// The short hint before the bar is the tool tip, which names the shortcut too; the long hint after
+// it goes to the status bar.
+void SetHint(QAction& action, const QString& hint, const QKeySequence& shortcut)
 {
     const qsizetype bar = hint.indexOf('|');
-    action.setToolTip(bar < 0 ? hint : hint.left(bar));
+    const QString tip = bar < 0 ? hint : hint.left(bar);
+    action.setToolTip(shortcut.isEmpty() || tip.isEmpty() ? tip
+                                                          : tip + " (" + shortcut.toString(QKeySequence::NativeText) + ")");
     action.setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
 }
 
@@ -147,10 +151,11 @@ TActionManager::TActionManager(QObject* owner, const TImageList& images) : owner
 {
     for (const TCommandSpec& spec : Commands) {
         auto* action = new TAction(owner, spec.name, spec.category, spec.caption);
-        SetHint(*action, QString::fromUtf8(spec.hint));
+        const QKeySequence shortcut(QString::fromLatin1(spec.shortcut));
+        SetHint(*action, QString::fromUtf8(spec.hint), shortcut);
         action->ImageIndex = spec.image;
         action->setIcon(ActionIcon(images, spec.image));
-        action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
+        action->setShortcut(shortcut);
         this->*spec.member = action;
         all_.append(action);
     }
@@ -183,7 +188,7 @@ TActionManager::TActionManager(QObject* owner, const TImageList& images) : owner
     for (const TPartToolSpec& spec : PartTools) {
         const std::string name = spec.name;
         auto* action = new TAction(owner, name, spec.category, name == "act10TO2" ? "ac10TO2" : name);
-        SetHint(*action, QString::fromUtf8(spec.hint));
+        SetHint(*action, QString::fromUtf8(spec.hint), {});
         action->ImageIndex = spec.image;
         action->setIcon(ActionIcon(images, spec.image));
         action->PartTool = TAction::TPartTool{spec.toolClass, spec.toolPartNo};

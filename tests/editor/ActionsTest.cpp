@@ -47,10 +47,11 @@ TEST_F(Actions, CarryTheirCategoryCaptionHintImageAndShortcut)
     };
     TActionManager& a = *actions;
     const Row rows[] = {
-        {a.actNew, "ファイル", "新規作成", "新規作成", "新規作成", 0, "Ctrl+N"},
+        // The tool tip names the shortcut.
+        {a.actNew, "ファイル", "新規作成", "新規作成 (Ctrl+N)", "新規作成", 0, "Ctrl+N"},
         {a.actSaveAs, "ファイル", "名前を付けて保存...", "", "", -1, "Ctrl+Shift+S"},
-        {a.actUndo, "編集", "元に戻す", "元に戻す", "元に戻す", 34, "Ctrl+Z"},
-        {a.actCut, "編集", "切り取り(&T)", "切り取り", "選択部分を切り取り、クリップボードに送る", 4, "Ctrl+X"},
+        {a.actUndo, "編集", "元に戻す", "元に戻す (Ctrl+Z)", "元に戻す", 34, "Ctrl+Z"},
+        {a.actCut, "編集", "切り取り(&T)", "切り取り (Ctrl+X)", "選択部分を切り取り、クリップボードに送る", 4, "Ctrl+X"},
         {a.actDel, "編集", "削除(&D)", "", "", -1, "Ctrl+D"},
         {a.actMacroMtn, "編集", "マクロ設定", "", "", -1, "Ctrl+M"},
         {a.actCode, "", "線", "配電線描画", "配電線描画", 38, ""},
