@@ -68,6 +68,7 @@ const TCommandSpec Commands[] = {
      -1, "Ctrl+9"},
     {&TActionManager::actZoomSelection, "actZoomSelection", "表示", "選択範囲を表示",
      "選択範囲を表示|選択した部品が入るように拡大縮小する", -1, "Ctrl+8"},
+    {&TActionManager::actHelp, "actHelp", "ヘルプ", "使い方(&U)", "使い方|回路の作り方と操作の説明を開く", -1, "F1"},
     {&TActionManager::actAbout, "actAbout", "ヘルプ", "Voltraneについて...", "", -1, ""},
     {&TActionManager::Action1, "Action1", "マクロ", "（無し）", "", -1, ""},
 };

@@ -75,6 +75,7 @@ public:
     TAction* actZoom100;
     TAction* actZoomFit;
     TAction* actZoomSelection;
+    TAction* actHelp;
     TAction* actAbout;
     // The placeholder of the macro menu: never enabled.
     TAction* Action1;

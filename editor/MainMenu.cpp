@@ -140,7 +140,7 @@ QMenu* BuildMainMenu(QMainWindow& window, TActionManager& a)
                 {&M::actSaveRecord, "記録を保存(&R)..."},
                 Dash,
                 {&M::actTest, "テスト(&T)..."}});
-    AddEntries(*bar->addMenu(QString::fromUtf8("ヘルプ(&H)")), a, {{&M::actAbout, nullptr}});
+    AddEntries(*bar->addMenu(QString::fromUtf8("ヘルプ(&H)")), a, {{&M::actHelp, nullptr}, {&M::actAbout, nullptr}});
     return macros;
 }
 

@@ -6,6 +6,7 @@
 #include "DMU.h"
 #include "ExMemo.h"
 #include "FormPlacement.h"
+#include "HelpWindow.h"
 #include "IniFile.h"
 #include "MainMenu.h"
 #include "PlacementRules.h"
@@ -134,6 +135,13 @@ void TfrmVoltrane::ConnectActions()
         if (closeAfterRun_ && !Runs->Running()) close();
     });
     connect(a.actExit, &QAction::triggered, this, [this] { close(); });
+    connect(a.actHelp, &QAction::triggered, this, [this] {
+        // The guide speaks the interface's language.
+        if (!frmHelp) frmHelp = new THelpWindow(GuideFolders(), "ja", this);
+        frmHelp->show();
+        frmHelp->raise();
+        frmHelp->activateWindow();
+    });
     connect(a.actAbout, &QAction::triggered, this, [this] {
         if (frmAbout) frmAbout->exec();
     });

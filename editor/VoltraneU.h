@@ -28,6 +28,7 @@ class QMenu;
 class Shell;
 class TDM;
 class TfrmAbout;
+class THelpWindow;
 class TPassEngine;
 class TRunControl;
 class TStatusLine;
@@ -127,6 +128,8 @@ public:
     TfrmAbout* frmAbout = nullptr;
     // The rows of the last test; made by the first.
     TTestReportForm* frmTestReport = nullptr;
+    // The guide; opened by the first F1.
+    THelpWindow* frmHelp = nullptr;
 
 
 protected:

@@ -105,7 +105,7 @@ TEST_F(Actions, MenusComeInOrderWithTheirAccelerators)
     EXPECT_EQ(MenuTexts(actions->actSimSpeed->menu()),
               QStringList({U("制限なし(&U)"), U("毎秒 1 パス(&1)"), U("毎秒 2 パス(&2)"), U("毎秒 5 パス(&5)"),
                            U("毎秒 10 パス(&0)"), U("毎秒 30 パス(&3)"), U("毎秒 100 パス(&H)"), U("毎秒 1,000 パス(&K)")}));
-    EXPECT_EQ(MenuTexts(TopMenu(5)), QStringList({U("Voltraneについて...")}));
+    EXPECT_EQ(MenuTexts(TopMenu(5)), QStringList({U("使い方(&U)"), U("Voltraneについて...")}));
 }
 
 // Two entries of one menu that read the same leave the user to guess; the accelerators alone
