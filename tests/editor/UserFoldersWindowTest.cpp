@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QFont>
+#include <QFontMetrics>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -45,6 +47,9 @@ size_t FilesIn(const std::string& folder)
 
 TEST(UserFoldersWindow, TwoUsersOfOneMachineKeepTheirRecentFilesAndRecoveryCopiesApart)
 {
+    // The font library reads the XDG folders once, at its first use: it starts with the machine's.
+    SharedDM();
+    (void)QFontMetrics(QFont(QString::fromUtf8(BoardFontFace))).height();
     ScratchFolder machine;
     const std::string circuit = std::string(VOLTRANE_DATA) + "/half_adder.lgc";
     std::string firstData;
