@@ -1,6 +1,6 @@
 // The board widget driven with real mouse and key events, as a user builds and runs circuits.
 #include "EditorFixture.h"
-#include "HalfAdderByMouse.h"
+#include "MouseScripts.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -53,18 +53,7 @@ struct MouseEditing : ::testing::Test, EditorFixture {
         Click(p);
         return dynamic_cast<T*>(window->FirstSelected());
     }
-    // A wire with the wire tool dragged onto a terminal or a wire: straight, or along the start row
-    // first and then to the end.
-    void Wire(QPoint from, QPoint to)
-    {
-        actions->actCode->trigger();
-        Hover(from);
-        Press(from);
-        MoveTo(QPoint(to.x(), from.y()));
-        MoveTo(to);
-        Release(to);
-        actions->actAuto->trigger();
-    }
+    void Wire(QPoint from, QPoint to) { DragWire(*this, *actions, from, to); }
 
     static bool Shows(const TLED* led, bool lit)
     {

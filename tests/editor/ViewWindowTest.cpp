@@ -2,7 +2,7 @@
 // scroll position, the wheel and the keys zoom and scroll, and a drag held at an edge scrolls on.
 #include "BoardView.h"
 #include "EditorFixture.h"
-#include "HalfAdderByMouse.h"
+#include "MouseScripts.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -58,17 +58,7 @@ public:
         tool->trigger();
         Click(board);
     }
-    // A wire dragged onto a terminal or a wire, along the start's row first, then down or up to the end.
-    void Wire(QPoint from, QPoint to)
-    {
-        actions->actCode->trigger();
-        Hover(from);
-        Press(from);
-        MoveTo(QPoint(to.x(), from.y()));
-        MoveTo(to);
-        Release(to);
-        actions->actAuto->trigger();
-    }
+    void Wire(QPoint from, QPoint to) { DragWire(*this, *actions, from, to); }
 
     // The half adder of the mouse editing tests, by the same gestures, seen as the setting says;
     // the scroll comes after the first part, once there is board to scroll over.

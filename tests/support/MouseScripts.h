@@ -7,6 +7,20 @@
 #include <functional>
 #include <utility>
 
+// A wire dragged with the wire tool onto a terminal or a wire, along the start's row first and then
+// down or up to the end; the select tool is checked again afterwards.
+template <class Mouse>
+void DragWire(Mouse& mouse, const TActionManager& actions, QPoint from, QPoint to)
+{
+    actions.actCode->trigger();
+    mouse.Hover(from);
+    mouse.Press(from);
+    mouse.MoveTo(QPoint(to.x(), from.y()));
+    mouse.MoveTo(to);
+    mouse.Release(to);
+    actions.actAuto->trigger();
+}
+
 // The gestures that build a half adder by mouse: two toggle switches, an exclusive-or and an and
 // gate, two LEDs, and every wire one drag onto a terminal, the two branches starting on a wire.
 // No dot is placed by hand. The mouse offers Hover, Press, MoveTo, Release and Wire in board
