@@ -109,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     FUZZ_REQUIRE(again.CircuitFile == record.CircuitFile || again.CircuitFile == "./" + record.CircuitFile);
 
-    const int64_t passes = events.empty() ? 2 : std::min(events.back().Pass + 2, ReplayedPasses);
+    const int64_t passes = events.empty() ? 2 : std::min(events.back().Pass, ReplayedPasses - 2) + 2;
     for (const TReplayCircuit& circuit : Circuits()) {
         const std::string full = Replay(circuit.Lines, events, passes, TEngineMode::Full);
         if (full.empty()) continue;
