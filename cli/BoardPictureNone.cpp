@@ -3,6 +3,7 @@
 
 #include "FileError.h"
 #include "MessageText.h"
+#include "Messages.h"
 
 bool BoardPictureAvailable() { return false; }
 
@@ -14,5 +15,5 @@ TRect BoardPictureArea(const Canvas& surface) { return {0, 0, surface.Width(), s
 
 void SaveBoardPicture(const Canvas&, const std::string& path)
 {
-    throw TFileError("ファイル " + MessagePath(path) + " に書き込めません (このビルドには画像出力がありません)");
+    throw TFileError(Tr("Cannot write the file %1 (this build has no picture output)", {MessagePath(path)}));
 }

@@ -4,6 +4,7 @@
 #include "BoardImage.h"
 #include "FileAccess.h"
 #include "MessageText.h"
+#include "Messages.h"
 
 bool BoardPictureAvailable() { return true; }
 
@@ -16,6 +17,7 @@ TRect BoardPictureArea(const Canvas& surface) { return CanvasBoardArea(surface);
 void SaveBoardPicture(const Canvas& surface, const std::string& path)
 {
     const std::string bytes = EncodeCanvasPng(surface);
-    if (bytes.empty()) throw TFileError("ファイル " + MessagePath(path) + " に書き込めません (画像を PNG に変換できません)");
+    if (bytes.empty())
+        throw TFileError(Tr("Cannot write the file %1 (the picture cannot be converted to PNG)", {MessagePath(path)}));
     WriteFileBytes(path, bytes);
 }

@@ -1,10 +1,12 @@
 #include "SimOptions.h"
 
+#include "Messages.h"
+
 #include <algorithm>
 #include <charconv>
 #include <iterator>
 
-const char* const SimUsage = R"(Usage: voltrane-sim FILE [options]
+const char* const SimUsage = TrMark(R"(Usage: voltrane-sim FILE [options]
        voltrane-sim --test TABLE FILE... [--junit PATH] [--csv PATH]
 Runs a circuit file without a window and prints the levels it is asked to watch,
 or checks circuit files against a test table.
@@ -53,6 +55,8 @@ or checks circuit files against a test table.
   --junit PATH  with --test: also write the results as a JUnit XML report.
   --csv PATH    with --test: also write one line per file as CSV (UTF-8):
                 file,result,rows_passed,rows,first_failing_line,message
+  --lang L      show the messages and this text in language L (en, ja, ...); without it, in
+                the language the environment asks for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
   --help        show this text.
   --version     print "voltrane-sim" and the program's version (major.minor.patch).
 
@@ -68,9 +72,19 @@ unknown NAME, terminal index out of range, P < 1, an output naming FILE or anoth
 output, a malformed run record), with a message. With --test: 0 every file passed, 1 any failed (a file that
 cannot be read fails) or a report cannot be written, 2 the table cannot be read or is
 malformed (TABLE:LINE: and why) or a usage error.
-)";
+)");
 
 namespace {
+
+// The options that take a value, as the next argument or after "=".
+const char* const ValuedOptions[] = {"--passes", "--watch", "--every",  "--press",  "--release", "--click",
+                                     "--vcd",    "--png",   "--save",   "--test",   "--junit",   "--csv",
+                                     "--engine", "--replay", "--scale", "--lang"};
+
+bool TakesValue(const std::string& arg)
+{
+    return std::find(std::begin(ValuedOptions), std::end(ValuedOptions), arg) != std::end(ValuedOptions);
+}
 
 int64_t ParseCount(const std::string& option, const std::string& text, int64_t least)
 {
@@ -78,8 +92,7 @@ int64_t ParseCount(const std::string& option, const std::string& text, int64_t l
     const char* last = text.data() + text.size();
     const auto [end, error] = std::from_chars(text.data(), last, value);
     if (text.empty() || error != std::errc() || end != last || value < least)
-        throw TUsageError(option + " には " + std::to_string(least) + " 以上の整数を指定してください ('" +
-                          text + "' ではなく)");
+        throw TUsageError(Tr("%1 needs an integer of %2 or more (not '%3')", {option, std::to_string(least), text}));
     return value;
 }
 
@@ -88,7 +101,7 @@ int ParseScale(const std::string& text)
     static const char* const scales[] = {"1", "2", "3", "4"};
     for (int i = 0; i < 4; ++i)
         if (text == scales[i]) return i + 1;
-    throw TUsageError("--scale には 1, 2, 3, 4 のどれかを指定してください ('" + text + "' ではなく)");
+    throw TUsageError(Tr("--scale needs one of 1, 2, 3, 4 (not '%1')", {text}));
 }
 
 TEngineMode ParseEngine(const std::string& text)
@@ -99,13 +112,13 @@ TEngineMode ParseEngine(const std::string& text)
                                                                 {"objects", TEngineMode::Objects}};
     for (const auto& [name, mode] : modes)
         if (text == name) return mode;
-    throw TUsageError("--engine には auto, full, sparse, objects のどれかを指定してください ('" + text + "' ではなく)");
+    throw TUsageError(Tr("--engine needs one of auto, full, sparse, objects (not '%1')", {text}));
 }
 
 TSimEvent ParseEvent(TSimEvent::TKind kind, const std::string& option, const std::string& text)
 {
     const auto at = text.rfind('@');
-    if (at == std::string::npos || at == 0) throw TUsageError(option + " には NAME@P を指定してください ('" + text + "' ではなく)");
+    if (at == std::string::npos || at == 0) throw TUsageError(Tr("%1 needs NAME@P (not '%2')", {option, text}));
     return {kind, text.substr(0, at), ParseCount(option, text.substr(at + 1), 1), {}};
 }
 
@@ -149,13 +162,9 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
             arg.resize(eq);
             inlineValue = true;
         }
-        static const char* const valued[] = {"--passes", "--watch", "--every", "--press", "--release",
-                                             "--click",  "--vcd",   "--png",   "--save",  "--test",
-                                             "--junit",  "--csv",   "--engine", "--replay", "--scale"};
-        if (std::find(std::begin(valued), std::end(valued), arg) == std::end(valued))
-            throw TUsageError("'" + args[i] + "' というオプションはありません");
+        if (!TakesValue(arg)) throw TUsageError(Tr("There is no option '%1'", {args[i]}));
         if (!inlineValue) {
-            if (i + 1 >= args.size()) throw TUsageError(arg + " には値が必要です");
+            if (i + 1 >= args.size()) throw TUsageError(Tr("%1 needs a value", {arg}));
             value = args[++i];
         }
         if (arg == "--passes")
@@ -171,7 +180,7 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
         else if (arg == "--click")
             options.Events.push_back(ParseEvent(TSimEvent::Click, arg, value));
         else if (arg == "--replay") {
-            if (!options.ReplayPath.empty()) throw TUsageError("--replay は一つしか指定できません");
+            if (!options.ReplayPath.empty()) throw TUsageError(Tr("Only one --replay may be given"));
             options.ReplayPath = value;
             options.ReplayAt = options.Events.size();
         } else if (arg == "--vcd")
@@ -190,22 +199,42 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
             options.TestTable = value;
         else if (arg == "--junit")
             options.JunitPath = value;
+        else if (arg == "--lang")
+            options.Language = value;
         else
             options.CsvPath = value;
-        if (value.empty() && arg != "--passes" && arg != "--every") throw TUsageError(arg + " には値が必要です");
-        if (arg != "--test" && arg != "--junit" && arg != "--csv" && arg != "--engine") runOption = arg;
+        if (value.empty() && arg != "--passes" && arg != "--every") throw TUsageError(Tr("%1 needs a value", {arg}));
+        if (arg != "--test" && arg != "--junit" && arg != "--csv" && arg != "--engine" && arg != "--lang")
+            runOption = arg;
     }
     if (options.Help || options.Version) return options;
-    if (options.Files.empty()) throw TUsageError("FILE が指定されていません");
+    if (options.Files.empty()) throw TUsageError(Tr("No FILE is given"));
     options.File = options.Files.front();
     if (options.TestTable.empty()) {
         if (options.Files.size() > 1)
-            throw TUsageError("FILE が二つあります: '" + options.Files[0] + "' と '" + options.Files[1] + "'");
+            throw TUsageError(Tr("There are two FILEs: '%1' and '%2'", {options.Files[0], options.Files[1]}));
         if (!options.JunitPath.empty() || !options.CsvPath.empty())
-            throw TUsageError(std::string(options.JunitPath.empty() ? "--csv" : "--junit") + " は --test と使います");
-        if (scaled && options.PngPath.empty()) throw TUsageError("--scale は --png と使います");
+            throw TUsageError(Tr("%1 goes with --test", {options.JunitPath.empty() ? "--csv" : "--junit"}));
+        if (scaled && options.PngPath.empty()) throw TUsageError(Tr("--scale goes with --png"));
     } else if (!runOption.empty()) {
-        throw TUsageError(runOption + " は --test と一緒には使えません");
+        throw TUsageError(Tr("%1 cannot be used with --test", {runOption}));
     }
     return options;
+}
+
+std::optional<std::string> LanguageOption(const std::vector<std::string>& args)
+{
+    std::optional<std::string> language;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--") break;
+        if (arg.starts_with("--lang="))
+            language = arg.substr(7);
+        else if (arg == "--lang" && i + 1 < args.size())
+            language = args[++i];
+        else if (TakesValue(arg))
+            ++i;  // its value, which may begin with "-" or even read "--lang"
+    }
+    if (language && language->empty()) return std::nullopt;
+    return language;
 }

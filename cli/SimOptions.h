@@ -4,6 +4,7 @@
 #include "UsageError.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ struct TSimOptions {
     std::string SavePath;
     TEngineMode Engine = TEngineMode::Auto;
     bool Stats = false;
+    // --lang: the language of the messages, which LanguageOption finds before the options are parsed.
+    std::string Language;
     bool Help = false;
     bool Version = false;
 };
@@ -48,4 +51,9 @@ struct TSimOptions {
 // than one FILE without --test, or an option that does not go with --test.
 TSimOptions ParseSimOptions(const std::vector<std::string>& args);
 
+// The language that --lang asks for (the last one given), read before anything else of the command
+// line so that even its errors come in that language; none when no --lang has a value.
+std::optional<std::string> LanguageOption(const std::vector<std::string>& args);
+
+// The usage text, in English: shown through Tr.
 extern const char* const SimUsage;

@@ -2,6 +2,7 @@
 
 #include "FileAccess.h"
 #include "MessageText.h"
+#include "Messages.h"
 #include "RunRecord.h"
 
 #include <filesystem>
@@ -18,8 +19,8 @@ std::vector<TSimEvent> ReadReplay(const std::string& recordPath, const std::stri
     // The record names its circuit relative to its own folder.
     const std::filesystem::path named = std::filesystem::path(recordPath).parent_path() / record.CircuitFile;
     if (!SameFile(named.string(), circuitFile))
-        warn("記録 '" + MessagePath(recordPath) + "' は回路 '" + MessageText(record.CircuitFile) +
-             "' のものです。'" + MessagePath(circuitFile) + "' で再生します");
+        warn(Tr("The record '%1' was made for the circuit '%2'; replaying it on '%3'",
+                {MessagePath(recordPath), MessageText(record.CircuitFile), MessagePath(circuitFile)}));
     std::vector<TSimEvent> events;
     for (const TRunAction& a : record.Actions)
         events.push_back({a.Kind == TRunAction::Press ? TSimEvent::Press : TSimEvent::Release, a.Name, a.Pass,

@@ -5,6 +5,7 @@
 #include "Context.h"
 #include "FileAccess.h"
 #include "MessageText.h"
+#include "Messages.h"
 #include "Simulation.h"
 #include "SimOptions.h"
 #include "SimReplay.h"
@@ -15,7 +16,10 @@
 #include "VcdWriter.h"
 #include "VoltraneVersion.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <new>
 #include <optional>
@@ -30,7 +34,7 @@ constexpr int ExitUsage = 2;
 int Fail(int status, const std::string& message, bool hint = true)
 {
     std::fprintf(stderr, "voltrane-sim: %s\n", message.c_str());
-    if (status == ExitUsage && hint) std::fputs("Try 'voltrane-sim --help'.\n", stderr);
+    if (status == ExitUsage && hint) std::fprintf(stderr, "%s\n", Tr("Try 'voltrane-sim --help'."));
     return status;
 }
 
@@ -48,7 +52,10 @@ std::vector<TScheduledEvent> ResolveEvents(const std::vector<TSimEvent>& events,
     return resolved;
 }
 
-void Warn(const std::string& message) { std::fprintf(stderr, "voltrane-sim: 警告: %s\n", message.c_str()); }
+void Warn(const std::string& message)
+{
+    std::fprintf(stderr, "voltrane-sim: %s\n", Tr("Warning: %1", {message}).c_str());
+}
 
 void SaveBoard(TBord& board, const std::string& path)
 {
@@ -57,8 +64,8 @@ void SaveBoard(TBord& board, const std::string& path)
     TStrings lines;
     const TPartsList lossy = SaveParts(all, lines);
     for (const TPartsBase* o : lossy)
-        Warn(std::string(o->ClassName()) + " (" + std::to_string(o->Left) + ", " + std::to_string(o->Top) +
-             ") の文字にコード ページ 932 で表せないものがあり、'?' として保存しました");
+        Warn(Tr("%1 (%2, %3) has characters that code page 932 cannot hold; they were saved as '?'",
+                {o->ClassName(), std::to_string(o->Left), std::to_string(o->Top)}));
     WriteCircuitFile(path, lines);
 }
 
@@ -80,11 +87,11 @@ void CheckOutputs(const TSimOptions& options)
         if (path.empty()) continue;
         for (const std::string& input : inputs)
             if (path != "-" && !input.empty() && SameFile(path, input))
-                throw TUsageError(std::string(option) + " が入力ファイル '" + MessagePath(path) + "' を上書きします");
+                throw TUsageError(Tr("%1 would overwrite the input file '%2'", {option, MessagePath(path)}));
         for (size_t j = 0; j < i; ++j)
             if (!outputs[j].second.empty() && SameFile(identity(path), identity(outputs[j].second)))
-                throw TUsageError(std::string(outputs[j].first) + " と " + option + " が同じファイル '" +
-                                  MessagePath(path) + "' を指しています");
+                throw TUsageError(
+                    Tr("%1 and %2 name the same file '%3'", {outputs[j].first, option, MessagePath(path)}));
     }
 }
 
@@ -118,7 +125,7 @@ int Run(const TSimOptions& options)
     if (!options.TestTable.empty()) return RunTests(options);
     const bool picture = !options.PngPath.empty();
     if (picture && !BoardPictureAvailable())
-        return Fail(ExitUsage, "--png は使えません: この版には画像出力がありません");
+        return Fail(ExitUsage, Tr("--png is not available: this version has no picture output"));
 
     NullCanvas windowSurface;
     std::unique_ptr<Canvas> surface = std::make_unique<NullCanvas>();
@@ -191,30 +198,57 @@ int Run(const TSimOptions& options)
     } catch (const TFileError& e) {
         return Fail(ExitLoad, e.what());
     }
-    return std::fflush(stdout) == 0 ? 0 : Fail(ExitLoad, "標準出力に書き込めません");
+    return std::fflush(stdout) == 0 ? 0 : Fail(ExitLoad, Tr("Cannot write to standard output"));
+}
+
+// The folder of the running program, beside which its catalogs are installed.
+std::string ProgramFolder(const char* argv0)
+{
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error && !self.empty()) return self.parent_path().string();
+    return std::filesystem::path(argv0 ? argv0 : "").parent_path().string();
+}
+
+// Chooses the language of every message: the one --lang asks for, or else the environment's. An
+// unknown --lang is a usage error, told in the environment's language.
+std::optional<std::string> ChooseLanguage(const std::vector<std::string>& args, const char* argv0)
+{
+    const std::vector<std::string> folders = CatalogFolders(ProgramFolder(argv0));
+    const std::vector<std::string> languages = CatalogLanguages(folders);
+    const std::optional<std::string> asked = LanguageOption(args);
+    const bool known = asked && std::find(languages.begin(), languages.end(), *asked) != languages.end();
+    UseLanguage(known ? *asked : LanguageFromEnvironment(languages, std::getenv), folders);
+    if (!asked || known) return std::nullopt;
+    std::string list;
+    for (const std::string& language : languages) list += (list.empty() ? "" : ", ") + language;
+    return Tr("There is no language '%1' (available: %2)", {MessageText(*asked), list});
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
+    if (const std::optional<std::string> unknown = ChooseLanguage(args, argc > 0 ? argv[0] : nullptr))
+        return Fail(ExitUsage, *unknown);
     TSimOptions options;
     try {
-        options = ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
+        options = ParseSimOptions(args);
     } catch (const TUsageError& e) {
         return Fail(ExitUsage, e.what());
     }
     if (options.Help || options.Version) {
         if (options.Help)
-            std::fputs(SimUsage, stdout);
+            std::fputs(Tr(SimUsage), stdout);
         else
             std::printf("voltrane-sim %s\n", VoltraneVersion);
-        return std::fflush(stdout) == 0 ? 0 : Fail(ExitLoad, "標準出力に書き込めません");
+        return std::fflush(stdout) == 0 ? 0 : Fail(ExitLoad, Tr("Cannot write to standard output"));
     }
     try {
         return Run(options);
     } catch (const std::bad_alloc&) {
         // Everything the run held is released by now, so the message can still be written.
-        return Fail(ExitLoad, options.File + ": メモリが足りないため、この回路を読み込んで実行できません");
+        return Fail(ExitLoad, Tr("%1: not enough memory to load and run this circuit", {options.File}));
     }
 }

@@ -1,6 +1,7 @@
 #include "Properties.h"
 
 #include "Context.h"
+#include "Messages.h"
 #include "PartsBase.h"
 
 #include <cctype>
@@ -38,11 +39,11 @@ std::string GetPropText(const TPartsBase& object, const std::string& name)
 {
     const auto prop = object.FindProp(name);
     if (!prop) {
-        object.Context().ShowMessage(MsgPropMissing + name);
+        object.Context().ShowMessage(Tr("There is no property %1", {name}));
         return {};
     }
     if (prop->Kind == TPropKind::Unsupported) {
-        object.Context().ShowMessage(MsgPropTypeUnsupported);
+        object.Context().ShowMessage(Tr("This type of property cannot be used at present"));
         return {};
     }
     return prop->Get(object);
@@ -52,11 +53,11 @@ void SetPropText(TPartsBase& object, const std::string& name, const std::string&
 {
     const auto prop = object.FindProp(name);
     if (!prop) {
-        object.Context().ShowMessage(MsgPropMissing + name);
+        object.Context().ShowMessage(Tr("There is no property %1", {name}));
         return;
     }
     if (prop->Kind == TPropKind::Unsupported) {
-        object.Context().ShowMessage(MsgPropTypeUnsupported);
+        object.Context().ShowMessage(Tr("This type of property cannot be used at present"));
         return;
     }
     prop->Set(object, value);

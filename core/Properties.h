@@ -4,9 +4,6 @@
 
 class TPartsBase;
 
-inline constexpr const char* MsgPropTypeUnsupported = "このプロパティの型は現在使用できません";
-inline constexpr const char* MsgPropMissing = "このプロパティは有りません  ";
-
 // Reads a published property as text; an unknown name or kind shows its message and gives "".
 std::string GetPropText(const TPartsBase& object, const std::string& name);
 // Writes a published property from text (integers: 0 when the text is no number).

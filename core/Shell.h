@@ -39,6 +39,8 @@ public:
     virtual std::string DataFolder() = 0;
     // The user's settings file, named after the program with the extension ".INI".
     virtual std::string SettingsFile() = 0;
+    // The read-only folder of the macros installed with the program; none when there is none.
+    virtual std::string InstalledMacroFolder() { return {}; }
 
     // Opens the page in the desktop's browser; false when none could take it.
     virtual bool OpenUrl(const std::string& url) = 0;

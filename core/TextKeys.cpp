@@ -1,30 +1,20 @@
 #include "TextKeys.h"
 
 #include "MessageText.h"
+#include "Messages.h"
 #include "Properties.h"
 
 #include <algorithm>
 #include <cctype>
 
-namespace {
-
-std::string Format(const char* pattern, const std::string& token, const std::string& value)
-{
-    std::string text = pattern;
-    if (const auto at = text.find(token); at != std::string::npos) text.replace(at, token.size(), value);
-    return text;
-}
-
-}  // namespace
-
 TFormatError TFormatError::NotInteger(const std::string& text)
 {
-    return TFormatError(Format(MsgNotInteger, "%s", MessageText(text)));
+    return TFormatError(Tr("'%1' is not an integer", {MessageText(text)}));
 }
 
 TFormatError TFormatError::ListIndex(long long index)
 {
-    return TFormatError(Format(MsgListIndex, "%d", std::to_string(index)));
+    return TFormatError(Tr("List index out of bounds (%1)", {std::to_string(index)}));
 }
 
 std::string KeyValue(const std::vector<std::string>& lines, const std::string& key)

@@ -4,9 +4,6 @@
 #include <string>
 #include <vector>
 
-inline constexpr const char* MsgNotInteger = "'%s' は整数ではありません";
-inline constexpr const char* MsgListIndex = "リストのインデックスが範囲を超えています (%d)";
-
 // The one error of reading circuit text, carrying the message shown to the user.
 class TFormatError : public std::runtime_error {
 public:

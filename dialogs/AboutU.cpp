@@ -2,6 +2,7 @@
 
 #include "ProgramIcon.h"
 #include "Shell.h"
+#include "Translated.h"
 #include "VoltraneVersion.h"
 
 #include <QDialogButtonBox>
@@ -40,7 +41,7 @@ private:
 
 TfrmAbout::TfrmAbout(Shell& shell, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QString::fromUtf8("バージョン情報"));
+    setWindowTitle(QTr("About Voltrane"));
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -50,7 +51,7 @@ TfrmAbout::TfrmAbout(Shell& shell, QWidget* parent) : QDialog(parent)
     imgIcon = new TClickableIcon(
         [this, &shell] {
             if (shell.OpenUrl(ProjectWebPage)) return;
-            lblNoBrowser->setText(QString::fromUtf8("ブラウザを開けませんでした。\n") + QString::fromUtf8(ProjectWebPage));
+            lblNoBrowser->setText(QTr("The browser could not be opened.\n%1").arg(QString::fromUtf8(ProjectWebPage)));
             lblNoBrowser->show();
         },
         this);
@@ -60,9 +61,9 @@ TfrmAbout::TfrmAbout(Shell& shell, QWidget* parent) : QDialog(parent)
     big.setPixelSize(20);
     big.setBold(true);
     name->setFont(big);
-    auto* version = new QLabel(QString::fromUtf8("バージョン ") + QString::fromLatin1(VoltraneVersion), this);
+    auto* version = new QLabel(QTr("Version %1").arg(QString::fromLatin1(VoltraneVersion)), this);
     version->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* about = new QLabel(QString::fromUtf8("論理シミュレータ\nデジタル論理回路の編集とシミュレーション"), this);
+    auto* about = new QLabel(QTr("Logic simulator\nEdit and simulate digital logic circuits"), this);
 
     auto* text = new QVBoxLayout;
     text->addWidget(name);

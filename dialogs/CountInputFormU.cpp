@@ -1,6 +1,7 @@
 #include "CountInputFormU.h"
 
 #include "CenterOnScreen.h"
+#include "Translated.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,10 +29,10 @@ TCountInputForm::TCountInputForm(QWidget* parent) : QDialog(parent)
     edtCount = new QSpinBox(this);
     edtCount->setObjectName(QStringLiteral("edtCount"));
     edtCount->setRange(barCount->minimum(), barCount->maximum());
-    lblStart = new QLabel(QString::fromUtf8("速い"), this);
-    lblEnd = new QLabel(QString::fromUtf8("遅い"), this);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnCancel = new QPushButton(QString::fromUtf8("キャンセル"), this);
+    lblStart = new QLabel(QTr("Fast"), this);
+    lblEnd = new QLabel(QTr("Slow"), this);
+    btnOK = new QPushButton(QTr("OK"), this);
+    btnCancel = new QPushButton(QTr("Cancel"), this);
     btnOK->setDefault(true);
 
     // The bar clamps ▲ at 100 and ▼ at 1 itself.

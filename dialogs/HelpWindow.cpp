@@ -1,5 +1,7 @@
 #include "HelpWindow.h"
 
+#include "Translated.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPushButton>
@@ -10,15 +12,32 @@
 namespace {
 
 constexpr const char* FirstPage = "index.md";
+// The language whose guide is shown when there is none in the language asked for.
+constexpr const char* FallbackLanguage = "en";
+
+// The first of the folders that holds the guide in the language, empty when none does.
+std::string GuideFolder(const std::vector<std::string>& folders, const std::string& language)
+{
+    for (const std::string& folder : folders) {
+        const std::string pages = folder + "/" + language;
+        if (QFileInfo::exists(QString::fromStdString(pages + "/" + FirstPage))) return pages;
+    }
+    return {};
+}
 
 }  // namespace
+
+THelpWindow::THelpWindow(const std::vector<std::string>& folders, QWidget* parent)
+    : THelpWindow(folders, CurrentLanguage(), parent)
+{
+}
 
 THelpWindow::THelpWindow(const std::vector<std::string>& folders, const std::string& language, QWidget* parent)
     : QWidget(parent, Qt::Window), Browser(new QTextBrowser(this))
 {
-    setWindowTitle(QString::fromUtf8("Voltrane 使い方"));
+    setWindowTitle(QTr("Voltrane guide"));
     resize(760, 640);
-    auto* back = new QPushButton(QString::fromUtf8("← 戻る"), this);
+    auto* back = new QPushButton(QTr("← Back"), this);
     back->setEnabled(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(back, 0, Qt::AlignLeft);
@@ -26,14 +45,10 @@ THelpWindow::THelpWindow(const std::vector<std::string>& folders, const std::str
     connect(back, &QPushButton::clicked, Browser, &QTextBrowser::backward);
     connect(Browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     Browser->setOpenExternalLinks(true);
-    for (const std::string& folder : folders) {
-        const std::string pages = folder + "/" + language;
-        if (!QFileInfo::exists(QString::fromStdString(pages + "/" + FirstPage))) continue;
-        folder_ = pages;
-        break;
-    }
+    folder_ = GuideFolder(folders, language);
+    if (folder_.empty()) folder_ = GuideFolder(folders, FallbackLanguage);
     if (folder_.empty()) {
-        Browser->setPlainText(QString::fromUtf8("使い方のファイルが見つかりません。"));
+        Browser->setPlainText(QTr("The guide's files cannot be found."));
         return;
     }
     Browser->setSearchPaths({QString::fromStdString(folder_)});

@@ -2,6 +2,7 @@
 
 #include "CenterOnScreen.h"
 #include "Fonts.h"
+#include "Translated.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,9 +13,9 @@
 TInputMacroNameForm::TInputMacroNameForm(std::function<std::string(const std::string&)> check, QWidget* parent)
     : QDialog(parent), check_(std::move(check))
 {
-    setWindowTitle(QString::fromUtf8("マクロ名入力"));
+    setWindowTitle(QTr("Enter a macro name"));
     setModal(true);
-    auto* label = new QLabel(QString::fromUtf8("マクロ名"), this);
+    auto* label = new QLabel(QTr("Macro name"), this);
     edtMacroName = new QLineEdit(this);
     edtMacroName->setObjectName(QStringLiteral("edtMacroName"));
     edtMacroName->setFont(PointSizedFont("ＭＳ ゴシック", 9));
@@ -24,8 +25,8 @@ TInputMacroNameForm::TInputMacroNameForm(std::function<std::string(const std::st
     lblFault->setStyleSheet(QStringLiteral("color: #c00000"));
     lblFault->setWordWrap(true);
     lblFault->hide();
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnCancel = new QPushButton(QString::fromUtf8("キャンセル"), this);
+    btnOK = new QPushButton(QTr("OK"), this);
+    btnCancel = new QPushButton(QTr("Cancel"), this);
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, [this] { TryAccept(); });
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);

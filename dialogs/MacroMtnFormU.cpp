@@ -2,6 +2,7 @@
 
 #include "CenterOnScreen.h"
 #include "Fonts.h"
+#include "Translated.h"
 
 #include <QGridLayout>
 #include <QListWidget>
@@ -9,17 +10,17 @@
 
 TMacroMtnForm::TMacroMtnForm(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QString::fromUtf8("マクロ設定"));
+    setWindowTitle(QTr("Manage macros"));
     setModal(true);
     lstMacroNames = new QListWidget(this);
     lstMacroNames->setObjectName(QStringLiteral("lstMacroNames"));
     lstMacroNames->setFont(PointSizedFont("ＭＳ ゴシック", 9));
     lstMacroNames->setMinimumSize(220, 240);
-    btnUP = new QPushButton(QString::fromUtf8("上へ"), this);
-    btnDOWN = new QPushButton(QString::fromUtf8("下へ"), this);
-    btnDelete = new QPushButton(QString::fromUtf8("削除"), this);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnCancel = new QPushButton(QString::fromUtf8("キャンセル"), this);
+    btnUP = new QPushButton(QTr("Move up"), this);
+    btnDOWN = new QPushButton(QTr("Move down"), this);
+    btnDelete = new QPushButton(QTr("Delete"), this);
+    btnOK = new QPushButton(QTr("OK"), this);
+    btnCancel = new QPushButton(QTr("Cancel"), this);
     btnOK->setDefault(true);
     connect(btnUP, &QPushButton::clicked, this, [this] { MoveSelected(-1); });
     connect(btnDOWN, &QPushButton::clicked, this, [this] { MoveSelected(1); });

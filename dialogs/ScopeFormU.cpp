@@ -5,6 +5,7 @@
 #include "LiveImage.h"
 #include "PlacementRules.h"
 #include "Shell.h"
+#include "Translated.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,7 +21,9 @@
 
 namespace {
 
-const char* const Caption = "オシロスコープ";
+// The caption the window's placement is stored under in the settings file, as the first versions
+// showed it; the files hold it, so it is the same in every language.
+const char* const StoredCaption = "オシロスコープ";
 constexpr QRgb BackgroundColor = qRgb(0, 0, 128);
 constexpr QRgb TraceColor = qRgb(0, 255, 0);
 constexpr QRgb CursorColor = qRgb(255, 255, 0);
@@ -68,7 +71,7 @@ QLabel* ChannelLabel(QWidget* parent, const QString& text)
 
 TScopeForm::TScopeForm(Shell& shell) : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), shell_(shell)
 {
-    setWindowTitle(QString::fromUtf8(Caption));
+    setWindowTitle(QTr("Oscilloscope"));
     // The main window alone decides when the program ends.
     setAttribute(Qt::WA_QuitOnClose, false);
     Paint(*this, BackgroundColor, TraceColor);
@@ -76,7 +79,7 @@ TScopeForm::TScopeForm(Shell& shell) : QWidget(nullptr, Qt::Window | Qt::WindowS
     Panel1 = new QWidget(this);
     Paint(*Panel1, BackgroundColor, TraceColor);
     for (int k = 0; k < ChannelCount; ++k) {
-        lblCh[static_cast<size_t>(k)] = ChannelLabel(Panel1, QStringLiteral("Ch%1").arg(k + 1));
+        lblCh[static_cast<size_t>(k)] = ChannelLabel(Panel1, QTr("Ch%1").arg(k + 1));
         lblCh_5V[static_cast<size_t>(k)] = ChannelLabel(Panel1, QStringLiteral("5V"));
         lblCh_0V[static_cast<size_t>(k)] = ChannelLabel(Panel1, QStringLiteral("0V"));
     }
@@ -88,10 +91,10 @@ TScopeForm::TScopeForm(Shell& shell) : QWidget(nullptr, Qt::Window | Qt::WindowS
     pnlTool->setPalette(OwnPalette(QApplication::palette()));
     auto* tools = new QHBoxLayout(pnlTool);
     tools->setContentsMargins(4, 2, 4, 2);
-    btnStart = new QPushButton(QStringLiteral("Start"), pnlTool);
-    btnStop = new QPushButton(QStringLiteral("Stop"), pnlTool);
-    btnClear = new QPushButton(QStringLiteral("Clear"), pnlTool);
-    chkRenzoku = new QCheckBox(QString::fromUtf8("連続動作"), pnlTool);
+    btnStart = new QPushButton(QTrIn("scope", "Start"), pnlTool);
+    btnStop = new QPushButton(QTrIn("scope", "Stop"), pnlTool);
+    btnClear = new QPushButton(QTrIn("scope", "Clear"), pnlTool);
+    chkRenzoku = new QCheckBox(QTr("Continuous"), pnlTool);
     chkRenzoku->setChecked(true);
     barSweep = new QSlider(Qt::Horizontal, pnlTool);
     barSweep->setRange(1, 50);
@@ -104,9 +107,9 @@ TScopeForm::TScopeForm(Shell& shell) : QWidget(nullptr, Qt::Window | Qt::WindowS
         tools->addWidget(button);
     }
     tools->addWidget(chkRenzoku);
-    tools->addWidget(new QLabel(QString::fromUtf8("スイープ　速"), pnlTool));
+    tools->addWidget(new QLabel(QTr("Sweep: fast"), pnlTool));
     tools->addWidget(barSweep, 1);
-    tools->addWidget(new QLabel(QString::fromUtf8("遅"), pnlTool));
+    tools->addWidget(new QLabel(QTrIn("sweep", "slow"), pnlTool));
 
     connect(btnStart, &QPushButton::clicked, this, [this] { Running = true; });
     connect(btnStop, &QPushButton::clicked, this, [this] { Running = false; });
@@ -199,7 +202,7 @@ void TScopeForm::Show()
     // A window already shown stays where the user has put it.
     if (!isVisible()) {
         const std::optional<TScreenRect> main = MainWindowFrame();
-        LoadFormPlacement(*this, Caption, shell_.SettingsFile(),
+        LoadFormPlacement(*this, StoredCaption, shell_.SettingsFile(),
                           FirstScopePlacement(WorkArea(), main ? &*main : nullptr, DesignedWidth, DesignedHeight));
     }
     show();
@@ -214,7 +217,7 @@ void TScopeForm::Close()
 void TScopeForm::closeEvent(QCloseEvent* event)
 {
     try {
-        SaveFormPlacement(*this, Caption, shell_.SettingsFile());
+        SaveFormPlacement(*this, StoredCaption, shell_.SettingsFile());
     } catch (const TIniFile::TWriteError& error) {
         shell_.ShowError(error.what());
     }

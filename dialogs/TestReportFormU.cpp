@@ -1,5 +1,7 @@
 #include "TestReportFormU.h"
 
+#include "Translated.h"
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -13,33 +15,35 @@ namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
-constexpr const char* Hint = "行をダブルクリックすると、回路をその行の入力にして止まります。";
-constexpr const char* OutdatedNote = "回路が変更されました。結果は変更前の回路のものです。もう一度テストしてください。";
+constexpr const char* Hint = TrMark("Double-click a row to set the circuit to the row's inputs and stop there.");
+constexpr const char* OutdatedNote =
+    TrMark("The circuit has changed. The results are those of the circuit before the change. Run the test again.");
 
 std::string Verdict(const TRowResult& result)
 {
     switch (result.Verdict) {
-    case TRowResult::Passed: return "合格";
-    case TRowResult::Failed: return "不合格";
-    case TRowResult::Unsettled: return std::to_string(result.Passes) + " パスで安定しません";
+    case TRowResult::Passed: return TrIn("test row", "passed");
+    case TRowResult::Failed: return TrIn("test row", "failed");
+    case TRowResult::Unsettled: return Tr("does not settle in %1 passes", {std::to_string(result.Passes)});
     }
     return {};
 }
 
 std::string Summary(const std::string& tableName, const TTestTable& table, const TTableResult& result)
 {
-    if (!result.Error.empty()) return "FAIL " + tableName + ": " + result.Error;
+    if (!result.Error.empty()) return Tr("FAIL %1: %2", {tableName, result.Error});
     size_t passed = 0;
     for (const TRowResult& row : result.Rows) passed += row.Verdict == TRowResult::Passed ? 1 : 0;
-    return std::string(result.Passed() ? "PASS " : "FAIL ") + tableName + ": " + std::to_string(table.Rows.size()) +
-           " 行中 " + std::to_string(passed) + " 行合格";
+    const std::string rows = std::to_string(table.Rows.size()), passedRows = std::to_string(passed);
+    return result.Passed() ? Tr("PASS %1: %3 of %2 rows passed", {tableName, rows, passedRows})
+                           : Tr("FAIL %1: %3 of %2 rows passed", {tableName, rows, passedRows});
 }
 
 }  // namespace
 
 TTestReportForm::TTestReportForm(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QString::fromUtf8("テスト"));
+    setWindowTitle(QTrIn("window", "Test"));
     lblSummary = new QLabel(this);
     lblSummary->setWordWrap(true);
     grdRows = new QTableWidget(this);
@@ -50,12 +54,12 @@ TTestReportForm::TTestReportForm(QWidget* parent) : QDialog(parent)
     grdRows->verticalHeader()->setVisible(false);
     grdRows->horizontalHeader()->setStretchLastSection(true);
     grdRows->setMinimumSize(420, 240);
-    lblStatus = new QLabel(QString::fromUtf8(Hint), this);
+    lblStatus = new QLabel(QTr(Hint), this);
     lblStatus->setWordWrap(true);
     // Two lines of its own below the table's frame, however the window is sized.
     lblStatus->setMinimumHeight(2 * lblStatus->fontMetrics().lineSpacing() + 4);
     lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    btnClose = new QPushButton(QString::fromUtf8("閉じる"), this);
+    btnClose = new QPushButton(QTr("Close"), this);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::close);
     connect(grdRows, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         if (OnShowRow && row >= 0) OnShowRow(static_cast<size_t>(row));
@@ -77,10 +81,10 @@ void TTestReportForm::ShowResult(const std::string& tableName, const TTestTable&
     outdated_ = false;
     ShowHint();
     lblSummary->setText(Text(Summary(tableName, table, result)));
-    QStringList titles{QString::fromUtf8("行")};
+    QStringList titles{QTrIn("test report column", "Line")};
     for (const auto* columns : {&table.Inputs, &table.Outputs})
         for (const TTableColumn& column : *columns) titles << Text(column.Title);
-    titles << QString::fromUtf8("結果");
+    titles << QTrIn("test report column", "Result");
     grdRows->clear();
     grdRows->setColumnCount(static_cast<int>(titles.size()));
     grdRows->setHorizontalHeaderLabels(titles);
@@ -95,7 +99,8 @@ void TTestReportForm::ShowResult(const std::string& tableName, const TTestTable&
             const char expected = row.Values[c];
             std::string cell(1, expected);
             if (c >= inputs && expected != 'X' && outcome.Actual[c - inputs] != expected)
-                cell = std::string("期待 ") + expected + " 実際 " + outcome.Actual[c - inputs];
+                cell = Tr("expected %1 but was %2",
+                          {std::string(1, expected), std::string(1, outcome.Actual[c - inputs])});
             cells.push_back(cell);
         }
         cells.push_back(Verdict(outcome));
@@ -114,7 +119,7 @@ void TTestReportForm::ShowResult(const std::string& tableName, const TTestTable&
 
 void TTestReportForm::SetStatus(const std::string& text) { lblStatus->setText(Text(text)); }
 
-void TTestReportForm::ShowHint() { SetStatus(outdated_ ? OutdatedNote : Hint); }
+void TTestReportForm::ShowHint() { SetStatus(Tr(outdated_ ? OutdatedNote : Hint)); }
 
 void TTestReportForm::MarkOutdated()
 {

@@ -1,5 +1,7 @@
 #include "Boxing.h"
 
+#include "Messages.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <map>
@@ -20,11 +22,13 @@ bool OnEdge(TPoint p, const TRect& r)
 TPoint StartOf(const TPartsBase& w) { return {w.Left, w.Top}; }
 TPoint EndOf(const TPartsBase& w) { return {SatAdd(w.Left, w.Width), SatAdd(w.Top, w.Height)}; }
 
-std::string Named(const TPartsBase& w)
+// The message, marked for the catalog, about the wire it names by its ends, %1,%2 and %3,%4, with
+// the point given as %5,%6.
+std::string AboutWire(const char* id, const TPartsBase& w, TPoint p = {})
 {
     const TPoint a = StartOf(w), b = EndOf(w);
-    return "配線 (" + std::to_string(a.x) + "," + std::to_string(a.y) + ")-(" + std::to_string(b.x) + "," +
-           std::to_string(b.y) + ")";
+    return FillArguments(Tr(id), {std::to_string(a.x), std::to_string(a.y), std::to_string(b.x), std::to_string(b.y),
+                                  std::to_string(p.x), std::to_string(p.y)});
 }
 
 bool IsWireOrDot(const TPartsBase& o) { return o.Is(cfCode) || o.Is(cfDot); }
@@ -99,7 +103,8 @@ std::string RoomFor(const TCrossing& c, const TRect& box)
     const int64_t low = across ? box.Top : box.Left, high = across ? box.Bottom : box.Right;
     const int64_t inside = std::abs(int64_t{c.Inner.x} - c.Edge.x) + std::abs(int64_t{c.Inner.y} - c.Edge.y);
     if (along - TerminalSize / 2 < low || along + TerminalSize / 2 > high || inside < TerminalSize)
-        return Named(*c.Wire) + " が箱の角に近すぎるか、箱の中で短すぎます";
+        return AboutWire(TrMark("The wire (%1,%2)-(%3,%4) is too close to a corner of the box or too short inside it"),
+                         *c.Wire);
     return {};
 }
 
@@ -113,7 +118,8 @@ TBoxingPlan PlanBoxing(const TBord& board, const TContainer* level, const TRect&
     // across another edge.
     for (const TPartsBase* o : takenIn)
         if (o->Is(cfSubTerminal)) {
-            plan.Refusal = "サブ基板の端子 (" + std::to_string(o->Left) + "," + std::to_string(o->Top) + ") は入れられません";
+            plan.Refusal = Tr("The sub-board terminal at (%1,%2) cannot go into the box",
+                              {std::to_string(o->Left), std::to_string(o->Top)});
             return plan;
         }
     for (int i = 0; i < board.Count(); ++i) {
@@ -130,7 +136,7 @@ TBoxingPlan PlanBoxing(const TBord& board, const TContainer* level, const TRect&
         for (const TPoint p : {c.Edge, innerPin}) {
             board.TanshisAt(level, p.x, p.y, pins);
             if (why.empty() && !pins.Empty() && p != c.Inner)
-                why = Named(o) + " の (" + std::to_string(p.x) + "," + std::to_string(p.y) + ") に端子があります";
+                why = AboutWire(TrMark("The wire (%1,%2)-(%3,%4) has a terminal at (%5,%6)"), o, p);
         }
         if (!why.empty()) {
             plan.Refusal = why;
@@ -143,7 +149,9 @@ TBoxingPlan PlanBoxing(const TBord& board, const TContainer* level, const TRect&
     for (const TCrossing& c : plan.Crossings)
         for (const TPoint p : {c.Edge, EdgeTerminalFor(c, box).InnerPin}) {
             if (std::find(cuts.begin(), cuts.end(), p) != cuts.end()) {
-                plan.Refusal = Named(*c.Wire) + " が別の配線と重なって箱の縁を横切っています";
+                plan.Refusal =
+                    AboutWire(TrMark("The wire (%1,%2)-(%3,%4) crosses the edge of the box lying on another wire"),
+                              *c.Wire);
                 plan.Crossings.clear();
                 return plan;
             }
@@ -167,7 +175,8 @@ TBoxingPlan PlanBoxing(const TBord& board, const TContainer* level, const TRect&
             board.TanshisAt(level, p.x, p.y, here);
             for (const TTanshi* other : here) {
                 if (goesIn(other->Owner, p)) continue;
-                plan.Refusal = "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ") で箱の外とつながっています";
+                plan.Refusal = Tr("At (%1,%2) the box is connected to something outside it",
+                                  {std::to_string(p.x), std::to_string(p.y)});
                 plan.Crossings.clear();
                 return plan;
             }
@@ -202,8 +211,11 @@ TBoxingPlan PlanBoxing(const TBord& board, const TContainer* level, const TRect&
             if (sides.Drivers(g) > 0) sources.push_back(g);
         }
         if (drivers != 1) {
-            plan.Refusal = Named(*plan.Crossings[first].Wire) +
-                           (drivers == 0 ? " の信号を出す部品がありません" : " に複数の出力がつながっています");
+            plan.Refusal =
+                drivers == 0 ? AboutWire(TrMark("No part drives the signal of the wire (%1,%2)-(%3,%4)"),
+                                         *plan.Crossings[first].Wire)
+                             : AboutWire(TrMark("Several outputs are connected to the wire (%1,%2)-(%3,%4)"),
+                                         *plan.Crossings[first].Wire);
             plan.Crossings.clear();
             return plan;
         }

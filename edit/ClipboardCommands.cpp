@@ -2,6 +2,7 @@
 
 #include "CircuitText.h"
 #include "EditCommands.h"
+#include "Messages.h"
 #include "Shell.h"
 #include "TextBox.h"
 #include "TextKeys.h"
@@ -127,11 +128,11 @@ void PasteClipboard(TEditSession& s, Shell& shell)
     try {
         LoadParts(st.PartsText, st.SelectedParts, s.Bord, st.CurContainer, &s.Host.WindowSurface());
     } catch (const TFormatError& error) {
-        const std::string line = error.Line ? " (" + std::to_string(error.Line) + " 行目)" : std::string();
-        shell.ShowError(std::string("貼り付けられません: ") + error.what() + line);
+        shell.ShowError(error.Line ? Tr("Cannot paste: %1 (line %2)", {error.what(), std::to_string(error.Line)})
+                                   : Tr("Cannot paste: %1", {error.what()}));
         return;
     } catch (const std::bad_alloc&) {
-        shell.ShowError("メモリが足りないため貼り付けられません");
+        shell.ShowError(Tr("Not enough memory to paste"));
         return;
     }
     for (TPartsBase* o : st.SelectedParts) o->RecordCreate("PasteExecute");

@@ -3,6 +3,7 @@
 #include "CircuitFile.h"
 #include "CircuitText.h"
 #include "FileAccess.h"
+#include "Messages.h"
 #include "Shell.h"
 #include "TextKeys.h"
 
@@ -10,9 +11,18 @@
 
 namespace {
 
-const Shell::TFileDialog OpenDialog1{
-    "ロジックセーブファイル(*.lgc)|*.lgc|ロジックマクロファイル(*.lgm)|*.lgm|全てのファイル(*.*)|*.*", "lgc", {}};
-const Shell::TFileDialog SaveDialog1{"ロジックセーブファイル(*.lgc)|*.lgc|全てのファイル(*.*)|*.*", "lgc", {}};
+// The file dialogs, made when they are shown so that they speak the language chosen by then.
+Shell::TFileDialog OpenDialog()
+{
+    return {std::string(Tr("Circuit files (*.lgc)")) + "|*.lgc|" + Tr("Macro files (*.lgm)") + "|*.lgm|" +
+                Tr("All files (*.*)") + "|*.*",
+            "lgc", {}};
+}
+
+Shell::TFileDialog SaveDialog()
+{
+    return {std::string(Tr("Circuit files (*.lgc)")) + "|*.lgc|" + Tr("All files (*.*)") + "|*.*", "lgc", {}};
+}
 
 // Whether the bytes hold multi-byte UTF-8 and nothing else: code page 932 text with Japanese in it
 // practically never does, and read as code page 932 such a file would turn into other characters.
@@ -34,10 +44,13 @@ bool IsUtf8Text(std::string_view bytes)
 std::string LossyQuestion(const TPartsList& lossy)
 {
     const TPartsBase& first = *lossy.Items(0);
-    std::string where = std::string(first.ClassName()) + " (" + std::to_string(first.Left) + ", " +
-                        std::to_string(first.Top) + ")";
-    if (lossy.Count() > 1) where += " ほか " + std::to_string(lossy.Count() - 1) + " 個";
-    return where + " の文字にコード ページ 932 で表せないものがあります。'?' に置き換えて保存しますか？";
+    const std::string left = std::to_string(first.Left), top = std::to_string(first.Top);
+    if (lossy.Count() == 1)
+        return Tr("%1 (%2, %3) has characters that code page 932 cannot hold. Save it with '?' in their place?",
+                  {first.ClassName(), left, top});
+    return Tr("%1 (%2, %3) and %4 more have characters that code page 932 cannot hold. Save them with '?' in "
+              "their place?",
+              {first.ClassName(), left, top, std::to_string(lossy.Count() - 1)});
 }
 
 }  // namespace
@@ -47,7 +60,7 @@ TDocument::TDocument(TEditSession& session, Shell& shell) : s_(session), shell_(
 bool TDocument::ConfirmDiscard()
 {
     if (!s_.State.Modified) return true;
-    switch (shell_.AskYesNoCancel(MsgConfirmDiscard)) {
+    switch (shell_.AskYesNoCancel(Tr("The file's contents have changed. Save the changes?"))) {
     case Shell::TAnswer::Yes: return Save();
     case Shell::TAnswer::No: return true;
     case Shell::TAnswer::Cancel: break;
@@ -90,9 +103,14 @@ void TDocument::New()
 void TDocument::Open()
 {
     if (!ConfirmDiscard()) return;
-    Shell::TFileDialog dialog = OpenDialog1;
+    Shell::TFileDialog dialog = OpenDialog();
     dialog.FileName = fileName_;
     if (const auto path = shell_.OpenFileName(dialog)) Load(*path, *path);
+}
+
+std::string TDocument::Title() const
+{
+    return Tr("Voltrane logic simulator - %1", {Untitled() ? Tr("Untitled") : path_});
 }
 
 bool TDocument::OpenFile(const std::string& path) { return ConfirmDiscard() && Load(path, path); }
@@ -108,11 +126,12 @@ bool TDocument::Load(const std::string& path, const std::string& name)
         const std::string bytes = ReadFileBytes(path);
         // An empty, binary or foreign file would open as an empty circuit in place of the user's.
         if (!bytes.starts_with(CircuitTextSignature)) {
-            shell_.ShowError(path + ": 回路ファイルではありません");
+            shell_.ShowError(Tr("%1: not a circuit file", {path}));
             return false;
         }
         if (IsUtf8Text(bytes)) {
-            shell_.ShowError(path + ": UTF-8 で書かれています。回路ファイルはコード ページ 932 で読み書きします");
+            shell_.ShowError(
+                Tr("%1: written in UTF-8. Circuit files are read and written in code page 932", {path}));
             return false;
         }
         LoadParts(DecodeCircuitText(bytes, &badLines), loaded, s_.Bord, nullptr, &s_.Host.WindowSurface());
@@ -120,11 +139,11 @@ bool TDocument::Load(const std::string& path, const std::string& name)
         shell_.ShowError(error.what());
         return false;
     } catch (const TFormatError& error) {
-        const std::string line = error.Line ? " (" + std::to_string(error.Line) + " 行目)" : std::string();
-        shell_.ShowError(path + ": " + error.what() + line);
+        shell_.ShowError(error.Line ? Tr("%1: %2 (line %3)", {path, error.what(), std::to_string(error.Line)})
+                                    : path + ": " + error.what());
         return false;
     } catch (const std::bad_alloc&) {
-        shell_.ShowError(path + ": メモリが足りないため開けません");
+        shell_.ShowError(Tr("%1: not enough memory to open it", {path}));
         return false;
     }
     Clear();
@@ -148,7 +167,7 @@ bool TDocument::Save() { return Untitled() ? SaveAs() : SaveDocument(path_); }
 
 bool TDocument::SaveAs()
 {
-    Shell::TFileDialog dialog = SaveDialog1;
+    Shell::TFileDialog dialog = SaveDialog();
     dialog.FileName = fileName_;
     const auto path = shell_.SaveFileName(dialog);
     if (!path || !SaveDocument(*path)) return false;

@@ -7,9 +7,9 @@
 
 class Shell;
 
+// The main window's section in the settings file, named after its title as the first versions
+// showed it; the files hold it, so it is the same in every language.
 inline constexpr const char* TitlePrefix = "Voltrane　論理シミュレータ - ";
-inline constexpr const char* UntitledName = "無題";
-inline constexpr const char* MsgConfirmDiscard = "ファイルの内容が変更されています。変更を保存しますか？";
 
 // The document: the whole board kept in one circuit file, with the commands that start it anew,
 // open, save and close it. Nothing the user has is lost on the way: a file that cannot be read
@@ -36,7 +36,7 @@ public:
 
     bool Untitled() const { return path_.empty(); }
     const std::string& Path() const { return path_; }
-    std::string Title() const { return std::string(TitlePrefix) + (Untitled() ? UntitledName : path_); }
+    std::string Title() const;
     // Replaces the document with the board read from path, named as given (empty: untitled).
     bool Load(const std::string& path, const std::string& name);
     // The circuit text of the whole board and the text boxes whose characters it could not hold.

@@ -3,20 +3,17 @@
 
 #include "CircuitFile.h"
 #include "FileAccess.h"
+#include "Messages.h"
 #include "Shell.h"
 
 #include <filesystem>
 
 namespace {
 
-const Shell::TFileDialog RecordDialog{"実行記録(*.lgr)|*.lgr|全てのファイル(*.*)|*.*", "lgr", {}};
-
-constexpr const char* MsgRecordStale =
-    "記録した実行のあとで回路が変更されたため、この記録は回路に合いません。"
-    "回路を保存してからもう一度実行し、記録し直してください。";
-constexpr const char* MsgRecordOverCircuit = "記録で回路ファイルを上書きすることはできません。別の名前を付けてください。";
-constexpr const char* MsgSaveCircuitFirst =
-    "記録は保存された回路ファイルと組で使います。先に回路を保存しますか？";
+Shell::TFileDialog RecordDialog()
+{
+    return {std::string(Tr("Run records (*.lgr)")) + "|*.lgr|" + Tr("All files (*.*)") + "|*.*", "lgr", {}};
+}
 
 // Whether the file holds exactly this circuit text, names included.
 bool FileHolds(const std::string& path, const TStrings& lines)
@@ -48,18 +45,20 @@ bool TDocument::SaveRecord()
     TStrings lines;
     Text(lines);
     if (lines != record.CircuitText() || record.EditedDuringRun()) {
-        shell_.ShowError(MsgRecordStale);
+        shell_.ShowError(Tr("The circuit has changed since the recorded run, so this record does not fit it. "
+                            "Save the circuit, run it again and record it anew."));
         return false;
     }
     if (Untitled() || s_.State.Modified || !FileHolds(path_, lines)) {
-        if (shell_.AskYesNoCancel(MsgSaveCircuitFirst) != Shell::TAnswer::Yes || !Save()) return false;
+        const char* question = Tr("A record goes together with the saved circuit file. Save the circuit first?");
+        if (shell_.AskYesNoCancel(question) != Shell::TAnswer::Yes || !Save()) return false;
     }
-    Shell::TFileDialog dialog = RecordDialog;
+    Shell::TFileDialog dialog = RecordDialog();
     dialog.FileName = std::filesystem::path(path_).replace_extension(".lgr").string();
     const auto path = shell_.SaveFileName(dialog);
     if (!path) return false;
     if (SameFile(*path, path_)) {
-        shell_.ShowError(MsgRecordOverCircuit);
+        shell_.ShowError(Tr("A record cannot overwrite the circuit file. Give it another name."));
         return false;
     }
     try {

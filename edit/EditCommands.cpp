@@ -2,6 +2,7 @@
 
 #include "BoardEdits.h"
 
+#include "Messages.h"
 #include "Scope.h"
 #include "TextBox.h"
 #include "Viewport.h"
@@ -86,7 +87,8 @@ void BoxSelection(TEditSession& s)
     std::string refusal;
     TContainer* box = CreateSubBoard(s.Bord, &s.Host.WindowSurface(), s.State.FirstSelected()->Container, corners, refusal);
     if (!box) {
-        if (!refusal.empty() && s.Context.Messages) s.Context.Messages->ShowMessage("サブ基板にできません: " + refusal);
+        if (!refusal.empty() && s.Context.Messages)
+            s.Context.Messages->ShowMessage(Tr("Cannot make a sub-board: %1", {refusal}));
         return;
     }
     s.State.Modified = true;

@@ -4,6 +4,7 @@
 #include "CircuitText.h"
 #include "ClipboardCommands.h"
 #include "Cp932.h"
+#include "Messages.h"
 #include "Shell.h"
 
 #include <algorithm>
@@ -51,27 +52,27 @@ void ShowFormatError(TEditSession& s, const std::string& text)
 
 std::string MacroNameFault(const std::string& name)
 {
-    if (name.empty()) return "マクロ名が空です。";
-    if (name.size() > MaxNameBytes) return "マクロ名が長すぎます。";
+    if (name.empty()) return Tr("The macro name is empty.");
+    if (name.size() > MaxNameBytes) return Tr("The macro name is too long.");
     for (const char c : name) {
         const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F) return "マクロ名に制御文字は使えません。";
+        if (u < 0x20 || u == 0x7F) return Tr("A macro name cannot contain control characters.");
         if (std::string_view("/\\").find(c) != std::string_view::npos)
-            return "マクロ名にフォルダの区切り（/ \\）は使えません。";
+            return Tr("A macro name cannot contain folder separators (/ \\).");
         if (std::string_view(":*?\"<>|").find(c) != std::string_view::npos)
-            return "マクロ名に次の文字は使えません： : * ? \" < > |";
+            return Tr("A macro name cannot contain these characters: : * ? \" < > |");
     }
-    if (name.back() == ' ' || name.back() == '.') return "マクロ名の最後に空白やピリオドは使えません。";
-    if (IsReservedDeviceName(name.substr(0, name.find('.')))) return "この名前はマクロ名に使えません。";
+    if (name.back() == ' ' || name.back() == '.') return Tr("A macro name cannot end in a space or a period.");
+    if (IsReservedDeviceName(name.substr(0, name.find('.')))) return Tr("This name cannot be a macro name.");
     bool lost = false;
     const std::string bytes = Utf8ToCp932(name, &lost);
-    if (lost || Cp932ToUtf8(bytes) != name) return "マクロ名に使えない文字が含まれています。";
+    if (lost || Cp932ToUtf8(bytes) != name) return Tr("The macro name contains characters that cannot be used.");
     return {};
 }
 
 std::string MacroPath(const std::string& folder, const std::string& name) { return folder + "/" + name + ".lgm"; }
 
-std::string ProposedMacroName(const TContainer& box) { return box.MacroName.empty() ? NewMacroName : box.MacroName; }
+std::string ProposedMacroName(const TContainer& box) { return box.MacroName.empty() ? Tr("New macro") : box.MacroName; }
 
 bool RegisterMacro(TEditSession& s, Shell& shell, const std::string& folder, TContainer& box, const std::string& name)
 {
@@ -80,7 +81,7 @@ bool RegisterMacro(TEditSession& s, Shell& shell, const std::string& folder, TCo
     const bool listed = std::find(names.begin(), names.end(), name) != names.end();
     std::error_code error;
     if (name != box.MacroName && (listed || std::filesystem::exists(MacroPath(folder, name), error))) {
-        const std::string question = "マクロ「" + name + "」は既に有ります。置き換えますか？";
+        const std::string question = Tr("The macro “%1” already exists. Replace it?", {name});
         if (shell.AskYesNoCancel(question) != Shell::TAnswer::Yes) return false;
     }
     const std::string oldName = std::exchange(box.MacroName, name);
@@ -107,7 +108,7 @@ bool ChooseMacro(TEditSession& s, Shell& shell, const std::string& folder, const
     std::error_code error;
     const std::string path = MacroPath(folder, name);
     if (!MacroNameFault(name).empty() || !std::filesystem::is_regular_file(path, error)) {
-        shell.ShowError("マクロ名：" + name + "\n\r\n\rこのマクロは登録されていません。");
+        shell.ShowError(Tr("Macro name: %1\n\nThis macro is not registered.", {name}));
         return false;
     }
     try {
@@ -135,11 +136,12 @@ void PlaceMacro(TEditSession& s, int x, int y)
     try {
         LoadParts(text, placed, s.Bord, st.CurContainer, &s.Host.WindowSurface());
     } catch (const TFormatError& failure) {
-        const std::string line = failure.Line ? " (" + std::to_string(failure.Line) + " 行目)" : std::string();
-        ShowFormatError(s, std::string("マクロを置けません: ") + failure.what() + line);
+        ShowFormatError(s, failure.Line ? Tr("Cannot place the macro: %1 (line %2)",
+                                             {failure.what(), std::to_string(failure.Line)})
+                                        : Tr("Cannot place the macro: %1", {failure.what()}));
         return;
     } catch (const std::bad_alloc&) {
-        ShowFormatError(s, "メモリが足りないためマクロを置けません");
+        ShowFormatError(s, Tr("Not enough memory to place the macro"));
         return;
     }
     // The macro goes to the press before its creation is recorded: its objects are new, so undo

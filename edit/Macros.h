@@ -9,8 +9,6 @@ class Shell;
 // Macros: sub-boards stored with their contents in the macro folder, one file per name, placed
 // again with the press that follows their choice.
 
-inline constexpr const char* NewMacroName = "新規マクロ";
-
 // Why the name cannot be a macro's file name in the macro folder; empty when it can. Names are
 // refused that would leave the folder, that the file system or code page 932 cannot hold, or that
 // some systems reserve.

@@ -1,6 +1,7 @@
 #include "PartMenus.h"
 
 #include "Afterglow.h"
+#include "Messages.h"
 #include "Properties.h"
 #include "Pulsers.h"
 #include "TextBox.h"
@@ -37,7 +38,8 @@ std::optional<int> PolarityPartner(int partNo)
     return partNo ^ 1;
 }
 
-// Sets an integer property undoably; true when the value changed.
+// Sets an integer property undoably; true when the value changed. The label only names the undo
+// step for the program itself: no window shows it, so it needs no translation.
 bool SetInt(TPartsBase& part, const char* name, int value, const std::string& label)
 {
     const std::string text = std::to_string(value);
@@ -65,17 +67,18 @@ struct TCountRow {
     // The afterglow item is also on the matrix's menu.
     const char* Class;
     const char* Prop;
+    // The count dialog's caption, marked for the catalog.
     const char* Caption;
 };
 
 TCountRow CountRowOf(TCountSetting setting)
 {
     switch (setting) {
-    case TCountSetting::PulseInterval: return {"TPulser", PulserCountProperty.Key, "パルス発生間隔"};
-    case TCountSetting::Afterglow: return {"TLED", ZanzoTimeProperty.Key, "残像時間"};
+    case TCountSetting::PulseInterval: return {"TPulser", PulserCountProperty.Key, TrMark("Pulse interval")};
+    case TCountSetting::Afterglow: return {"TLED", ZanzoTimeProperty.Key, TrMark("Afterglow time")};
     case TCountSetting::PulseWidth: break;
     }
-    return {"TOneShot", PulseWidthProperty.Key, "ワンショットパルス幅"};
+    return {"TOneShot", PulseWidthProperty.Key, TrMark("One-shot pulse width")};
 }
 
 }  // namespace
@@ -86,7 +89,7 @@ TPopupLook PopupLookOf(const TPartsBase& part, bool simulating)
     const int no = part.PartNo;
     if (Is(part, "TGate") || Is(part, "TNot") || Is(part, "TPushSW") || Is(part, "TTglSW")) {
         if (const auto partner = PolarityPartner(no))
-            look.PolarityCaption = *partner > no ? "負論理" : "正論理";
+            look.PolarityCaption = *partner > no ? Tr("Negative logic") : Tr("Positive logic");
         else
             look.GatePolarityVisible = false;
         if (no >= 0 && no <= 31) look.InputCountChecked = no / 8;
@@ -148,8 +151,9 @@ void ChangePopupCount(TEditSession& s, TCountSetting setting, const TAskCount& a
     TPartsBase* part =
         setting == TCountSetting::Afterglow ? PopupOf(s, {row.Class, "TMatrix8X8"}) : PopupOf(s, {row.Class});
     if (!part) return;
-    const std::optional<int> chosen = ask(row.Caption, CountDialogValue(StrToIntDef(GetPropText(*part, row.Prop), 1)));
+    const std::string caption = Tr(row.Caption);
+    const std::optional<int> chosen = ask(caption, CountDialogValue(StrToIntDef(GetPropText(*part, row.Prop), 1)));
     // The dialog may have run the window's events meanwhile: the part must still be there.
-    if (!chosen || !s.Bord.Holds(part) || !SetInt(*part, row.Prop, CountDialogValue(*chosen), row.Caption)) return;
+    if (!chosen || !s.Bord.Holds(part) || !SetInt(*part, row.Prop, CountDialogValue(*chosen), caption)) return;
     s.State.Modified = true;
 }

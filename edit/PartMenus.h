@@ -18,7 +18,8 @@ inline constexpr std::array<int, 15> FontSizeTags{9, 10, 11, 12, 14, 16, 18, 20,
 struct TPopupLook {
     // The gate menu's polarity item; the inverter's is always shown.
     bool GatePolarityVisible = true;
-    // "負論理" or "正論理" on both polarity items; none keeps the caption they had.
+    // "Negative logic" or "Positive logic", translated, on both polarity items; none keeps the
+    // caption they had.
     std::optional<std::string> PolarityCaption;
     int InputCountChecked = -1;
     bool RotateEnabled = true;

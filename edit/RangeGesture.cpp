@@ -1,5 +1,6 @@
 #include "BoardEdits.h"
 #include "Gestures.h"
+#include "Messages.h"
 
 #include <cstdlib>
 #include <string>
@@ -68,7 +69,8 @@ void TRangeGesture::CreateBox(int rawX, int rawY)
     TContainer* box = CreateSubBoard(s_.Bord, &s_.Host.WindowSurface(), st_.CurContainer,
                                      {st_.StartX, st_.StartY, st_.CurX, st_.CurY}, refusal);
     s_.Host.Redraw();
-    if (!refusal.empty() && s_.Context.Messages) s_.Context.Messages->ShowMessage("サブ基板にできません: " + refusal);
+    if (!refusal.empty() && s_.Context.Messages)
+        s_.Context.Messages->ShowMessage(Tr("Cannot make a sub-board: %1", {refusal}));
     st_.SelectOnly(box);
     if (box) {
         box->SetGrab(rawX, rawY);

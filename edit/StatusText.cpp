@@ -1,40 +1,46 @@
 #include "StatusText.h"
 
+#include "Messages.h"
+
 namespace {
 
 std::string Placing(const TStatusFacts& f)
 {
-    if (f.ToolClass == "TMacro") return "マクロ: 基板をクリックして配置";
+    if (f.ToolClass == "TMacro") return Tr("Macro: click the board to place it");
     // Sub-board terminals only go inside a sub-board; a press elsewhere places nothing.
     if (f.ToolClass == "TInTerminal" || f.ToolClass == "TOutTerminal")
-        return f.ToolName + ": サブ基板の中をクリックして配置";
-    if (f.ToolClass == "TContainer") return f.ToolName + ": ドラッグしてサブ基板の範囲を指定";
-    if (f.ToolClass == "TTextBox") return f.ToolName + ": クリックした所に文字を入力";
-    return f.ToolName + ": 基板をクリックして配置";
+        return Tr("%1: click inside a sub-board to place it", {f.ToolName});
+    if (f.ToolClass == "TContainer") return Tr("%1: drag to mark out the sub-board", {f.ToolName});
+    if (f.ToolClass == "TTextBox") return Tr("%1: click where the text goes and type it", {f.ToolName});
+    return Tr("%1: click the board to place it", {f.ToolName});
 }
 
 std::string Editing(const TStatusFacts& f)
 {
     if (f.DrawingWire)
-        return f.WireEndsHere ? "配線中: 離すかクリックすると、ここまで線を引いて終了（Esc・右クリックで中止）"
-                              : "配線中: 離すかクリックすると実線の部分を引いて続ける、引いたばかりの線か端子・配線の上で終了（Esc・右クリックで中止）";
+        return f.WireEndsHere ? Tr("Drawing a wire: release or click to draw it up to here and finish (Esc or right "
+                                   "click cancels)")
+                              : Tr("Drawing a wire: release or click to draw the solid part and go on; finish on the "
+                                   "line just drawn or on a terminal or wire (Esc or right click cancels)");
     // A macro entry arms its macro without checking a tool of its own; it wins over the tool.
     if (f.ToolClass == "TMacro") return Placing(f);
     switch (f.Tool) {
     case TTool::Wire:
-        return "配電線描画: 端子から端子へドラッグして配線、途中で離すと角から続ける（Escで中止）";
+        return Tr("Wire tool: drag from terminal to terminal to wire them; release partway to go on from the corner "
+                  "(Esc cancels)");
     case TTool::Delete:
-        return "部品削除: クリックした部品を削除";
+        return Tr("Delete tool: click a part to delete it");
     case TTool::Move:
         // The move tool keeps an armed part: a press on empty space still places it.
-        if (!f.ToolClass.empty()) return "部品移動: 部品をドラッグして移動、空いた所をクリックして" + f.ToolName + "を配置";
-        return "部品移動: 部品をドラッグして移動";
+        if (!f.ToolClass.empty())
+            return Tr("Move tool: drag a part to move it; click empty space to place %1", {f.ToolName});
+        return Tr("Move tool: drag a part to move it");
     case TTool::Part:
-        return f.ToolClass.empty() ? "選択ツール" : Placing(f);
+        return f.ToolClass.empty() ? Tr("Select tool") : Placing(f);
     case TTool::Select:
         break;
     }
-    return "選択ツール: クリックで選択、ドラッグで移動・範囲選択、右クリックで部品の設定";
+    return Tr("Select tool: click to select, drag to move or to select an area, right click for the part's settings");
 }
 
 }  // namespace
@@ -72,15 +78,22 @@ std::string WithoutAccelerator(const std::string& caption)
 std::string StatusText(const TStatusFacts& f)
 {
     if (!f.Simulating) return Editing(f);
-    const std::string limit = f.RateLimit > 0 ? "上限 毎秒 " + GroupedDigits(f.RateLimit) + " パス" : "";
-    const std::string passes = GroupedDigits(f.Passes) + " パス";
+    const std::string passes = GroupedDigits(f.Passes), limit = GroupedDigits(f.RateLimit);
+    const bool limited = f.RateLimit > 0;
     if (f.Paused)
-        return "一時停止中  " + passes + (limit.empty() ? "" : "（" + limit + "）") +
-               "  1パス実行 (F10) で1パスずつ進む、スイッチはクリックで操作";
-    std::string text = "シミュレーション中  " + passes;
-    if (f.PassRate >= 0)
-        text += "（毎秒 " + GroupedDigits(f.PassRate) + " パス" + (limit.empty() ? "" : "、" + limit) + "）";
-    else if (!limit.empty())
-        text += "（" + limit + "）";
-    return text + "  スイッチはクリックで操作";
+        return limited ? Tr("Paused  pass %1 (at most %2 passes per second)  Run one pass (F10) steps one pass at a "
+                            "time, click a switch to operate it",
+                            {passes, limit})
+                       : Tr("Paused  pass %1  Run one pass (F10) steps one pass at a time, click a switch to "
+                            "operate it",
+                            {passes});
+    if (f.PassRate >= 0) {
+        const std::string rate = GroupedDigits(f.PassRate);
+        return limited ? Tr("Simulating  pass %1 (%2 passes per second, at most %3)  click a switch to operate it",
+                            {passes, rate, limit})
+                       : Tr("Simulating  pass %1 (%2 passes per second)  click a switch to operate it", {passes, rate});
+    }
+    return limited ? Tr("Simulating  pass %1 (at most %2 passes per second)  click a switch to operate it",
+                        {passes, limit})
+                   : Tr("Simulating  pass %1  click a switch to operate it", {passes});
 }

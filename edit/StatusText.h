@@ -12,7 +12,7 @@ struct TStatusFacts {
     TTool Tool = TTool::Select;
     // The armed class by its stored name ("TGate", "TMacro", ...), empty when none.
     std::string ToolClass;
-    // The armed part's name as its tool shows it ("NAND", "LED赤").
+    // The armed part's name as its tool shows it in the chosen language ("NAND", "LED赤").
     std::string ToolName;
     // A wire is being drawn; the next release ends it on the terminal or wire under the pointer.
     bool DrawingWire = false;

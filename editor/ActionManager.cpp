@@ -2,6 +2,7 @@
 
 #include "DMU.h"
 #include "SpriteKit.h"
+#include "Translated.h"
 
 #include <QActionGroup>
 #include <QPixmap>
@@ -12,6 +13,12 @@ namespace {
 
 using Member = TAction* TActionManager::*;
 
+// The catalog contexts of the table's texts: the categories, the one-letter captions of the
+// editing tools and the part tools' names would be ambiguous as bare words.
+constexpr const char* CategoryContext = "action category";
+constexpr const char* ToolContext = "tool button";
+constexpr const char* PartToolContext = "part tool";
+
 struct TCommandSpec {
     Member member;
     const char* name;
@@ -20,57 +27,92 @@ struct TCommandSpec {
     const char* hint;
     int image;
     const char* shortcut;
+    // The caption's catalog context, none for most.
+    const char* captionContext = nullptr;
 };
 
-// The commands other than the part tools, with the captions and hints as stored.
+// The commands other than the part tools, with their captions and hints in English; they are
+// shown in the chosen language.
 const TCommandSpec Commands[] = {
-    {&TActionManager::actNew, "actNew", "ファイル", "新規作成", "新規作成", 0, "Ctrl+N"},
-    {&TActionManager::actOpen, "actOpen", "ファイル", "開く...", "ファイルを開く", 1, "Ctrl+O"},
-    {&TActionManager::actSave, "actSave", "ファイル", "上書き保存", "上書き保存", 2, "Ctrl+S"},
-    {&TActionManager::actSaveAs, "actSaveAs", "ファイル", "名前を付けて保存...", "", -1, "Ctrl+Shift+S"},
-    {&TActionManager::actExit, "actExit", "ファイル", "終了", "", -1, ""},
-    {&TActionManager::actUndo, "actUndo", "編集", "元に戻す", "元に戻す", 34, "Ctrl+Z"},
-    {&TActionManager::actRedo, "actRedo", "編集", "やり直し", "やり直し", 35, "Ctrl+Y"},
-    {&TActionManager::actCopy, "actCopy", "編集", "コピー(&C)", "コピー|選択範囲をクリップボードにコピー", 3, "Ctrl+C"},
-    {&TActionManager::actCut, "actCut", "編集", "切り取り(&T)", "切り取り|選択部分を切り取り、クリップボードに送る", 4,
-     "Ctrl+X"},
-    {&TActionManager::actPaste, "actPaste", "編集", "貼り付け(&P)", "貼り付け|クリップボードの内容を貼り付ける", 5,
-     "Ctrl+V"},
-    {&TActionManager::actDel, "actDel", "編集", "削除(&D)", "", -1, "Ctrl+D"},
-    {&TActionManager::actSelectAll, "actSelectAll", "編集", "すべてを選択(&A)", "すべてを選択|ドキュメント全体を選択する",
-     -1, "Ctrl+A"},
-    {&TActionManager::actRound, "actRound", "編集", "時計回りに回転(&R)", "", -1, "Ctrl+R"},
-    {&TActionManager::actBoxSelection, "actBoxSelection", "編集", "選択範囲をサブ基板に(&B)",
-     "選択範囲をサブ基板に|選択した部品をサブ基板に入れ、外とつながる配線には端子を置く", -1, "Ctrl+B"},
-    {&TActionManager::actMacroMtn, "actMacroMtn", "編集", "マクロ設定", "", -1, "Ctrl+M"},
-    {&TActionManager::actAuto, "actAuto", "", "↑", "選択ツール", 6, ""},
-    {&TActionManager::actMove, "actMove", "", "移", "部品移動", 37, ""},
-    {&TActionManager::actCode, "actCode", "", "線", "配電線描画", 38, ""},
-    {&TActionManager::actDelete, "actDelete", "", "削", "部品削除", 39, ""},
-    {&TActionManager::actSimStart, "actSimStart", "シミュレーション", "シミュレーション開始", "シミュレーション開始", 41, ""},
-    {&TActionManager::actSimStop, "actSimStop", "シミュレーション", "シミュレーション終了", "シミュレーション停止", 40, ""},
-    {&TActionManager::actSimPause, "actSimPause", "シミュレーション", "一時停止",
-     "一時停止|シミュレーションを一時停止する。もう一度押すと再開", 42, "F8"},
-    {&TActionManager::actSimStep, "actSimStep", "シミュレーション", "1パス実行", "1パス実行|1パスだけ進めて一時停止する", 43,
-     "F10"},
-    {&TActionManager::actSimStepN, "actSimStepN", "シミュレーション", "Nパス実行...",
-     "Nパス実行|指定した数のパスを進めて一時停止する", 44, "Shift+F10"},
-    {&TActionManager::actSimSpeed, "actSimSpeed", "シミュレーション", "速度", "速度|1秒あたりに進めるパス数の上限", 45, ""},
-    {&TActionManager::actSimMarks, "actSimMarks", "シミュレーション", "変化した部品を表示",
-     "変化した部品を表示|一時停止中と速度制限中、直前のパスで出力が変わった部品を枠で囲む", -1, ""},
-    {&TActionManager::actSaveRecord, "actSaveRecord", "シミュレーション", "記録を保存...",
-     "記録を保存|シミュレーション中のスイッチ操作の記録を保存する", -1, ""},
-    {&TActionManager::actTest, "actTest", "シミュレーション", "テスト...", "テスト|テスト表 (.lgt) で回路を調べる", -1, ""},
-    {&TActionManager::actZoomIn, "actZoomIn", "表示", "拡大", "拡大|ポインタまたは中央を中心に拡大する", -1, "Ctrl++"},
-    {&TActionManager::actZoomOut, "actZoomOut", "表示", "縮小", "縮小|ポインタまたは中央を中心に縮小する", -1, "Ctrl+-"},
-    {&TActionManager::actZoom100, "actZoom100", "表示", "100%", "100%|実寸で表示する", -1, "Ctrl+0"},
-    {&TActionManager::actZoomFit, "actZoomFit", "表示", "回路全体を表示", "回路全体を表示|すべての部品が入るように拡大縮小する",
-     -1, "Ctrl+9"},
-    {&TActionManager::actZoomSelection, "actZoomSelection", "表示", "選択範囲を表示",
-     "選択範囲を表示|選択した部品が入るように拡大縮小する", -1, "Ctrl+8"},
-    {&TActionManager::actHelp, "actHelp", "ヘルプ", "使い方(&U)", "使い方|回路の作り方と操作の説明を開く", -1, "F1"},
-    {&TActionManager::actAbout, "actAbout", "ヘルプ", "Voltraneについて...", "", -1, ""},
-    {&TActionManager::Action1, "Action1", "マクロ", "（無し）", "", -1, ""},
+    {&TActionManager::actNew, "actNew", TrMarkIn("action category", "File"), TrMark("New"), TrMark("New"), 0, "Ctrl+N"},
+    {&TActionManager::actOpen, "actOpen", TrMarkIn("action category", "File"), TrMark("Open..."), TrMark("Open a file"),
+     1, "Ctrl+O"},
+    {&TActionManager::actSave, "actSave", TrMarkIn("action category", "File"), TrMark("Save"), TrMark("Save"), 2,
+     "Ctrl+S"},
+    {&TActionManager::actSaveAs, "actSaveAs", TrMarkIn("action category", "File"), TrMark("Save as..."), "", -1,
+     "Ctrl+Shift+S"},
+    {&TActionManager::actExit, "actExit", TrMarkIn("action category", "File"), TrMark("Exit"), "", -1, ""},
+    {&TActionManager::actUndo, "actUndo", TrMarkIn("action category", "Edit"), TrMark("Undo"), TrMark("Undo"), 34,
+     "Ctrl+Z"},
+    {&TActionManager::actRedo, "actRedo", TrMarkIn("action category", "Edit"), TrMark("Redo"), TrMark("Redo"), 35,
+     "Ctrl+Y"},
+    {&TActionManager::actCopy, "actCopy", TrMarkIn("action category", "Edit"), TrMark("&Copy"),
+     TrMark("Copy|Copy the selection to the clipboard"), 3, "Ctrl+C"},
+    {&TActionManager::actCut, "actCut", TrMarkIn("action category", "Edit"), TrMark("Cu&t"),
+     TrMark("Cut|Cut out the selection and put it on the clipboard"), 4, "Ctrl+X"},
+    {&TActionManager::actPaste, "actPaste", TrMarkIn("action category", "Edit"), TrMark("&Paste"),
+     TrMark("Paste|Paste what the clipboard holds"), 5, "Ctrl+V"},
+    {&TActionManager::actDel, "actDel", TrMarkIn("action category", "Edit"), TrMark("&Delete"), "", -1, "Ctrl+D"},
+    {&TActionManager::actSelectAll, "actSelectAll", TrMarkIn("action category", "Edit"), TrMark("Select &all"),
+     TrMark("Select all|Select the whole circuit"), -1, "Ctrl+A"},
+    {&TActionManager::actRound, "actRound", TrMarkIn("action category", "Edit"), TrMark("&Rotate clockwise"), "", -1,
+     "Ctrl+R"},
+    {&TActionManager::actBoxSelection, "actBoxSelection", TrMarkIn("action category", "Edit"),
+     TrMark("Make sub-&board from selection"),
+     TrMark("Make sub-board from selection|Put the selected parts into a sub-board, with a terminal on each wire "
+            "that leads outside"),
+     -1, "Ctrl+B"},
+    {&TActionManager::actMacroMtn, "actMacroMtn", TrMarkIn("action category", "Edit"), TrMark("Manage macros"), "", -1,
+     "Ctrl+M"},
+    // The editing tools' captions are a sign or a letter, as short as a tool button.
+    // Translators: the select tool's caption, one or two characters.
+    {&TActionManager::actAuto, "actAuto", "", TrMarkIn("tool button", "↑"), TrMark("Select tool"), 6, "",
+     ToolContext},
+    // Translators: the move tool's caption, one or two characters.
+    {&TActionManager::actMove, "actMove", "", TrMarkIn("tool button", "M"), TrMark("Move tool"), 37, "", ToolContext},
+    // Translators: the wire tool's caption, one or two characters.
+    {&TActionManager::actCode, "actCode", "", TrMarkIn("tool button", "W"), TrMark("Wire tool"), 38, "", ToolContext},
+    // Translators: the delete tool's caption, one or two characters.
+    {&TActionManager::actDelete, "actDelete", "", TrMarkIn("tool button", "X"), TrMark("Delete tool"), 39, "",
+     ToolContext},
+    {&TActionManager::actSimStart, "actSimStart", TrMarkIn("action category", "Simulation"), TrMark("Start simulation"),
+     TrMark("Start simulation"), 41, ""},
+    {&TActionManager::actSimStop, "actSimStop", TrMarkIn("action category", "Simulation"), TrMark("End simulation"),
+     TrMark("Stop simulation"), 40, ""},
+    {&TActionManager::actSimPause, "actSimPause", TrMarkIn("action category", "Simulation"), TrMark("Pause"),
+     TrMark("Pause|Pause the simulation. Press again to resume"), 42, "F8"},
+    {&TActionManager::actSimStep, "actSimStep", TrMarkIn("action category", "Simulation"), TrMark("Run one pass"),
+     TrMark("Run one pass|Run a single pass, then pause"), 43, "F10"},
+    {&TActionManager::actSimStepN, "actSimStepN", TrMarkIn("action category", "Simulation"), TrMark("Run N passes..."),
+     TrMark("Run N passes|Run the number of passes you give, then pause"), 44, "Shift+F10"},
+    {&TActionManager::actSimSpeed, "actSimSpeed", TrMarkIn("action category", "Simulation"), TrMark("Speed"),
+     TrMark("Speed|The most passes run per second"), 45, ""},
+    {&TActionManager::actSimMarks, "actSimMarks", TrMarkIn("action category", "Simulation"),
+     TrMark("Show changed parts"),
+     TrMark("Show changed parts|While paused or held to a speed, frame the parts whose outputs changed in the last "
+            "pass"),
+     -1, ""},
+    {&TActionManager::actSaveRecord, "actSaveRecord", TrMarkIn("action category", "Simulation"),
+     TrMark("Save record..."), TrMark("Save record|Save the record of the switches operated during the simulation"),
+     -1, ""},
+    {&TActionManager::actTest, "actTest", TrMarkIn("action category", "Simulation"), TrMark("Test..."),
+     TrMark("Test|Check the circuit against a test table (.lgt)"), -1, ""},
+    {&TActionManager::actZoomIn, "actZoomIn", TrMarkIn("action category", "View"), TrMark("Zoom in"),
+     TrMark("Zoom in|Zoom in about the pointer or the centre"), -1, "Ctrl++"},
+    {&TActionManager::actZoomOut, "actZoomOut", TrMarkIn("action category", "View"), TrMark("Zoom out"),
+     TrMark("Zoom out|Zoom out about the pointer or the centre"), -1, "Ctrl+-"},
+    {&TActionManager::actZoom100, "actZoom100", TrMarkIn("action category", "View"), TrMark("100%"),
+     TrMark("100%|Show at actual size"), -1, "Ctrl+0"},
+    {&TActionManager::actZoomFit, "actZoomFit", TrMarkIn("action category", "View"), TrMark("Show whole circuit"),
+     TrMark("Show whole circuit|Zoom so that every part fits"), -1, "Ctrl+9"},
+    {&TActionManager::actZoomSelection, "actZoomSelection", TrMarkIn("action category", "View"),
+     TrMark("Show selection"), TrMark("Show selection|Zoom so that the selected parts fit"), -1, "Ctrl+8"},
+    {&TActionManager::actHelp, "actHelp", TrMarkIn("action category", "Help"), TrMark("&Guide"),
+     TrMark("Guide|Open the guide to building circuits and using the editor"), -1, "F1"},
+    {&TActionManager::actAbout, "actAbout", TrMarkIn("action category", "Help"), TrMark("&About Voltrane..."), "", -1,
+     ""},
+    {&TActionManager::Action1, "Action1", TrMarkIn("action category", "Macro"), TrMarkIn("macro menu", "(none)"), "",
+     -1, "", "macro menu"},
 };
 
 struct TPartToolSpec {
@@ -83,41 +125,54 @@ struct TPartToolSpec {
     int32_t toolPartNo;
 };
 
-// The part tools; each caption is the action's name, except that of act10TO2.
+// The part tools; each caption is the action's name, except that of act10TO2. Their category
+// "PART" is the same in every language.
 const TPartToolSpec PartTools[] = {
-    {&TActionManager::actNAND2, "actNAND2", "PART", "NAND", 7, "TGate", 0},
-    {&TActionManager::actNOR2, "actNOR2", "PART", "NOR", 8, "TGate", 2},
-    {&TActionManager::actAND2, "actAND2", "PART", "AND", 10, "TGate", 4},
-    {&TActionManager::actOR2, "actOR2", "PART", "OR", 11, "TGate", 5},
-    {&TActionManager::actEOR2, "actEOR2", "PART", "EXOR", 12, "TGate", 6},
-    {&TActionManager::actENOR, "actENOR", "PART", "EXNOR", 22, "TGate", 7},
-    {&TActionManager::actNOT, "actNOT", "PART", "NOT", 9, "TNot", 0},
-    {&TActionManager::actRLED, "actRLED", "PART", "LED赤", 18, "TLED", 0},
-    {&TActionManager::actLED7SEG, "actLED7SEG", "PART", "７セグメントLED", 29, "TLED7SEG", 0},
-    {&TActionManager::actMatrix8X8, "actMatrix8X8", "PART", "８×８LED", 36, "TMatrix8X8", 0},
-    {&TActionManager::actPUSHSW, "actPUSHSW", "PART", "復帰スイッチ", 20, "TPushSW", 0},
-    {&TActionManager::actTGLSW, "actTGLSW", "PART", "トグルスイッチ", 19, "TTglSW", 0},
-    {&TActionManager::actPULSER, "actPULSER", "PART", "パルス発振", 23, "TPulser", 0},
-    {&TActionManager::actOneShot, "actOneShot", "PART", "ワンショット", 33, "TOneShot", 0},
-    {&TActionManager::actJKFF, "actJKFF", "PART", "JKF/F", 21, "TJKFF", 0},
-    {&TActionManager::actDFF, "actDFF", "PART", "DF/F", 25, "TDFF", 1},
-    {&TActionManager::actTFF, "actTFF", "PART", "TF/F", 26, "TTFF", 2},
-    {&TActionManager::actFA, "actFA", "PART", "FA", 27, "TFullAdder", 1},
-    {&TActionManager::actText, "actText", "PART", "テキスト", 24, "TTextBox", 0},
-    {&TActionManager::actSCOPE, "actSCOPE", "PART", "スコープ", 28, "TScope", 0},
-    {&TActionManager::actContainer, "actContainer", "PART", "マクロコンテナ", 30, "TContainer", 0},
-    {&TActionManager::actInTerminal, "actInTerminal", "PART", "入力端子", 31, "TInTerminal", 0},
-    {&TActionManager::actOutTerminal, "actOutTerminal", "PART", "出力端子", 32, "TOutTerminal", 1},
-    {&TActionManager::act2TO10, "act2TO10", "ＭＳＩ", "", -1, "T2TO10", 0},
-    {&TActionManager::act10TO2, "act10TO2", "ＭＳＩ", "", -1, "T10TO2", 1},
-    {&TActionManager::act7SEG, "act7SEG", "ＭＳＩ", "", -1, "T7SEG", 2},
+    {&TActionManager::actNAND2, "actNAND2", "PART", TrMarkIn("part tool", "NAND"), 7, "TGate", 0},
+    {&TActionManager::actNOR2, "actNOR2", "PART", TrMarkIn("part tool", "NOR"), 8, "TGate", 2},
+    {&TActionManager::actAND2, "actAND2", "PART", TrMarkIn("part tool", "AND"), 10, "TGate", 4},
+    {&TActionManager::actOR2, "actOR2", "PART", TrMarkIn("part tool", "OR"), 11, "TGate", 5},
+    {&TActionManager::actEOR2, "actEOR2", "PART", TrMarkIn("part tool", "XOR"), 12, "TGate", 6},
+    {&TActionManager::actENOR, "actENOR", "PART", TrMarkIn("part tool", "XNOR"), 22, "TGate", 7},
+    {&TActionManager::actNOT, "actNOT", "PART", TrMarkIn("part tool", "NOT"), 9, "TNot", 0},
+    {&TActionManager::actRLED, "actRLED", "PART", TrMarkIn("part tool", "Red LED"), 18, "TLED", 0},
+    {&TActionManager::actLED7SEG, "actLED7SEG", "PART", TrMarkIn("part tool", "7-segment LED"), 29, "TLED7SEG", 0},
+    {&TActionManager::actMatrix8X8, "actMatrix8X8", "PART", TrMarkIn("part tool", "8×8 LED"), 36, "TMatrix8X8", 0},
+    {&TActionManager::actPUSHSW, "actPUSHSW", "PART", TrMarkIn("part tool", "Push button"), 20, "TPushSW", 0},
+    {&TActionManager::actTGLSW, "actTGLSW", "PART", TrMarkIn("part tool", "Toggle switch"), 19, "TTglSW", 0},
+    {&TActionManager::actPULSER, "actPULSER", "PART", TrMarkIn("part tool", "Pulse generator"), 23, "TPulser", 0},
+    {&TActionManager::actOneShot, "actOneShot", "PART", TrMarkIn("part tool", "One-shot"), 33, "TOneShot", 0},
+    {&TActionManager::actJKFF, "actJKFF", "PART", TrMarkIn("part tool", "JK flip-flop"), 21, "TJKFF", 0},
+    {&TActionManager::actDFF, "actDFF", "PART", TrMarkIn("part tool", "D flip-flop"), 25, "TDFF", 1},
+    {&TActionManager::actTFF, "actTFF", "PART", TrMarkIn("part tool", "T flip-flop"), 26, "TTFF", 2},
+    {&TActionManager::actFA, "actFA", "PART", TrMarkIn("part tool", "Full adder"), 27, "TFullAdder", 1},
+    {&TActionManager::actText, "actText", "PART", TrMarkIn("part tool", "Text"), 24, "TTextBox", 0},
+    {&TActionManager::actSCOPE, "actSCOPE", "PART", TrMarkIn("part tool", "Oscilloscope"), 28, "TScope", 0},
+    {&TActionManager::actContainer, "actContainer", "PART", TrMarkIn("part tool", "Sub-board"), 30, "TContainer", 0},
+    {&TActionManager::actInTerminal, "actInTerminal", "PART", TrMarkIn("part tool", "Input terminal"), 31,
+     "TInTerminal", 0},
+    {&TActionManager::actOutTerminal, "actOutTerminal", "PART", TrMarkIn("part tool", "Output terminal"), 32,
+     "TOutTerminal", 1},
+    {&TActionManager::act2TO10, "act2TO10", TrMarkIn("action category", "MSI"), "", -1, "T2TO10", 0},
+    {&TActionManager::act10TO2, "act10TO2", TrMarkIn("action category", "MSI"), "", -1, "T10TO2", 1},
+    {&TActionManager::act7SEG, "act7SEG", TrMarkIn("action category", "MSI"), "", -1, "T7SEG", 2},
 };
 
 // The speed limits in passes a second, with their menu entries; 0 is no limit.
 const std::pair<int, const char*> SpeedLimits[] = {
-    {0, "制限なし(&U)"},          {1, "毎秒 1 パス(&1)"},   {2, "毎秒 2 パス(&2)"},     {5, "毎秒 5 パス(&5)"},
-    {10, "毎秒 10 パス(&0)"},     {30, "毎秒 30 パス(&3)"}, {100, "毎秒 100 パス(&H)"}, {1000, "毎秒 1,000 パス(&K)"},
+    {0, TrMark("&No limit")},
+    {1, TrMark("&1 pass per second")},
+    {2, TrMark("&2 passes per second")},
+    {5, TrMark("&5 passes per second")},
+    {10, TrMark("1&0 passes per second")},
+    {30, TrMark("&30 passes per second")},
+    {100, TrMark("100 &passes per second")},
+    {1000, TrMark("1,000 passes per &second")},
 };
+
+// The text in the chosen language; an empty text stays empty, since the catalog keeps its header
+// under the empty id.
+std::string Shown(const char* context, const char* id) { return *id ? TrIn(context, id) : ""; }
 
 QIcon ActionIcon(const TImageList& images, int index)
 {
@@ -135,8 +190,10 @@ void SetHint(QAction& action, const QString& hint, const QKeySequence& shortcut)
 {
     const qsizetype bar = hint.indexOf('|');
     const QString tip = bar < 0 ? hint : hint.left(bar);
-    action.setToolTip(shortcut.isEmpty() || tip.isEmpty() ? tip
-                                                          : tip + " (" + shortcut.toString(QKeySequence::NativeText) + ")");
+    action.setToolTip(shortcut.isEmpty() || tip.isEmpty()
+                          ? tip
+                          // Translators: a command's tool tip followed by its shortcut key.
+                          : QTrIn("tool tip", "%1 (%2)").arg(tip, shortcut.toString(QKeySequence::NativeText)));
     action.setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
 }
 
@@ -151,9 +208,10 @@ TAction::TAction(QObject* parent, const std::string& name, const std::string& ca
 TActionManager::TActionManager(QObject* owner, const TImageList& images) : owner_(owner)
 {
     for (const TCommandSpec& spec : Commands) {
-        auto* action = new TAction(owner, spec.name, spec.category, spec.caption);
+        auto* action = new TAction(owner, spec.name, Shown(CategoryContext, spec.category),
+                                   Shown(spec.captionContext, spec.caption));
         const QKeySequence shortcut(QString::fromLatin1(spec.shortcut));
-        SetHint(*action, QString::fromUtf8(spec.hint), shortcut);
+        SetHint(*action, QString::fromStdString(Shown(nullptr, spec.hint)), shortcut);
         action->ImageIndex = spec.image;
         action->setIcon(ActionIcon(images, spec.image));
         action->setShortcut(shortcut);
@@ -171,7 +229,8 @@ TActionManager::TActionManager(QObject* owner, const TImageList& images) : owner
     auto* speeds = new QActionGroup(owner);
     speeds->setExclusive(true);
     for (const auto& [rate, caption] : SpeedLimits) {
-        auto* action = new TAction(owner, "actSimSpeed" + std::to_string(rate), "シミュレーション", caption);
+        auto* action = new TAction(owner, "actSimSpeed" + std::to_string(rate), TrIn("action category", "Simulation"),
+                                   Tr(caption));
         action->setData(rate);
         action->setCheckable(true);
         action->setChecked(rate == 0);
@@ -188,8 +247,9 @@ TActionManager::TActionManager(QObject* owner, const TImageList& images) : owner
     }
     for (const TPartToolSpec& spec : PartTools) {
         const std::string name = spec.name;
-        auto* action = new TAction(owner, name, spec.category, name == "act10TO2" ? "ac10TO2" : name);
-        SetHint(*action, QString::fromUtf8(spec.hint), {});
+        auto* action =
+            new TAction(owner, name, Shown(CategoryContext, spec.category), name == "act10TO2" ? "ac10TO2" : name);
+        SetHint(*action, QString::fromStdString(Shown(PartToolContext, spec.hint)), {});
         action->ImageIndex = spec.image;
         action->setIcon(ActionIcon(images, spec.image));
         action->PartTool = TAction::TPartTool{spec.toolClass, spec.toolPartNo};
@@ -203,7 +263,7 @@ TActionManager::TActionManager(QObject* owner, const TImageList& images) : owner
 
 TAction* TActionManager::NewMacroAction(const std::string& name)
 {
-    auto* action = new TAction(owner_, "", "マクロ", name);
+    auto* action = new TAction(owner_, "", TrIn("action category", "Macro"), name);
     // A name is shown as it stands: an ampersand in it marks no accelerator.
     action->setText(QString::fromStdString(name).replace('&', QStringLiteral("&&")));
     return action;

@@ -11,7 +11,8 @@ class QActionGroup;
 struct TImageList;
 
 // One command of the editor. Its QAction text is what the menu shows; Caption is the command's
-// own name for it, which differs where the menu adds an accelerator.
+// own name for it, which differs where the menu adds an accelerator. Category and Caption are in
+// the language chosen when the action was made.
 class TAction : public QAction {
 public:
     TAction(QObject* parent, const std::string& name, const std::string& category, const std::string& caption);
@@ -113,7 +114,7 @@ public:
 
     // Every action above, in the order they were made.
     const QList<TAction*>& All() const { return all_; }
-    // A new entry of the macro menu: category "マクロ", the name as caption, enabled.
+    // A new entry of the macro menu: category "Macro" in the chosen language, the name as caption, enabled.
     TAction* NewMacroAction(const std::string& name);
 
 private:

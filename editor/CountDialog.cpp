@@ -1,6 +1,7 @@
 #include "CountDialog.h"
 
 #include "CountInputFormU.h"
+#include "Translated.h"
 
 #include <QLabel>
 
@@ -9,8 +10,8 @@ std::optional<int> AskCount(QWidget* parent, const std::string& caption, int val
     TCountInputForm form(parent);
     form.setWindowTitle(QString::fromStdString(caption));
     form.SetValue(value);
-    form.lblStart->setText(QString::fromUtf8(low));
-    form.lblEnd->setText(QString::fromUtf8(high));
+    form.lblStart->setText(low ? QString::fromUtf8(low) : QTrIn("count dialog", "Short"));
+    form.lblEnd->setText(high ? QString::fromUtf8(high) : QTrIn("count dialog", "Long"));
     if (form.exec() != QDialog::Accepted) return std::nullopt;
     return form.Value();
 }

@@ -5,7 +5,7 @@
 
 class QWidget;
 
-// Shows the count dialog with the caption and the words at the ends of its bar; the value chosen,
-// or none when it was cancelled.
-std::optional<int> AskCount(QWidget* parent, const std::string& caption, int value, const char* low = "短い",
-                            const char* high = "長い");
+// Shows the count dialog with the caption and the words at the ends of its bar, all in the user's
+// language (none: "Short" and "Long" in it); the value chosen, or none when it was cancelled.
+std::optional<int> AskCount(QWidget* parent, const std::string& caption, int value, const char* low = nullptr,
+                            const char* high = nullptr);

@@ -4,6 +4,7 @@
 #include "FileError.h"
 #include "IniFile.h"
 #include "Shell.h"
+#include "Translated.h"
 
 #include <QMainWindow>
 #include <QMenuBar>
@@ -20,8 +21,8 @@ namespace {
 constexpr const char* RecentSection = "RecentFiles";
 constexpr int AutosaveInterval = 2 * 60 * 1000;
 constexpr const char* MsgRecover =
-    "前回、保存されないまま終了した回路があります。復元しますか？\n"
-    "（いいえ: 破棄します　キャンセル: 次回の起動まで残します）";
+    TrMark("Last time the program ended with a circuit that had not been saved. Do you want to restore it?\n"
+           "(No: discard it.  Cancel: keep it until the next start.)");
 
 // Paths are kept as ASCII in the code page 932 settings file: other bytes as %XX.
 std::string Escape(const std::string& path)
@@ -82,7 +83,7 @@ TDocumentCommands::TDocumentCommands(QMainWindow& window, TActionManager& a, TDo
     connect(a.actSimStart, &QAction::triggered, this, [this] { Autosave(); }, Qt::DirectConnection);
 
     QMenu* file = window.menuBar()->actions().at(0)->menu();
-    mnuRecent = new QMenu(QString::fromUtf8("最近使ったファイル(&R)"), &window);
+    mnuRecent = new QMenu(QTr("&Recent files"), &window);
     file->insertSeparator(a.actExit);
     file->insertMenu(a.actExit, mnuRecent);
     file->insertSeparator(a.actExit);
@@ -137,7 +138,7 @@ void TDocumentCommands::OfferRecovery()
 {
     const std::optional<std::string> orphan = autosave_.Orphan();
     if (!orphan) return;
-    switch (shell_.AskYesNoCancel(MsgRecover)) {
+    switch (shell_.AskYesNoCancel(Tr(MsgRecover))) {
     case Shell::TAnswer::Yes:
         if (!document_.Load(*orphan, "")) return;
         s_.State.Modified = true;

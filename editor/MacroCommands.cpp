@@ -6,9 +6,12 @@
 #include "MacroNames.h"
 #include "Macros.h"
 #include "Shell.h"
+#include "Translated.h"
 
 #include <QDir>
 #include <QMenu>
+
+#include <algorithm>
 
 TMacroCommands::TMacroCommands(QWidget& window, TActionManager& actions, QMenu& menu, std::vector<TAction*>& entries,
                                TEditSession& session, Shell& shell)
@@ -34,10 +37,33 @@ void TMacroCommands::Load()
     QDir().mkpath(QString::fromStdString(folder));
     try {
         s_.State.MacroNames = LoadMacroNames(folder);
+        if (const std::string installed = shell_.InstalledMacroFolder(); !installed.empty())
+            installed_ = LoadMacroNames(installed);
     } catch (const TFileError& error) {
         shell_.ShowError(error.what());
     }
     BuildEntries();
+    BuildInstalledEntries();
+}
+
+void TMacroCommands::BuildInstalledEntries()
+{
+    if (installed_.empty()) return;
+    menu_.addSeparator();
+    for (const std::string& name : installed_) {
+        TAction* entry = actions_.NewMacroAction(name);
+        entry->setText(QTr("%1 (installed)").arg(entry->text()));
+        connect(entry, &QAction::triggered, this,
+                [this, name] { ChooseMacro(s_, shell_, shell_.InstalledMacroFolder(), name); });
+        menu_.addAction(entry);
+    }
+}
+
+std::string TMacroCommands::NameFault(const std::string& name) const
+{
+    if (std::find(installed_.begin(), installed_.end(), name) != installed_.end())
+        return Tr("“%1” is a macro installed with Voltrane. Register your copy under a new name.", {name});
+    return MacroNameFault(name);
 }
 
 void TMacroCommands::BuildEntries()
@@ -67,7 +93,7 @@ void TMacroCommands::RegisterPopupBox()
     TPartsBase* part = s_.State.PopupPart;
     if (!part || !s_.Bord.Holds(part) || !part->Is(cfContainer)) return;
     auto* box = static_cast<TContainer*>(part);
-    TInputMacroNameForm form(MacroNameFault, &window_);
+    TInputMacroNameForm form([this](const std::string& name) { return NameFault(name); }, &window_);
     form.SetText(ProposedMacroName(*box));
     if (form.exec() != QDialog::Accepted || !s_.Bord.Holds(box)) return;
     const TStrings& names = s_.State.MacroNames;

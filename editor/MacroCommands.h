@@ -14,7 +14,9 @@ class Shell;
 
 // The macros of the window: their entries in the macro submenu after its placeholder, the
 // register item of the sub-board's popup and the maintenance dialog, over the macro folder in the
-// user's data folder.
+// user's data folder. The macros installed with the program follow the user's own in the submenu,
+// marked; they are placed like the others but never listed for maintenance, and no macro is
+// registered under their names, so they are copied only under a new one.
 class TMacroCommands : public QObject {
 public:
     // The entries are kept in the window's list of them.
@@ -24,7 +26,8 @@ public:
     ~TMacroCommands() override;
 
     std::string Folder() const;
-    // Reads the list (made with the folder on the first start) and fills the submenu.
+    // Reads the user's list (made with the folder on the first start) and the installed macros, and
+    // fills the submenu.
     void Load();
     // Asks for a name and registers the sub-board under the popup menu as a macro.
     void RegisterPopupBox();
@@ -35,6 +38,10 @@ private:
     TAction* NewEntry(const std::string& name);
     // Adds the entries after the placeholder in list order and hides the placeholder.
     void BuildEntries();
+    // Appends the installed macros' entries after a dash at the end of the submenu.
+    void BuildInstalledEntries();
+    // Why the name cannot be registered: a name the folder cannot hold, or an installed macro's.
+    std::string NameFault(const std::string& name) const;
 
     QWidget& window_;
     TActionManager& actions_;
@@ -43,4 +50,5 @@ private:
     std::vector<TAction*>& entries_;
     TEditSession& s_;
     Shell& shell_;
+    TStrings installed_;
 };

@@ -1,6 +1,7 @@
 #include "MainMenu.h"
 
 #include "ActionManager.h"
+#include "Translated.h"
 
 #include <QMainWindow>
 #include <QMenuBar>
@@ -13,7 +14,8 @@ namespace {
 
 using Member = TAction* TActionManager::*;
 
-// A menu entry: the action and its menu text (none: the action's own caption); no action: a dash.
+// A menu entry: the action and its menu text in English, marked for the catalog (none: the action's
+// own caption); no action: a dash.
 struct TEntry {
     Member action;
     const char* text;
@@ -28,7 +30,7 @@ void AddEntries(QMenu& menu, TActionManager& actions, std::initializer_list<TEnt
             continue;
         }
         TAction* action = actions.*entry.action;
-        action->setText(QString::fromUtf8(entry.text ? entry.text : action->Caption.c_str()));
+        action->setText(entry.text ? QTr(entry.text) : QString::fromStdString(action->Caption));
         menu.addAction(action);
     }
 }
@@ -63,16 +65,16 @@ QMenu* BuildMainMenu(QMainWindow& window, TActionManager& a)
     QMenuBar* bar = window.menuBar();
     bar->setObjectName(QStringLiteral("ActionMainMenuBar1"));
 
-    AddEntries(*bar->addMenu(QString::fromUtf8("ファイル(&F)")), a,
-               {{&M::actNew, "新規作成(&Y)"},
-                {&M::actOpen, "開く(&X)..."},
-                {&M::actSave, "上書き保存(&Z)"},
-                {&M::actSaveAs, "名前を付けて保存(&W)..."},
-                {&M::actExit, "終了(&V)"}});
+    AddEntries(*bar->addMenu(QTrIn("menu", "&File")), a,
+               {{&M::actNew, TrMark("&New")},
+                {&M::actOpen, TrMark("&Open...")},
+                {&M::actSave, TrMark("&Save")},
+                {&M::actSaveAs, TrMark("Save &as...")},
+                {&M::actExit, TrMark("E&xit")}});
 
-    AddEntries(*bar->addMenu(QString::fromUtf8("編集(&E)")), a,
-               {{&M::actUndo, "元に戻す(&Y)"},
-                {&M::actRedo, "やり直し(&X)"},
+    AddEntries(*bar->addMenu(QTrIn("menu", "&Edit")), a,
+               {{&M::actUndo, TrMark("&Undo")},
+                {&M::actRedo, TrMark("R&edo")},
                 Dash,
                 {&M::actCopy, nullptr},
                 {&M::actCut, nullptr},
@@ -82,65 +84,68 @@ QMenu* BuildMainMenu(QMainWindow& window, TActionManager& a)
                 {&M::actRound, nullptr},
                 {&M::actBoxSelection, nullptr},
                 Dash,
-                {&M::actMacroMtn, "マクロ設定(&Z)..."}});
+                {&M::actMacroMtn, TrMark("Manage &macros...")}});
 
-    AddEntries(*bar->addMenu(QString::fromUtf8("表示(&V)")), a,
-               {{&M::actZoomIn, "拡大(&I)"},
-                {&M::actZoomOut, "縮小(&O)"},
-                {&M::actZoom100, "100%(&A)"},
+    QMenu* view = bar->addMenu(QTrIn("menu", "&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    AddEntries(*view, a,
+               {{&M::actZoomIn, TrMark("Zoom &in")},
+                {&M::actZoomOut, TrMark("Zoom &out")},
+                {&M::actZoom100, TrMark("&100%")},
                 Dash,
-                {&M::actZoomFit, "回路全体を表示(&F)"},
-                {&M::actZoomSelection, "選択範囲を表示(&S)"}});
+                {&M::actZoomFit, TrMark("Show &whole circuit")},
+                {&M::actZoomSelection, TrMark("Show &selection")},
+                Dash});
 
-    QMenu* parts = bar->addMenu(QString::fromUtf8("部品(&P)"));
-    AddEntries(*parts->addMenu(QString::fromUtf8("ＭＳＩ(&H)")), a,
-               {{&M::act7SEG, "７セグメント表示でコーダ(&X)"},
-                {&M::act2TO10, "２進１０進変換(&Y)"},
-                {&M::act10TO2, "１０進２進変換(&Z)"}});
-    QMenu* macros = parts->addMenu(QString::fromUtf8("マクロ(&L)"));
-    AddEntries(*macros, a, {{&M::Action1, "（無し）(&Z)"}});
+    QMenu* parts = bar->addMenu(QTrIn("menu", "&Parts"));
+    AddEntries(*parts->addMenu(QTr("M&SI")), a,
+               {{&M::act7SEG, TrMark("&7-segment decoder")},
+                {&M::act2TO10, TrMark("&Binary to decimal")},
+                {&M::act10TO2, TrMark("&Decimal to binary")}});
+    QMenu* macros = parts->addMenu(QTr("&Macros"));
+    AddEntries(*macros, a, {{&M::Action1, TrMark("(&none)")}});
     AddEntries(*parts, a,
-               {{&M::actNAND2, "NANDゲート(&N)"},
-                {&M::actNOR2, "NORゲート(&O)"},
-                {&M::actNOT, "NO&T"},
-                {&M::actAND2, "ANDゲート(&A)"},
-                {&M::actOR2, "ORゲート(&R)"},
-                {&M::actEOR2, "EORゲート(&E)"},
-                {&M::actENOR, "EXNORゲート(&Z)"},
-                {&M::actRLED, "発光ダイオード（赤、青、緑）(&Y)"},
-                {&M::actLED7SEG, "７セグメント表示器（ｺﾓﾝ･ｱﾉｰﾄﾞ）(&X)"},
-                {&M::actMatrix8X8, "マトリックス発光ダイオード(&W)"},
-                {&M::actPUSHSW, "押しボタンスイッチ(&V)"},
-                {&M::actTGLSW, "トグルスイッチ(&U)"},
-                {&M::actPULSER, "パルス発生器(&S)"},
-                {&M::actOneShot, "ワンショット(&C)"},
-                {&M::actJKFF, "JKフリップフロップ(&J)"},
-                {&M::actDFF, "Dフリップフロップ(&D)"},
-                {&M::actTFF, "Tフリップフロップ(&Q)"},
-                {&M::actFA, "全加算器(&P)"},
-                {&M::actText, "テキスト入力(&M)"},
-                {&M::actContainer, "サブ基板(&I)"},
-                {&M::actInTerminal, "入力端子(&G)"},
-                {&M::actOutTerminal, "出力端子(&F)"},
-                {&M::actSCOPE, "オシロスコープ(&K)"}});
+               {{&M::actNAND2, TrMark("&NAND gate")},
+                {&M::actNOR2, TrMark("N&OR gate")},
+                {&M::actNOT, TrMark("NOT gate (in&verter)")},
+                {&M::actAND2, TrMark("&AND gate")},
+                {&M::actOR2, TrMark("O&R gate")},
+                {&M::actEOR2, TrMark("&XOR gate")},
+                {&M::actENOR, TrMark("XNOR &gate")},
+                {&M::actRLED, TrMark("&LED (red, blue, green)")},
+                {&M::actLED7SEG, TrMark("&7-segment display (common anode)")},
+                {&M::actMatrix8X8, TrMark("&8×8 LED matrix")},
+                {&M::actPUSHSW, TrMark("Pus&h-button switch")},
+                {&M::actTGLSW, TrMark("Toggle s&witch")},
+                {&M::actPULSER, TrMark("&Pulse generator")},
+                {&M::actOneShot, TrMark("On&e-shot")},
+                {&M::actJKFF, TrMark("&JK flip-flop")},
+                {&M::actDFF, TrMark("&D flip-flop")},
+                {&M::actTFF, TrMark("T &flip-flop")},
+                {&M::actFA, TrMark("&1-bit full adder")},
+                {&M::actText, TrMark("&Text box")},
+                {&M::actContainer, TrMark("Sub-&board")},
+                {&M::actInTerminal, TrMark("&Input terminal")},
+                {&M::actOutTerminal, TrMark("O&utput terminal")},
+                {&M::actSCOPE, TrMark("Os&cilloscope")}});
 
     auto* speeds = new QMenu(&window);
     for (TAction* speed : a.SpeedActions) speeds->addAction(speed);
     a.actSimSpeed->setMenu(speeds);
-    AddEntries(*bar->addMenu(QString::fromUtf8("シミュレーション(&S)")), a,
-               {{&M::actSimStart, "シミュレーション開始(&S)"},
-                {&M::actSimStop, "シミュレーション終了(&E)"},
+    AddEntries(*bar->addMenu(QTrIn("menu", "&Simulation")), a,
+               {{&M::actSimStart, TrMark("&Start simulation")},
+                {&M::actSimStop, TrMark("&End simulation")},
                 Dash,
-                {&M::actSimPause, "一時停止(&P)"},
-                {&M::actSimStep, "1パス実行(&O)"},
-                {&M::actSimStepN, "Nパス実行(&N)..."},
-                {&M::actSimSpeed, "速度(&V)"},
-                {&M::actSimMarks, "変化した部品を表示(&M)"},
+                {&M::actSimPause, TrMark("&Pause")},
+                {&M::actSimStep, TrMark("Run &one pass")},
+                {&M::actSimStepN, TrMark("Run &N passes...")},
+                {&M::actSimSpeed, TrMark("Spee&d")},
+                {&M::actSimMarks, TrMark("Show &changed parts")},
                 Dash,
-                {&M::actSaveRecord, "記録を保存(&R)..."},
+                {&M::actSaveRecord, TrMark("Save &record...")},
                 Dash,
-                {&M::actTest, "テスト(&T)..."}});
-    AddEntries(*bar->addMenu(QString::fromUtf8("ヘルプ(&H)")), a, {{&M::actHelp, nullptr}, {&M::actAbout, nullptr}});
+                {&M::actTest, TrMark("&Test...")}});
+    AddEntries(*bar->addMenu(QTrIn("menu", "&Help")), a, {{&M::actHelp, nullptr}, {&M::actAbout, nullptr}});
     return macros;
 }
 

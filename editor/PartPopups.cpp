@@ -1,21 +1,24 @@
 #include "PartPopups.h"
 
+#include "Translated.h"
+
 #include <QActionGroup>
 
 namespace {
 
-constexpr const char* RotateCaption = "時計回りに回転(&R)";
+constexpr const char* RotateCaption = TrMark("&Rotate clockwise");
 
+// The captions are given in English, marked for the catalog, and shown in the chosen language.
 QAction* AddItem(QMenu* menu, const char* name, const char* caption)
 {
-    QAction* item = menu->addAction(QString::fromUtf8(caption));
+    QAction* item = menu->addAction(QTr(caption));
     item->setObjectName(QString::fromLatin1(name));
     return item;
 }
 
 QMenu* AddSubmenu(QMenu* menu, const char* name, const char* caption)
 {
-    QMenu* sub = menu->addMenu(QString::fromUtf8(caption));
+    QMenu* sub = menu->addMenu(QTr(caption));
     sub->setObjectName(QString::fromLatin1(name));
     return sub;
 }
@@ -60,35 +63,35 @@ TPartPopups::TPartPopups(QWidget* window)
         menus_[static_cast<size_t>(kind)] = menu;
     }
     using enum TPopupMenu;
-    auto u = [](const char* text) { return QString::fromUtf8(text); };
 
-    pmnuGate_SeiFu = AddItem(Menu(pmnuGate), "pmnuGate_SeiFu", "負論理(&F)");
-    InputCountItems = AddGroup<4>(AddSubmenu(Menu(pmnuGate), "N1", "入力端子の数(&I)"),
+    pmnuGate_SeiFu = AddItem(Menu(pmnuGate), "pmnuGate_SeiFu", TrMark("&Negative logic"));
+    InputCountItems = AddGroup<4>(AddSubmenu(Menu(pmnuGate), "N1", TrMark("Number of &inputs")),
                                   {"pmnuGate_2IN", "pmnuGate_3In", "pmnuGate_4In", "pmnuGate_5In"},
-                                  {u("２入力"), u("３入力"), u("４入力"), u("５入力")});
+                                  {QTr("&2 inputs"), QTr("&3 inputs"), QTr("&4 inputs"), QTr("&5 inputs")});
     RotateItems[0] = AddItem(Menu(pmnuGate), "pmnuGate_Round", RotateCaption);
 
-    pmnuNot_SeiFu = AddItem(Menu(pmnuNot), "pmnuNot_SeiFu", "負論理(&F)");
+    pmnuNot_SeiFu = AddItem(Menu(pmnuNot), "pmnuNot_SeiFu", TrMark("&Negative logic"));
     RotateItems[1] = AddItem(Menu(pmnuNot), "pmnuNot_Round", RotateCaption);
 
-    pmnuPulser_CountIn = AddItem(Menu(pmnuPulser), "pmnuPulser_CountIn", "パルス発生間隔(&P)...");
+    pmnuPulser_CountIn = AddItem(Menu(pmnuPulser), "pmnuPulser_CountIn", TrMark("&Pulse interval..."));
     pmnuPulser_Round = RotateItems[2] = AddItem(Menu(pmnuPulser), "pmnuPulser_Round", RotateCaption);
 
-    LedColorItems = AddGroup<3>(AddSubmenu(Menu(pmnuLED), "pmnuLED_Color", "色(&C)"),
-                                {"pmnuLED_Red", "pmnuLED_Blue", "pmnuLED_Green"}, {u("赤"), u("青"), u("緑")});
+    LedColorItems = AddGroup<3>(AddSubmenu(Menu(pmnuLED), "pmnuLED_Color", TrMark("&Colour")),
+                                {"pmnuLED_Red", "pmnuLED_Blue", "pmnuLED_Green"},
+                                {QTr("&Red"), QTr("&Blue"), QTr("&Green")});
     RotateItems[3] = AddItem(Menu(pmnuLED), "pmnuLED_Round", RotateCaption);
-    pmnuLED_ZanzoTime = AddItem(Menu(pmnuLED), "pmnuLED_ZanzoTime", "残像時間設定(&Z)...");
+    pmnuLED_ZanzoTime = AddItem(Menu(pmnuLED), "pmnuLED_ZanzoTime", TrMark("&Afterglow time..."));
 
-    pmnuLED7SEG_ZanzoTime = AddItem(Menu(pmnuLED7SEG), "pmnuLED7SEG_ZanzoTime", "残像時間設定(&Z)...");
+    pmnuLED7SEG_ZanzoTime = AddItem(Menu(pmnuLED7SEG), "pmnuLED7SEG_ZanzoTime", TrMark("&Afterglow time..."));
     pmnuLED7SEG_ZanzoTime->setVisible(false);
-    Led7SegTypeItems = AddGroup<2>(AddSubmenu(Menu(pmnuLED7SEG), "pmnuLED7SEG_Type", "タイプ(&T)..."),
+    Led7SegTypeItems = AddGroup<2>(AddSubmenu(Menu(pmnuLED7SEG), "pmnuLED7SEG_Type", TrMark("&Type...")),
                                    {"pmnuLED7SEG_Normal", "pmnuLED7SEG_InnerEncode"},
-                                   {u("通常タイプ"), u("エンコーダ内臓タイプ")});
+                                   {QTr("&Normal type"), QTr("&Built-in encoder type")});
     RotateItems[4] = AddItem(Menu(pmnuLED7SEG), "pmnuLED7SEG_Round", RotateCaption);
 
-    pmnuMatrix_ZanzoTime = AddItem(Menu(pmnuMatrix), "pmnuMatrix_ZanzoTime", "残像時間設定(&Z)...");
-    RotateItems[5] = AddItem(Menu(pmnuFF), "pmnuFF_Hanten", "反転(&H)");
-    pmnuScope_Disp = AddItem(Menu(pmnuScope), "pmnuScope_Disp", "オシロスコープ表示(&O)...");
+    pmnuMatrix_ZanzoTime = AddItem(Menu(pmnuMatrix), "pmnuMatrix_ZanzoTime", TrMark("&Afterglow time..."));
+    RotateItems[5] = AddItem(Menu(pmnuFF), "pmnuFF_Hanten", TrMark("&Flip"));
+    pmnuScope_Disp = AddItem(Menu(pmnuScope), "pmnuScope_Disp", TrMark("Show &oscilloscope..."));
 
     std::array<const char*, FontSizeTags.size()> sizeNames{
         "pmnuText_FontSize9",  "pmnuText_FontSize10", "pmnuText_FontSize11", "pmnuText_FontSize12",
@@ -97,15 +100,15 @@ TPartPopups::TPartPopups(QWidget* window)
         "pmnuText_FontSize36", "pmnuText_FontSize48", "pmnuText_FontSize72"};
     std::array<QString, FontSizeTags.size()> sizeCaptions;
     for (size_t i = 0; i < FontSizeTags.size(); ++i) sizeCaptions[i] = QString::number(FontSizeTags[i]);
-    FontSizeItems = AddGroup(AddSubmenu(Menu(pmnuText), "pmnuText_FontSize", "フォントサイズ(&S)"), sizeNames,
+    FontSizeItems = AddGroup(AddSubmenu(Menu(pmnuText), "pmnuText_FontSize", TrMark("Font &size")), sizeNames,
                              sizeCaptions);
 
-    pmnuMacro_Add = AddItem(Menu(pmnuContainer), "pmnuMacro_Add", "マクロ登録(&M)...");
+    pmnuMacro_Add = AddItem(Menu(pmnuContainer), "pmnuMacro_Add", TrMark("Register as &macro..."));
 
-    pmnuOneShot_PulseWidth = AddItem(Menu(pmnuOneShot), "pmnuOneShot_PulseWidth", "パルス幅(&P)...");
-    TriggerEdgeItems = AddGroup<2>(AddSubmenu(Menu(pmnuOneShot), "N2", "トリガータイミング(&T)"),
+    pmnuOneShot_PulseWidth = AddItem(Menu(pmnuOneShot), "pmnuOneShot_PulseWidth", TrMark("&Pulse width..."));
+    TriggerEdgeItems = AddGroup<2>(AddSubmenu(Menu(pmnuOneShot), "N2", TrMark("&Trigger timing")),
                                    {"pmnuOneShot_UP", "pmnuOneShot_DOWN"},
-                                   {u("パルス立ち上がり時（↑）"), u("パルス立ち下がり時（↓）")});
+                                   {QTr("On the &rising edge (↑)"), QTr("On the &falling edge (↓)")});
 
     RotateItems[6] = AddItem(Menu(pmnuTerminal), "N3", RotateCaption);
 }

@@ -18,7 +18,7 @@ public:
     // Checks, shows and names the items as the part under the menu asks.
     void Prepare(const TPopupLook& look);
 
-    // Every "時計回りに回転(&R)" item, and the flip-flop's "反転(&H)", which turns it the same way.
+    // Every "Rotate clockwise" item, and the flip-flop's "Flip", which turns it the same way.
     std::array<QAction*, 7> RotateItems{};
     QAction* pmnuGate_SeiFu;
     QAction* pmnuNot_SeiFu;

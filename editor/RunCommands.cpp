@@ -6,6 +6,7 @@
 #include "DocumentCommands.h"
 #include "IniFile.h"
 #include "LiveImage.h"
+#include "Messages.h"
 #include "RunControl.h"
 #include "RunLoop.h"
 #include "Shell.h"
@@ -47,7 +48,8 @@ TRunCommands::TRunCommands(QWidget& window, TActionManager& actions, TEditSessio
     });
     connect(a.actSimStep, &QAction::triggered, this, [this] { StepPasses(1); });
     connect(a.actSimStepN, &QAction::triggered, this, [this] {
-        const std::optional<int> count = AskCount(&window_, "Nパス実行", StepCount(), "少ない", "多い");
+        const std::optional<int> count = AskCount(&window_, Tr("Run N passes"), StepCount(),
+                                                  TrIn("count dialog", "Fewer"), TrIn("count dialog", "More"));
         if (!count) return;
         try {
             TIniFile(shell_.SettingsFile()).WriteInteger(RunSection, StepCountKey, *count);

@@ -45,7 +45,7 @@ public:
     void UpdateActions();
 
 private:
-    // The passes that Nパス実行 offers, as the settings file keeps them.
+    // The passes that "Run N passes" offers, as the settings file keeps them.
     int StepCount() const;
     // Frames the parts the last watched pass changed, or takes the frames away.
     void ShowChangedParts();

@@ -2,6 +2,7 @@
 
 #include "Document.h"
 #include "FileError.h"
+#include "Messages.h"
 #include "RunCommands.h"
 #include "Shell.h"
 #include "TableCheck.h"
@@ -11,7 +12,11 @@
 
 namespace {
 
-const Shell::TFileDialog TableDialog{"テスト表(*.lgt)|*.lgt|全てのファイル(*.*)|*.*", "lgt", {}};
+// The file dialog for a test table, its kinds of file named in the chosen language.
+Shell::TFileDialog TableDialog()
+{
+    return {std::string(Tr("Test tables (*.lgt)")) + "|*.lgt|" + Tr("All files (*.*)") + "|*.*", "lgt", {}};
+}
 
 }  // namespace
 
@@ -25,14 +30,14 @@ TTestCommands::TTestCommands(QWidget& window, TActionManager& actions, TEditSess
 void TTestCommands::Execute()
 {
     if (s_.Context.Simulating) return;
-    Shell::TFileDialog dialog = TableDialog;
+    Shell::TFileDialog dialog = TableDialog();
     dialog.FileName = tablePath_;
     const auto path = shell_.OpenFileName(dialog);
     if (!path) return;
     try {
         table_ = ReadTestTable(*path);
     } catch (const TTableError& error) {
-        shell_.ShowError(*path + ": " + std::to_string(error.Line) + " 行目: " + error.what());
+        shell_.ShowError(Tr("%1: line %2: %3", {*path, std::to_string(error.Line), error.what()}));
         return;
     } catch (const TFileError& error) {
         shell_.ShowError(error.what());
@@ -62,7 +67,7 @@ void TTestCommands::ShowRow(size_t row)
 {
     if (!table_ || row >= table_->Rows.size() || !report_) return;
     if (s_.Context.Simulating) {
-        report_->SetStatus("シミュレーション中は行を表示できません。");
+        report_->SetStatus(Tr("A row cannot be shown while the simulation runs."));
         return;
     }
     // A run that starts as every run does, goes through the rows up to this one as the check did,
@@ -75,8 +80,9 @@ void TTestCommands::ShowRow(size_t row)
             runs_.Stop();
             return;
         }
-        report_->SetStatus(DescribeRow(*table_, row, result.Rows[row]) +
-                           "\n回路をこの行の入力にして一時停止しました。1パス実行 (F10) で1パスずつ進めます。");
+        report_->SetStatus(Tr("%1\nThe circuit now has this row's inputs and is paused. Run one pass (F10) steps it "
+                              "one pass at a time.",
+                              {DescribeRow(*table_, row, result.Rows[row])}));
         rowPaused_ = true;
     });
     // The run has ended: nothing stands paused at the row any more.

@@ -8,7 +8,9 @@
 #include "FormPlacement.h"
 #include "HelpWindow.h"
 #include "IniFile.h"
+#include "LanguageCommands.h"
 #include "MainMenu.h"
+#include "Messages.h"
 #include "PlacementRules.h"
 #include "Shell.h"
 #include "StatusLine.h"
@@ -61,6 +63,8 @@ TfrmVoltrane::TfrmVoltrane(Shell& shell, const TDM& dm)
     setAcceptDrops(true);
     mnuMacro = BuildMainMenu(*this, ActionManager1);
     Macros = std::make_unique<TMacroCommands>(*this, ActionManager1, *mnuMacro, MacroActions, Session, shell_);
+    new TLanguageCommands(*menuBar()->findChild<QMenu*>(QStringLiteral("mnuView")), shell_,
+                          CatalogFolders(QCoreApplication::applicationDirPath().toStdString()));
     BuildToolBars(*this, ActionManager1);
     const QFont menuFont = PixelFont("MS UI Gothic", 12);
     menuBar()->setFont(menuFont);
@@ -137,7 +141,7 @@ void TfrmVoltrane::ConnectActions()
     connect(a.actExit, &QAction::triggered, this, [this] { close(); });
     connect(a.actHelp, &QAction::triggered, this, [this] {
         // The guide speaks the interface's language.
-        if (!frmHelp) frmHelp = new THelpWindow(GuideFolders(), "ja", this);
+        if (!frmHelp) frmHelp = new THelpWindow(GuideFolders(), this);
         frmHelp->show();
         frmHelp->raise();
         frmHelp->activateWindow();

@@ -3,6 +3,7 @@
 #include "Cp932.h"
 #include "FileAccess.h"
 #include "MessageText.h"
+#include "Messages.h"
 
 namespace {
 
@@ -67,8 +68,16 @@ std::string BadBytesWarning(const std::string& path, const std::vector<size_t>& 
     std::string numbers;
     for (size_t i = 0; i < badLines.size() && i < NamedLines; ++i)
         numbers += (i ? ", " : "") + std::to_string(badLines[i]);
-    numbers += " 行目";
-    if (badLines.size() > NamedLines) numbers += " ほか " + std::to_string(badLines.size() - NamedLines) + " 行";
-    return "ファイル " + MessagePath(path) + " の " + numbers +
-           "にコード ページ 932 の文字でないバイトがあり、'?' として読み込みました (保存すると '?' のまま残ります)";
+    const std::string file = MessagePath(path);
+    if (badLines.size() > NamedLines)
+        return Tr("In the file %1, lines %2 and %3 more contain bytes that are not code page 932 characters; they "
+                  "were read as '?' (and will stay '?' when saved)",
+                  {file, numbers, std::to_string(badLines.size() - NamedLines)});
+    if (badLines.size() > 1)
+        return Tr("In the file %1, lines %2 contain bytes that are not code page 932 characters; they were read "
+                  "as '?' (and will stay '?' when saved)",
+                  {file, numbers});
+    return Tr("In the file %1, line %2 contains bytes that are not code page 932 characters; they were read "
+              "as '?' (and will stay '?' when saved)",
+              {file, numbers});
 }

@@ -1,6 +1,7 @@
 #include "FileAccess.h"
 
 #include "MessageText.h"
+#include "Messages.h"
 
 #include <cerrno>
 #include <climits>
@@ -19,11 +20,17 @@ constexpr size_t BufferSize = size_t{1} << 16;
 // Room for the ".~XXXXXX" of the temporary name within the 255 bytes of a file name.
 constexpr size_t MaxTemporaryStem = 200;
 
-TFileError Error(const std::string& path, const std::string& what, int error = 0)
+// The message in the chosen language, with the system's reason for the error when there is one.
+TFileError Error(std::string message, int error = 0)
 {
-    std::string message = "ファイル " + MessagePath(path) + " " + what;
     if (error) message += std::string(" (") + std::strerror(error) + ")";
     return TFileError(message);
+}
+
+// A message whose %1 is the path; the id is marked where it is written.
+TFileError Error(const char* id, const std::string& path, int error = 0)
+{
+    return Error(Tr(id, {MessagePath(path)}), error);
 }
 
 class TDescriptor {
@@ -59,22 +66,24 @@ bool IsStream(mode_t mode) { return S_ISFIFO(mode) || S_ISCHR(mode); }
 std::string ReadFileBytes(const std::string& path, size_t limit)
 {
     const TDescriptor fd(::open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC));
-    if (fd.Get() < 0) throw Error(path, "を開けません", errno);
+    if (fd.Get() < 0) throw Error(TrMark("Cannot open the file %1"), path, errno);
     struct stat st {};
-    if (::fstat(fd.Get(), &st) != 0) throw Error(path, "を読み込めません", errno);
+    if (::fstat(fd.Get(), &st) != 0) throw Error(TrMark("Cannot read the file %1"), path, errno);
     if (!S_ISREG(st.st_mode) && !S_ISFIFO(st.st_mode))
-        throw Error(path, "は通常のファイルではないので読み込めません");
-    const std::string tooLarge = "は大きすぎます (上限 " + std::to_string(limit) + " バイト)";
-    if (S_ISREG(st.st_mode) && static_cast<unsigned long long>(st.st_size) > limit) throw Error(path, tooLarge);
+        throw Error(TrMark("Cannot read the file %1: it is not a regular file"), path);
+    auto tooLarge = [&] {
+        return Error(Tr("The file %1 is too large (at most %2 bytes)", {MessagePath(path), std::to_string(limit)}));
+    };
+    if (S_ISREG(st.st_mode) && static_cast<unsigned long long>(st.st_size) > limit) throw tooLarge();
     std::string bytes;
     if (S_ISREG(st.st_mode)) bytes.reserve(static_cast<size_t>(st.st_size));
     char buffer[BufferSize];
     for (;;) {
         const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) throw Error(path, "を読み込めません", errno);
+        if (n < 0) throw Error(TrMark("Cannot read the file %1"), path, errno);
         if (n == 0) return bytes;
-        if (static_cast<size_t>(n) > limit - bytes.size()) throw Error(path, tooLarge);
+        if (static_cast<size_t>(n) > limit - bytes.size()) throw tooLarge();
         bytes.append(buffer, static_cast<size_t>(n));
     }
 }
@@ -95,17 +104,18 @@ TFileWriter::TFileWriter(std::string path) : path_(std::move(path))
     }
     struct stat link {};
     if (::lstat(path_.c_str(), &link) != 0) {
-        if (errno != ENOENT) Fail("に書き込めません");
+        if (errno != ENOENT) Fail(TrMark("Cannot write the file %1"));
         target_ = path_;
         OpenTemporary(nullptr);
         return;
     }
     struct stat st = link;
-    if (S_ISLNK(link.st_mode) && ::stat(path_.c_str(), &st) != 0) Fail("のリンク先をたどれません");
+    if (S_ISLNK(link.st_mode) && ::stat(path_.c_str(), &st) != 0)
+        Fail(TrMark("Cannot follow where the file %1 links to"));
     if (S_ISREG(st.st_mode)) {
         if (S_ISLNK(link.st_mode)) {
             char resolved[PATH_MAX];
-            if (!::realpath(path_.c_str(), resolved)) Fail("のリンク先をたどれません");
+            if (!::realpath(path_.c_str(), resolved)) Fail(TrMark("Cannot follow where the file %1 links to"));
             target_ = resolved;
         } else {
             target_ = path_;
@@ -114,7 +124,7 @@ TFileWriter::TFileWriter(std::string path) : path_(std::move(path))
     } else if (IsStream(st.st_mode)) {
         OpenStream();
     } else {
-        throw Error(path_, "は通常のファイルではないので書き込めません");
+        throw Error(TrMark("Cannot write the file %1: it is not a regular file"), path_);
     }
 }
 
@@ -137,26 +147,26 @@ void TFileWriter::OpenTemporary(const struct stat* old)
     }
     if (fd_ < 0) {
         temporary_.clear();
-        Fail("を作成できません");
+        Fail(TrMark("Cannot create the file %1"));
     }
     if (old) {
         // Ownership is kept where the process may give it; a file of its own is no loss.
         if (old->st_uid != ::geteuid() || old->st_gid != ::getegid()) {
             [[maybe_unused]] const int ignored = ::fchown(fd_, old->st_uid, old->st_gid);
         }
-        if (::fchmod(fd_, old->st_mode & 07777) != 0) Fail("を作成できません");
+        if (::fchmod(fd_, old->st_mode & 07777) != 0) Fail(TrMark("Cannot create the file %1"));
     }
 }
 
 void TFileWriter::OpenStream()
 {
     fd_ = ::open(path_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-    if (fd_ < 0) Fail("を開けません");
+    if (fd_ < 0) Fail(TrMark("Cannot open the file %1"));
     struct stat st {};
     // The name may have been swapped for a regular file since it was looked at.
     if (::fstat(fd_, &st) != 0 || !IsStream(st.st_mode)) {
         Discard();
-        throw Error(path_, "は通常のファイルではないので書き込めません");
+        throw Error(TrMark("Cannot write the file %1: it is not a regular file"), path_);
     }
 }
 
@@ -182,10 +192,10 @@ void TFileWriter::WriteOut(std::string_view bytes)
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd_, bytes.data() + written, bytes.size() - written);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) Fail("に書き込めません");
+        if (n < 0) Fail(TrMark("Cannot write the file %1"));
         if (n == 0) {
             errno = ENOSPC;
-            Fail("に書き込めません");
+            Fail(TrMark("Cannot write the file %1"));
         }
         written += static_cast<size_t>(n);
     }
@@ -194,13 +204,14 @@ void TFileWriter::WriteOut(std::string_view bytes)
 void TFileWriter::Commit()
 {
     Flush();
-    if (!temporary_.empty() && ::fsync(fd_) != 0) Fail("に書き込めません");
+    if (!temporary_.empty() && ::fsync(fd_) != 0) Fail(TrMark("Cannot write the file %1"));
     if (ownsFd_) {
         const int fd = fd_;
         fd_ = -1;
-        if (::close(fd) != 0) Fail("に書き込めません");
+        if (::close(fd) != 0) Fail(TrMark("Cannot write the file %1"));
     }
-    if (!temporary_.empty() && std::rename(temporary_.c_str(), target_.c_str()) != 0) Fail("に書き込めません");
+    if (!temporary_.empty() && std::rename(temporary_.c_str(), target_.c_str()) != 0)
+        Fail(TrMark("Cannot write the file %1"));
     temporary_.clear();
     done_ = true;
 }
@@ -215,11 +226,11 @@ void TFileWriter::Discard() noexcept
     done_ = true;
 }
 
-void TFileWriter::Fail(const char* what)
+void TFileWriter::Fail(const char* id)
 {
     const int error = errno;
     Discard();
-    throw Error(path_, what, error);
+    throw Error(id, path_, error);
 }
 
 bool SameFile(const std::string& a, const std::string& b)

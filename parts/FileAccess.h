@@ -45,7 +45,8 @@ private:
     void Flush();
     void WriteOut(std::string_view bytes);
     void Discard() noexcept;
-    [[noreturn]] void Fail(const char* what);
+    // Discards the output and throws the message id (its %1 the path) with the reason errno gives.
+    [[noreturn]] void Fail(const char* id);
 
     std::string path_;
     // The file the temporary one replaces; empty for a stream.

@@ -2,6 +2,7 @@
 
 #include "Cp932.h"
 #include "FileAccess.h"
+#include "Messages.h"
 
 #include <charconv>
 #include <iterator>
@@ -151,6 +152,6 @@ void TIniFile::Save() const
     try {
         WriteFileBytes(path_, content);
     } catch (const TFileError& error) {
-        throw TWriteError(std::string("設定") + error.what());
+        throw TWriteError(Tr("Settings: %1", {error.what()}));
     }
 }

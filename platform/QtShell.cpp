@@ -97,4 +97,12 @@ std::string QtShell::ClipboardText() { return QGuiApplication::clipboard()->text
 
 void QtShell::SetClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(Q(text)); }
 
+std::string QtShell::InstalledMacroFolder()
+{
+    for (const QString& folder : {QCoreApplication::applicationDirPath() + "/../share/voltrane/macros",
+                                  QStringLiteral(VOLTRANE_MACRO_SOURCE)})
+        if (QFileInfo(folder).isDir()) return QFileInfo(folder).canonicalFilePath().toStdString();
+    return {};
+}
+
 bool QtShell::OpenUrl(const std::string& url) { return QDesktopServices::openUrl(QUrl(Q(url))); }

@@ -18,6 +18,7 @@ public:
     void SetClipboardText(const std::string& text) override;
     std::string DataFolder() override { return dataFolder_; }
     std::string SettingsFile() override { return settingsFile_; }
+    std::string InstalledMacroFolder() override;
     bool OpenUrl(const std::string& url) override;
 
 private:

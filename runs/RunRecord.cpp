@@ -3,6 +3,7 @@
 #include "Board.h"
 #include "Context.h"
 #include "MessageText.h"
+#include "Messages.h"
 #include "RunControl.h"
 
 #include <charconv>
@@ -46,7 +47,6 @@ void TRunRecorder::Note(TRunAction::TKind kind, const TBord& board, const TParts
 
 namespace {
 
-constexpr const char* MsgNoCircuitFile = "1 行目に回路ファイルの名前がありません";
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -89,11 +89,13 @@ TRunAction ParseAction(std::string_view line, size_t number)
 {
     const std::optional<TActionWords> words = ActionWords(line);
     if (!words)
-        throw TRecordError(number, "'" + MessageText(line) + "' は記録の行ではありません (「パス press 名前」か「パス release 名前」)");
+        throw TRecordError(number, Tr("'%1' is not an action line (\"PASS press NAME\" or \"PASS release NAME\")",
+                                      {MessageText(line)}));
     TRunAction action;
     const auto [end, error] = std::from_chars(words->Pass.data(), words->Pass.data() + words->Pass.size(), action.Pass);
     if (error != std::errc() || end != words->Pass.data() + words->Pass.size() || action.Pass < 1)
-        throw TRecordError(number, "パスは 1 以上の整数で書いてください ('" + MessageText(words->Pass) + "' ではなく)");
+        throw TRecordError(number,
+                           Tr("Write the pass as an integer of 1 or more (not '%1')", {MessageText(words->Pass)}));
     action.Kind = words->Kind == "press" ? TRunAction::Press : TRunAction::Release;
     action.Name = words->Name;
     action.Line = number;
@@ -127,22 +129,23 @@ TRunRecordFile ParseRunRecord(std::string_view text)
         ++number;
         // A line that ended at a CR alone would hide the lines after it in its own.
         if (line.find('\r') != std::string_view::npos)
-            throw TRecordError(number, "行が CR だけで区切られています (行は LF か CR LF で区切ってください)");
+            throw TRecordError(number, Tr("The lines end in CR alone (end them in LF or CR LF)"));
         if (number == 1) {
-            if (IsBlankLine(line)) throw TRecordError(number, MsgNoCircuitFile);
+            if (IsBlankLine(line)) throw TRecordError(number, Tr("Line 1 does not name the circuit file"));
             // A record that lost its first line would otherwise replay without its first action.
             if (ActionWords(line))
-                throw TRecordError(number, std::string(MsgNoCircuitFile) + " ('" + MessageText(line) + "' は記録の行です)");
+                throw TRecordError(number, Tr("Line 1 does not name the circuit file ('%1' is an action line)",
+                                              {MessageText(line)}));
             record.CircuitFile = line;
             continue;
         }
         if (IsBlankLine(line)) continue;
         TRunAction action = ParseAction(line, number);
         if (!record.Actions.empty() && action.Pass < record.Actions.back().Pass)
-            throw TRecordError(number, "パス " + std::to_string(action.Pass) + " が前の行のパス " +
-                                           std::to_string(record.Actions.back().Pass) + " より前に戻っています");
+            throw TRecordError(number, Tr("Pass %1 goes back before pass %2 of the line above",
+                                          {std::to_string(action.Pass), std::to_string(record.Actions.back().Pass)}));
         record.Actions.push_back(std::move(action));
     }
-    if (number == 0) throw TRecordError(1, MsgNoCircuitFile);
+    if (number == 0) throw TRecordError(1, Tr("Line 1 does not name the circuit file"));
     return record;
 }

@@ -1,5 +1,6 @@
 #include "SimWatch.h"
 
+#include "Messages.h"
 #include "PartU.h"
 #include "UsageError.h"
 
@@ -24,7 +25,7 @@ TPartsBase* TNamedObjects::Lookup(const std::string& name) const
 TPartsBase& TNamedObjects::Find(const std::string& name) const
 {
     TPartsBase* object = Lookup(name);
-    if (!object) throw TUsageError("'" + name + "' という名前の部品はありません");
+    if (!object) throw TUsageError(Tr("There is no part named '%1'", {name}));
     return *object;
 }
 
@@ -54,8 +55,8 @@ TWatch::TWatch(const std::string& spec, const TNamedObjects& named) : title_(spe
     if (SplitTerminal(spec, name, index) && (named.Lookup(name) || !named.Lookup(spec))) {
         object_ = &named.Find(name);
         if (index >= object_->Tanshis.Count())
-            throw TUsageError("'" + name + "' に端子 " + spec.substr(name.size() + 1) + " はありません (端子は " +
-                              std::to_string(object_->Tanshis.Count()) + " 個)");
+            throw TUsageError(Tr("'%1' has no terminal %2 (it has %3 terminals)",
+                                 {name, spec.substr(name.size() + 1), std::to_string(object_->Tanshis.Count())}));
         kind_ = Level;
         tanshi_ = static_cast<int>(index);
         return;
@@ -75,9 +76,9 @@ void TWatch::WatchIndicator(const TPartsBase& object)
     else if (dynamic_cast<const TMatrix8X8*>(object_))
         kind_ = Dots;
     else
-        throw TUsageError("'" + title_ + "' は " + object_->ClassName() +
-                          " で、表示器 (TLED, TLED7SEG, TMatrix8X8) ではありません。端子を " + title_ +
-                          ".I として見てください");
+        throw TUsageError(Tr("'%1' is a %2, not an indicator (TLED, TLED7SEG, TMatrix8X8); watch a terminal of it "
+                             "as %1.I",
+                             {title_, object_->ClassName()}));
 }
 
 int TWatch::Bits() const

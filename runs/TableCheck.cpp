@@ -5,6 +5,7 @@
 #include "Context.h"
 #include "DigitSegments.h"
 #include "MessageText.h"
+#include "Messages.h"
 #include "PartU.h"
 #include "TableColumns.h"
 #include "TextKeys.h"
@@ -160,7 +161,8 @@ std::string Values(const TTestTable& table, const TTableRow& row, const TRowResu
         const char expected = row.Values[table.Inputs.size() + c];
         if (expected == 'X' || expected == result.Actual[c]) continue;
         if (!text.empty()) text += ", ";
-        text += table.Outputs[c].Title + " 期待 " + expected + " 実際 " + result.Actual[c];
+        text += Tr("%1 expected %2 but was %3",
+                   {table.Outputs[c].Title, std::string(1, expected), std::string(1, result.Actual[c])});
     }
     return text;
 }
@@ -219,7 +221,7 @@ TTableResult CheckCircuitText(const TTestTable& table, const TStrings& lines, TE
         LoadParts(lines, loaded, circuit.Bord, nullptr, &windowSurface, &names);
     } catch (const TFormatError& e) {
         TTableResult result;
-        result.Error = std::string(e.what()) + (e.Line ? " (" + std::to_string(e.Line) + " 行目)" : std::string());
+        result.Error = e.Line ? Tr("%1 (line %2)", {e.what(), std::to_string(e.Line)}) : std::string(e.what());
         return result;
     }
     circuit.Bord.CheckAllLinks();
@@ -237,7 +239,7 @@ TTableResult CheckCircuitFile(const TTestTable& table, const std::string& path, 
         return result;
     } catch (const std::bad_alloc&) {
         TTableResult result;
-        result.Error = "メモリが足りないため、この回路を読み込んで調べられません";
+        result.Error = Tr("Not enough memory to load and check this circuit");
         return result;
     }
 }
@@ -245,19 +247,19 @@ TTableResult CheckCircuitFile(const TTestTable& table, const std::string& path, 
 std::string DescribeRow(const TTestTable& table, size_t row, const TRowResult& result)
 {
     const TTableRow& r = table.Rows[row];
-    std::string text = std::to_string(r.Line) + " 行目";
-    if (r.Repeated) text += " (" + std::to_string(r.Round) + " 回目)";
     // Values may be separated by tabs, which the reports would escape as control characters: the
     // row is quoted with a space for each.
     std::string values = r.Text;
     std::replace(values.begin(), values.end(), '\t', ' ');
-    text += " [" + values + "]: ";
+    std::string verdict;
     switch (result.Verdict) {
-    case TRowResult::Passed: return text + "合格";
-    case TRowResult::Unsettled: return text + std::to_string(result.Passes) + " パスで安定しません";
-    case TRowResult::Failed: return text + Values(table, r, result);
+    case TRowResult::Passed: verdict = TrIn("test row", "passed"); break;
+    case TRowResult::Unsettled: verdict = Tr("does not settle in %1 passes", {std::to_string(result.Passes)}); break;
+    case TRowResult::Failed: verdict = Values(table, r, result); break;
     }
-    return text;
+    const std::string line = std::to_string(r.Line);
+    if (r.Repeated) return Tr("Line %1 (round %2) [%3]: %4", {line, std::to_string(r.Round), values, verdict});
+    return Tr("Line %1 [%2]: %3", {line, values, verdict});
 }
 
 std::string DescribeResult(const TTestTable& table, const TTableResult& result)

@@ -70,9 +70,9 @@ TTableResult CheckCircuitText(const TTestTable& table, const TStrings& lines, TE
 TTableResult CheckCircuitFile(const TTestTable& table, const std::string& path,
                               TEngineMode engine = TEngineMode::Auto);
 
-// "5 行目 [1 0 | 1 0]: S 期待 1 実際 0" for a failed row, "… 10000 パスで安定しません" for one that
-// did not settle; the round is added for a row of a repeat block. The row is quoted as written,
-// with a space for each tab.
+// "Line 5 [1 0 | 1 0]: S expected 1 but was 0" for a failed row, "… does not settle in 10000 passes"
+// for one that did not settle, in the chosen language; the round is added for a row of a repeat
+// block. The row is quoted as written, with a space for each tab.
 std::string DescribeRow(const TTestTable& table, size_t row, const TRowResult& result);
 // The passed verdict or the error or the first failing row, as one line without the file name.
 std::string DescribeResult(const TTestTable& table, const TTableResult& result);

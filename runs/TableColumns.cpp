@@ -1,6 +1,7 @@
 #include "TableColumns.h"
 
 #include "Board.h"
+#include "Messages.h"
 #include "PartU.h"
 #include "UsageError.h"
 
@@ -49,11 +50,14 @@ bool Marked(const TPartsBase& o, bool input)
 
 std::string Missing(const TTableColumn& column, bool input)
 {
-    std::string text = "'" + column.Target + "' という名前の部品はありません";
-    if (column.Mapped)
-        text += "。'" + column.Target + "' と書いたテキストの右にも下にも " + std::to_string(MaxLabelGap) + " ドット以内に" +
-                (input ? "スイッチ" : "ランプや 7 セグメント表示器") + "がありません";
-    return text;
+    if (!column.Mapped) return Tr("There is no part named '%1'", {column.Target});
+    const std::string gap = std::to_string(MaxLabelGap);
+    if (input)
+        return Tr("There is no part named '%1'. No switch lies within %2 dots right of or below a text reading '%1'",
+                  {column.Target, gap});
+    return Tr("There is no part named '%1'. No lamp or 7-segment display lies within %2 dots right of or below a "
+              "text reading '%1'",
+              {column.Target, gap});
 }
 
 TSwitch& BindInput(const TTableColumn& column, const TBord& board, const TNamedObjects& named)
@@ -63,8 +67,9 @@ TSwitch& BindInput(const TTableColumn& column, const TBord& board, const TNamedO
     if (!object) throw TUsageError(Missing(column, true));
     auto* input = dynamic_cast<TSwitch*>(object);
     if (!input)
-        throw TUsageError("入力の列 '" + column.Title + "' の '" + column.Target + "' は " + object->ClassName() +
-                          " で、トグルスイッチ (TTglSW) でも押しボタンスイッチ (TPushSW) でもありません");
+        throw TUsageError(Tr("The input column '%1' names '%2', which is a %3, neither a toggle switch (TTglSW) nor a "
+                             "push button (TPushSW)",
+                             {column.Title, column.Target, object->ClassName()}));
     return *input;
 }
 
@@ -111,14 +116,15 @@ TTableColumns BindColumns(const TTestTable& table, const TBord& board, const TNa
         const TTableColumn& column = table.Outputs[c];
         TWatch watch = BindOutput(column, board, named);
         if (watch.Kind() == TWatch::Dots)
-            throw TUsageError("出力の列 '" + column.Title + "' はドット マトリクスです。表は端子 (" + column.Target +
-                              ".I) で調べます");
+            throw TUsageError(Tr("The output column '%1' is a dot matrix. A table checks it by its terminals (%2.I)",
+                                 {column.Title, column.Target}));
         if (watch.Kind() != TWatch::Segments)
             for (const TTableRow& row : table.Rows) {
                 const char value = row.Values[table.Inputs.size() + c];
                 if (value != '0' && value != '1' && value != 'X')
-                    throw TUsageError("表の " + std::to_string(row.Line) + " 行目: 列 '" + column.Title +
-                                      "' はレベルかランプで、値は 0, 1, X のどれかです ('" + value + "' ではなく)");
+                    throw TUsageError(Tr("Line %1 of the table: column '%2' is a level or a lamp, whose values are "
+                                         "0, 1 or X (not '%3')",
+                                         {std::to_string(row.Line), column.Title, std::string(1, value)}));
             }
         columns.Outputs.push_back(std::move(watch));
     }

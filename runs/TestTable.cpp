@@ -1,6 +1,7 @@
 #include "TestTable.h"
 
 #include "FileAccess.h"
+#include "Messages.h"
 
 #include <algorithm>
 #include <charconv>
@@ -16,11 +17,12 @@ constexpr size_t MostRows = 100'000;
 // What a message quotes of the table.
 constexpr size_t QuoteLength = 40;
 
+// The text as a message quotes it (the message puts the quotes around it).
 std::string Quote(std::string_view text)
 {
     std::string quoted(text.substr(0, QuoteLength));
     if (text.size() > QuoteLength) quoted += "…";
-    return "'" + quoted + "'";
+    return quoted;
 }
 
 std::vector<std::string_view> Words(std::string_view line)
@@ -79,9 +81,10 @@ public:
             if (end == text.size()) break;
             start = end + 1;
         }
-        if (!headerRead_) throw TTableError(std::max<size_t>(line_, 1), "列の見出しがありません (表が空です)");
-        if (!open_.empty()) throw TTableError(open_.back().Line, "@repeat に対応する @end がありません");
-        if (table_.Rows.empty()) throw TTableError(line_, "値の行がありません");
+        if (!headerRead_)
+            throw TTableError(std::max<size_t>(line_, 1), Tr("The column headings are missing (the table is empty)"));
+        if (!open_.empty()) throw TTableError(open_.back().Line, Tr("@repeat has no matching @end"));
+        if (table_.Rows.empty()) throw TTableError(line_, Tr("There are no rows of values"));
         std::unordered_map<size_t, int64_t> runs;
         for (TTableRow& row : table_.Rows) row.Round = ++runs[row.Line];
         return std::move(table_);
@@ -99,7 +102,8 @@ private:
     {
         if (line.empty()) return;
         if (line.starts_with('@')) {
-            if (!headerRead_) throw TTableError(line_, "最初の行は列の見出しです (" + Quote(line) + " ではなく)");
+            if (!headerRead_)
+                throw TTableError(line_, Tr("The first line holds the column headings (not '%1')", {Quote(line)}));
             ReadDirective(Words(line));
         } else if (!headerRead_) {
             ReadHeader(Words(line));
@@ -112,14 +116,15 @@ private:
     {
         const auto bar = std::find(words.begin(), words.end(), "|");
         if (bar == words.end() || std::find(bar + 1, words.end(), "|") != words.end())
-            throw TTableError(line_, "見出しには入力の列と出力の列を分ける '|' が一つ要ります");
-        if (bar + 1 == words.end()) throw TTableError(line_, "出力の列がありません");
+            throw TTableError(line_, Tr("The headings need one '|' between the input columns and the output columns"));
+        if (bar + 1 == words.end()) throw TTableError(line_, Tr("There are no output columns"));
         for (auto w = words.begin(); w != words.end(); ++w) {
             if (w == bar) continue;
             TTableColumn column = Column(*w);
             for (const auto* side : {&table_.Inputs, &table_.Outputs})
                 for (const TTableColumn& other : *side)
-                    if (other.Title == column.Title) throw TTableError(line_, "列 " + Quote(column.Title) + " が二つあります");
+                    if (other.Title == column.Title)
+                        throw TTableError(line_, Tr("There are two columns '%1'", {Quote(column.Title)}));
             (w < bar ? table_.Inputs : table_.Outputs).push_back(std::move(column));
         }
         headerRead_ = true;
@@ -131,7 +136,7 @@ private:
         if (eq == std::string_view::npos) return {std::string(word), std::string(word), false};
         const std::string_view title = word.substr(0, eq), target = word.substr(eq + 1);
         if (title.empty() || target.empty() || target.find('=') != std::string_view::npos)
-            throw TTableError(line_, "列 " + Quote(word) + " は NAME か 列=名前 と書きます");
+            throw TTableError(line_, Tr("Write the column '%1' as NAME or COLUMN=NAME", {Quote(word)}));
         return {std::string(title), std::string(target), true};
     }
 
@@ -142,24 +147,29 @@ private:
         // The bar is optional in rows, but where it is written it stands between the inputs and the outputs.
         if (const auto bar = std::find(words.begin(), words.end(), "|"); bar != words.end()) {
             if (static_cast<size_t>(bar - words.begin()) != inputs || std::count(words.begin(), words.end(), "|") != 1)
-                throw TTableError(line_, "'|' の前に入力の値が " + std::to_string(inputs) + " 個要ります");
+                throw TTableError(line_, Tr("'|' needs %1 input values before it", {std::to_string(inputs)}));
             words.erase(bar);
         }
         if (words.size() != columns)
-            throw TTableError(line_, "値が " + std::to_string(words.size()) + " 個あります。列は " +
-                                         std::to_string(columns) + " 個です");
+            throw TTableError(line_, Tr("There are %1 values for %2 columns",
+                                        {std::to_string(words.size()), std::to_string(columns)}));
         TTableRow row{line_, 1, !open_.empty(), std::string(line), {}, passes_};
         for (size_t c = 0; c < columns; ++c) {
             const std::optional<char> value = c < inputs ? InputValue(words[c]) : OutputValue(words[c]);
             if (!value) {
                 const TTableColumn& column = c < inputs ? table_.Inputs[c] : table_.Outputs[c - inputs];
-                throw TTableError(line_, "列 " + Quote(column.Title) + " の値 " + Quote(words[c]) + " は読めません (" +
-                                             (c < inputs ? "入力は 0, 1, X, C" : "出力は 0, 1, X か 16 進の 1 桁") +
-                                             ")");
+                const std::string title = Quote(column.Title), word = Quote(words[c]);
+                throw TTableError(line_, c < inputs ? Tr("The value '%2' of column '%1' cannot be read (an input is "
+                                                         "0, 1, X or C)",
+                                                         {title, word})
+                                                    : Tr("The value '%2' of column '%1' cannot be read (an output is "
+                                                         "0, 1, X or one hex digit)",
+                                                         {title, word}));
             }
             row.Values.push_back(*value);
         }
-        if (table_.Rows.size() >= MostRows) throw TTableError(line_, "行が " + std::to_string(MostRows) + " を超えます");
+        if (table_.Rows.size() >= MostRows)
+            throw TTableError(line_, Tr("The table has more than %1 rows", {std::to_string(MostRows)}));
         table_.Rows.push_back(std::move(row));
     }
 
@@ -167,16 +177,16 @@ private:
     {
         const std::string_view name = words[0];
         if (name == "@end") {
-            if (words.size() != 1) throw TTableError(line_, "@end に値は要りません");
-            if (open_.empty()) throw TTableError(line_, "@end に対応する @repeat がありません");
+            if (words.size() != 1) throw TTableError(line_, Tr("@end takes no value"));
+            if (open_.empty()) throw TTableError(line_, Tr("@end has no matching @repeat"));
             const TBlock block = open_.back();
             open_.pop_back();
             Repeat(block);
             return;
         }
         if (name != "@limit" && name != "@passes" && name != "@repeat")
-            throw TTableError(line_, Quote(name) + " という指示はありません (@limit, @passes, @repeat, @end)");
-        if (words.size() != 2) throw TTableError(line_, std::string(name) + " には値が一つ要ります");
+            throw TTableError(line_, Tr("There is no directive '%1' (@limit, @passes, @repeat, @end)", {Quote(name)}));
+        if (words.size() != 2) throw TTableError(line_, Tr("%1 takes one value", {name}));
         if (name == "@passes" && words[1] == "settle") {
             passes_.Passes = 0;
             return;
@@ -196,8 +206,8 @@ private:
         int64_t value = 0;
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > most)
-            throw TTableError(line_, std::string(directive) + " の値は 1 から " + std::to_string(most) + " までの整数です (" +
-                                         Quote(text) + " ではなく)");
+            throw TTableError(line_, Tr("The value of %1 is an integer from 1 to %2 (not '%3')",
+                                        {directive, std::to_string(most), Quote(text)}));
         return value;
     }
 
@@ -206,7 +216,8 @@ private:
     {
         const size_t first = block.FirstRow, last = table_.Rows.size();
         if (last - first > 0 && static_cast<uint64_t>(block.Count - 1) > (MostRows - last) / (last - first))
-            throw TTableError(block.Line, "@repeat を書き出すと行が " + std::to_string(MostRows) + " を超えます");
+            throw TTableError(block.Line, Tr("Written out, @repeat makes the table longer than %1 rows",
+                                             {std::to_string(MostRows)}));
         for (int64_t round = 2; round <= block.Count; ++round)
             for (size_t r = first; r < last; ++r) table_.Rows.push_back(table_.Rows[r]);
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -262,7 +263,7 @@ TEST(VoltraneSim, HelpShowsTheOptions)
 {
     const Outcome o = Sim({"--help"});
     EXPECT_EQ(o.status, 0);
-    EXPECT_TRUE(o.out.starts_with("Usage: voltrane-sim FILE [options]\n"));
+    EXPECT_TRUE(o.out.starts_with("使い方: voltrane-sim FILE [オプション]\n")) << o.out;
     for (const char* option : {"--passes", "--watch", "--every", "--press", "--vcd", "--png", "--save", "--stats"})
         EXPECT_NE(o.out.find(option), std::string::npos) << option;
 }
@@ -282,6 +283,57 @@ TEST(VoltraneSim, VersionPrintsTheProgramsVersion)
         const int status = std::system((std::string(VOLTRANE_SIM) + " --version >/dev/full 2>/dev/null").c_str());
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
     }
+}
+
+// Whether the text holds a character of the Japanese scripts (U+3000 to U+9FFF: kana and kanji),
+// whose UTF-8 sequences begin with the bytes E3 to E9.
+bool HasJapanese(const std::string& text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0xE3 && byte <= 0xE9;
+    });
+}
+
+// --lang chooses the language of everything a person reads, even of the usage errors of the
+// arguments before it; what programs read (the PASS and FAIL words, the CSV header) stays.
+TEST(VoltraneSim, SpeaksTheLanguageThatLangAsksFor)
+{
+    const Outcome help = Sim({"--lang", "en", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.starts_with("Usage: voltrane-sim FILE [options]\n")) << help.out;
+    EXPECT_NE(help.out.find("--lang L"), std::string::npos);
+    EXPECT_FALSE(HasJapanese(help.out)) << help.out;
+    EXPECT_TRUE(HasJapanese(Sim({"--help"}).out));
+
+    const Outcome usage = Sim({ToggleChain, "--passes", "-1", "--lang=en"});
+    EXPECT_EQ(usage.status, 2);
+    EXPECT_EQ(usage.err, "voltrane-sim: --passes needs an integer of 0 or more (not '-1')\n"
+                         "Try 'voltrane-sim --help'.\n");
+    // A --lang that is the value of another option, or comes after "--", chooses nothing.
+    EXPECT_TRUE(HasJapanese(Sim({"--lang", "ja", ToggleChain, "--watch", "--lang", "en"}).err));
+    EXPECT_TRUE(HasJapanese(Sim({"--lang", "ja", "--", ToggleChain, "--lang", "en"}).err));
+    // A language without a catalog is a usage error that names the languages there are.
+    const Outcome unknown = Sim({"--lang", "xx", ToggleChain});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("'xx'"), std::string::npos) << unknown.err;
+    EXPECT_NE(unknown.err.find("en, ja"), std::string::npos) << unknown.err;
+    EXPECT_EQ(unknown.out, "");
+
+    // A failing check: a row of a repeat block, a file that cannot be opened, the CSV's message.
+    const std::string table = Temp("chain.lgt"), csv = Temp("report.csv"), absent = Temp("absent.lgc");
+    std::ofstream(table) << "A=TTglSW0 | N=TNot1.1\n@repeat 2\n0 | 1\n1 | 1\n@end\n";
+    const Outcome report = Sim({"--lang", "en", "--test", table, ToggleChain, absent, "--csv", csv});
+    EXPECT_EQ(report.status, 1) << report.err;
+    const std::string failure = "Line 4 (round 1) [1 | 1]: N expected 1 but was 0";
+    EXPECT_EQ(report.out, "FAIL " + ToggleChain + ": " + failure + "\nFAIL " + absent + ": Cannot open the file " +
+                              absent + " (No such file or directory)\n");
+    EXPECT_EQ(report.err, "");
+    EXPECT_EQ(Slurp(csv).substr(0, Slurp(csv).find('\n') + 1),
+              "file,result,rows_passed,rows,first_failing_line,message\r\n");
+    EXPECT_NE(Slurp(csv).find(",FAIL,2,4,4," + failure + "\r\n"), std::string::npos) << Slurp(csv);
+    std::remove(table.c_str());
+    std::remove(csv.c_str());
 }
 
 TEST(VoltraneSim, SavesTheBoardAsTheEditorWouldBeforeTheRun)

@@ -49,7 +49,7 @@ TEST_F(DocumentTest, SaveWritesTheBoardAndOpenReadsItBackExactly)
     doc.New();
     EXPECT_TRUE(shell.Questions.empty());  // nothing changed since the save
     EXPECT_EQ(t.Bord.Count(), 0);
-    EXPECT_EQ(doc.Title(), std::string(TitlePrefix) + UntitledName);
+    EXPECT_EQ(doc.Title(), "Voltrane　論理シミュレータ - 無題");
     shell.OpenAnswers.push_back(folder / "one.lgc");
     doc.Open();
     EXPECT_EQ(Wiring(t.Bord), saved);
@@ -69,7 +69,7 @@ TEST_F(DocumentTest, TheQuestionBeforeLosingChangesCanSaveDropOrCancel)
     shell.Answers = {Shell::TAnswer::Cancel};
     doc.New();
     EXPECT_EQ(State(), before);
-    EXPECT_THAT(shell.Questions, ElementsAre(MsgConfirmDiscard));
+    EXPECT_THAT(shell.Questions, ElementsAre("ファイルの内容が変更されています。変更を保存しますか？"));
 
     shell.Answers = {Shell::TAnswer::Yes};  // save first, but the save dialog is cancelled
     shell.SaveAnswers.push_back(std::nullopt);

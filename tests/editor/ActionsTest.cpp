@@ -90,7 +90,7 @@ TEST_F(Actions, MenusComeInOrderWithTheirAccelerators)
               QStringList({U("元に戻す(&Y)"), U("やり直し(&X)"), "-", U("コピー(&C)"), U("切り取り(&T)"), U("貼り付け(&P)"),
                            U("削除(&D)"), U("すべてを選択(&A)"), U("時計回りに回転(&R)"), U("選択範囲をサブ基板に(&B)"), "-", U("マクロ設定(&Z)...")}));
     EXPECT_EQ(MenuTexts(TopMenu(2)), QStringList({U("拡大(&I)"), U("縮小(&O)"), U("100%(&A)"), "-", U("回路全体を表示(&F)"),
-                                                  U("選択範囲を表示(&S)")}));
+                                                  U("選択範囲を表示(&S)"), "-", U("&Language / 表示言語")}));
     const QStringList parts = MenuTexts(TopMenu(3));
     ASSERT_EQ(parts.size(), 25);
     EXPECT_EQ(parts.mid(0, 4), QStringList({U("ＭＳＩ(&H)"), U("マクロ(&L)"), U("NANDゲート(&N)"), U("NORゲート(&O)")}));

@@ -2,6 +2,7 @@
 #include "EditorFixture.h"
 #include "InputMacroNameFormU.h"
 #include "MacroMtnFormU.h"
+#include "ScratchFolder.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -103,6 +104,38 @@ TEST_F(MacroWindow, ARegisteredMacroIsPlacedAgainAfterARestartAndTheListKeepsIts
     QCoreApplication::processEvents();  // the idle refresh enables undo
     actions->actUndo->trigger();
     EXPECT_EQ(window->Bord.Count(), 0);
+}
+
+TEST_F(MacroWindow, AnInstalledMacroIsPlacedAndCopiedOnlyUnderANewName)
+{
+    Register(PlaceBox({100, 100}, {200, 180}), QStringLiteral("adder"));
+    window.reset();
+    // The macro folder, list and all, becomes the folder installed with the program.
+    shell.InstalledMacros = shell.Folder + "/installed";
+    std::filesystem::rename(shell.Folder + "/Macro", shell.InstalledMacros);
+    const std::string installed = ScratchFolder::Slurp(shell.InstalledMacros + "/adder.lgm");
+    window = std::make_unique<TfrmVoltrane>(shell, SharedDM());
+    actions = &window->ActionManager1;
+    window->show();
+    EXPECT_EQ(MacroEntries(*window), (QStringList{"", QString::fromUtf8("adder（付属）")}));
+
+    window->mnuMacro->actions().constLast()->trigger();
+    Click({300, 250});
+    ASSERT_EQ(window->Bord.Count(), 1);
+    const TPartsBase* copy = window->Bord.Items(0);
+    Click({copy->Left + copy->Width / 2, copy->Top}, Qt::RightButton);
+    WhenShown<TInputMacroNameForm>([](TInputMacroNameForm& form) {
+        EXPECT_EQ(form.edtMacroName->text(), QStringLiteral("adder"));
+        QTest::keyClick(form.edtMacroName, Qt::Key_Return);
+        EXPECT_TRUE(form.isVisible());
+        form.edtMacroName->setText(QStringLiteral("my adder"));
+        QTest::keyClick(form.edtMacroName, Qt::Key_Return);
+    });
+    window->Popups.pmnuMacro_Add->trigger();
+    EXPECT_EQ(MacroEntries(*window), (QStringList{"my adder", "", QString::fromUtf8("adder（付属）")}));
+    EXPECT_EQ(window->MacroNames, TStrings{"my adder"});  // what maintenance lists
+    EXPECT_TRUE(std::filesystem::exists(shell.Folder + "/Macro/my adder.lgm"));
+    EXPECT_EQ(ScratchFolder::Slurp(shell.InstalledMacros + "/adder.lgm"), installed);
 }
 
 TEST_F(MacroWindow, TheMaintenanceDialogRebuildsTheMenuOnlyOnOk)

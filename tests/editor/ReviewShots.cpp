@@ -1,12 +1,15 @@
 // Screenshots for reviewing the editor by eye: the main window with a small circuit built in
 // code, while editing, running and stopped, three gestures half way, the oscilloscope window of its
-// probe, the about window and the report of a test table. Run under a
-// display server: xvfb-run -a -s "-screen 0 1024x768x24" voltrane_review_shots OUTPUT_FOLDER
+// probe, the about window and the report of a test table, then the guide's pictures of the half adder
+// (guide-*.png), in a language (ja unless another is given). Run under a display server:
+// xvfb-run -a -s "-screen 0 1024x768x24" voltrane_review_shots OUTPUT_FOLDER [LANGUAGE]
 #include "AboutU.h"
 #include "DMU.h"
 #include "Fonts.h"
 #include "IniFile.h"
+#include "Messages.h"
 #include "PartU.h"
+#include "QtTranslations.h"
 #include "ScopeFormU.h"
 #include "ScriptedShell.h"
 #include "TestReportFormU.h"
@@ -61,6 +64,13 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     InstallFontSubstitutions();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const std::string language = argc > 2 ? argv[2] : "ja";
+    if (!UseLanguage(language, CatalogFolders(QCoreApplication::applicationDirPath().toStdString())) &&
+        language != "en") {
+        std::fprintf(stderr, "no catalog for the language %s\n", language.c_str());
+        return 1;
+    }
+    InstallQtTranslations(language);
     if (!QDir().mkpath(folder)) {
         std::fprintf(stderr, "cannot create the folder %s\n", qPrintable(folder));
         return 1;
@@ -152,5 +162,28 @@ int main(int argc, char** argv)
         window.ActionManager1.actSimStop->trigger();
     });
     window.Tests->ShowRow(3);
+    window.frmTestReport->close();
+
+    // The guide's half adder: wired, running with A on, and its table passing.
+    window.resize(520, 440);
+    shell.Answers = {Shell::TAnswer::No};
+    window.Document.OpenFile(examples + "/half-adder.lgc");
+    window.Redraw();
+    Wait(200);
+    Save(window.grab(), folder + "/guide-wired.png");
+    QTimer::singleShot(300, &window, [&] {
+        window.FormMouseDown(TMouseButton::Left, ssLeft, 110, 110);
+        window.FormMouseUp(TMouseButton::Left, 0, 110, 110);
+    });
+    QTimer::singleShot(800, &window, [&] {
+        Save(window.grab(), folder + "/guide-running.png");
+        window.ActionManager1.actSimStop->trigger();
+    });
+    window.ActionManager1.actSimStart->trigger();
+    Wait(200);  // the commands are enabled again once the run has ended
+    shell.OpenAnswers = {examples + "/half-adder.lgt"};
+    window.ActionManager1.actTest->trigger();
+    Wait(300);
+    Save(window.frmTestReport->grab(), folder + "/guide-test-report.png");
     return 0;
 }

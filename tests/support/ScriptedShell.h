@@ -35,6 +35,8 @@ public:
     bool BrowserAvailable = true;
     std::string Clipboard = "left over from another program";
     std::string Folder;
+    // The folder of the macros installed with the program; none unless a test gives one.
+    std::string InstalledMacros;
 
     std::optional<std::string> OpenFileName(const TFileDialog&) override { return Next(OpenAnswers); }
     std::optional<std::string> SaveFileName(const TFileDialog&) override { return Next(SaveAnswers); }
@@ -53,6 +55,7 @@ public:
     void SetClipboardText(const std::string& text) override { Clipboard = text; }
     std::string DataFolder() override { return Folder; }
     std::string SettingsFile() override { return Folder + "/voltrane.INI"; }
+    std::string InstalledMacroFolder() override { return InstalledMacros; }
     bool OpenUrl(const std::string& url) override
     {
         OpenedUrls.push_back(url);

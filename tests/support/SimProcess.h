@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -35,9 +36,14 @@ inline std::string Temp(const std::string& name)
 }
 
 // Runs voltrane-sim with these arguments, its output going to files that are read back; with a
-// limit, in at most that many kilobytes of address space.
+// limit, in at most that many kilobytes of address space. Its messages are Japanese, the language
+// the tests compare, unless the arguments choose one with --lang.
 inline Outcome Sim(std::vector<std::string> args, const std::string& limitKb = "")
 {
+    const bool chosen = std::any_of(args.begin(), args.end(), [](const std::string& a) {
+        return a == "--lang" || a.starts_with("--lang=");
+    });
+    if (!chosen) args.insert(args.begin(), {"--lang", "ja"});
     const std::string outPath = Temp("stdout"), errPath = Temp("stderr");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
