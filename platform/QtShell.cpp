@@ -18,15 +18,24 @@ const QString BoxTitle = QStringLiteral("Voltrane");
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// "shown|pattern|shown|pattern" as Qt name filters; "*.*" means every file, with a dot or not.
+// "shown|pattern|shown|pattern" as Qt name filters, which take the patterns from the parentheses at
+// the end; a shown text that names its pattern there already keeps it. "*.*" means every file, with a
+// dot or not.
 QStringList NameFilters(const std::string& filter)
 {
     const QStringList parts = Q(filter).split('|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString pattern = parts[i + 1];
-        if (pattern == "*.*") pattern = "*";
-        filters << parts[i] + " (" + pattern.replace(';', ' ') + ")";
+        QString shown = parts[i];
+        const QString stated = "(" + parts[i + 1] + ")";
+        QString pattern = parts[i + 1] == "*.*" ? QStringLiteral("*") : parts[i + 1];
+        pattern.replace(';', ' ');
+        if (shown.endsWith(stated) && pattern == parts[i + 1]) {
+            filters << shown;
+            continue;
+        }
+        if (shown.endsWith(stated)) shown.chop(stated.size());
+        filters << shown.trimmed() + " (" + pattern + ")";
     }
     return filters;
 }

@@ -26,6 +26,7 @@ struct TypedName {
 
     QString Name;
     QStringList Boxes;
+    QStringList Filters;
     bool Typed = false;
     int waited = 0;
 
@@ -50,6 +51,7 @@ struct TypedName {
                 if (!Boxes.isEmpty() || ++waited > 200) dialog->reject();
                 return;
             }
+            Filters = dialog->nameFilters();
             auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             if (!field) return dialog->reject();
             field->setText(Name);
@@ -71,6 +73,9 @@ TEST(QtShellFileDialogs, OpenTakesATypedNameAsItIsAndSaveAddsTheExtension)
     TypedName withoutExtension(folder / "notes");
     EXPECT_EQ(withoutExtension.Into([&] { return shell.OpenFileName(CircuitDialog); }), folder / "notes");
     EXPECT_TRUE(withoutExtension.Boxes.isEmpty()) << withoutExtension.Boxes.join('\n').toStdString();
+    // Each pattern is named once; every file means every name, with a dot or not.
+    EXPECT_EQ(withoutExtension.Filters,
+              QStringList({QString::fromUtf8("ロジックセーブファイル(*.lgc)"), QString::fromUtf8("全てのファイル (*)")}));
 
     // A name that is not there is reported as typed, not with the extension added.
     TypedName missing(folder / "absent");
