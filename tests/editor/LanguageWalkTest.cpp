@@ -1,5 +1,6 @@
 // Every window, menu, popup and dialog walked in English and in Japanese: English shows no Japanese,
-// Japanese leaves nothing in English, no caption is empty or cut off, and Qt's own dialogs follow.
+// Japanese leaves nothing in English, no caption is empty or cut off, no two items of a menu share an
+// access key, and Qt's own dialogs follow.
 #include "AboutU.h"
 #include "CountInputFormU.h"
 #include "EditorFixture.h"
@@ -17,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QSet>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTranslator>
@@ -71,12 +73,25 @@ struct TShown {
 
 struct TWalk {
     std::vector<TShown> shown;
-    QStringList empty, clipped;
+    QStringList empty, clipped, sharedKeys;
 
     void Add(const QObject& owner, const char* what, const QString& text)
     {
         shown.push_back({QStringLiteral("%1 '%2' %3").arg(owner.metaObject()->className(), owner.objectName(), what),
                          text});
+    }
+
+    // Two items of one menu must not answer the same key.
+    void AccessKeys(const QMenu& menu)
+    {
+        QSet<QChar> keys;
+        for (const QAction* item : menu.actions()) {
+            const qsizetype at = QString(item->text()).replace("&&", "").indexOf('&');
+            if (at < 0 || item->isSeparator()) continue;
+            const QChar key = QString(item->text()).replace("&&", "").at(at + 1).toLower();
+            if (keys.contains(key)) sharedKeys << menu.title() + ": " + item->text();
+            keys.insert(key);
+        }
     }
 
     // The texts of a window and everything in it. Qt's own dialogs are not ours to fill or lay out:
@@ -92,8 +107,10 @@ struct TWalk {
             if (label && label->pixmap().isNull()) Add(*label, "label", label->text());
             if (button) Add(*button, "button", button->text());
             if (const auto* group = qobject_cast<QGroupBox*>(widget)) Add(*group, "group", group->title());
-            if (const auto* menu = qobject_cast<QMenu*>(widget); menu && !menu->title().isEmpty())
-                Add(*menu, "menu", menu->title());
+            if (const auto* menu = qobject_cast<QMenu*>(widget)) {
+                if (!menu->title().isEmpty()) Add(*menu, "menu", menu->title());
+                if (ours) AccessKeys(*menu);
+            }
             if (ours && widget->isVisible() && CutOff(*widget)) clipped << shown.back().where + " \"" + shown.back().text + "\"";
         }
         for (QAction* action : window.findChildren<QAction*>()) {
@@ -160,6 +177,7 @@ TEST(Languages, EveryTextIsInTheChosenLanguageAndNoCaptionIsCutOff)
     for (const TWalk* walk : {&english, &japanese}) {
         EXPECT_TRUE(walk->empty.isEmpty()) << qPrintable(walk->empty.join(", "));
         EXPECT_TRUE(walk->clipped.isEmpty()) << qPrintable(walk->clipped.join("\n"));
+        EXPECT_TRUE(walk->sharedKeys.isEmpty()) << qPrintable(walk->sharedKeys.join("\n"));
     }
 }
 
