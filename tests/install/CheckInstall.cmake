@@ -1,5 +1,6 @@
 # cmake -DBUILD=DIR -DOUT=DIR -P CheckInstall.cmake: installs the build into OUT through DESTDIR and
-# checks that the desktop finds the editor, the file types it opens and its icon.
+# checks that the desktop finds the editor, the file types it opens and its icon, and that the catalogs,
+# the installed macros and the guide go with them.
 file(REMOVE_RECURSE "${OUT}")
 set(ENV{DESTDIR} "${OUT}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix /usr RESULT_VARIABLE failed OUTPUT_QUIET)
@@ -7,7 +8,9 @@ if(failed)
   message(FATAL_ERROR "cmake --install failed")
 endif()
 foreach(file bin/voltrane bin/voltrane-sim share/applications/voltrane.desktop share/mime/packages/voltrane.xml
-             share/icons/hicolor/256x256/apps/voltrane.png)
+             share/icons/hicolor/256x256/apps/voltrane.png share/locale/ja/LC_MESSAGES/voltrane.mo
+             share/locale/en/LC_MESSAGES/voltrane.mo share/voltrane/macros/HalfAdder.lgm
+             share/voltrane/guide/en/getting-started.md share/voltrane/guide/ja/images/guide-wired.png)
   if(NOT EXISTS "${OUT}/usr/${file}")
     message(FATAL_ERROR "${file} was not installed")
   endif()
