@@ -17,3 +17,7 @@ void SaveBoardPicture(const Canvas&, const std::string& path)
 {
     throw TFileError(Tr("Cannot write the file %1 (this build has no picture output)", {MessagePath(path)}));
 }
+
+void SaveBoardSvg(TBord&, const std::string& path, bool) { SaveBoardPicture(NullCanvas(), path); }
+
+void SaveBoardPdf(TBord&, const std::string& path, const std::string&, bool) { SaveBoardPicture(NullCanvas(), path); }

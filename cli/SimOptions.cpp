@@ -38,6 +38,9 @@ or checks circuit files against a test table.
                 dots when --passes 0, simulating look otherwise).
   --scale S     with --png: draw every board unit as S x S pixels, sharply (S = 1, 2,
                 3 or 4; default 1).
+  --svg PATH, --pdf PATH
+                write the board as an SVG picture, or as a PDF page (A4, fitted, with
+                the file's name and the date under it), in the look --png gives it.
   --save PATH   write the board as circuit text (the editor's save) right after
                 loading, before the run.
                 Outputs appear only when complete (the old file stays on failure);
@@ -79,7 +82,7 @@ namespace {
 // The options that take a value, as the next argument or after "=".
 const char* const ValuedOptions[] = {"--passes", "--watch", "--every",  "--press",  "--release", "--click",
                                      "--vcd",    "--png",   "--save",   "--test",   "--junit",   "--csv",
-                                     "--engine", "--replay", "--scale", "--lang"};
+                                     "--engine", "--replay", "--scale", "--lang",  "--svg",    "--pdf"};
 
 bool TakesValue(const std::string& arg)
 {
@@ -187,6 +190,10 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
             options.VcdPath = value;
         else if (arg == "--png")
             options.PngPath = value;
+        else if (arg == "--svg")
+            options.SvgPath = value;
+        else if (arg == "--pdf")
+            options.PdfPath = value;
         else if (arg == "--scale") {
             options.Scale = ParseScale(value);
             scaled = true;

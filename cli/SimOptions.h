@@ -36,6 +36,9 @@ struct TSimOptions {
     size_t ReplayAt = 0;
     std::string VcdPath;
     std::string PngPath;
+    // --svg, --pdf: vector pictures of the board after the run.
+    std::string SvgPath;
+    std::string PdfPath;
     // --scale: board units drawn as Scale × Scale pixels of the PNG picture.
     int Scale = 1;
     std::string SavePath;

@@ -76,7 +76,8 @@ bool IsStandardOutput(const std::string& path) { return path == "-" || SameFile(
 void CheckOutputs(const TSimOptions& options)
 {
     const std::pair<const char*, std::string> outputs[] = {{"--save", options.SavePath}, {"--vcd", options.VcdPath},
-                                                           {"--png", options.PngPath},   {"--junit", options.JunitPath},
+                                                           {"--png", options.PngPath},   {"--svg", options.SvgPath},
+                                                           {"--pdf", options.PdfPath},   {"--junit", options.JunitPath},
                                                            {"--csv", options.CsvPath}};
     std::vector<std::string> inputs = options.Files;
     if (!options.TestTable.empty()) inputs.push_back(options.TestTable);
@@ -123,13 +124,17 @@ int Run(const TSimOptions& options)
         return Fail(ExitUsage, e.what());
     }
     if (!options.TestTable.empty()) return RunTests(options);
-    const bool picture = !options.PngPath.empty();
+    const bool raster = !options.PngPath.empty();
+    const bool picture = raster || !options.SvgPath.empty() || !options.PdfPath.empty();
     if (picture && !BoardPictureAvailable())
-        return Fail(ExitUsage, Tr("--png is not available: this version has no picture output"));
+        return Fail(ExitUsage, Tr("%1 is not available: this version has no picture output",
+                                  {raster ? "--png" : options.SvgPath.empty() ? "--pdf" : "--svg"}));
 
     NullCanvas windowSurface;
     std::unique_ptr<Canvas> surface = std::make_unique<NullCanvas>();
-    const std::unique_ptr<WindowFactory> windows = picture ? MakeBoardPictureWindows(options.Scale) : nullptr;
+    // The displays' images are drawn at the PNG's scale, or sharp enough for a vector picture.
+    const std::unique_ptr<WindowFactory> windows =
+        picture ? MakeBoardPictureWindows(raster ? options.Scale : VectorDisplayScale) : nullptr;
     TCircuit circuit(surface.get());
     circuit.Context.Windows = windows.get();
     TPartsList loaded;
@@ -145,7 +150,7 @@ int Run(const TSimOptions& options)
         return Fail(ExitLoad, MessagePath(options.File) + ": " + e.what());
     }
     circuit.Bord.CheckAllLinks();
-    if (picture) {
+    if (raster) {
         std::unique_ptr<Canvas> image = MakeBoardPictureSurface(circuit.Bord, options.Scale);
         circuit.Bord.SetCanvas(image.get());
         surface = std::move(image);
@@ -169,7 +174,7 @@ int Run(const TSimOptions& options)
     run.Passes = options.Passes;
     run.Every = options.Every;
     // An output on standard output has it to itself: rows among its bytes would spoil it.
-    for (const std::string* path : {&options.SavePath, &options.VcdPath, &options.PngPath})
+    for (const std::string* path : {&options.SavePath, &options.VcdPath, &options.PngPath, &options.SvgPath, &options.PdfPath})
         if (!path->empty() && IsStandardOutput(*path)) run.Out = nullptr;
     try {
         const TNamedObjects named(names, loaded);
@@ -191,10 +196,13 @@ int Run(const TSimOptions& options)
                          static_cast<long long>(options.Passes), seconds, rate, circuit.Bord.Count(),
                          EngineName(options.Engine));
         }
-        if (picture) {
+        if (raster) {
             if (options.Passes == 0) RedrawBoard(circuit.Bord, *surface, *run.Area);
             SaveBoardPicture(*surface, options.PngPath);
         }
+        if (!options.SvgPath.empty()) SaveBoardSvg(circuit.Bord, options.SvgPath, options.Passes > 0);
+        if (!options.PdfPath.empty())
+            SaveBoardPdf(circuit.Bord, options.PdfPath, PageFooter(options.File, std::time(nullptr)), options.Passes > 0);
     } catch (const TFileError& e) {
         return Fail(ExitLoad, e.what());
     }

@@ -1,5 +1,7 @@
 #include "MessageText.h"
 
+#include <filesystem>
+
 namespace {
 
 void AppendEscaped(std::string& out, unsigned char byte)
@@ -54,3 +56,12 @@ std::string Escape(std::string_view text, size_t limit)
 std::string MessageText(std::string_view text, size_t limit) { return Escape(text, limit); }
 
 std::string MessagePath(std::string_view path) { return Escape(path, std::string_view::npos); }
+
+std::string PageFooter(std::string_view file, std::time_t when)
+{
+    const std::string name = MessageText(std::filesystem::path(file).filename().string());
+    std::tm day{};
+    char date[16] = "";
+    if (localtime_r(&when, &day)) std::strftime(date, sizeof date, "%Y-%m-%d", &day);
+    return name + "  " + date;
+}

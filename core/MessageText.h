@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <ctime>
 #include <string>
 #include <string_view>
 
@@ -10,3 +11,6 @@
 std::string MessageText(std::string_view text, size_t limit = 80);
 // A file name for a message: control characters escaped, never cut.
 std::string MessagePath(std::string_view path);
+// The line under a printed board: the circuit file's name without its folder and the local day of
+// when, as "half-adder.lgc  2026-12-08".
+std::string PageFooter(std::string_view file, std::time_t when);

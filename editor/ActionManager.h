@@ -43,10 +43,13 @@ public:
     TAction* actOpen;
     TAction* actSave;
     TAction* actSaveAs;
+    TAction* actExportPicture;
+    TAction* actPrint;
     TAction* actExit;
     TAction* actUndo;
     TAction* actRedo;
     TAction* actCopy;
+    TAction* actCopyPicture;
     TAction* actCut;
     TAction* actPaste;
     TAction* actDel;

@@ -70,6 +70,9 @@ QMenu* BuildMainMenu(QMainWindow& window, TActionManager& a)
                 {&M::actOpen, TrMark("&Open...")},
                 {&M::actSave, TrMark("&Save")},
                 {&M::actSaveAs, TrMark("Save &as...")},
+                Dash,
+                {&M::actExportPicture, TrMark("&Export picture...")},
+                {&M::actPrint, TrMark("&Print...")},
                 {&M::actExit, TrMark("E&xit")}});
 
     AddEntries(*bar->addMenu(QTrIn("menu", "&Edit")), a,
@@ -78,6 +81,7 @@ QMenu* BuildMainMenu(QMainWindow& window, TActionManager& a)
                 Dash,
                 {&M::actCopy, nullptr},
                 {&M::actCut, nullptr},
+                {&M::actCopyPicture, TrMark("Copy as p&icture")},
                 {&M::actPaste, nullptr},
                 {&M::actDel, nullptr},
                 {&M::actSelectAll, nullptr},

@@ -10,6 +10,7 @@
 #include "IniFile.h"
 #include "LanguageCommands.h"
 #include "MainMenu.h"
+#include "PictureCommands.h"
 #include "Messages.h"
 #include "PlacementRules.h"
 #include "Shell.h"
@@ -126,6 +127,8 @@ void TfrmVoltrane::ConnectActions()
                                  [this] { ScheduleActionUpdate(); });
     connect(Popups.pmnuMacro_Add, &QAction::triggered, this, [this] { Macros->RegisterPopupBox(); });
     Documents = new TDocumentCommands(*this, ActionManager1, Document, Session, shell_, [this] { ScheduleActionUpdate(); });
+    Pictures = new TPictureCommands(*this, ActionManager1, Session, Document, shell_,
+                                    [this] { return view_->Viewport().Scale(); });
     mnuRecent = Documents->mnuRecent;
     Runs = new TRunCommands(
         *this, ActionManager1, Session, Document, *Documents, *view_, shell_,

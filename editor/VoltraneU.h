@@ -29,6 +29,7 @@ class Shell;
 class TDM;
 class TfrmAbout;
 class THelpWindow;
+class TPictureCommands;
 class TPassEngine;
 class TRunControl;
 class TStatusLine;
@@ -114,6 +115,7 @@ public:
     TPartPopups Popups{this};
     TDocument Document{Session, shell_};
     TDocumentCommands* Documents;
+    TPictureCommands* Pictures;
     TRunCommands* Runs;
     TTestCommands* Tests;
     QMenu* mnuRecent;

@@ -2,10 +2,9 @@
 
 #include "Board.h"
 #include "ContactSheet.h"
-#include "DMU.h"
 #include "FileAccess.h"
-#include "GuiSession.h"
 #include "HeadlessWindows.h"
+#include "PictureSupport.h"
 #include "QImageCanvas.h"
 #include "Simulation.h"
 
@@ -14,24 +13,6 @@
 #include <algorithm>
 
 namespace {
-
-// What the pictures of a process share: the GUI application and the sprites, kept while any
-// picture surface, display image or window factory of a picture lives.
-struct TPictureSupport {
-    TGuiSession Session;
-    TDM Sprites;
-};
-
-std::shared_ptr<TPictureSupport> PictureSupport()
-{
-    static std::weak_ptr<TPictureSupport> shared;
-    std::shared_ptr<TPictureSupport> support = shared.lock();
-    if (!support) {
-        support = std::make_shared<TPictureSupport>();
-        shared = support;
-    }
-    return support;
-}
 
 // Holds the support from before the canvas is built until after it is gone.
 struct TPictureSupportHolder {
@@ -72,7 +53,18 @@ constexpr int64_t MaxPixels = 8000;
 
 }  // namespace
 
-std::unique_ptr<Canvas> MakeBoardImage(const TBord& board, double scale)
+std::shared_ptr<TPictureSupport> PictureSupport()
+{
+    static std::weak_ptr<TPictureSupport> shared;
+    std::shared_ptr<TPictureSupport> support = shared.lock();
+    if (!support) {
+        support = std::make_shared<TPictureSupport>();
+        shared = support;
+    }
+    return support;
+}
+
+TRect BoardPictureRect(const TBord& board, double scale)
 {
     int64_t right = 0, bottom = 0;
     for (int i = 0; i < board.Count(); ++i) {
@@ -82,8 +74,14 @@ std::unique_ptr<Canvas> MakeBoardImage(const TBord& board, double scale)
     }
     if (!(scale > 0 && scale <= MaxPixels)) scale = 1;
     const int64_t side = std::min(MaxSide, static_cast<int64_t>(static_cast<double>(MaxPixels) / scale));
-    return std::make_unique<TBoardImage>(static_cast<int>(std::min(right + Margin, side)),
-                                         static_cast<int>(std::min(bottom + Margin, side)), scale);
+    return {0, 0, static_cast<int>(std::min(right + Margin, side)), static_cast<int>(std::min(bottom + Margin, side))};
+}
+
+std::unique_ptr<Canvas> MakeBoardImage(const TBord& board, double scale)
+{
+    if (!(scale > 0 && scale <= MaxPixels)) scale = 1;
+    const TRect area = BoardPictureRect(board, scale);
+    return std::make_unique<TBoardImage>(area.Right, area.Bottom, scale);
 }
 
 std::unique_ptr<WindowFactory> MakePictureWindows(double scale) { return std::make_unique<TPictureWindows>(scale); }
@@ -133,6 +131,22 @@ bool SaveBoardPng(TBord& board, const std::string& path, double scale)
     RedrawBoard(board, *surface, CanvasBoardArea(*surface));
     board.SetCanvas(previous);
     return SaveCanvasPng(*surface, path);
+}
+
+std::string BoardPng(TBord& board, const TRect& area, double scale)
+{
+    const std::shared_ptr<TPictureSupport> support = PictureSupport();
+    QImageCanvas image(0, 0, &support->Sprites);
+    image.SetView(scale, {});
+    const QRect corner = image.DeviceRect({area.Left, area.Top, area.Left + 1, area.Top + 1});
+    image.SetView(scale, {corner.left(), corner.top()});
+    const QRect device = image.DeviceRect(area);
+    image.Resize(device.width(), device.height());
+    Canvas* const previous = board.GetCanvas();
+    board.SetCanvas(&image);
+    RedrawBoard(board, image, area);
+    board.SetCanvas(previous);
+    return EncodePng(image.Image());
 }
 
 bool SaveSpriteSheetPng(const std::string& path)

@@ -17,6 +17,8 @@ class TBord;
 // most 4000 units and 8000 pixels a side; at scale 1 a pixel of the picture is the board pixel of
 // the same coordinates.
 std::unique_ptr<Canvas> MakeBoardImage(const TBord& board, double scale = 1);
+// The board rectangle such a surface shows.
+TRect BoardPictureRect(const TBord& board, double scale = 1);
 // The window controls of a circuit drawn for a picture at that scale: display images that copy onto
 // such a surface, and the headless text editors and oscilloscope windows of the part library.
 std::unique_ptr<WindowFactory> MakePictureWindows(double scale = 1);
@@ -28,6 +30,9 @@ std::string EncodeCanvasPng(const Canvas& surface);
 // Writes a surface made here, or any image canvas, as a PNG file through the file layer; false
 // when it cannot.
 bool SaveCanvasPng(const Canvas& surface, const std::string& path);
+// A PNG file of the area of the board at the scale (device pixels per board unit), drawn the way the
+// window redraws it; empty when it cannot be encoded.
+std::string BoardPng(TBord& board, const TRect& area, double scale);
 // Draws the board on a fresh surface the way the window redraws it, and writes it as PNG.
 bool SaveBoardPng(TBord& board, const std::string& path, double scale = 1);
 // Every sprite list and the action images on one labelled sheet, written as PNG.

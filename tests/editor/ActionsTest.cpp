@@ -84,10 +84,11 @@ TEST_F(Actions, MenusComeInOrderWithTheirAccelerators)
     EXPECT_EQ(tops, QStringList({U("ファイル(&F)"), U("編集(&E)"), U("表示(&V)"), U("部品(&P)"), U("シミュレーション(&S)"),
                                  U("ヘルプ(&H)")}));
     EXPECT_EQ(MenuTexts(TopMenu(0)), QStringList({U("新規作成(&Y)"), U("開く(&X)..."), U("上書き保存(&Z)"),
-                                                  U("名前を付けて保存(&W)..."), "-", U("最近使ったファイル(&R)"), "-",
+                                                  U("名前を付けて保存(&W)..."), "-", U("画像として書き出し(&E)..."),
+                                                  U("印刷(&P)..."), "-", U("最近使ったファイル(&R)"), "-",
                                                   U("終了(&V)")}));
     EXPECT_EQ(MenuTexts(TopMenu(1)),
-              QStringList({U("元に戻す(&Y)"), U("やり直し(&X)"), "-", U("コピー(&C)"), U("切り取り(&T)"), U("貼り付け(&P)"),
+              QStringList({U("元に戻す(&Y)"), U("やり直し(&X)"), "-", U("コピー(&C)"), U("切り取り(&T)"), U("画像としてコピー(&I)"), U("貼り付け(&P)"),
                            U("削除(&D)"), U("すべてを選択(&A)"), U("時計回りに回転(&R)"), U("選択範囲をサブ基板に(&B)"), "-", U("マクロ設定(&Z)...")}));
     EXPECT_EQ(MenuTexts(TopMenu(2)), QStringList({U("拡大(&I)"), U("縮小(&O)"), U("100%(&A)"), "-", U("回路全体を表示(&F)"),
                                                   U("選択範囲を表示(&S)"), "-", U("&Language / 表示言語")}));

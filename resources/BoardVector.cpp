@@ -1,0 +1,94 @@
+#include "BoardVector.h"
+
+#include "Board.h"
+#include "PictureSupport.h"
+#include "QPainterCanvas.h"
+#include "Simulation.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <algorithm>
+
+namespace {
+
+// A board unit is a pixel of a screen at 96 dots per inch.
+constexpr int UnitsPerInch = 96;
+
+std::string BytesOf(const QByteArray& bytes) { return bytes.toStdString(); }
+
+}  // namespace
+
+void PaintBoard(QPainter& painter, TBord& board, const TRect& area, TInk ink)
+{
+    const std::shared_ptr<TPictureSupport> support = PictureSupport();
+    QPainterCanvas canvas(painter, area, &support->Sprites, ink);
+    Canvas* const previous = board.GetCanvas();
+    board.SetCanvas(&canvas);
+    RedrawBoard(board, canvas, area);
+    board.SetCanvas(previous);
+}
+
+std::string BoardSvg(TBord& board, const TRect& area)
+{
+    const std::shared_ptr<TPictureSupport> support = PictureSupport();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setResolution(UnitsPerInch);
+    const QRect box(0, 0, area.Right - area.Left, area.Bottom - area.Top);
+    svg.setSize(box.size());
+    svg.setViewBox(box);
+    svg.setTitle(QStringLiteral("Voltrane"));
+    QPainter painter(&svg);
+    painter.translate(-area.Left, -area.Top);
+    PaintBoard(painter, board, area);
+    painter.end();
+    return BytesOf(bytes);
+}
+
+void PaintPage(QPainter& painter, const QRectF& page, TBord& board, const TRect& area, const std::string& footer,
+               TInk ink)
+{
+    const QFontMetricsF metrics(painter.font());
+    const double footerHeight = footer.empty() ? 0 : metrics.height() * 2;
+    const double width = std::max(1, area.Right - area.Left), height = std::max(1, area.Bottom - area.Top);
+    const double scale = std::min(page.width() / width, (page.height() - footerHeight) / height);
+    painter.save();
+    painter.translate(page.left() - area.Left * scale, page.top() - area.Top * scale);
+    painter.scale(scale, scale);
+    PaintBoard(painter, board, area, ink);
+    painter.restore();
+    if (!footer.empty()) {
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(page.left(), page.bottom() - metrics.height(), page.width(), metrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(footer));
+    }
+}
+
+void PaintBoardPage(QPagedPaintDevice& device, TBord& board, const TRect& area, const std::string& footer, TInk ink)
+{
+    QPainter painter(&device);
+    PaintPage(painter, device.pageLayout().paintRectPixels(device.logicalDpiX()), board, area, footer, ink);
+}
+
+std::string BoardPdf(TBord& board, const TRect& area, const std::string& footer, TInk ink)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setCreator(QStringLiteral("Voltrane"));
+        pdf.setResolution(300);
+        const bool wide = area.Right - area.Left > area.Bottom - area.Top;
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), wide ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        PaintBoardPage(pdf, board, area, footer, ink);
+    }
+    return BytesOf(bytes);
+}
