@@ -39,9 +39,11 @@ TEST(VoltraneSimFiles, RefusesOutputsThatOverwriteTheInputOrEachOther)
     const std::vector<std::vector<std::string>> cases = {
         {"--vcd", s / "c.lgc"},
         {"--png", s / "c.lgc"},
+        {"--svg", s / "c.lgc"},
         {"--save", s / "link.lgc"},
         {"--save", s / "new.lgc", "--vcd", s / "./new.lgc"},
         {"--vcd", s / "old.vcd", "--png", s / "old.vcd"},
+        {"--png", s / "old.png", "--pdf", s / "old.png"},
         {"--save", "-", "--vcd", "/dev/stdout"},
     };
     for (std::vector<std::string> args : cases) {
@@ -93,6 +95,8 @@ TEST(VoltraneSimFiles, AFullDiskLeavesEveryOldOutputAsItWas)
     const std::vector<Case> cases = {
         {{s / "c.lgc", "--save", s / "old.lgc"}, s / "old.lgc", 400},
         {{s / "c.lgc", "--passes", "0", "--png", s / "old.png"}, s / "old.png", 400},
+        {{s / "c.lgc", "--passes", "0", "--svg", s / "old.png"}, s / "old.png", 400},
+        {{s / "c.lgc", "--pdf", s / "old.png"}, s / "old.png", 400},
         {manyColumns, s / "old.vcd", 1000},
     };
     for (const Case& c : cases) {
@@ -105,6 +109,17 @@ TEST(VoltraneSimFiles, AFullDiskLeavesEveryOldOutputAsItWas)
         EXPECT_NE(o.err.find(WriteError(c.failing)), std::string::npos) << o.err;
         EXPECT_EQ(s.Snapshot(), before);
     }
+}
+
+TEST(VoltraneSimFiles, VectorPicturesAreWrittenBesideTheRaster)
+{
+    RunFolder s;
+    const Outcome o = Sim({s / "c.lgc", "--passes", "5", "--svg", s / "c.svg", "--pdf", s / "c.pdf", "--png", s / "c.png"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_TRUE(Slurp(s / "c.svg").starts_with("<?xml")) << Slurp(s / "c.svg").substr(0, 80);
+    EXPECT_NE(Slurp(s / "c.svg").find("<svg"), std::string::npos);
+    EXPECT_TRUE(Slurp(s / "c.pdf").starts_with("%PDF-"));
+    EXPECT_TRUE(Slurp(s / "c.png").starts_with("\x89PNG"));
 }
 
 TEST(VoltraneSimFiles, InputThatNeverEndsOrIsNoFileIsRefused)
