@@ -20,11 +20,17 @@ QRectF OutlineOf(int x1, int y1, int x2, int y2)
     return QRectF(x1 + 0.5, y1 + 0.5, double(x2) - x1 - 1, double(y2) - y1 - 1);
 }
 
-bool Dark(QRgb pixel) { return std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) < 100; }
+// A stroke of a drawing: dark and without colour, as outlines are; a dim lamp is dark but red.
+bool Stroke(QRgb pixel)
+{
+    const int most = std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+    const int least = std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+    return most < 100 && most - least < 40;
+}
 
-// A sprite in printer ink: its dark strokes black, and black around the edge of its shape, so that a
-// lamp prints as an outlined disc; every other pixel of the shape white.
-QImage PrinterSprite(const QImage& sprite)
+// A sprite in printer ink: its strokes black, and black around the edge of its shape, so that a
+// lamp prints as an outlined disc; every other pixel of the shape white. A junction dot stays solid.
+QImage PrinterSprite(const QImage& sprite, bool solid)
 {
     const QImage image = sprite.convertToFormat(QImage::Format_ARGB32);
     QImage ink(image.size(), QImage::Format_ARGB32);
@@ -35,7 +41,7 @@ QImage PrinterSprite(const QImage& sprite)
         for (int x = 0; x < image.width(); ++x) {
             const QRgb pixel = image.pixel(x, y);
             const bool edge = !opaque(x - 1, y) || !opaque(x + 1, y) || !opaque(x, y - 1) || !opaque(x, y + 1);
-            const bool black = Dark(pixel) || edge;
+            const bool black = solid || Stroke(pixel) || edge;
             ink.setPixel(x, y, qRgba(black ? 0 : 255, black ? 0 : 255, black ? 0 : 255, qAlpha(pixel)));
         }
     return ink;
@@ -160,13 +166,13 @@ void QPainterCanvas::DrawSprite(TSpriteList list, int index, int x, int y)
     const QImage* sprite = sprites_ ? sprites_->Sprite(list, index, SpriteScale) : nullptr;
     if (!sprite) return;
     painter_.drawImage(QRectF(x, y, sprite->width() / SpriteScale, sprite->height() / SpriteScale),
-                       ink_ == TInk::Colour ? *sprite : PrinterInkOf(*sprite));
+                       ink_ == TInk::Colour ? *sprite : PrinterInkOf(*sprite, list == TSpriteList::Dot));
 }
 
-const QImage& QPainterCanvas::PrinterInkOf(const QImage& sprite)
+const QImage& QPainterCanvas::PrinterInkOf(const QImage& sprite, bool solid)
 {
     auto [kept, added] = printerSprites_.try_emplace(sprite.cacheKey());
-    if (added) kept->second = PrinterSprite(sprite);
+    if (added) kept->second = PrinterSprite(sprite, solid);
     return kept->second;
 }
 

@@ -63,8 +63,8 @@ private:
     QColor Fill(TColor color) const;
     QPen Pen() const;
     const QFont& Font();
-    // The sprite in printer ink, made once per image.
-    const QImage& PrinterInkOf(const QImage& sprite);
+    // The sprite in printer ink, made once per image; a solid one all black.
+    const QImage& PrinterInkOf(const QImage& sprite, bool solid);
 
     QPainter& painter_;
     TRect area_;
