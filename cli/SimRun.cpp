@@ -25,7 +25,7 @@ public:
     {
         ++pass_;
         if (pass_ <= run_.Passes) {
-            if (run_.Vcd) run_.Vcd->Sample(pass_);
+            if (run_.Vcd) SampleVcd();
             if (run_.Out && (pass_ % run_.Every == 0 || pass_ == run_.Passes)) PrintRow();
             for (; next_ < events_.size() && events_[next_].Pass == pass_; ++next_) Apply(events_[next_]);
         }
@@ -36,6 +36,13 @@ public:
     }
 
 private:
+    void SampleVcd()
+    {
+        vcdValues_.resize(run_.Watches.size());
+        for (size_t i = 0; i < vcdValues_.size(); ++i) vcdValues_[i] = run_.Watches[i].Bits64();
+        run_.Vcd->Sample(pass_, vcdValues_.data());
+    }
+
     void PrintRow()
     {
         row_ = std::to_string(pass_);
@@ -59,6 +66,7 @@ private:
     size_t next_ = 0;
     int64_t pass_ = 0;
     std::string row_;
+    std::vector<uint64_t> vcdValues_;
 };
 
 void PrintHeader(const TSimRun& run)

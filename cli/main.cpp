@@ -187,7 +187,7 @@ int Run(const TSimOptions& options)
     try {
         if (!options.SavePath.empty()) SaveBoard(circuit.Bord, options.SavePath);
         std::optional<TVcdWriter> vcd;
-        if (!options.VcdPath.empty()) run.Vcd = &vcd.emplace(options.VcdPath, run.Watches);
+        if (!options.VcdPath.empty()) run.Vcd = &vcd.emplace(options.VcdPath, VcdColumns(run.Watches));
         const double seconds = RunCircuit(circuit.Bord, *surface, run);
         if (vcd) vcd->Finish(options.Passes);
         if (options.Stats) {

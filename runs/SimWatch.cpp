@@ -139,3 +139,10 @@ void Release(TPartsBase& object)
     const TPoint at = Middle(object);
     object.MouseUp(TMouseButton::Left, 0, at.x, at.y);
 }
+
+std::vector<TVcdColumn> VcdColumns(const std::vector<TWatch>& watches)
+{
+    std::vector<TVcdColumn> columns;
+    for (const TWatch& watch : watches) columns.push_back({watch.Title(), watch.Bits()});
+    return columns;
+}

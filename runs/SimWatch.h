@@ -3,6 +3,8 @@
 #include "PartsBase.h"
 
 #include <cstdint>
+#include "VcdWriter.h"
+
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -52,3 +54,6 @@ private:
 // reaches a part while simulating.
 void Press(TPartsBase& object);
 void Release(TPartsBase& object);
+
+// The watches as the columns of a value change dump.
+std::vector<TVcdColumn> VcdColumns(const std::vector<TWatch>& watches);

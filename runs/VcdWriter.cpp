@@ -1,6 +1,7 @@
 #include "VcdWriter.h"
 
 #include <cctype>
+#include <utility>
 
 namespace {
 
@@ -26,21 +27,21 @@ std::string Reference(const std::string& title)
 
 }  // namespace
 
-TVcdWriter::TVcdWriter(const std::string& path, const std::vector<TWatch>& watches)
-    : file_(path), watches_(watches), last_(watches.size())
+TVcdWriter::TVcdWriter(const std::string& path, std::vector<TVcdColumn> columns)
+    : file_(path), columns_(std::move(columns)), last_(columns_.size())
 {
     file_.Write("$version voltrane-sim $end\n$timescale 1ns $end\n$scope module circuit $end\n");
-    for (size_t i = 0; i < watches_.size(); ++i) {
+    for (size_t i = 0; i < columns_.size(); ++i) {
         codes_.push_back(Code(i));
-        file_.Write("$var wire " + std::to_string(watches_[i].Bits()) + " " + codes_[i] + " " +
-                    Reference(watches_[i].Title()) + " $end\n");
+        file_.Write("$var wire " + std::to_string(columns_[i].Bits) + " " + codes_[i] + " " +
+                    Reference(columns_[i].Title) + " $end\n");
     }
     file_.Write("$upscope $end\n$enddefinitions $end\n");
 }
 
 void TVcdWriter::WriteValue(size_t column, uint64_t value)
 {
-    const int bits = watches_[column].Bits();
+    const int bits = columns_[column].Bits;
     std::string line;
     if (bits == 1) {
         line = value ? "1" : "0";
@@ -54,17 +55,19 @@ void TVcdWriter::WriteValue(size_t column, uint64_t value)
 
 void TVcdWriter::WriteTime(int64_t pass) { file_.Write("#" + std::to_string(pass) + "\n"); }
 
-void TVcdWriter::Sample(int64_t pass)
+void TVcdWriter::Sample(int64_t pass, const uint64_t* values)
 {
-    if (pass == 1) {
-        file_.Write("#1\n$dumpvars\n");
-        for (size_t i = 0; i < watches_.size(); ++i) WriteValue(i, last_[i] = watches_[i].Bits64());
+    if (!started_) {
+        started_ = true;
+        WriteTime(pass);
+        file_.Write("$dumpvars\n");
+        for (size_t i = 0; i < columns_.size(); ++i) WriteValue(i, last_[i] = values[i]);
         file_.Write("$end\n");
-        lastTime_ = 1;
+        lastTime_ = pass;
         return;
     }
-    for (size_t i = 0; i < watches_.size(); ++i) {
-        const uint64_t value = watches_[i].Bits64();
+    for (size_t i = 0; i < columns_.size(); ++i) {
+        const uint64_t value = values[i];
         if (value == last_[i]) continue;
         if (lastTime_ != pass) WriteTime(pass);
         lastTime_ = pass;
