@@ -1,5 +1,7 @@
 #include "ScopeFormU.h"
 
+#include "ProbeHub.h"
+
 #include "FormPlacement.h"
 #include "IniFile.h"
 #include "LiveImage.h"
@@ -69,8 +71,10 @@ QLabel* ChannelLabel(QWidget* parent, const QString& text)
 
 }  // namespace
 
-TScopeForm::TScopeForm(Shell& shell) : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), shell_(shell)
+TScopeForm::TScopeForm(Shell& shell, TProbeHub* probes)
+    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), shell_(shell), probes_(probes)
 {
+    if (probes_) probe_ = probes_->Attach();
     setWindowTitle(QTr("Oscilloscope"));
     // The main window alone decides when the program ends.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -122,7 +126,11 @@ TScopeForm::TScopeForm(Shell& shell) : QWidget(nullptr, Qt::Window | Qt::WindowS
     LayOut();
 }
 
-TScopeForm::~TScopeForm() { Close(); }
+TScopeForm::~TScopeForm()
+{
+    Close();
+    if (probes_) probes_->Detach(probe_);
+}
 
 void TScopeForm::LayOut()
 {
@@ -174,6 +182,7 @@ void TScopeForm::VerticalLine(int x, int y1, int y2, QRgb color)
 void TScopeForm::SetLevel(int channel, int32_t level)
 {
     if (channel < 0 || channel >= ChannelCount) return;
+    if (probes_) probes_->SetLevel(probe_, channel, level);
     int32_t& stored = Levels[static_cast<size_t>(channel)];
     if (level == stored) return;
     VerticalLine(SweepX - 1, BaseLine(channel), HighLine(channel), TraceColor);

@@ -13,6 +13,7 @@ class QLabel;
 class QPushButton;
 class QSlider;
 class Shell;
+class TProbeHub;
 class TLiveImage;
 
 // The oscilloscope window of a scope probe: four traces sweeping from left to right, one column
@@ -25,8 +26,9 @@ public:
     static constexpr int LabelPanelWidth = 45;
     static constexpr int ToolPanelHeight = 28;
 
-    // Hidden and without owner until the probe's popup shows it; settings come from the shell.
-    explicit TScopeForm(Shell& shell);
+    // Hidden and without owner until the probe's popup shows it; settings come from the shell. The
+    // probe's levels also go to the timing diagram's hub, when there is one, for as long as it lives.
+    explicit TScopeForm(Shell& shell, TProbeHub* probes = nullptr);
     // Closes the window (its placement is saved if it is shown) and frees it.
     ~TScopeForm() override;
 
@@ -73,4 +75,6 @@ private:
 
     Shell& shell_;
     QImage trace_;
+    TProbeHub* probes_;
+    int probe_ = 0;
 };

@@ -104,6 +104,8 @@ const TCommandSpec Commands[] = {
      -1, ""},
     {&TActionManager::actTest, "actTest", TrMarkIn("action category", "Simulation"), TrMark("Test..."),
      TrMark("Test|Check the circuit against a test table (.lgt)"), -1, ""},
+    {&TActionManager::actTiming, "actTiming", TrMarkIn("action category", "Simulation"), TrMark("Timing diagram..."),
+     TrMark("Timing diagram|Show every probe's channels over passes, held by a trigger, whatever the speed"), -1, ""},
     {&TActionManager::actZoomIn, "actZoomIn", TrMarkIn("action category", "View"), TrMark("Zoom in"),
      TrMark("Zoom in|Zoom in about the pointer or the centre"), -1, "Ctrl++"},
     {&TActionManager::actZoomOut, "actZoomOut", TrMarkIn("action category", "View"), TrMark("Zoom out"),

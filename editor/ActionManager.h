@@ -65,6 +65,7 @@ public:
     TAction* actSimStop;
     // Checks the open circuit against a test table.
     TAction* actTest;
+    TAction* actTiming;
     // The run controls: pause and resume, one pass, a number of passes, the speed (whose submenu
     // holds SpeedActions), the frames around changed parts, and saving the run's record.
     TAction* actSimPause;

@@ -2,6 +2,7 @@
 
 #include "Context.h"
 #include "DisplayImages.h"
+#include "ProbeHub.h"
 
 class QWidget;
 class Shell;
@@ -25,6 +26,8 @@ public:
     // The display images follow the scale the board is drawn at.
     void SetImageScale(double scale) { images_.SetScale(scale); }
     void ShowMessage(const std::string& text) override;
+    // Where every probe's window hands its levels too, for the timing diagram.
+    TProbeHub& Probes() { return probes_; }
 
 private:
     Shell& shell_;
@@ -32,4 +35,5 @@ private:
     QWidget& board_;
     const TViewport& viewport_;
     TDisplayImages images_{sprites_};
+    TProbeHub probes_;
 };

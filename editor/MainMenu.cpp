@@ -148,7 +148,8 @@ QMenu* BuildMainMenu(QMainWindow& window, TActionManager& a)
                 Dash,
                 {&M::actSaveRecord, TrMark("Save &record...")},
                 Dash,
-                {&M::actTest, TrMark("&Test...")}});
+                {&M::actTest, TrMark("&Test...")},
+                {&M::actTiming, TrMark("Timin&g diagram...")}});
     AddEntries(*bar->addMenu(QTrIn("menu", "&Help")), a, {{&M::actHelp, nullptr}, {&M::actAbout, nullptr}});
     return macros;
 }

@@ -1,5 +1,7 @@
 #include "RunCommands.h"
 
+#include "ProbeHub.h"
+
 #include "BoardView.h"
 #include "CountDialog.h"
 #include "Document.h"
@@ -23,7 +25,7 @@ constexpr int DefaultStepCount = 10;
 }  // namespace
 
 TRunCommands::TRunCommands(QWidget& window, TActionManager& actions, TEditSession& session, TDocument& document,
-                           TDocumentCommands& documents, TBoardView& view, Shell& shell,
+                           TDocumentCommands& documents, TBoardView& view, Shell& shell, TProbeHub& probes,
                            std::function<void()> disableEditing, std::function<void()> actionsChanged)
     : QObject(&window),
       window_(window),
@@ -33,6 +35,7 @@ TRunCommands::TRunCommands(QWidget& window, TActionManager& actions, TEditSessio
       documents_(documents),
       view_(view),
       shell_(shell),
+      probes_(probes),
       disableEditing_(std::move(disableEditing)),
       actionsChanged_(std::move(actionsChanged))
 {
@@ -127,6 +130,7 @@ void TRunCommands::Start()
     }
     run_ = &run;
     TQtMessagePump pump;
+    pump.AfterPass = [this, &run] { probes_.EndPass(run.Passes()); };
     run.Run(pump, [this, &run] {
         passes_ = run.Passes();
         s_.Host.Redraw();

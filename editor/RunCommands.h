@@ -10,6 +10,7 @@
 
 class QWidget;
 class Shell;
+class TProbeHub;
 class TBoardView;
 class TDocument;
 class TDocumentCommands;
@@ -24,7 +25,8 @@ public:
     // disableEditing: turns off the commands a run disables, which the window's refresh enables
     // again after it; actionsChanged: the window's actions are to be enabled anew.
     TRunCommands(QWidget& window, TActionManager& actions, TEditSession& session, TDocument& document,
-                 TDocumentCommands& documents, TBoardView& view, Shell& shell, std::function<void()> disableEditing,
+                 TDocumentCommands& documents, TBoardView& view, Shell& shell, TProbeHub& probes,
+                 std::function<void()> disableEditing,
                  std::function<void()> actionsChanged);
 
     // Disables the editing actions and runs the simulation until stop or closing the window.
@@ -57,6 +59,8 @@ private:
     TDocumentCommands& documents_;
     TBoardView& view_;
     Shell& shell_;
+    // Told the end of every pass, for the timing diagram.
+    TProbeHub& probes_;
     std::function<void()> disableEditing_;
     std::function<void()> actionsChanged_;
     bool running_ = false;

@@ -19,6 +19,7 @@ void TQtMessagePump::Flush(Clock::time_point now, bool always)
 
 void TQtMessagePump::ProcessMessages()
 {
+    if (AfterPass) AfterPass();
     const Clock::time_point now = Clock::now();
     if (now < nextEvents_) return;
     nextEvents_ = now + EventInterval;

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 
 // The window's message processing between passes. Asking the window system for pending work
 // costs microseconds, many times a short pass, so the pump hands control to the event loop once
@@ -16,6 +17,8 @@ class TQtMessagePump : public MessagePump {
 public:
     TQtMessagePump();
     void ProcessMessages() override;
+    // Called at the end of every pass, before anything else.
+    std::function<void()> AfterPass;
     void WaitForMessages(std::optional<Clock::time_point> until) override;
 
 private:

@@ -15,6 +15,7 @@
 #include "PlacementRules.h"
 #include "Shell.h"
 #include "StatusLine.h"
+#include "TimingWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -131,7 +132,7 @@ void TfrmVoltrane::ConnectActions()
                                     [this] { return view_->Viewport().Scale(); });
     mnuRecent = Documents->mnuRecent;
     Runs = new TRunCommands(
-        *this, ActionManager1, Session, Document, *Documents, *view_, shell_,
+        *this, ActionManager1, Session, Document, *Documents, *view_, shell_, windows_.Probes(),
         [this] {
             for (TAction* action : ActionTable) action->setEnabled(false);
         },
@@ -148,6 +149,11 @@ void TfrmVoltrane::ConnectActions()
         frmHelp->show();
         frmHelp->raise();
         frmHelp->activateWindow();
+    });
+    connect(a.actTiming, &QAction::triggered, this, [this] {
+        if (!frmTiming) frmTiming = new TTimingWindow(windows_.Probes(), shell_, this);
+        frmTiming->show();
+        frmTiming->raise();
     });
     connect(a.actAbout, &QAction::triggered, this, [this] {
         if (frmAbout) frmAbout->exec();

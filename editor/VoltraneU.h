@@ -30,6 +30,7 @@ class TDM;
 class TfrmAbout;
 class THelpWindow;
 class TPictureCommands;
+class TTimingWindow;
 class TPassEngine;
 class TRunControl;
 class TStatusLine;
@@ -61,6 +62,8 @@ public:
     TRect ShownArea() override { return view_->Viewport().VisibleBoard(); }
     TWindowSurface& WindowSurface() override { return view_->WindowSurface(); }
     bool Simulating() const { return Circuit.Context.Simulating; }
+    // Every probe's channels, for the timing diagram.
+    TProbeHub& Probes() { return windows_.Probes(); }
 
     // Background, every object, and the grid dots unless simulating, on the board surface over
     // the part of the board in view; the scroll range follows the objects.
@@ -132,6 +135,7 @@ public:
     TTestReportForm* frmTestReport = nullptr;
     // The guide; opened by the first F1.
     THelpWindow* frmHelp = nullptr;
+    TTimingWindow* frmTiming = nullptr;
 
 
 protected:

@@ -11,6 +11,7 @@
 #include "QtTranslations.h"
 #include "ScopeFormU.h"
 #include "TestReportFormU.h"
+#include "TimingWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -33,7 +34,7 @@ const std::vector<std::string> Folders{VOLTRANE_CATALOGS};
 
 // Texts that read the same in both languages: names, gates, units, channels and the scope's buttons.
 const QStringList SameInBoth{"Voltrane", "English", "日本語", "Language / 表示言語", "Start", "Stop", "Clear", "OK",
-                             "5V", "0V", "100%", "NAND", "NOR", "AND", "OR", "NOT", "XOR", "XNOR", "Ch1", "Ch2", "Ch3", "Ch4"};
+                             "5V", "0V", "100%", "CSV", "VCD", "JSON", "PNG", "SVG", "NAND", "NOR", "AND", "OR", "NOT", "XOR", "XNOR", "Ch1", "Ch2", "Ch3", "Ch4"};
 
 // The text without accelerator marks and without the shortcut a tool tip names after it.
 QString Bare(QString text)
@@ -151,6 +152,9 @@ TWalk WalkIn(const std::string& language)
     walk.Window(report);
     THelpWindow help(GuideFolders());
     walk.Window(help);
+    TProbeHub probes;
+    TTimingWindow timing(probes, editor.shell);
+    walk.Window(timing);
     QMessageBox box(QMessageBox::Question, "Voltrane", "?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     walk.Window(box, false);
     QFileDialog files;

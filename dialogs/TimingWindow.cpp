@@ -1,0 +1,328 @@
+#include "TimingWindow.h"
+
+#include "FileAccess.h"
+#include "MessageText.h"
+#include "Shell.h"
+#include "Translated.h"
+#include "WaveExport.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSvgGenerator>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+constexpr int NameWidth = 120;
+constexpr int RowHeight = 26;
+constexpr int Divisions = 10;
+constexpr int BarHeight = 34;
+constexpr int CursorLineHeight = 20;
+
+QColor CursorColor(size_t cursor) { return cursor == 0 ? QColor(200, 0, 0) : QColor(0, 90, 200); }
+
+std::string Lowered(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+}  // namespace
+
+TTimingWindow::TTimingWindow(TProbeHub& probes, Shell& shell, QWidget* parent)
+    : QWidget(parent, Qt::Window), probes_(probes), shell_(shell)
+{
+    setObjectName(QStringLiteral("frmTiming"));
+    setWindowTitle(QTr("Timing diagram"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(760, 420);
+
+    auto* bar = new QWidget(this);
+    bar->setFixedHeight(BarHeight);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->addWidget(new QLabel(QTr("Passes per division"), bar));
+    edtPassesPerDivision = new QSpinBox(bar);
+    edtPassesPerDivision->setRange(1, 10000);
+    edtPassesPerDivision->setValue(10);
+    row->addWidget(edtPassesPerDivision);
+    row->addWidget(new QLabel(QTr("Trigger"), bar));
+    cmbChannel = new QComboBox(bar);
+    row->addWidget(cmbChannel);
+    cmbEdge = new QComboBox(bar);
+    cmbEdge->addItems({QTrIn("trigger edge", "None"), QTr("Rising edge"), QTr("Falling edge")});
+    cmbEdge->setCurrentIndex(1);
+    row->addWidget(cmbEdge);
+    cmbMode = new QComboBox(bar);
+    cmbMode->addItems({QTrIn("trigger mode", "Auto"), QTrIn("trigger mode", "Normal"), QTrIn("trigger mode", "Single")});
+    // A click at full speed is over in microseconds: held until the next one, it can be looked at.
+    cmbMode->setCurrentIndex(static_cast<int>(TTriggerMode::Normal));
+    row->addWidget(cmbMode);
+    btnArm = new QPushButton(QTr("Arm"), bar);
+    row->addWidget(btnArm);
+    btnUp = new QPushButton(QStringLiteral("▲"), bar);
+    btnDown = new QPushButton(QStringLiteral("▼"), bar);
+    btnUp->setToolTip(QTr("Move the picked channel up"));
+    btnDown->setToolTip(QTr("Move the picked channel down"));
+    row->addWidget(btnUp);
+    row->addWidget(btnDown);
+    row->addStretch();
+    auto* whole = new QCheckBox(QTr("All recorded"), bar);
+    row->addWidget(whole);
+    btnExport = new QPushButton(QTr("Export"), bar);
+    auto* formats = new QMenu(btnExport);
+    for (const char* extension : {"csv", "vcd", "json", "png", "svg"})
+        connect(formats->addAction(QString::fromLatin1(extension).toUpper()), &QAction::triggered, this,
+                [this, extension, whole] { ChooseAndExport(extension, whole->isChecked()); });
+    btnExport->setMenu(formats);
+    row->addWidget(btnExport);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(bar);
+    layout->addStretch();
+
+    connect(edtPassesPerDivision, &QSpinBox::valueChanged, this, [this] { ApplySettings(); });
+    connect(cmbChannel, &QComboBox::activated, this, [this] { ApplySettings(); });
+    connect(cmbEdge, &QComboBox::activated, this, [this] { ApplySettings(); });
+    connect(cmbMode, &QComboBox::activated, this, [this] { ApplySettings(); });
+    connect(btnArm, &QPushButton::clicked, this, [this] { probes_.Trigger().Arm(); });
+    connect(btnUp, &QPushButton::clicked, this, [this] {
+        if (Picked > 0) probes_.Move(static_cast<size_t>(Picked), static_cast<size_t>(Picked - 1)), --Picked;
+    });
+    connect(btnDown, &QPushButton::clicked, this, [this] {
+        if (Picked + 1 < static_cast<int>(probes_.Order().size()))
+            probes_.Move(static_cast<size_t>(Picked), static_cast<size_t>(Picked + 1)), ++Picked;
+    });
+    refresh_ = new QTimer(this);
+    refresh_->setInterval(40);
+    connect(refresh_, &QTimer::timeout, this, [this] {
+        if (generation_ != probes_.Generation()) RefillChannels();
+        update();
+    });
+    RefillChannels();
+    ApplySettings();
+}
+
+std::vector<std::string> TTimingWindow::ChannelNames() const
+{
+    std::vector<std::string> names;
+    for (size_t c = 0; c < probes_.ShownCount(); ++c) {
+        const TProbeChannel& channel = probes_.Order()[c];
+        names.push_back(Tr("Probe %1: %2", {std::to_string(channel.Probe), std::to_string(channel.Channel)}));
+    }
+    return names;
+}
+
+void TTimingWindow::RefillChannels()
+{
+    generation_ = probes_.Generation();
+    const int chosen = cmbChannel->currentIndex();
+    cmbChannel->clear();
+    for (const std::string& name : ChannelNames()) cmbChannel->addItem(QString::fromStdString(name));
+    cmbChannel->setCurrentIndex(std::clamp(chosen, 0, std::max(0, cmbChannel->count() - 1)));
+    Picked = std::clamp(Picked, 0, std::max(0, static_cast<int>(probes_.Order().size()) - 1));
+}
+
+void TTimingWindow::ApplySettings()
+{
+    TTriggerSettings settings;
+    settings.Channel = std::max(0, cmbChannel->currentIndex());
+    settings.Edge = static_cast<TTriggerEdge>(cmbEdge->currentIndex());
+    settings.Mode = static_cast<TTriggerMode>(cmbMode->currentIndex());
+    settings.Width = int64_t{edtPassesPerDivision->value()} * Divisions;
+    probes_.Trigger().Change(settings);
+    update();
+}
+
+std::optional<std::pair<int64_t, int64_t>> TTimingWindow::ShownPasses() const
+{
+    const TWaveRecord& record = probes_.Record();
+    if (record.Empty()) return std::nullopt;
+    const int64_t width = probes_.Trigger().Settings().Width;
+    const int64_t from = probes_.Trigger().ShownFrom().value_or(std::max(record.FirstPass(), record.LastPass() - width + 1));
+    return std::pair{from, from + width - 1};
+}
+
+QRect TTimingWindow::WaveArea() const
+{
+    return QRect(NameWidth, BarHeight + 4, std::max(1, width() - NameWidth - 8),
+                 std::max(1, height() - BarHeight - 8 - CursorLineHeight));
+}
+
+std::optional<int64_t> TTimingWindow::PassAt(int x) const
+{
+    const auto shown = ShownPasses();
+    const QRect area = WaveArea();
+    if (!shown || x < area.left() || x > area.right()) return std::nullopt;
+    const double passes = double(shown->second - shown->first + 1);
+    return shown->first + static_cast<int64_t>((x - area.left()) * passes / area.width());
+}
+
+void TTimingWindow::PaintWaves(QPainter& painter, const QRect& whole) const
+{
+    painter.fillRect(whole, Qt::white);
+    const QRect area(whole.left() + NameWidth, whole.top(), whole.width() - NameWidth, whole.height());
+    painter.setPen(QColor(225, 225, 225));
+    for (int d = 0; d <= Divisions; ++d) {
+        const int x = area.left() + d * (area.width() - 1) / Divisions;
+        painter.drawLine(x, area.top(), x, area.bottom());
+    }
+    const auto shown = ShownPasses();
+    const std::vector<std::string> names = ChannelNames();
+    const TWaveRecord& record = probes_.Record();
+    for (size_t c = 0; c < names.size(); ++c) {
+        const int top = whole.top() + static_cast<int>(c) * RowHeight;
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(whole.left() + 4, top, NameWidth - 8, RowHeight), Qt::AlignVCenter | Qt::AlignLeft,
+                         QString::fromStdString(names[c]));
+        if (!shown) continue;
+        const int high = top + 6, low = top + RowHeight - 6;
+        const double passes = double(shown->second - shown->first + 1);
+        const auto xOf = [&](int64_t pass) {
+            return area.left() + static_cast<int>((pass - shown->first) * (area.width() - 1) / passes);
+        };
+        painter.setPen(QPen(QColor(0, 0, 160), 1.5));
+        int64_t runStart = shown->first;
+        for (int64_t pass = shown->first; pass <= shown->second + 1; ++pass) {
+            const bool end = pass > shown->second;
+            if (!end && (pass == shown->first || record.High(static_cast<int>(c), pass) ==
+                                                     record.High(static_cast<int>(c), pass - 1)))
+                continue;
+            const int y = record.High(static_cast<int>(c), pass - 1) ? high : low;
+            painter.drawLine(xOf(runStart), y, xOf(pass), y);
+            if (!end) painter.drawLine(xOf(pass), high, xOf(pass), low);
+            runStart = pass;
+        }
+    }
+    if (!shown) return;
+    const double passes = double(shown->second - shown->first + 1);
+    const auto xOf = [&](int64_t pass) {
+        return area.left() + static_cast<int>((pass - shown->first) * (area.width() - 1) / passes);
+    };
+    if (const auto edge = probes_.Trigger().TriggeredAt()) {
+        painter.setPen(QPen(Qt::darkGreen, 1, Qt::DashLine));
+        painter.drawLine(xOf(*edge), area.top(), xOf(*edge), area.bottom());
+    }
+    QString reading;
+    for (size_t i = 0; i < Cursors.size(); ++i) {
+        if (!Cursors[i]) continue;
+        painter.setPen(CursorColor(i));
+        if (*Cursors[i] >= shown->first && *Cursors[i] <= shown->second)
+            painter.drawLine(xOf(*Cursors[i]), area.top(), xOf(*Cursors[i]), area.bottom());
+        reading += (i == 0 ? QTr("A: pass %1") : QTr("B: pass %1")).arg(*Cursors[i]) + QStringLiteral("   ");
+    }
+    if (Cursors[0] && Cursors[1]) reading += QTr("B − A: %1 passes").arg(*Cursors[1] - *Cursors[0]);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(whole.left() + 4, whole.bottom() + 2, whole.width(), CursorLineHeight),
+                     Qt::AlignVCenter | Qt::AlignLeft,
+                     QTr("Passes %1 to %2").arg(shown->first).arg(shown->second) + QStringLiteral("   ") + reading);
+}
+
+void TTimingWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    PaintWaves(painter, QRect(0, BarHeight + 4, width(), height() - BarHeight - 8 - CursorLineHeight));
+}
+
+void TTimingWindow::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    if (at.x() < NameWidth) {
+        const int row = (at.y() - BarHeight - 4) / RowHeight;
+        if (row >= 0 && row < static_cast<int>(probes_.ShownCount())) Picked = row;
+    } else if (const auto pass = PassAt(at.x())) {
+        Cursors[event->button() == Qt::LeftButton ? 0 : 1] = *pass;
+    }
+    update();
+}
+
+void TTimingWindow::wheelEvent(QWheelEvent* event)
+{
+    const int step = event->angleDelta().y();
+    if (step == 0) return;
+    const int value = edtPassesPerDivision->value();
+    edtPassesPerDivision->setValue(std::clamp(step > 0 ? value / 2 : value * 2, 1, 10000));
+}
+
+void TTimingWindow::showEvent(QShowEvent*)
+{
+    refresh_->start();
+    // The first time, over the lower part of the main window, where the board's probes are seen too.
+    if (!placed_ && parentWidget()) {
+        const QRect main = parentWidget()->frameGeometry();
+        move(main.left() + main.width() / 4, main.top() + main.height() / 3);
+        placed_ = true;
+    }
+}
+
+void TTimingWindow::hideEvent(QHideEvent*) { refresh_->stop(); }
+
+bool TTimingWindow::Export(const std::string& path, bool whole)
+{
+    const TWaveRecord& record = probes_.Record();
+    const auto shown = ShownPasses();
+    try {
+        if (!shown) throw TFileError(Tr("Nothing is recorded yet: run the circuit first."));
+        const int64_t from = whole ? record.FirstPass() : std::max(shown->first, record.FirstPass());
+        const int64_t to = whole ? record.LastPass() : std::min(shown->second, record.LastPass());
+        const std::string extension = Lowered(std::filesystem::path(path).extension().string());
+        const std::vector<std::string> names = ChannelNames();
+        if (extension == ".vcd") {
+            WriteWaveVcd(path, record, names, from, to);
+            return true;
+        }
+        std::string bytes;
+        if (extension == ".csv") {
+            bytes = WaveCsv(record, names, from, to);
+        } else if (extension == ".json") {
+            bytes = WaveDromJson(record, names, from, to);
+        } else {
+            const QSize size(std::max(width(), 400), static_cast<int>(names.size()) * RowHeight + CursorLineHeight + 8);
+            QByteArray data;
+            QBuffer buffer(&data);
+            buffer.open(QIODevice::WriteOnly);
+            if (extension == ".svg") {
+                QSvgGenerator svg;
+                svg.setOutputDevice(&buffer);
+                svg.setSize(size);
+                svg.setViewBox(QRect(QPoint(), size));
+                QPainter painter(&svg);
+                PaintWaves(painter, QRect(0, 0, size.width(), size.height() - CursorLineHeight - 4));
+            } else {
+                QImage image(size, QImage::Format_RGB32);
+                {
+                    QPainter painter(&image);
+                    PaintWaves(painter, QRect(0, 0, size.width(), size.height() - CursorLineHeight - 4));
+                }
+                image.save(&buffer, "PNG");
+            }
+            bytes = data.toStdString();
+        }
+        WriteFileBytes(path, bytes);
+    } catch (const TFileError& error) {
+        shell_.ShowError(error.what());
+        return false;
+    }
+    return true;
+}
+
+void TTimingWindow::ChooseAndExport(const char* extension, bool whole)
+{
+    const std::string upper = QString::fromLatin1(extension).toUpper().toStdString();
+    const Shell::TFileDialog dialog{Tr("%1 files (*.%2)", {upper, extension}) + "|*." + extension, extension,
+                                    std::string("timing.") + extension};
+    if (const auto path = shell_.SaveFileName(dialog)) Export(*path, whole);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "WaveRecord.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// One channel of one probe: probes are numbered from 1 in the order they attached, channels 0 to 3.
+struct TProbeChannel {
+    int Probe = 0;
+    int Channel = 0;
+    friend bool operator==(const TProbeChannel&, const TProbeChannel&) = default;
+};
+
+// The probes of a board feeding one timing diagram. Every probe hands its levels here as it hands
+// them to its own window, and at the end of each pass the channels shown (the first sixteen, in the
+// order the user put them) are recorded and the trigger is fed. A probe's channels join the end of
+// the order when it attaches and leave it when it detaches.
+class TProbeHub {
+public:
+    static constexpr int ChannelsPerProbe = 4;
+
+    int Attach();
+    void Detach(int probe);
+    void SetLevel(int probe, int channel, int32_t level);
+    // The pass has ended: the shown channels' levels are recorded as that pass.
+    void EndPass(int64_t pass);
+
+    // Every channel of the attached probes, the shown ones first.
+    const std::vector<TProbeChannel>& Order() const { return order_; }
+    // Moves the channel at one place of the order to another, the ones between moving up or down.
+    void Move(size_t from, size_t to);
+    // The shown channels: the first sixteen of the order, channel c of the record being Order()[c].
+    size_t ShownCount() const { return std::min<size_t>(order_.size(), TWaveRecord::MaxChannels); }
+    // Raised whenever the order changes; the record then starts afresh.
+    uint64_t Generation() const { return generation_; }
+
+    const TWaveRecord& Record() const { return record_; }
+    TTrigger& Trigger() { return trigger_; }
+    const TTrigger& Trigger() const { return trigger_; }
+
+private:
+    void Changed();
+
+    // levels_[probe - 1]: bit c high; probes that detached keep their slot, unused.
+    std::vector<uint8_t> levels_;
+    std::vector<TProbeChannel> order_;
+    TWaveRecord record_;
+    TTrigger trigger_;
+    uint64_t generation_ = 0;
+};

@@ -1,0 +1,79 @@
+// The timing diagram of a run at full speed: a switch clicked once is held on the screen as one edge
+// at a tenth of the window, in normal and in single mode, and the shown passes export as they show.
+#include "EditorFixture.h"
+#include "ScratchFolder.h"
+#include "TimingWindow.h"
+
+#include <QComboBox>
+#include <QSpinBox>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A toggle switch whose output touches channel 0 of a probe.
+struct SwitchOnAProbe : EditorFixture {
+    SwitchOnAProbe()
+    {
+        for (auto [part, x, y] : {std::tuple<TPartsBase*, int, int>{window->Bord.Create<TTglSW>(&window->WindowSurface()), 40, 60},
+                                  {window->Bord.Create<TScope>(&window->WindowSurface()), 60, 60}}) {
+            part->SetTanshi();
+            part->MoveTo(x, y, false);
+        }
+        window->Bord.CheckAllLinks();
+        actions->actTiming->trigger();
+        timing = window->frmTiming;
+    }
+    void ClickSwitch()
+    {
+        window->FormMouseDown(TMouseButton::Left, ssLeft, 50, 70);
+        window->FormMouseUp(TMouseButton::Left, 0, 50, 70);
+    }
+    // Runs at full speed: clicks the switch once some passes are in, then goes on until the trigger
+    // has shown a window and a thousand passes more have gone by.
+    void RunWithOneClick(int clicks = 1)
+    {
+        int64_t clickedAt = 0;
+        RunUntil([&] {
+            const int64_t last = window->Probes().Record().LastPass();
+            if (clickedAt == 0 && last > 300) {
+                for (int i = 0; i < clicks; ++i) ClickSwitch();
+                clickedAt = last;
+            }
+            return clickedAt > 0 && last > clickedAt + 3000;
+        });
+    }
+    TTimingWindow* timing = nullptr;
+};
+
+}  // namespace
+
+TEST(TimingWindow, AClickAtFullSpeedIsHeldAsOneEdgeAtATenthOfTheWindow)
+{
+    for (const TTriggerMode mode : {TTriggerMode::Normal, TTriggerMode::Single}) {
+        SwitchOnAProbe editor;
+        ASSERT_NE(editor.timing, nullptr);
+        editor.timing->cmbMode->setCurrentIndex(static_cast<int>(mode));
+        editor.timing->edtPassesPerDivision->setValue(20);
+        editor.timing->ApplySettings();
+        editor.RunWithOneClick();
+        const TProbeHub& probes = editor.window->Probes();
+        const auto edge = probes.Trigger().TriggeredAt();
+        const auto shown = editor.timing->ShownPasses();
+        ASSERT_TRUE(edge && shown) << static_cast<int>(mode);
+        EXPECT_EQ(*edge - shown->first, 20);
+        EXPECT_EQ(shown->second - shown->first + 1, 200);
+        for (int64_t pass = shown->first; pass <= shown->second; ++pass)
+            EXPECT_EQ(probes.Record().High(0, pass), pass >= *edge) << pass;
+        EXPECT_EQ(probes.Trigger().Holding(), mode == TTriggerMode::Single);
+
+        const ScratchFolder folder;
+        ASSERT_TRUE(editor.timing->Export(folder / "shown.csv", false));
+        const std::string csv = ScratchFolder::Slurp(folder / "shown.csv");
+        EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 201);
+        EXPECT_NE(csv.find(std::to_string(*edge - 1) + ",0,0,0,0\n" + std::to_string(*edge) + ",1,0,0,0\n"),
+                  std::string::npos);
+        EXPECT_TRUE(editor.timing->Export(folder / "shown.svg", false));
+        EXPECT_TRUE(ScratchFolder::Slurp(folder / "shown.svg").starts_with("<?xml"));
+    }
+}
