@@ -42,7 +42,7 @@ std::string Lowered(std::string text)
 }  // namespace
 
 TTimingWindow::TTimingWindow(TProbeHub& probes, Shell& shell, QWidget* parent)
-    : QWidget(parent, Qt::Window), probes_(probes), shell_(shell)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), probes_(probes), shell_(shell)
 {
     setObjectName(QStringLiteral("frmTiming"));
     setWindowTitle(QTr("Timing diagram"));
@@ -181,7 +181,7 @@ void TTimingWindow::PaintWaves(QPainter& painter, const QRect& whole) const
     }
     const auto shown = ShownPasses();
     const std::vector<std::string> names = ChannelNames();
-    const TWaveRecord& record = probes_.Record();
+    const TWaveRecord& record = probes_.Shown();
     for (size_t c = 0; c < names.size(); ++c) {
         const int top = whole.top() + static_cast<int>(c) * RowHeight;
         painter.setPen(Qt::black);
@@ -272,7 +272,7 @@ void TTimingWindow::hideEvent(QHideEvent*) { refresh_->stop(); }
 
 bool TTimingWindow::Export(const std::string& path, bool whole)
 {
-    const TWaveRecord& record = probes_.Record();
+    const TWaveRecord& record = whole ? probes_.Record() : probes_.Shown();
     const auto shown = ShownPasses();
     try {
         if (!shown) throw TFileError(Tr("Nothing is recorded yet: run the circuit first."));

@@ -32,7 +32,12 @@ void TProbeHub::EndPass(int64_t pass)
         if ((levels_[static_cast<size_t>(shown.Probe - 1)] >> shown.Channel) & 1) highs |= TWaveRecord::THighs(1u << c);
     }
     record_.Record(pass, highs);
+    const uint64_t captures = trigger_.Captures();
     trigger_.Passed(record_, pass);
+    if (trigger_.Captures() == captures) return;
+    held_.Clear();
+    const int64_t from = *trigger_.ShownFrom();
+    for (int64_t kept = from; kept < from + trigger_.Settings().Width; ++kept) held_.Record(kept, record_.Highs(kept));
 }
 
 void TProbeHub::Move(size_t from, size_t to)

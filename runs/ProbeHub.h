@@ -37,6 +37,11 @@ public:
     uint64_t Generation() const { return generation_; }
 
     const TWaveRecord& Record() const { return record_; }
+    // The passes of the last triggered window, kept when the record has long moved on: what a
+    // triggered diagram shows.
+    const TWaveRecord& Held() const { return held_; }
+    // The record a diagram reads the shown passes from: the held window when triggered, else the record.
+    const TWaveRecord& Shown() const { return trigger_.TriggeredAt() ? held_ : record_; }
     TTrigger& Trigger() { return trigger_; }
     const TTrigger& Trigger() const { return trigger_; }
 
@@ -47,6 +52,8 @@ private:
     std::vector<uint8_t> levels_;
     std::vector<TProbeChannel> order_;
     TWaveRecord record_;
+    // As wide as the widest window: ten divisions of ten thousand passes.
+    TWaveRecord held_{100000};
     TTrigger trigger_;
     uint64_t generation_ = 0;
 };

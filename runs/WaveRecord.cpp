@@ -51,6 +51,7 @@ void TTrigger::Passed(const TWaveRecord& record, int64_t pass)
         if (pass < from + settings_.Width - 1) return;
         shown_ = from;
         triggeredAt_ = pending_;
+        ++captures_;
         lastShownEnd_ = pass;
         pending_.reset();
         holding_ = settings_.Mode == TTriggerMode::Single;

@@ -67,6 +67,8 @@ public:
     std::optional<int64_t> TriggeredAt() const { return triggeredAt_; }
     // A single capture is complete and held.
     bool Holding() const { return holding_; }
+    // How many triggered windows have been shown.
+    uint64_t Captures() const { return captures_; }
 
 private:
     int64_t Before() const { return settings_.Width / 10; }
@@ -79,4 +81,5 @@ private:
     // The last pass a window was shown for, to run free in auto mode a window after it.
     int64_t lastShownEnd_ = 0;
     bool holding_ = false;
+    uint64_t captures_ = 0;
 };

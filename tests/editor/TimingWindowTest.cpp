@@ -64,7 +64,7 @@ TEST(TimingWindow, AClickAtFullSpeedIsHeldAsOneEdgeAtATenthOfTheWindow)
         EXPECT_EQ(*edge - shown->first, 20);
         EXPECT_EQ(shown->second - shown->first + 1, 200);
         for (int64_t pass = shown->first; pass <= shown->second; ++pass)
-            EXPECT_EQ(probes.Record().High(0, pass), pass >= *edge) << pass;
+            EXPECT_EQ(probes.Shown().High(0, pass), pass >= *edge) << pass;
         EXPECT_EQ(probes.Trigger().Holding(), mode == TTriggerMode::Single);
 
         const ScratchFolder folder;

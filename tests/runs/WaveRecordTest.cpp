@@ -1,4 +1,5 @@
 #include "ScratchFolder.h"
+#include "ProbeHub.h"
 #include "WaveExport.h"
 #include "WaveRecord.h"
 
@@ -124,4 +125,28 @@ TEST(WaveExport, CsvWaveDromAndVcdHoldTheSameWaves)
               "$version voltrane-sim $end\n$timescale 1ns $end\n$scope module circuit $end\n"
               "$var wire 1 ! A $end\n$var wire 1 \" sum___carry_ $end\n$upscope $end\n$enddefinitions $end\n"
               "#1\n$dumpvars\n0!\n0\"\n$end\n#2\n1!\n#4\n1\"\n#5\n0!\n");
+}
+
+TEST(ProbeHub, RecordsTheShownChannelsInTheirOrderAndHoldsATriggeredWindowLongAfter)
+{
+    TProbeHub hub;
+    const int first = hub.Attach(), second = hub.Attach();
+    EXPECT_EQ(hub.ShownCount(), 8u);
+    hub.Move(4, 0);  // the second probe's channel 0 goes first
+    EXPECT_EQ(hub.Order()[0], (TProbeChannel{second, 0}));
+    hub.Trigger().Change({0, TTriggerEdge::Rising, TTriggerMode::Normal, 100});
+    for (int64_t pass = 1; pass <= 2'000'000; ++pass) {
+        hub.SetLevel(second, 0, pass >= 500 && pass < 600 ? 5 : 0);
+        hub.SetLevel(first, 3, pass % 2 ? 5 : 0);
+        hub.EndPass(pass);
+    }
+    EXPECT_EQ(hub.Trigger().TriggeredAt(), 500);
+    EXPECT_FALSE(hub.Record().Holds(500));  // long gone from the record
+    const TWaveRecord& shown = hub.Shown();
+    EXPECT_TRUE(shown.High(0, 500) && !shown.High(0, 499) && shown.High(0, 589));
+    EXPECT_TRUE(shown.High(4, 491) && !shown.High(4, 492));  // the first probe's channel 3, now fifth
+
+    hub.Detach(first);
+    EXPECT_EQ(hub.Order(), (std::vector<TProbeChannel>{{second, 0}, {second, 1}, {second, 2}, {second, 3}}));
+    EXPECT_TRUE(hub.Record().Empty());
 }
