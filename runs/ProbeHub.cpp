@@ -4,8 +4,9 @@
 
 int TProbeHub::Attach()
 {
-    levels_.push_back(0);
-    const int probe = static_cast<int>(levels_.size());
+    high_.resize(high_.size() + ChannelsPerProbe);
+    shownBit_.resize(high_.size());
+    const int probe = static_cast<int>(high_.size() / ChannelsPerProbe);
     for (int channel = 0; channel < ChannelsPerProbe; ++channel) order_.push_back({probe, channel});
     Changed();
     return probe;
@@ -17,21 +18,9 @@ void TProbeHub::Detach(int probe)
     Changed();
 }
 
-void TProbeHub::SetLevel(int probe, int channel, int32_t level)
-{
-    if (probe < 1 || probe > static_cast<int>(levels_.size()) || channel < 0 || channel >= ChannelsPerProbe) return;
-    uint8_t& bits = levels_[static_cast<size_t>(probe - 1)];
-    bits = static_cast<uint8_t>(level != 0 ? bits | (1u << channel) : bits & ~(1u << channel));
-}
-
 void TProbeHub::EndPass(int64_t pass)
 {
-    TWaveRecord::THighs highs = 0;
-    for (size_t c = 0; c < ShownCount(); ++c) {
-        const TProbeChannel& shown = order_[c];
-        if ((levels_[static_cast<size_t>(shown.Probe - 1)] >> shown.Channel) & 1) highs |= TWaveRecord::THighs(1u << c);
-    }
-    record_.Record(pass, highs);
+    record_.Record(pass, highs_);
     const uint64_t captures = trigger_.Captures();
     trigger_.Passed(record_, pass);
     if (trigger_.Captures() == captures) return;
@@ -51,6 +40,15 @@ void TProbeHub::Move(size_t from, size_t to)
 
 void TProbeHub::Changed()
 {
+    std::fill(shownBit_.begin(), shownBit_.end(), 0);
+    highs_ = 0;
+    for (size_t c = 0; c < ShownCount(); ++c) {
+        const TProbeChannel& shown = order_[c];
+        const auto bit = static_cast<TWaveRecord::THighs>(1u << c);
+        const size_t at = static_cast<size_t>((shown.Probe - 1) * ChannelsPerProbe + shown.Channel);
+        shownBit_[at] = bit;
+        if (high_[at]) highs_ |= bit;
+    }
     ++generation_;
     record_.Clear();
     trigger_.Change(trigger_.Settings());

@@ -23,7 +23,15 @@ public:
 
     int Attach();
     void Detach(int probe);
-    void SetLevel(int probe, int channel, int32_t level);
+    // Every pass, for every channel of every probe: kept cheap, a pass costs a few nanoseconds.
+    void SetLevel(int probe, int channel, int32_t level)
+    {
+        const size_t at = static_cast<size_t>(probe - 1) * ChannelsPerProbe + static_cast<size_t>(channel);
+        if (channel < 0 || channel >= ChannelsPerProbe || at >= high_.size()) return;
+        high_[at] = level != 0;
+        const TWaveRecord::THighs bit = shownBit_[at];
+        highs_ = static_cast<TWaveRecord::THighs>(level != 0 ? highs_ | bit : highs_ & ~bit);
+    }
     // The pass has ended: the shown channels' levels are recorded as that pass.
     void EndPass(int64_t pass);
 
@@ -48,8 +56,12 @@ public:
 private:
     void Changed();
 
-    // levels_[probe - 1]: bit c high; probes that detached keep their slot, unused.
-    std::vector<uint8_t> levels_;
+    // By (probe - 1) * 4 + channel: whether the channel is high now, and its bit in the record when
+    // shown (0 otherwise); probes that detached keep their places, unused. highs_ holds the shown
+    // channels' levels as they change, so that a pass costs one store.
+    std::vector<uint8_t> high_;
+    std::vector<TWaveRecord::THighs> shownBit_;
+    TWaveRecord::THighs highs_ = 0;
     std::vector<TProbeChannel> order_;
     TWaveRecord record_;
     // As wide as the widest window: ten divisions of ten thousand passes.

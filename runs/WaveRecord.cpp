@@ -1,22 +1,26 @@
 #include "WaveRecord.h"
 
 #include <algorithm>
+#include <bit>
 
-TWaveRecord::TWaveRecord(int64_t capacity) : ring_(static_cast<size_t>(std::max<int64_t>(capacity, 1))) {}
+TWaveRecord::TWaveRecord(int64_t capacity)
+    : ring_(std::bit_ceil(static_cast<size_t>(std::clamp<int64_t>(capacity, 1, int64_t{1} << 30))))
+{
+}
 
 void TWaveRecord::Record(int64_t pass, THighs highs)
 {
     if (count_ > 0 && pass != last_ + 1) count_ = 0;
     last_ = pass;
     count_ = std::min<int64_t>(count_ + 1, static_cast<int64_t>(ring_.size()));
-    ring_[static_cast<size_t>(pass % static_cast<int64_t>(ring_.size()))] = highs;
+    ring_[Place(pass)] = highs;
 }
 
 void TWaveRecord::Clear() { count_ = 0; }
 
 TWaveRecord::THighs TWaveRecord::Highs(int64_t pass) const
 {
-    return Holds(pass) ? ring_[static_cast<size_t>(pass % static_cast<int64_t>(ring_.size()))] : 0;
+    return Holds(pass) ? ring_[Place(pass)] : 0;
 }
 
 void TTrigger::Change(const TTriggerSettings& settings)

@@ -11,7 +11,8 @@ public:
     static constexpr int MaxChannels = 16;
     using THighs = uint16_t;
 
-    // Keeps the last capacity passes (at least one).
+    // Keeps at least the last capacity passes (a power of two of them, that a pass finds its place
+    // without a division).
     explicit TWaveRecord(int64_t capacity = int64_t{1} << 20);
 
     // The channels' levels at the pass, bit c for channel c. Passes come in order; a pass that does not
@@ -29,6 +30,8 @@ public:
     bool High(int channel, int64_t pass) const { return (Highs(pass) >> channel) & 1; }
 
 private:
+    size_t Place(int64_t pass) const { return static_cast<size_t>(pass) & (ring_.size() - 1); }
+
     std::vector<THighs> ring_;
     int64_t last_ = 0;
     int64_t count_ = 0;
