@@ -182,6 +182,10 @@ void TTimingWindow::PaintWaves(QPainter& painter, const QRect& whole) const
     const auto shown = ShownPasses();
     const std::vector<std::string> names = ChannelNames();
     const TWaveRecord& record = probes_.Shown();
+    const double passes = shown ? double(shown->second - shown->first + 1) : 1;
+    const auto xOf = [&](int64_t pass) {
+        return area.left() + static_cast<int>(double(pass - shown->first) * (area.width() - 1) / passes);
+    };
     for (size_t c = 0; c < names.size(); ++c) {
         const int top = whole.top() + static_cast<int>(c) * RowHeight;
         painter.setPen(Qt::black);
@@ -189,10 +193,6 @@ void TTimingWindow::PaintWaves(QPainter& painter, const QRect& whole) const
                          QString::fromStdString(names[c]));
         if (!shown) continue;
         const int high = top + 6, low = top + RowHeight - 6;
-        const double passes = double(shown->second - shown->first + 1);
-        const auto xOf = [&](int64_t pass) {
-            return area.left() + static_cast<int>((pass - shown->first) * (area.width() - 1) / passes);
-        };
         painter.setPen(QPen(QColor(0, 0, 160), 1.5));
         int64_t runStart = shown->first;
         for (int64_t pass = shown->first; pass <= shown->second + 1; ++pass) {
@@ -207,10 +207,6 @@ void TTimingWindow::PaintWaves(QPainter& painter, const QRect& whole) const
         }
     }
     if (!shown) return;
-    const double passes = double(shown->second - shown->first + 1);
-    const auto xOf = [&](int64_t pass) {
-        return area.left() + static_cast<int>((pass - shown->first) * (area.width() - 1) / passes);
-    };
     if (const auto edge = probes_.Trigger().TriggeredAt()) {
         painter.setPen(QPen(Qt::darkGreen, 1, Qt::DashLine));
         painter.drawLine(xOf(*edge), area.top(), xOf(*edge), area.bottom());
