@@ -182,9 +182,9 @@ void TScopeForm::VerticalLine(int x, int y1, int y2, QRgb color)
 void TScopeForm::SetLevel(int channel, int32_t level)
 {
     if (channel < 0 || channel >= ChannelCount) return;
-    if (probes_) probes_->SetLevel(probe_, channel, level);
     int32_t& stored = Levels[static_cast<size_t>(channel)];
     if (level == stored) return;
+    if (probes_) probes_->SetLevel(probe_, channel, level);
     VerticalLine(SweepX - 1, BaseLine(channel), HighLine(channel), TraceColor);
     stored = level;
 }

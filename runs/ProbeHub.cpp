@@ -18,9 +18,8 @@ void TProbeHub::Detach(int probe)
     Changed();
 }
 
-void TProbeHub::EndPass(int64_t pass)
+void TProbeHub::FeedTrigger(int64_t pass)
 {
-    record_.Record(pass, highs_);
     const uint64_t captures = trigger_.Captures();
     trigger_.Passed(record_, pass);
     if (trigger_.Captures() == captures) return;

@@ -23,7 +23,7 @@ public:
 
     int Attach();
     void Detach(int probe);
-    // Every pass, for every channel of every probe: kept cheap, a pass costs a few nanoseconds.
+    // A channel's level has changed (a level handed again unchanged is harmless).
     void SetLevel(int probe, int channel, int32_t level)
     {
         const size_t at = static_cast<size_t>(probe - 1) * ChannelsPerProbe + static_cast<size_t>(channel);
@@ -32,8 +32,15 @@ public:
         const TWaveRecord::THighs bit = shownBit_[at];
         highs_ = static_cast<TWaveRecord::THighs>(level != 0 ? highs_ | bit : highs_ & ~bit);
     }
-    // The pass has ended: the shown channels' levels are recorded as that pass.
-    void EndPass(int64_t pass);
+    // The pass has ended: the shown channels' levels are recorded as that pass. Every pass at full
+    // speed: a pass in which nothing changed costs a store and a comparison.
+    void EndPass(int64_t pass)
+    {
+        record_.Record(pass, highs_);
+        if (highs_ == lastHighs_ && pass < trigger_.QuietUntil()) return;
+        lastHighs_ = highs_;
+        FeedTrigger(pass);
+    }
 
     // Every channel of the attached probes, the shown ones first.
     const std::vector<TProbeChannel>& Order() const { return order_; }
@@ -55,6 +62,7 @@ public:
 
 private:
     void Changed();
+    void FeedTrigger(int64_t pass);
 
     // By (probe - 1) * 4 + channel: whether the channel is high now, and its bit in the record when
     // shown (0 otherwise); probes that detached keep their places, unused. highs_ holds the shown
@@ -62,6 +70,8 @@ private:
     std::vector<uint8_t> high_;
     std::vector<TWaveRecord::THighs> shownBit_;
     TWaveRecord::THighs highs_ = 0;
+    // The levels recorded at the last pass: a pass with the same ones holds no edge.
+    TWaveRecord::THighs lastHighs_ = 0;
     std::vector<TProbeChannel> order_;
     TWaveRecord record_;
     // As wide as the widest window: ten divisions of ten thousand passes.

@@ -2,18 +2,11 @@
 
 #include <algorithm>
 #include <bit>
+#include <limits>
 
 TWaveRecord::TWaveRecord(int64_t capacity)
     : ring_(std::bit_ceil(static_cast<size_t>(std::clamp<int64_t>(capacity, 1, int64_t{1} << 30))))
 {
-}
-
-void TWaveRecord::Record(int64_t pass, THighs highs)
-{
-    if (count_ > 0 && pass != last_ + 1) count_ = 0;
-    last_ = pass;
-    count_ = std::min<int64_t>(count_ + 1, static_cast<int64_t>(ring_.size()));
-    ring_[Place(pass)] = highs;
 }
 
 void TWaveRecord::Clear() { count_ = 0; }
@@ -37,6 +30,24 @@ void TTrigger::Arm()
 {
     pending_.reset();
     holding_ = false;
+    FindQuietUntil();
+}
+
+bool TTrigger::FreeRunning() const
+{
+    return settings_.Edge == TTriggerEdge::None || settings_.Mode == TTriggerMode::Auto;
+}
+
+void TTrigger::FindQuietUntil()
+{
+    if (holding_)
+        quietUntil_ = std::numeric_limits<int64_t>::max();
+    else if (pending_)
+        quietUntil_ = *pending_ - Before() + settings_.Width - 1;
+    else if (FreeRunning())
+        quietUntil_ = lastShownEnd_ + settings_.Width;
+    else
+        quietUntil_ = std::numeric_limits<int64_t>::max();
 }
 
 bool TTrigger::EdgeAt(const TWaveRecord& record, int64_t pass) const
@@ -52,20 +63,19 @@ void TTrigger::Passed(const TWaveRecord& record, int64_t pass)
     if (!pending_ && EdgeAt(record, pass)) pending_ = pass;
     if (pending_) {
         const int64_t from = *pending_ - Before();
-        if (pass < from + settings_.Width - 1) return;
-        shown_ = from;
-        triggeredAt_ = pending_;
-        ++captures_;
-        lastShownEnd_ = pass;
-        pending_.reset();
-        holding_ = settings_.Mode == TTriggerMode::Single;
-        return;
-    }
-    // Free running: a fresh window each time one has passed without a trigger.
-    const bool free = settings_.Edge == TTriggerEdge::None || settings_.Mode == TTriggerMode::Auto;
-    if (free && pass - lastShownEnd_ >= settings_.Width && record.Holds(pass - settings_.Width + 1)) {
+        if (pass >= from + settings_.Width - 1) {
+            shown_ = from;
+            triggeredAt_ = pending_;
+            ++captures_;
+            lastShownEnd_ = pass;
+            pending_.reset();
+            holding_ = settings_.Mode == TTriggerMode::Single;
+        }
+    } else if (FreeRunning() && pass - lastShownEnd_ >= settings_.Width && record.Holds(pass - settings_.Width + 1)) {
+        // Free running: a fresh window each time one has passed without a trigger.
         shown_ = pass - settings_.Width + 1;
         triggeredAt_.reset();
         lastShownEnd_ = pass;
     }
+    FindQuietUntil();
 }

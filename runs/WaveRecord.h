@@ -17,7 +17,13 @@ public:
 
     // The channels' levels at the pass, bit c for channel c. Passes come in order; a pass that does not
     // follow the last starts the record afresh.
-    void Record(int64_t pass, THighs highs);
+    void Record(int64_t pass, THighs highs)
+    {
+        if (count_ > 0 && pass != last_ + 1) count_ = 0;
+        last_ = pass;
+        if (count_ < static_cast<int64_t>(ring_.size())) ++count_;
+        ring_[Place(pass)] = highs;
+    }
     void Clear();
 
     bool Empty() const { return count_ == 0; }
@@ -72,10 +78,15 @@ public:
     bool Holding() const { return holding_; }
     // How many triggered windows have been shown.
     uint64_t Captures() const { return captures_; }
+    // Until this pass, a pass whose levels are those of the pass before it changes nothing here: the
+    // recorder feeds the trigger only at a change or from this pass on.
+    int64_t QuietUntil() const { return quietUntil_; }
 
 private:
     int64_t Before() const { return settings_.Width / 10; }
     bool EdgeAt(const TWaveRecord& record, int64_t pass) const;
+    bool FreeRunning() const;
+    void FindQuietUntil();
 
     TTriggerSettings settings_;
     std::optional<int64_t> pending_;
@@ -85,4 +96,5 @@ private:
     int64_t lastShownEnd_ = 0;
     bool holding_ = false;
     uint64_t captures_ = 0;
+    int64_t quietUntil_ = 0;
 };

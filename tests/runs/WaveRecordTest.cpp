@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 
 namespace {
@@ -149,4 +150,37 @@ TEST(ProbeHub, RecordsTheShownChannelsInTheirOrderAndHoldsATriggeredWindowLongAf
     hub.Detach(first);
     EXPECT_EQ(hub.Order(), (std::vector<TProbeChannel>{{second, 0}, {second, 1}, {second, 2}, {second, 3}}));
     EXPECT_TRUE(hub.Record().Empty());
+}
+
+TEST(ProbeHub, FeedingTheTriggerOnlyAtChangesShowsWhatATriggerFedEveryPassShows)
+{
+    std::mt19937 random(11);
+    for (int round = 0; round < 60; ++round) {
+        const TTriggerSettings settings{static_cast<int>(random() % 3), static_cast<TTriggerEdge>(random() % 3),
+                                        static_cast<TTriggerMode>(random() % 3),
+                                        static_cast<int64_t>(1 + random() % 300)};
+        SCOPED_TRACE(testing::Message() << "round " << round);
+        TProbeHub hub;
+        const int probe = hub.Attach();
+        hub.Trigger().Change(settings);
+        TWaveRecord record;
+        TTrigger everyPass(settings);
+        std::array<int32_t, 3> levels{};
+        // Long quiet stretches and bursts of changes, with a re-arm now and then and a restart.
+        const unsigned changeOdds = 2 + random() % 400;
+        for (int64_t pass = 1, restartAt = 5000 + random() % 5000; pass <= 20000; ++pass) {
+            const int64_t numbered = pass < restartAt ? pass : pass - restartAt + 1;
+            for (int channel = 0; channel < 3; ++channel)
+                if (random() % changeOdds == 0) hub.SetLevel(probe, channel, levels[channel] = !levels[channel]);
+            hub.EndPass(numbered);
+            record.Record(numbered, static_cast<TWaveRecord::THighs>(levels[0] | levels[1] << 1 | levels[2] << 2));
+            everyPass.Passed(record, numbered);
+            if (random() % 3000 == 0) {
+                hub.Trigger().Arm();
+                everyPass.Arm();
+            }
+            ASSERT_EQ(hub.Trigger().ShownFrom(), everyPass.ShownFrom()) << "pass " << pass;
+            ASSERT_EQ(hub.Trigger().TriggeredAt(), everyPass.TriggeredAt()) << "pass " << pass;
+        }
+    }
 }
