@@ -31,6 +31,8 @@ public:
     explicit TScopeForm(Shell& shell, TProbeHub* probes = nullptr);
     // Closes the window (its placement is saved if it is shown) and frees it.
     ~TScopeForm() override;
+    // The probe's number at the hub; 0 without one.
+    int Probe() const { return probe_; }
 
     void SetLevel(int channel, int32_t level) override;
     void Sample() override;

@@ -41,8 +41,9 @@ std::string Lowered(std::string text)
 
 }  // namespace
 
-TTimingWindow::TTimingWindow(TProbeHub& probes, Shell& shell, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), probes_(probes), shell_(shell)
+TTimingWindow::TTimingWindow(TProbeHub& probes, Shell& shell, TLabeller labeller, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), probes_(probes), shell_(shell),
+      labeller_(std::move(labeller))
 {
     setObjectName(QStringLiteral("frmTiming"));
     setWindowTitle(QTr("Timing diagram"));
@@ -120,7 +121,10 @@ std::vector<std::string> TTimingWindow::ChannelNames() const
     std::vector<std::string> names;
     for (size_t c = 0; c < probes_.ShownCount(); ++c) {
         const TProbeChannel& channel = probes_.Order()[c];
-        names.push_back(Tr("Probe %1: %2", {std::to_string(channel.Probe), std::to_string(channel.Channel)}));
+        std::string label = labeller_ ? labeller_(channel) : std::string();
+        names.push_back(label.empty() ? Tr("Probe %1: Ch%2", {std::to_string(channel.Probe),
+                                                              std::to_string(channel.Channel + 1)})
+                                      : std::move(label));
     }
     return names;
 }

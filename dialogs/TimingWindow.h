@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -21,7 +22,10 @@ class Shell;
 // WaveDrom JSON, PNG or SVG.
 class TTimingWindow : public QWidget {
 public:
-    TTimingWindow(TProbeHub& probes, Shell& shell, QWidget* parent = nullptr);
+    // Names a channel by the label beside it; empty when it has none.
+    using TLabeller = std::function<std::string(const TProbeChannel&)>;
+
+    TTimingWindow(TProbeHub& probes, Shell& shell, TLabeller labeller, QWidget* parent = nullptr);
 
     // The passes on screen: the trigger's window, else the last recorded ones; none before any.
     std::optional<std::pair<int64_t, int64_t>> ShownPasses() const;
@@ -64,6 +68,7 @@ private:
 
     TProbeHub& probes_;
     Shell& shell_;
+    TLabeller labeller_;
     QTimer* refresh_;
     uint64_t generation_ = ~uint64_t{0};
     bool placed_ = false;

@@ -13,6 +13,7 @@
 #include "PictureCommands.h"
 #include "Messages.h"
 #include "PlacementRules.h"
+#include "ProbeLabels.h"
 #include "Shell.h"
 #include "StatusLine.h"
 #include "TimingWindow.h"
@@ -151,7 +152,10 @@ void TfrmVoltrane::ConnectActions()
         frmHelp->activateWindow();
     });
     connect(a.actTiming, &QAction::triggered, this, [this] {
-        if (!frmTiming) frmTiming = new TTimingWindow(windows_.Probes(), shell_, this);
+        if (!frmTiming)
+            frmTiming = new TTimingWindow(
+                windows_.Probes(), shell_,
+                [this](const TProbeChannel& channel) { return ProbeChannelLabel(Bord, channel); }, this);
         frmTiming->show();
         frmTiming->raise();
     });

@@ -16,27 +16,38 @@ std::string Trimmed(const std::string& text)
     return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
 }
 
-bool Reads(const TTextBox& box, const std::string& label)
+// The box's text when it is one line (blank lines and spaces around it aside).
+std::optional<std::string> OneLine(const TTextBox& box)
 {
     std::optional<std::string> only;
     for (const std::string& line : box.DrawnLines) {
         std::string text = Trimmed(line);
         if (text.empty()) continue;
-        if (only) return false;
+        if (only) return std::nullopt;
         only = std::move(text);
     }
-    return only == label;
+    return only;
 }
 
-// The pixels between the box and an object right of it or below it; none when it is neither.
-std::optional<int64_t> Gap(const TPartsBase& box, const TPartsBase& o)
+bool Reads(const TTextBox& box, const std::string& label) { return OneLine(box) == label; }
+
+struct TExtent {
+    int64_t Left, Top, Right, Bottom;
+};
+
+TExtent ExtentOf(const TPartsBase& o)
 {
-    const int64_t boxRight = int64_t{box.Left} + box.Width, boxBottom = int64_t{box.Top} + box.Height;
-    const int64_t right = int64_t{o.Left} + o.Width, bottom = int64_t{o.Top} + o.Height;
+    return {o.Left, o.Top, int64_t{o.Left} + o.Width, int64_t{o.Top} + o.Height};
+}
+
+// The pixels between the box and something right of it or below it; none when it is neither.
+std::optional<int64_t> Gap(const TPartsBase& box, const TExtent& o)
+{
+    const TExtent b = ExtentOf(box);
     std::optional<int64_t> gap;
-    if (o.Left >= boxRight && o.Top < boxBottom && bottom > box.Top) gap = o.Left - boxRight;
-    if (o.Top >= boxBottom && o.Left < boxRight && right > box.Left) {
-        const int64_t below = o.Top - boxBottom;
+    if (o.Left >= b.Right && o.Top < b.Bottom && o.Bottom > b.Top) gap = o.Left - b.Right;
+    if (o.Top >= b.Bottom && o.Left < b.Right && o.Right > b.Left) {
+        const int64_t below = o.Top - b.Bottom;
         if (!gap || below < *gap) gap = below;
     }
     return gap;
@@ -97,7 +108,7 @@ TPartsBase* LabelledObject(const TBord& board, const std::string& label, bool in
         for (int i = 0; i < board.Count(); ++i) {
             TPartsBase& o = *board.Items(i);
             if (o.Container != box->Container || !Marked(o, input)) continue;
-            const std::optional<int64_t> gap = Gap(*box, o);
+            const std::optional<int64_t> gap = Gap(*box, ExtentOf(o));
             if (gap && *gap < nearestGap) {
                 nearest = &o;
                 nearestGap = *gap;
@@ -106,6 +117,24 @@ TPartsBase* LabelledObject(const TBord& board, const std::string& label, bool in
         if (nearest) return nearest;
     }
     return nullptr;
+}
+
+std::string LabelBeside(const TBord& board, const TPartsBase& owner, TPoint at)
+{
+    const TExtent point{at.x, at.y, int64_t{at.x} + 1, int64_t{at.y} + 1};
+    std::string nearest;
+    int64_t nearestGap = MaxLabelGap + 1;
+    for (int b = 0; b < board.Count(); ++b) {
+        const auto* box = dynamic_cast<const TTextBox*>(board.Items(b));
+        if (!box || box->Container != owner.Container) continue;
+        const std::optional<int64_t> gap = Gap(*box, point);
+        if (!gap || *gap >= nearestGap) continue;
+        if (std::optional<std::string> text = OneLine(*box)) {
+            nearest = std::move(*text);
+            nearestGap = *gap;
+        }
+    }
+    return nearest;
 }
 
 TTableColumns BindColumns(const TTestTable& table, const TBord& board, const TNamedObjects& named)

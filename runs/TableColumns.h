@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Geometry.h"
 #include "SimWatch.h"
 #include "TestTable.h"
 
@@ -7,6 +8,7 @@
 #include <vector>
 
 class TBord;
+class TPartsBase;
 class TSwitch;
 
 // The columns of a table bound to the objects of one circuit.
@@ -30,3 +32,8 @@ TTableColumns BindColumns(const TTestTable& table, const TBord& board, const TNa
 // Null when there is none.
 TPartsBase* LabelledObject(const TBord& board, const std::string& label, bool input);
 inline constexpr int MaxLabelGap = 60;
+
+// The same rule read the other way: the one-line text of the nearest text box that has the point
+// (a terminal of owner, in board coordinates) right of it or below it, at most MaxLabelGap pixels
+// away and in owner's board; empty when there is none.
+std::string LabelBeside(const TBord& board, const TPartsBase& owner, TPoint at);

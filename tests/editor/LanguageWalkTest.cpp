@@ -153,7 +153,7 @@ TWalk WalkIn(const std::string& language)
     THelpWindow help(GuideFolders());
     walk.Window(help);
     TProbeHub probes;
-    TTimingWindow timing(probes, editor.shell);
+    TTimingWindow timing(probes, editor.shell, nullptr);
     walk.Window(timing);
     QMessageBox box(QMessageBox::Question, "Voltrane", "?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     walk.Window(box, false);

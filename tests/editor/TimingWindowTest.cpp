@@ -77,3 +77,17 @@ TEST(TimingWindow, AClickAtFullSpeedIsHeldAsOneEdgeAtATenthOfTheWindow)
         EXPECT_TRUE(ScratchFolder::Slurp(folder / "shown.svg").starts_with("<?xml"));
     }
 }
+
+TEST(TimingWindow, AChannelIsNamedByTheLabelBesideItElseByItsProbeAndChannel)
+{
+    SwitchOnAProbe editor;
+    auto* label = editor.window->Bord.Create<TTextBox>(&editor.window->WindowSurface());
+    label->MoveTo(0, 64, false);
+    label->DrawnLines = {"CLK"};
+    label->Width = 30;
+    label->Height = 12;  // left of channel 0's terminal at (60, 70), with the switch between them
+    const std::vector<std::string> names = editor.timing->ChannelNames();
+    ASSERT_EQ(names.size(), 4u);
+    EXPECT_EQ(names[0], "CLK");
+    EXPECT_EQ(names[1], "プローブ1: Ch2");
+}

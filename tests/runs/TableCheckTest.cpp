@@ -57,6 +57,32 @@ TEST(TableLabels, MarkTheNearestSwitchOrLampRightOfOrBelowWithinSixtyPixels)
     EXPECT_EQ(LabelledObject(t.Bord, "CLK", true), nullptr);
 }
 
+TEST(TableLabels, NameAProbesTerminalByTheNearestOneLineTextLeftOfOrAboveIt)
+{
+    TestCircuit t;
+    auto* probe = t.Place<TScope>(200, 100);  // terminals at (200, 110), (200, 120), ...
+    const auto label = [&](int x, int y, std::vector<std::string> lines) {
+        auto* box = t.Place<TTextBox>(x, y);
+        box->DrawnLines = std::move(lines);
+        box->Width = 20;
+        box->Height = 8;
+    };
+    label(150, 106, {"CLK"});      // left of channel 0, 30 px
+    label(170, 106, {"A", "B"});   // nearer, but two lines
+    label(175, 117, {" Q "});      // left of channel 1, 5 px
+    label(120, 117, {"far"});      // also left of it, farther
+    label(195, 125, {"Qbar"});     // above channel 3 (y 140), 7 px
+    label(100, 136, {"too far"});  // left of channel 3, 80 px
+    const auto at = [&](int channel) {
+        const TTanshi& t = *probe->Tanshis.Items(channel);
+        return TPoint{probe->Left + t.X, probe->Top + t.Y};
+    };
+    EXPECT_EQ(LabelBeside(t.Bord, *probe, at(0)), "CLK");
+    EXPECT_EQ(LabelBeside(t.Bord, *probe, at(1)), "Q");
+    EXPECT_EQ(LabelBeside(t.Bord, *probe, at(2)), "");
+    EXPECT_EQ(LabelBeside(t.Bord, *probe, at(3)), "Qbar");
+}
+
 // A toggle switch A driving an inverter, a lamp on its output, a push button B clocking a T
 // flip-flop whose Q drives nothing but is read, a scope probe and a text box that never hold a
 // row up; with a pulse generator when asked, which keeps every row from settling.
