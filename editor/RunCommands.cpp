@@ -130,7 +130,11 @@ void TRunCommands::Start()
     }
     run_ = &run;
     TQtMessagePump pump;
-    pump.AfterPass = [this, &run] { probes_.EndPass(run.Passes()); };
+    // A probe reads in a pass the levels the pass before it left, so those are the earlier pass's,
+    // numbered as voltrane-sim numbers them.
+    pump.AfterPass = [this, &run] {
+        if (run.Passes() > 1) probes_.EndPass(run.Passes() - 1);
+    };
     run.Run(pump, [this, &run] {
         passes_ = run.Passes();
         s_.Host.Redraw();

@@ -2,12 +2,15 @@
 // at a tenth of the window, in normal and in single mode, and the shown passes export as they show.
 #include "EditorFixture.h"
 #include "ScratchFolder.h"
+#include "SimProcess.h"
 #include "TimingWindow.h"
 
 #include <QComboBox>
 #include <QSpinBox>
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace {
 
@@ -90,4 +93,46 @@ TEST(TimingWindow, AChannelIsNamedByTheLabelBesideItElseByItsProbeAndChannel)
     ASSERT_EQ(names.size(), 4u);
     EXPECT_EQ(names[0], "CLK");
     EXPECT_EQ(names[1], "プローブ1: Ch2");
+}
+
+TEST(TimingWindow, ACountersExportsEqualWhatVoltraneSimWatchesAndWritesForTheSamePasses)
+{
+    EditorFixture editor;
+    ASSERT_TRUE(editor.window->Document.OpenFile(VOLTRANE_EXAMPLES "/counter8-probed.lgc"));
+    editor.actions->actTiming->trigger();
+    const TWaveRecord& record = editor.window->Probes().Record();
+    editor.RunUntil([&] { return record.LastPass() >= 3000; });
+    ASSERT_EQ(record.FirstPass(), 1);
+    const ScratchFolder folder;
+    ASSERT_TRUE(editor.window->frmTiming->Export(folder / "diagram.csv", true));
+    ASSERT_TRUE(editor.window->frmTiming->Export(folder / "diagram.vcd", true));
+
+    // The same passes, every probe's terminals watched.
+    std::vector<std::string> args{VOLTRANE_EXAMPLES "/counter8-probed.lgc", "--passes",
+                                  std::to_string(record.LastPass()), "--vcd", folder / "sim.vcd"};
+    for (int probe = 9; probe <= 12; ++probe)
+        for (int channel = 0; channel < 4; ++channel)
+            args.insert(args.end(), {"--watch", "TScope" + std::to_string(probe) + "." + std::to_string(channel)});
+    const Outcome sim = Sim(args);
+    ASSERT_EQ(sim.status, 0) << sim.err;
+
+    // The watch's rows with a level as 0 or 1 and commas between the columns: the CSV's rows.
+    std::istringstream watched(sim.out);
+    std::string line, rows;
+    std::getline(watched, line);
+    while (std::getline(watched, line)) {
+        std::istringstream cells(line);
+        std::string pass, level;
+        std::getline(cells, pass, '\t');
+        rows += pass;
+        while (std::getline(cells, level, '\t')) rows += level == "0" ? ",0" : ",1";
+        rows += '\n';
+    }
+    const std::string csv = ScratchFolder::Slurp(folder / "diagram.csv");
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "pass,CLK,Q0,Q1,Q2,Q3,Q4,Q5,Q6,Q7,/Q0,/Q1,/Q2,/Q3,/Q4,/Q5,/Q6");
+    EXPECT_EQ(csv.substr(csv.find('\n') + 1), rows);
+
+    // The VCD files differ only in the names of their variables.
+    const auto changes = [](const std::string& vcd) { return vcd.substr(vcd.find("$enddefinitions")); };
+    EXPECT_EQ(changes(ScratchFolder::Slurp(folder / "diagram.vcd")), changes(ScratchFolder::Slurp(folder / "sim.vcd")));
 }
