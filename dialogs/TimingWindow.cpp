@@ -26,7 +26,9 @@
 namespace {
 
 constexpr int NameWidth = 120;
-constexpr int RowHeight = 26;
+// A channel's row: as tall as the diagram allows sixteen of them, within these bounds.
+constexpr int MaxRowHeight = 26;
+constexpr int MinRowHeight = 14;
 constexpr int Divisions = 10;
 constexpr int BarHeight = 34;
 constexpr int CursorLineHeight = 20;
@@ -48,7 +50,7 @@ TTimingWindow::TTimingWindow(TProbeHub& probes, Shell& shell, TLabeller labeller
     setObjectName(QStringLiteral("frmTiming"));
     setWindowTitle(QTr("Timing diagram"));
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(760, 420);
+    resize(760, BarHeight + 4 + TWaveRecord::MaxChannels * 22 + 8 + CursorLineHeight);
 
     auto* bar = new QWidget(this);
     bar->setFixedHeight(BarHeight);
@@ -159,6 +161,21 @@ std::optional<std::pair<int64_t, int64_t>> TTimingWindow::ShownPasses() const
     return std::pair{from, from + width - 1};
 }
 
+int TTimingWindow::RowHeight(int diagramHeight) const
+{
+    const int rows = std::max<int>(1, static_cast<int>(probes_.ShownCount()));
+    return std::clamp(diagramHeight / rows, MinRowHeight, MaxRowHeight);
+}
+
+std::optional<int64_t> TTimingWindow::CursorPass(size_t cursor) const
+{
+    const auto shown = ShownPasses();
+    if (!shown || cursor >= Cursors.size() || !Cursors[cursor]) return std::nullopt;
+    const int64_t pass = shown->first + *Cursors[cursor];
+    if (pass > shown->second) return std::nullopt;
+    return pass;
+}
+
 QRect TTimingWindow::WaveArea() const
 {
     return QRect(NameWidth, BarHeight + 4, std::max(1, width() - NameWidth - 8),
@@ -190,19 +207,24 @@ void TTimingWindow::PaintWaves(QPainter& painter, const QRect& whole) const
     const auto xOf = [&](int64_t pass) {
         return area.left() + static_cast<int>(double(pass - shown->first) * (area.width() - 1) / passes);
     };
+    const int rowHeight = RowHeight(whole.height());
     for (size_t c = 0; c < names.size(); ++c) {
-        const int top = whole.top() + static_cast<int>(c) * RowHeight;
+        const int top = whole.top() + static_cast<int>(c) * rowHeight;
         painter.setPen(Qt::black);
-        painter.drawText(QRect(whole.left() + 4, top, NameWidth - 8, RowHeight), Qt::AlignVCenter | Qt::AlignLeft,
+        painter.drawText(QRect(whole.left() + 4, top, NameWidth - 8, rowHeight), Qt::AlignVCenter | Qt::AlignLeft,
                          QString::fromStdString(names[c]));
         if (!shown) continue;
-        const int high = top + 6, low = top + RowHeight - 6;
+        const int high = top + rowHeight / 4, low = top + rowHeight - rowHeight / 4;
+        // Passes before the run or long gone from the record are left blank.
+        const int64_t first = std::max(shown->first, record.FirstPass());
+        const int64_t last = std::min(shown->second, record.LastPass());
+        if (record.Empty() || first > last) continue;
         painter.setPen(QPen(QColor(0, 0, 160), 1.5));
-        int64_t runStart = shown->first;
-        for (int64_t pass = shown->first; pass <= shown->second + 1; ++pass) {
-            const bool end = pass > shown->second;
-            if (!end && (pass == shown->first || record.High(static_cast<int>(c), pass) ==
-                                                     record.High(static_cast<int>(c), pass - 1)))
+        int64_t runStart = first;
+        for (int64_t pass = first; pass <= last + 1; ++pass) {
+            const bool end = pass > last;
+            if (!end && (pass == first || record.High(static_cast<int>(c), pass) ==
+                                              record.High(static_cast<int>(c), pass - 1)))
                 continue;
             const int y = record.High(static_cast<int>(c), pass - 1) ? high : low;
             painter.drawLine(xOf(runStart), y, xOf(pass), y);
@@ -217,13 +239,13 @@ void TTimingWindow::PaintWaves(QPainter& painter, const QRect& whole) const
     }
     QString reading;
     for (size_t i = 0; i < Cursors.size(); ++i) {
-        if (!Cursors[i]) continue;
+        const auto pass = CursorPass(i);
+        if (!pass) continue;
         painter.setPen(CursorColor(i));
-        if (*Cursors[i] >= shown->first && *Cursors[i] <= shown->second)
-            painter.drawLine(xOf(*Cursors[i]), area.top(), xOf(*Cursors[i]), area.bottom());
-        reading += (i == 0 ? QTr("A: pass %1") : QTr("B: pass %1")).arg(*Cursors[i]) + QStringLiteral("   ");
+        painter.drawLine(xOf(*pass), area.top(), xOf(*pass), area.bottom());
+        reading += (i == 0 ? QTr("A: pass %1") : QTr("B: pass %1")).arg(*pass) + QStringLiteral("   ");
     }
-    if (Cursors[0] && Cursors[1]) reading += QTr("B − A: %1 passes").arg(*Cursors[1] - *Cursors[0]);
+    if (CursorPass(0) && CursorPass(1)) reading += QTr("B − A: %1 passes").arg(*CursorPass(1) - *CursorPass(0));
     painter.setPen(Qt::black);
     painter.drawText(QRect(whole.left() + 4, whole.bottom() + 2, whole.width(), CursorLineHeight),
                      Qt::AlignVCenter | Qt::AlignLeft,
@@ -241,10 +263,10 @@ void TTimingWindow::mousePressEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
     if (at.x() < NameWidth) {
-        const int row = (at.y() - BarHeight - 4) / RowHeight;
+        const int row = (at.y() - WaveArea().top()) / RowHeight(WaveArea().height());
         if (row >= 0 && row < static_cast<int>(probes_.ShownCount())) Picked = row;
     } else if (const auto pass = PassAt(at.x())) {
-        Cursors[event->button() == Qt::LeftButton ? 0 : 1] = *pass;
+        Cursors[event->button() == Qt::LeftButton ? 0 : 1] = *pass - ShownPasses()->first;
     }
     update();
 }
@@ -290,7 +312,8 @@ bool TTimingWindow::Export(const std::string& path, bool whole)
         } else if (extension == ".json") {
             bytes = WaveDromJson(record, names, from, to);
         } else {
-            const QSize size(std::max(width(), 400), static_cast<int>(names.size()) * RowHeight + CursorLineHeight + 8);
+            const QSize size(std::max(width(), 400),
+                             static_cast<int>(names.size()) * MaxRowHeight + CursorLineHeight + 8);
             QByteArray data;
             QBuffer buffer(&data);
             buffer.open(QIODevice::WriteOnly);

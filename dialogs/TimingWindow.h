@@ -47,8 +47,11 @@ public:
     QPushButton* btnUp;
     QPushButton* btnDown;
     QPushButton* btnExport;
-    // Pass numbers under the two cursors.
+    // Where the two cursors stand, in passes from the first one shown: like a scope's, they keep their
+    // place on the screen while the trace moves on.
     std::array<std::optional<int64_t>, 2> Cursors;
+    // The pass under a cursor; none when it is not set or lies past the shown passes.
+    std::optional<int64_t> CursorPass(size_t cursor) const;
     // The channel picked for moving up or down, an index into the hub's order.
     int Picked = 0;
 
@@ -61,6 +64,8 @@ protected:
 
 private:
     QRect WaveArea() const;
+    // The height of a channel's row in a diagram of this height.
+    int RowHeight(int diagramHeight) const;
     // The pass under an x of the wave area, within the shown passes.
     std::optional<int64_t> PassAt(int x) const;
     void RefillChannels();

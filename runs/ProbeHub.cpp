@@ -24,8 +24,9 @@ void TProbeHub::FeedTrigger(int64_t pass)
     trigger_.Passed(record_, pass);
     if (trigger_.Captures() == captures) return;
     held_.Clear();
-    const int64_t from = *trigger_.ShownFrom();
-    for (int64_t kept = from; kept < from + trigger_.Settings().Width; ++kept) held_.Record(kept, record_.Highs(kept));
+    // Only recorded passes are kept: a window triggered early begins before the run did.
+    const int64_t from = std::max(*trigger_.ShownFrom(), record_.FirstPass());
+    for (int64_t kept = from; kept <= pass; ++kept) held_.Record(kept, record_.Highs(kept));
 }
 
 void TProbeHub::Move(size_t from, size_t to)

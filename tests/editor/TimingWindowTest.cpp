@@ -6,6 +6,7 @@
 #include "TimingWindow.h"
 
 #include <QComboBox>
+#include <QTest>
 #include <QSpinBox>
 
 #include <gtest/gtest.h>
@@ -69,6 +70,13 @@ TEST(TimingWindow, AClickAtFullSpeedIsHeldAsOneEdgeAtATenthOfTheWindow)
         for (int64_t pass = shown->first; pass <= shown->second; ++pass)
             EXPECT_EQ(probes.Shown().High(0, pass), pass >= *edge) << pass;
         EXPECT_EQ(probes.Trigger().Holding(), mode == TTriggerMode::Single);
+
+        // The cursors read the passes at the diagram's two ends.
+        QTest::mouseClick(editor.timing, Qt::LeftButton, {}, QPoint(120, 200));  // the names' column ends at 120
+        QTest::mouseClick(editor.timing, Qt::RightButton, {}, QPoint(editor.timing->width() - 9, 200));
+        ASSERT_TRUE(editor.timing->CursorPass(0) && editor.timing->CursorPass(1));
+        EXPECT_EQ(*editor.timing->CursorPass(0), shown->first);
+        EXPECT_NEAR(static_cast<double>(*editor.timing->CursorPass(1)), static_cast<double>(shown->second), 1);
 
         const ScratchFolder folder;
         ASSERT_TRUE(editor.timing->Export(folder / "shown.csv", false));
