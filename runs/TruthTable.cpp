@@ -1,0 +1,190 @@
+#include "TruthTable.h"
+
+#include "CircuitFile.h"
+#include "CircuitText.h"
+#include "Messages.h"
+#include "PartU.h"
+#include "TableCheck.h"
+#include "TableColumns.h"
+#include "UsageError.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+bool KeepsAState(const TPartsBase& o)
+{
+    static const char* const classes[] = {"TJKFF", "TDFF", "TTFF", "TPulser", "TOneShot"};
+    return std::any_of(std::begin(classes), std::end(classes),
+                       [&](const char* name) { return o.ClassName() == std::string(name); });
+}
+
+bool IsInput(const TPartsBase& o) { return dynamic_cast<const TSwitch*>(&o) != nullptr; }
+bool IsOutput(const TPartsBase& o) { return dynamic_cast<const TLED*>(&o) || dynamic_cast<const TLED7SEG*>(&o); }
+
+// The text of the first label that marks the object, as a test table reads labels; empty when none does.
+std::string LabelOf(const TBord& board, const TPartsBase& object, bool input)
+{
+    for (int b = 0; b < board.Count(); ++b) {
+        const auto* box = dynamic_cast<const TTextBox*>(board.Items(b));
+        if (!box || box->DrawnLines.empty()) continue;
+        for (const std::string& line : box->DrawnLines) {
+            const size_t first = line.find_first_not_of(" \t");
+            if (first == std::string::npos) continue;
+            const std::string text = line.substr(first, line.find_last_not_of(" \t") + 1 - first);
+            if (LabelledObject(board, text, input) == &object) return text;
+            break;
+        }
+    }
+    return {};
+}
+
+void AddColumn(const TBord& board, const TPartsBase& object, const std::string& name, bool input, TTruthTable& table)
+{
+    const std::string label = LabelOf(board, object, input);
+    (input ? table.Inputs : table.Outputs).push_back(label.empty() ? name : label);
+    (input ? table.InputObjects : table.OutputObjects).push_back(name);
+    (input ? table.InputLabelled : table.OutputLabelled).push_back(!label.empty());
+}
+
+std::string Joined(const std::vector<std::string>& names, const char* separator)
+{
+    std::string text;
+    for (const std::string& name : names) text += (text.empty() ? "" : separator) + name;
+    return text;
+}
+
+}  // namespace
+
+TTruthTable CircuitTruthTable(TBord& board, const TPartsList& objects, const std::vector<std::string>& names)
+{
+    std::unordered_map<const TPartsBase*, std::string> nameOf;
+    for (size_t i = 0; i < names.size() && i < static_cast<size_t>(objects.Count()); ++i)
+        nameOf.try_emplace(objects.Items(static_cast<int>(i)), names[i]);
+    TTruthTable table;
+    std::vector<std::string> stateful;
+    for (int i = 0; i < board.Count(); ++i) {
+        const TPartsBase& o = *board.Items(i);
+        const auto named = nameOf.find(&o);
+        const std::string name = named != nameOf.end() ? named->second : o.ClassName() + std::to_string(i);
+        if (KeepsAState(o)) stateful.push_back(name);
+        if (IsInput(o)) AddColumn(board, o, name, true, table);
+        if (IsOutput(o)) AddColumn(board, o, name, false, table);
+    }
+    if (!stateful.empty())
+        throw TUsageError(Tr("The circuit is not combinational: %1 keep a state or a clock of their own, so it has "
+                             "no truth table",
+                             {Joined(stateful, ", ")}));
+    if (table.Inputs.empty() || table.Outputs.empty())
+        throw TUsageError(Tr("A truth table needs at least one toggle switch or push button as an input and one lamp "
+                             "or seven-segment display as an output"));
+    if (table.Inputs.size() > MaxTruthInputs)
+        throw TUsageError(Tr("The circuit has %1 inputs; a truth table takes at most %2",
+                             {std::to_string(table.Inputs.size()), std::to_string(MaxTruthInputs)}));
+
+    // The rows as a test table of the objects' names, every output a don't-care that is read back.
+    TTestTable test;
+    for (const std::string& name : table.InputObjects) test.Inputs.push_back({name, name, false});
+    for (const std::string& name : table.OutputObjects) test.Outputs.push_back({name, name, false});
+    const size_t inputs = table.Inputs.size(), rows = size_t{1} << inputs;
+    for (size_t r = 0; r < rows; ++r) {
+        TTableRow row;
+        row.Line = r + 1;
+        for (size_t i = 0; i < inputs; ++i) row.Values.push_back((r >> (inputs - 1 - i)) & 1 ? '1' : '0');
+        row.Values.insert(row.Values.end(), table.Outputs.size(), 'X');
+        test.Rows.push_back(std::move(row));
+    }
+    const TTableResult result = CheckTable(test, board, TNamedObjects(names, objects));
+    if (!result.Error.empty()) throw TUsageError(result.Error);
+    for (const TRowResult& row : result.Rows) {
+        table.Rows.emplace_back(row.Actual.begin(), row.Actual.end());
+        table.Settled.push_back(row.Verdict != TRowResult::Unsettled);
+    }
+    return table;
+}
+
+TTruthTable CircuitTruthTable(TBord& board)
+{
+    TPartsList objects;
+    board.CopyParts(objects);
+    std::vector<std::string> names;
+    for (int i = 0; i < objects.Count(); ++i) names.push_back(objects.Items(i)->ClassName() + std::to_string(i));
+    return CircuitTruthTable(board, objects, names);
+}
+
+TTruthTable FileTruthTable(const std::string& path, TEngineMode engine)
+{
+    NullCanvas surface, windowSurface;
+    TCircuit circuit(&surface);
+    circuit.Context.Engine = engine;
+    TPartsList loaded;
+    std::vector<std::string> names;
+    LoadParts(ReadCircuitFile(path), loaded, circuit.Bord, nullptr, &windowSurface, &names);
+    circuit.Bord.CheckAllLinks();
+    return CircuitTruthTable(circuit.Bord, loaded, names);
+}
+
+std::string TruthTableCsv(const TTruthTable& table)
+{
+    std::string text = Joined(table.Inputs, ",") + "," + Joined(table.Outputs, ",") + "\n";
+    const size_t inputs = table.Inputs.size();
+    for (size_t r = 0; r < table.Rows.size(); ++r) {
+        for (size_t i = 0; i < inputs; ++i) text += std::string((r >> (inputs - 1 - i)) & 1 ? "1" : "0") + ",";
+        for (size_t o = 0; o < table.Rows[r].size(); ++o) {
+            if (o > 0) text += ',';
+            text += table.Settled[r] ? table.Rows[r][o] : '~';
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+std::string TruthTableText(const TTruthTable& table)
+{
+    const auto cell = [](const std::string& value, const std::string& title) {
+        const size_t width = std::max<size_t>(title.size(), 1);
+        return std::string(width - std::min(width, value.size()), ' ') + value;
+    };
+    std::string text;
+    for (const std::string& name : table.Inputs) text += name + " ";
+    text += "|";
+    for (const std::string& name : table.Outputs) text += " " + name;
+    text += '\n';
+    const size_t inputs = table.Inputs.size();
+    for (size_t r = 0; r < table.Rows.size(); ++r) {
+        for (size_t i = 0; i < inputs; ++i) text += cell((r >> (inputs - 1 - i)) & 1 ? "1" : "0", table.Inputs[i]) + " ";
+        text += "|";
+        for (size_t o = 0; o < table.Outputs.size(); ++o)
+            text += " " + cell(std::string(1, table.Rows[r][o]), table.Outputs[o]);
+        if (!table.Settled[r]) text += std::string("  ") + Tr("(does not settle)");
+        text += '\n';
+    }
+    return text;
+}
+
+std::string TruthTableAsTest(const TTruthTable& table)
+{
+    // A label a table's header cannot hold (spaces, '|', '=', '#') leaves the column to its object's name.
+    const auto header = [](const std::vector<std::string>& names, const std::vector<std::string>& objects,
+                           const std::vector<bool>& labelled) {
+        std::string text;
+        for (size_t c = 0; c < names.size(); ++c) {
+            const bool byLabel = labelled[c] && names[c].find_first_of(" \t|=#") == std::string::npos;
+            text += (c > 0 ? " " : "") + (byLabel ? names[c] + "=" + names[c] : objects[c]);
+        }
+        return text;
+    };
+    std::string text = std::string("# ") + Tr("The truth table of a circuit: every row must show these outputs") + "\n" +
+                       header(table.Inputs, table.InputObjects, table.InputLabelled) + " | " +
+                       header(table.Outputs, table.OutputObjects, table.OutputLabelled) + "\n";
+    const size_t inputs = table.Inputs.size();
+    for (size_t r = 0; r < table.Rows.size(); ++r) {
+        if (!table.Settled[r]) continue;
+        for (size_t i = 0; i < inputs; ++i) text += std::string((r >> (inputs - 1 - i)) & 1 ? "1" : "0") + " ";
+        text += "|";
+        for (const char value : table.Rows[r]) text += std::string(" ") + (value == '-' || value == '?' ? 'X' : value);
+        text += '\n';
+    }
+    return text;
+}

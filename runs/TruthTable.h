@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Lists.h"
+#include "PassEngine.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class TBord;
+
+// What a combinational circuit computes, row by row. The inputs are its toggle switches and push
+// buttons, the outputs its lamps and seven-segment displays, each in the board's order.
+struct TTruthTable {
+    // How a column is named: by the text of the label that marks its object, as a test table reads
+    // labels, or else by the object's name.
+    std::vector<std::string> Inputs;
+    std::vector<std::string> Outputs;
+    // The objects' names, by which a test table made of this one finds them.
+    std::vector<std::string> InputObjects;
+    std::vector<std::string> OutputObjects;
+    // The column is named by a label.
+    std::vector<bool> InputLabelled;
+    std::vector<bool> OutputLabelled;
+    // Row r sets input i to bit (inputs − 1 − i) of r, so that the first input is the most
+    // significant. One value per output, as a test table reads it: '0' or '1' for a lamp, the hex
+    // digit a display shows, '-' when it is dark, '?' for segments that make no digit.
+    std::vector<std::string> Rows;
+    // Whether the row settled; an unsettled row holds what the outputs showed when its passes ran out.
+    std::vector<bool> Settled;
+};
+
+inline constexpr size_t MaxTruthInputs = 16;
+
+// Runs every row as a test table's row runs on the board (a run's start, then the row's inputs
+// set and passes until nothing changes), named by names (the object of objects at the same
+// place). Throws TUsageError for a circuit with parts that keep a state or a clock of their own
+// (flip-flops, pulse generators, one-shots, named in the message), without inputs or outputs, or
+// with more than MaxTruthInputs inputs.
+TTruthTable CircuitTruthTable(TBord& board, const TPartsList& objects, const std::vector<std::string>& names);
+// The same, the objects named by their place in the board's list as a saved file names them.
+TTruthTable CircuitTruthTable(TBord& board);
+// Reads a circuit file as voltrane-sim reads it; throws TFileError or TFormatError when it cannot.
+TTruthTable FileTruthTable(const std::string& path, TEngineMode engine = TEngineMode::Auto);
+
+// "A,B,S,C" and one line a row, values as in Rows; an unsettled row's outputs read "~".
+std::string TruthTableCsv(const TTruthTable& table);
+// Columns aligned for a terminal, a bar between inputs and outputs.
+std::string TruthTableText(const TTruthTable& table);
+// A test table (.lgt) that checks a circuit computes this table: labelled columns bind by label
+// (A=LABEL), the others by name; an unsettled row is left out.
+std::string TruthTableAsTest(const TTruthTable& table);
