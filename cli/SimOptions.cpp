@@ -8,8 +8,11 @@
 
 const char* const SimUsage = TrMark(R"(Usage: voltrane-sim FILE [options]
        voltrane-sim --test TABLE FILE... [--junit PATH] [--csv PATH]
+       voltrane-sim --truth-table FILE [--csv PATH] [--lgt PATH]
+       voltrane-sim --expr FILE
 Runs a circuit file without a window and prints the levels it is asked to watch,
-or checks circuit files against a test table.
+checks circuit files against a test table, or tells what a combinational circuit
+computes.
 
   FILE          circuit text (.lgc or .lgm), read as the editor's Open reads it
                 (objects at top level; then CheckAllLinks); a regular file or a pipe
@@ -58,6 +61,18 @@ or checks circuit files against a test table.
   --junit PATH  with --test: also write the results as a JUnit XML report.
   --csv PATH    with --test: also write one line per file as CSV (UTF-8):
                 file,result,rows_passed,rows,first_failing_line,message
+  --truth-table
+                print the truth table of FILE: its toggle switches and push buttons are
+                the inputs (the first the most significant bit of the row), its lamps and
+                seven-segment displays the outputs, each named by the label a test table
+                would read beside it or else by its Name. Every row runs as a test
+                table's row does. A circuit with flip-flops, pulse generators or one-shots,
+                or with more than 16 inputs, is refused (exit status 2).
+  --csv PATH    with --truth-table: also write the table as CSV.
+  --lgt PATH    with --truth-table: also write it as a test table that a circuit
+                computing the same function passes.
+  --expr        print, for each lamp of FILE, its minimal sum of products and product
+                of sums.
   --lang L      show the messages and this text in language L (en, ja, ...); without it, in
                 the language the environment asks for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
   --help        show this text.
@@ -82,7 +97,8 @@ namespace {
 // The options that take a value, as the next argument or after "=".
 const char* const ValuedOptions[] = {"--passes", "--watch", "--every",  "--press",  "--release", "--click",
                                      "--vcd",    "--png",   "--save",   "--test",   "--junit",   "--csv",
-                                     "--engine", "--replay", "--scale", "--lang",  "--svg",    "--pdf"};
+                                     "--engine", "--replay", "--scale", "--lang",  "--svg",    "--pdf",
+                                     "--lgt"};
 
 bool TakesValue(const std::string& arg)
 {
@@ -152,6 +168,10 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
             options.Version = true;
             continue;
         }
+        if (arg == "--truth-table" || arg == "--expr") {
+            (arg == "--expr" ? options.Expressions : options.TruthTable) = true;
+            continue;
+        }
         if (arg == "--stats") {
             options.Stats = true;
             runOption = arg;
@@ -208,16 +228,30 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
             options.JunitPath = value;
         else if (arg == "--lang")
             options.Language = value;
+        else if (arg == "--lgt")
+            options.LgtPath = value;
         else
             options.CsvPath = value;
         if (value.empty() && arg != "--passes" && arg != "--every") throw TUsageError(Tr("%1 needs a value", {arg}));
-        if (arg != "--test" && arg != "--junit" && arg != "--csv" && arg != "--engine" && arg != "--lang")
+        if (arg != "--test" && arg != "--junit" && arg != "--csv" && arg != "--engine" && arg != "--lang" &&
+            arg != "--lgt")
             runOption = arg;
     }
     if (options.Help || options.Version) return options;
+    if (!options.LgtPath.empty() && !options.TruthTable) throw TUsageError(Tr("--lgt goes with --truth-table"));
     if (options.Files.empty()) throw TUsageError(Tr("No FILE is given"));
     options.File = options.Files.front();
-    if (options.TestTable.empty()) {
+    const bool analysis = options.TruthTable || options.Expressions;
+    if (analysis) {
+        const char* mode = options.TruthTable ? "--truth-table" : "--expr";
+        if (!options.TestTable.empty()) throw TUsageError(Tr("%1 cannot be used with --test", {mode}));
+        if (!runOption.empty()) throw TUsageError(Tr("%1 cannot be used with %2", {runOption, mode}));
+        if (options.Files.size() > 1)
+            throw TUsageError(Tr("There are two FILEs: '%1' and '%2'", {options.Files[0], options.Files[1]}));
+        if (!options.JunitPath.empty()) throw TUsageError(Tr("%1 goes with --test", {"--junit"}));
+        if (!options.TruthTable && !options.CsvPath.empty())
+            throw TUsageError(Tr("%1 cannot be used with %2", {"--csv", mode}));
+    } else if (options.TestTable.empty()) {
         if (options.Files.size() > 1)
             throw TUsageError(Tr("There are two FILEs: '%1' and '%2'", {options.Files[0], options.Files[1]}));
         if (!options.JunitPath.empty() || !options.CsvPath.empty())

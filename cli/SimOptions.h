@@ -46,6 +46,11 @@ struct TSimOptions {
     bool Stats = false;
     // --lang: the language of the messages, which LanguageOption finds before the options are parsed.
     std::string Language;
+    // --truth-table, --expr: what a combinational FILE computes, instead of a run.
+    bool TruthTable = false;
+    bool Expressions = false;
+    // --lgt: with --truth-table, the table also written as a test table.
+    std::string LgtPath;
     bool Help = false;
     bool Version = false;
 };

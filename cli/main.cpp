@@ -6,6 +6,7 @@
 #include "FileAccess.h"
 #include "MessageText.h"
 #include "Messages.h"
+#include "SimAnalysis.h"
 #include "Simulation.h"
 #include "SimOptions.h"
 #include "SimReplay.h"
@@ -78,7 +79,7 @@ void CheckOutputs(const TSimOptions& options)
     const std::pair<const char*, std::string> outputs[] = {{"--save", options.SavePath}, {"--vcd", options.VcdPath},
                                                            {"--png", options.PngPath},   {"--svg", options.SvgPath},
                                                            {"--pdf", options.PdfPath},   {"--junit", options.JunitPath},
-                                                           {"--csv", options.CsvPath}};
+                                                           {"--csv", options.CsvPath},   {"--lgt", options.LgtPath}};
     std::vector<std::string> inputs = options.Files;
     if (!options.TestTable.empty()) inputs.push_back(options.TestTable);
     if (!options.ReplayPath.empty()) inputs.push_back(options.ReplayPath);
@@ -116,6 +117,19 @@ int RunTests(const TSimOptions& options)
     }
 }
 
+int RunAnalysisOf(const TSimOptions& options)
+{
+    try {
+        return RunAnalysis(options);
+    } catch (const TFileError& e) {
+        return Fail(ExitLoad, e.what());
+    } catch (const TFormatError& e) {
+        return Fail(ExitLoad, MessagePath(options.File) + ": " + e.what());
+    } catch (const TUsageError& e) {
+        return Fail(ExitUsage, MessagePath(options.File) + ": " + e.what(), false);
+    }
+}
+
 int Run(const TSimOptions& options)
 {
     try {
@@ -124,6 +138,7 @@ int Run(const TSimOptions& options)
         return Fail(ExitUsage, e.what());
     }
     if (!options.TestTable.empty()) return RunTests(options);
+    if (options.TruthTable || options.Expressions) return RunAnalysisOf(options);
     const bool raster = !options.PngPath.empty();
     const bool picture = raster || !options.SvgPath.empty() || !options.PdfPath.empty();
     if (picture && !BoardPictureAvailable())

@@ -142,3 +142,28 @@ TEST(VoltraneSimTest, RowsWrittenWithTabsAreQuotedWithSpaces)
 }
 
 }  // namespace
+
+// voltrane-sim --truth-table: the table of a combinational circuit, its CSV, and a test table made
+// of it that the circuit passes and its broken twin fails; a circuit with a memory is refused.
+TEST(VoltraneSimTest, TruthTablePrintsWritesAndGradesAndRefusesACounter)
+{
+    const ScratchFolder folder;
+    const Outcome o = Sim({"--truth-table", Example("half-adder.lgc"), "--csv", folder / "half.csv", "--lgt",
+                           folder / "half.lgt"});
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "TTglSW0 TTglSW1 | TLED4 TLED5\n"
+                     "      0       0 |     0     0\n"
+                     "      0       1 |     1     0\n"
+                     "      1       0 |     1     0\n"
+                     "      1       1 |     0     1\n");
+    EXPECT_EQ(Slurp(folder / "half.csv"), "TTglSW0,TTglSW1,TLED4,TLED5\n0,0,0,0\n0,1,1,0\n1,0,1,0\n1,1,0,1\n");
+    const Outcome graded = Sim({"--test", folder / "half.lgt", Example("half-adder.lgc"), Example("half-adder-broken.lgc")});
+    EXPECT_EQ(graded.status, 1);
+    EXPECT_TRUE(graded.out.starts_with("PASS ")) << graded.out;
+
+    const Outcome counter = Sim({"--truth-table", Example("counter3.lgc")});
+    EXPECT_EQ(counter.status, 2);
+    EXPECT_NE(counter.err.find("TTFF3, TTFF4, TTFF5"), std::string::npos) << counter.err;
+    EXPECT_EQ(Sim({"--truth-table", Example("half-adder.lgc"), "--passes", "5"}).status, 2);
+    EXPECT_EQ(Sim({Example("half-adder.lgc"), "--lgt", folder / "x.lgt"}).status, 2);
+}
