@@ -3,6 +3,7 @@
 #include "CircuitFile.h"
 #include "CircuitText.h"
 #include "Messages.h"
+#include "ParallelRows.h"
 #include "PartU.h"
 #include "TableCheck.h"
 #include "TableColumns.h"
@@ -46,6 +47,7 @@ void AddColumn(const TBord& board, const TPartsBase& object, const std::string& 
     (input ? table.Inputs : table.Outputs).push_back(label.empty() ? name : label);
     (input ? table.InputObjects : table.OutputObjects).push_back(name);
     (input ? table.InputLabelled : table.OutputLabelled).push_back(!label.empty());
+    if (!input) table.OutputDisplays.push_back(dynamic_cast<const TLED7SEG*>(&object) != nullptr);
 }
 
 std::string Joined(const std::vector<std::string>& names, const char* separator)
@@ -64,13 +66,25 @@ TTruthTable CircuitTruthTable(TBord& board, const TPartsList& objects, const std
         nameOf.try_emplace(objects.Items(static_cast<int>(i)), names[i]);
     TTruthTable table;
     std::vector<std::string> stateful;
+    std::vector<TSwitch*> switches;
+    // The lamps' input terminals, while every output is a lamp.
+    std::vector<const TTanshi*> lampInputs;
+    bool onlyLamps = true;
     for (int i = 0; i < board.Count(); ++i) {
-        const TPartsBase& o = *board.Items(i);
+        TPartsBase& o = *board.Items(i);
         const auto named = nameOf.find(&o);
         const std::string name = named != nameOf.end() ? named->second : o.ClassName() + std::to_string(i);
         if (KeepsAState(o)) stateful.push_back(name);
-        if (IsInput(o)) AddColumn(board, o, name, true, table);
-        if (IsOutput(o)) AddColumn(board, o, name, false, table);
+        if (IsInput(o)) {
+            AddColumn(board, o, name, true, table);
+            switches.push_back(dynamic_cast<TSwitch*>(&o));
+        }
+        if (IsOutput(o)) {
+            AddColumn(board, o, name, false, table);
+            const bool lamp = dynamic_cast<const TLED*>(&o) && o.Tanshis.Count() > 0;
+            onlyLamps = onlyLamps && lamp;
+            if (lamp) lampInputs.push_back(o.Tanshis.Items(0));
+        }
     }
     if (!stateful.empty())
         throw TUsageError(Tr("The circuit is not combinational: %1 keep a state or a clock of their own, so it has "
@@ -82,6 +96,21 @@ TTruthTable CircuitTruthTable(TBord& board, const TPartsList& objects, const std
     if (table.Inputs.size() > MaxTruthInputs)
         throw TUsageError(Tr("The circuit has %1 inputs; a truth table takes at most %2",
                              {std::to_string(table.Inputs.size()), std::to_string(MaxTruthInputs)}));
+
+    // Gates without feedback and lamps that show their inputs at rest: 64 rows at once.
+    if (onlyLamps) {
+        TParallelRows parallel(board, switches, lampInputs);
+        if (parallel.Supported() && parallel.LampsShowTheirInputs())
+            if (const std::optional<TParallelTable> rows = parallel.Table()) {
+                for (size_t r = 0; r < rows->Rows; ++r) {
+                    std::string values;
+                    for (size_t o = 0; o < rows->Outputs; ++o) values += rows->High(r, o) ? '1' : '0';
+                    table.Rows.push_back(std::move(values));
+                }
+                table.Settled.assign(rows->Rows, true);
+                return table;
+            }
+    }
 
     // The rows as a test table of the objects' names, every output a don't-care that is read back.
     TTestTable test;
@@ -113,16 +142,21 @@ TTruthTable CircuitTruthTable(TBord& board)
     return CircuitTruthTable(board, objects, names);
 }
 
-TTruthTable FileTruthTable(const std::string& path, TEngineMode engine)
+TTruthTable TextTruthTable(const TStrings& lines, TEngineMode engine)
 {
     NullCanvas surface, windowSurface;
     TCircuit circuit(&surface);
     circuit.Context.Engine = engine;
     TPartsList loaded;
     std::vector<std::string> names;
-    LoadParts(ReadCircuitFile(path), loaded, circuit.Bord, nullptr, &windowSurface, &names);
+    LoadParts(lines, loaded, circuit.Bord, nullptr, &windowSurface, &names);
     circuit.Bord.CheckAllLinks();
     return CircuitTruthTable(circuit.Bord, loaded, names);
+}
+
+TTruthTable FileTruthTable(const std::string& path, TEngineMode engine)
+{
+    return TextTruthTable(ReadCircuitFile(path), engine);
 }
 
 std::string TruthTableCsv(const TTruthTable& table)

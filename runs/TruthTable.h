@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Lists.h"
+#include "PartsBase.h"
 #include "PassEngine.h"
 
 #include <cstddef>
@@ -22,6 +23,8 @@ struct TTruthTable {
     // The column is named by a label.
     std::vector<bool> InputLabelled;
     std::vector<bool> OutputLabelled;
+    // The output is a seven-segment display, which shows a hex digit.
+    std::vector<bool> OutputDisplays;
     // Row r sets input i to bit (inputs − 1 − i) of r, so that the first input is the most
     // significant. One value per output, as a test table reads it: '0' or '1' for a lamp, the hex
     // digit a display shows, '-' when it is dark, '?' for segments that make no digit.
@@ -40,6 +43,9 @@ inline constexpr size_t MaxTruthInputs = 16;
 TTruthTable CircuitTruthTable(TBord& board, const TPartsList& objects, const std::vector<std::string>& names);
 // The same, the objects named by their place in the board's list as a saved file names them.
 TTruthTable CircuitTruthTable(TBord& board);
+// Reads circuit text into a circuit of its own, as the editor's Open reads it (so that the table
+// starts from the saved state, whatever runs left in the board); throws TFormatError when it cannot.
+TTruthTable TextTruthTable(const TStrings& lines, TEngineMode engine = TEngineMode::Auto);
 // Reads a circuit file as voltrane-sim reads it; throws TFileError or TFormatError when it cannot.
 TTruthTable FileTruthTable(const std::string& path, TEngineMode engine = TEngineMode::Auto);
 
