@@ -71,8 +71,10 @@ computes.
   --csv PATH    with --truth-table: also write the table as CSV.
   --lgt PATH    with --truth-table: also write it as a test table that a circuit
                 computing the same function passes.
-  --expr        print, for each lamp of FILE, its minimal sum of products and product
-                of sums.
+  --expr        print, for each output of FILE (a display's digit as four bits, NAME.3
+                to NAME.0), its minimal sum of products and then its minimal product of
+                sums, as NAME = /A·B + A·/B and NAME = (A + B)·(/A + /B); exact up to
+                10 inputs, a quick cover beyond.
   --lang L      show the messages and this text in language L (en, ja, ...); without it, in
                 the language the environment asks for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
   --help        show this text.

@@ -66,6 +66,8 @@ public:
     // Checks the open circuit against a test table.
     TAction* actTest;
     TAction* actTiming;
+    // What the circuit, or a table, computes: truth table, minimal forms, Karnaugh maps.
+    TAction* actAnalysis;
     // The run controls: pause and resume, one pass, a number of passes, the speed (whose submenu
     // holds SpeedActions), the frames around changed parts, and saving the run's record.
     TAction* actSimPause;

@@ -149,7 +149,8 @@ QMenu* BuildMainMenu(QMainWindow& window, TActionManager& a)
                 {&M::actSaveRecord, TrMark("Save &record...")},
                 Dash,
                 {&M::actTest, TrMark("&Test...")},
-                {&M::actTiming, TrMark("Timin&g diagram...")}});
+                {&M::actTiming, TrMark("Timin&g diagram...")},
+                {&M::actAnalysis, TrMark("Circuit &analysis...")}});
     AddEntries(*bar->addMenu(QTrIn("menu", "&Help")), a, {{&M::actHelp, nullptr}, {&M::actAbout, nullptr}});
     return macros;
 }

@@ -1,6 +1,8 @@
 #include "VoltraneU.h"
 
 #include "AboutU.h"
+#include "AnalysisWindow.h"
+#include "BoardAnalysis.h"
 #include "BoardView.h"
 #include "CircuitFile.h"
 #include "DMU.h"
@@ -158,6 +160,13 @@ void TfrmVoltrane::ConnectActions()
                 [this](const TProbeChannel& channel) { return ProbeChannelLabel(Bord, channel); }, this);
         frmTiming->show();
         frmTiming->raise();
+    });
+    connect(a.actAnalysis, &QAction::triggered, this, [this] {
+        if (!frmAnalysis)
+            frmAnalysis = new TAnalysisWindow(
+                shell_, [this](bool tellWhy) { return BoardAnalysis(Document, shell_, tellWhy); }, this);
+        frmAnalysis->show();
+        frmAnalysis->raise();
     });
     connect(a.actAbout, &QAction::triggered, this, [this] {
         if (frmAbout) frmAbout->exec();

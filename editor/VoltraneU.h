@@ -26,6 +26,7 @@
 
 class QMenu;
 class Shell;
+class TAnalysisWindow;
 class TDM;
 class TfrmAbout;
 class THelpWindow;
@@ -136,6 +137,7 @@ public:
     // The guide; opened by the first F1.
     THelpWindow* frmHelp = nullptr;
     TTimingWindow* frmTiming = nullptr;
+    TAnalysisWindow* frmAnalysis = nullptr;
 
 
 protected:

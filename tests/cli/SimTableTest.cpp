@@ -143,8 +143,9 @@ TEST(VoltraneSimTest, RowsWrittenWithTabsAreQuotedWithSpaces)
 
 }  // namespace
 
-// voltrane-sim --truth-table: the table of a combinational circuit, its CSV, and a test table made
-// of it that the circuit passes and its broken twin fails; a circuit with a memory is refused.
+// voltrane-sim --truth-table and --expr: the table of a combinational circuit, its CSV, a test table
+// made of it that the circuit passes and its broken twin fails, and its minimal forms; a circuit with
+// a memory is refused.
 TEST(VoltraneSimTest, TruthTablePrintsWritesAndGradesAndRefusesACounter)
 {
     const ScratchFolder folder;
@@ -164,6 +165,10 @@ TEST(VoltraneSimTest, TruthTablePrintsWritesAndGradesAndRefusesACounter)
     const Outcome counter = Sim({"--truth-table", Example("counter3.lgc")});
     EXPECT_EQ(counter.status, 2);
     EXPECT_NE(counter.err.find("TTFF3, TTFF4, TTFF5"), std::string::npos) << counter.err;
+    const Outcome expressions = Sim({"--expr", Example("half-adder.lgc")});
+    EXPECT_EQ(expressions.out, "TLED4 = /TTglSW0·TTglSW1 + TTglSW0·/TTglSW1\n"
+                               "TLED4 = (TTglSW0 + TTglSW1)·(/TTglSW0 + /TTglSW1)\n"
+                               "TLED5 = TTglSW0·TTglSW1\nTLED5 = TTglSW0·TTglSW1\n");
     EXPECT_EQ(Sim({"--truth-table", Example("half-adder.lgc"), "--passes", "5"}).status, 2);
     EXPECT_EQ(Sim({Example("half-adder.lgc"), "--lgt", folder / "x.lgt"}).status, 2);
 }

@@ -102,7 +102,7 @@ TEST_F(Actions, MenusComeInOrderWithTheirAccelerators)
     EXPECT_EQ(MenuTexts(TopMenu(4)),
               QStringList({U("シミュレーション開始(&S)"), U("シミュレーション終了(&E)"), "-", U("一時停止(&P)"),
                            U("1パス実行(&O)"), U("Nパス実行(&N)..."), U("速度(&V)"), U("変化した部品を表示(&M)"), "-",
-                           U("記録を保存(&R)..."), "-", U("テスト(&T)..."), U("タイミング図(&G)...")}));
+                           U("記録を保存(&R)..."), "-", U("テスト(&T)..."), U("タイミング図(&G)..."), U("回路の解析(&A)...")}));
     EXPECT_EQ(MenuTexts(actions->actSimSpeed->menu()),
               QStringList({U("制限なし(&U)"), U("毎秒 1 パス(&1)"), U("毎秒 2 パス(&2)"), U("毎秒 5 パス(&5)"),
                            U("毎秒 10 パス(&0)"), U("毎秒 30 パス(&3)"), U("毎秒 100 パス(&H)"), U("毎秒 1,000 パス(&K)")}));

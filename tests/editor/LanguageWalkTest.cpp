@@ -2,6 +2,7 @@
 // Japanese leaves nothing in English, no caption is empty or cut off, no two items of a menu share an
 // access key, and Qt's own dialogs follow.
 #include "AboutU.h"
+#include "AnalysisWindow.h"
 #include "CountInputFormU.h"
 #include "EditorFixture.h"
 #include "HelpWindow.h"
@@ -155,6 +156,8 @@ TWalk WalkIn(const std::string& language)
     TProbeHub probes;
     TTimingWindow timing(probes, editor.shell, nullptr);
     walk.Window(timing);
+    TAnalysisWindow analysis(editor.shell, [](bool) { return std::nullopt; });
+    walk.Window(analysis);
     QMessageBox box(QMessageBox::Question, "Voltrane", "?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     walk.Window(box, false);
     QFileDialog files;

@@ -1,0 +1,391 @@
+#include "AnalysisWindow.h"
+
+#include "FileAccess.h"
+#include "FileError.h"
+#include "KarnaughView.h"
+#include "MessageText.h"
+#include "Shell.h"
+#include "TextKeys.h"
+#include "Translated.h"
+#include "UsageError.h"
+
+#include <QAbstractTableModel>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+// The rows of the shown table: the inputs' bits, then every output's value, differing cells red.
+class TTruthTableModel : public QAbstractTableModel {
+public:
+    explicit TTruthTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+    void Reset(const TAnalysisTable* table, const std::vector<TTableDifference>* differences)
+    {
+        beginResetModel();
+        table_ = table;
+        differing_.clear();
+        if (differences)
+            for (const TTableDifference& d : *differences) differing_.push_back(Key(d.Row, d.Output));
+        std::sort(differing_.begin(), differing_.end());
+        endResetModel();
+    }
+    void Changed(int row, int column) { emit dataChanged(index(row, column), index(row, column)); }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() || !table_ ? 0 : 1 << table_->Inputs.size();
+    }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() || !table_ ? 0 : static_cast<int>(table_->Inputs.size() + table_->Outputs.size());
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (role != Qt::DisplayRole || !table_) return {};
+        if (orientation == Qt::Vertical) return section;
+        const size_t s = static_cast<size_t>(section), inputs = table_->Inputs.size();
+        return QString::fromStdString(s < inputs ? table_->Inputs[s] : table_->Outputs[s - inputs]);
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!table_ || !index.isValid()) return {};
+        const size_t column = static_cast<size_t>(index.column()), inputs = table_->Inputs.size();
+        const uint32_t row = static_cast<uint32_t>(index.row());
+        if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
+        if (column < inputs) {
+            if (role == Qt::DisplayRole) return (row >> (inputs - 1 - column)) & 1 ? QStringLiteral("1") : QStringLiteral("0");
+            if (role == Qt::BackgroundRole) return QColor(238, 238, 238);
+            return {};
+        }
+        const size_t output = column - inputs;
+        if (role == Qt::BackgroundRole && std::binary_search(differing_.begin(), differing_.end(), Key(row, output)))
+            return QColor(255, 180, 180);
+        if (role != Qt::DisplayRole) return {};
+        const TLogicValue value = table_->Functions[output].At(row);
+        return value == TLogicValue::One ? QStringLiteral("1") : value == TLogicValue::Zero ? QStringLiteral("0")
+                                                                                          : QStringLiteral("X");
+    }
+
+private:
+    static uint64_t Key(uint32_t row, size_t output) { return (uint64_t{output} << 32) | row; }
+
+    const TAnalysisTable* table_ = nullptr;
+    std::vector<uint64_t> differing_;
+};
+
+namespace {
+
+QString Escaped(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
+
+// A form in the textbook's notation: complemented inputs under a bar, products joined by +, sums
+// in brackets joined by ·.
+QString Notation(const std::vector<std::vector<TLiteral>>& terms, const std::vector<std::string>& names, bool sums)
+{
+    if (terms.empty()) return sums ? QStringLiteral("1") : QStringLiteral("0");
+    QStringList shown;
+    for (const std::vector<TLiteral>& term : terms) {
+        if (term.empty()) {
+            shown << (sums ? QStringLiteral("0") : QStringLiteral("1"));
+            continue;
+        }
+        QStringList literals;
+        for (const TLiteral& literal : term) {
+            const QString name = Escaped(names[static_cast<size_t>(literal.Input)]);
+            literals << (literal.Complemented ? QStringLiteral("<span style=\"text-decoration: overline\">%1</span>").arg(name)
+                                              : name);
+        }
+        const bool bracket = term.size() > 1 && terms.size() > 1;
+        shown << (sums ? (bracket ? "(" + literals.join(" + ") + ")" : literals.join(" + "))
+                       : literals.join(QStringLiteral("·")));
+    }
+    return shown.join(sums ? QStringLiteral("·") : QStringLiteral(" + "));
+}
+
+bool EndsWith(const std::string& path, const char* extension)
+{
+    std::string lowered = path;
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return lowered.ends_with(extension);
+}
+
+Shell::TFileDialog TablesDialog(bool circuits)
+{
+    std::string filter = std::string(Tr("Test tables (*.lgt)")) + "|*.lgt|" + Tr("CSV tables (*.csv)") + "|*.csv|";
+    if (circuits) filter += std::string(Tr("Circuits (*.lgc)")) + "|*.lgc|";
+    return {filter + Tr("All files (*.*)") + "|*.*", "lgt", {}};
+}
+
+}  // namespace
+
+TAnalysisWindow::TAnalysisWindow(Shell& shell, TFromBoard fromBoard, QWidget* parent)
+    : QWidget(parent, Qt::Window), shell_(shell), fromBoard_(std::move(fromBoard))
+{
+    setObjectName(QStringLiteral("frmAnalysis"));
+    setWindowTitle(QTr("Circuit analysis"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(900, 560);
+
+    auto* bar = new QHBoxLayout;
+    btnFromBoard = new QPushButton(QTr("From the board"), this);
+    btnOpen = new QPushButton(QTr("Open..."), this);
+    btnPaste = new QPushButton(QTr("Paste"), this);
+    edtColumns = new QLineEdit(QStringLiteral("A B C | F"), this);
+    edtColumns->setToolTip(QTr("The columns of a new table: inputs, then |, then outputs"));
+    btnNew = new QPushButton(QTr("New table"), this);
+    btnSave = new QPushButton(QTr("Save as..."), this);
+    btnCompare = new QPushButton(QTr("Compare with..."), this);
+    for (QWidget* w : std::initializer_list<QWidget*>{btnFromBoard, btnOpen, btnPaste, edtColumns, btnNew, btnSave,
+                                                      btnCompare})
+        bar->addWidget(w);
+
+    grdTable = new QTableView(this);
+    model_ = new TTruthTableModel(this);
+    grdTable->setModel(model_);
+    grdTable->horizontalHeader()->setDefaultSectionSize(44);
+    grdTable->verticalHeader()->setDefaultSectionSize(22);
+    grdTable->setSelectionMode(QAbstractItemView::NoSelection);
+
+    cmbOutput = new QComboBox(this);
+    cmbGroups = new QComboBox(this);
+    cmbGroups->addItems({QTr("Groups of the sum of products"), QTr("Groups of the product of sums")});
+    lblSum = new QLabel(this);
+    lblProduct = new QLabel(this);
+    for (QLabel* label : {lblSum, lblProduct}) {
+        // As large as a textbook prints a formula, its bars clear of the letters.
+        QFont font = label->font();
+        font.setPointSizeF(font.pointSizeF() * 1.4);
+        label->setFont(font);
+        label->setTextFormat(Qt::RichText);
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    pboxMap = new TKarnaughView(this);
+    auto* mapScroll = new QScrollArea(this);
+    mapScroll->setWidget(pboxMap);
+    mapScroll->setWidgetResizable(false);
+    lblStatus = new QLabel(this);
+
+    auto* right = new QVBoxLayout;
+    auto* chooser = new QHBoxLayout;
+    chooser->addWidget(new QLabel(QTr("Output"), this));
+    chooser->addWidget(cmbOutput, 1);
+    chooser->addWidget(cmbGroups, 1);
+    right->addLayout(chooser);
+    auto* forms = new QFormLayout;
+    forms->addRow(QTr("Sum of products"), lblSum);
+    forms->addRow(QTr("Product of sums"), lblProduct);
+    right->addLayout(forms);
+    right->addWidget(mapScroll, 1);
+    auto* body = new QHBoxLayout;
+    body->addWidget(grdTable, 2);
+    body->addLayout(right, 3);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addLayout(body, 1);
+    layout->addWidget(lblStatus);
+
+    connect(btnFromBoard, &QPushButton::clicked, this, [this] {
+        if (auto table = fromBoard_(true)) ShowTable(std::move(*table));
+    });
+    connect(btnOpen, &QPushButton::clicked, this, [this] { OpenTable(); });
+    connect(btnPaste, &QPushButton::clicked, this, [this] {
+        if (shell_.ClipboardHasText()) ReadTable(shell_.ClipboardText(), Tr("the clipboard"));
+    });
+    connect(btnNew, &QPushButton::clicked, this, [this] { NewTable(); });
+    connect(btnSave, &QPushButton::clicked, this, [this] {
+        Shell::TFileDialog dialog = TablesDialog(false);
+        if (const auto path = shell_.SaveFileName(dialog)) SaveTable(*path);
+    });
+    connect(btnCompare, &QPushButton::clicked, this, [this] { OpenComparison(); });
+    connect(cmbOutput, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0) ShowOutput(static_cast<size_t>(index));
+    });
+    connect(cmbGroups, &QComboBox::currentIndexChanged, this, [this] { ShowOutput(size_t(cmbOutput->currentIndex())); });
+    connect(grdTable, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (!table_ || index.column() < static_cast<int>(table_->Inputs.size())) return;
+        CycleValue(static_cast<uint32_t>(index.row()), static_cast<size_t>(index.column()) - table_->Inputs.size());
+    });
+    pboxMap->OnCellClicked = [this](uint32_t row) { CycleValue(row, static_cast<size_t>(cmbOutput->currentIndex())); };
+    Refresh();
+}
+
+// The view outlives the table it shows (children go after the members): it is let go of it first.
+void TAnalysisWindow::showEvent(QShowEvent* event)
+{
+    // Opened on a combinational circuit, the window shows its table at once.
+    if (!table_)
+        if (auto table = fromBoard_(false)) ShowTable(std::move(*table));
+    QWidget::showEvent(event);
+}
+
+TAnalysisWindow::~TAnalysisWindow() { model_->Reset(nullptr, nullptr); }
+
+void TAnalysisWindow::ShowTable(TAnalysisTable table)
+{
+    table_ = std::move(table);
+    differences_.clear();
+    comparedWith_.clear();
+    model_->Reset(&*table_, &differences_);
+    cmbOutput->blockSignals(true);
+    cmbOutput->clear();
+    for (const std::string& name : table_->Outputs) cmbOutput->addItem(QString::fromStdString(name));
+    cmbOutput->setCurrentIndex(0);
+    cmbOutput->blockSignals(false);
+    ShowOutput(0);
+}
+
+bool TAnalysisWindow::ReadTable(const std::string& text, const std::string& source)
+{
+    try {
+        ShowTable(ParseAnalysisTable(text));
+        return true;
+    } catch (const TTableError& error) {
+        shell_.ShowError(Tr("%1: line %2: %3", {MessagePath(source), std::to_string(error.Line), error.what()}));
+        return false;
+    }
+}
+
+void TAnalysisWindow::OpenTable()
+{
+    Shell::TFileDialog dialog = TablesDialog(false);
+    const auto path = shell_.OpenFileName(dialog);
+    if (!path) return;
+    try {
+        ReadTable(ReadFileBytes(*path), *path);
+    } catch (const TFileError& error) {
+        shell_.ShowError(error.what());
+    }
+}
+
+void TAnalysisWindow::OpenComparison()
+{
+    if (!table_) return;
+    Shell::TFileDialog dialog = TablesDialog(true);
+    const auto path = shell_.OpenFileName(dialog);
+    if (!path) return;
+    try {
+        const TAnalysisTable other = EndsWith(*path, ".lgc") ? AnalysisOf(FileTruthTable(*path))
+                                                             : ParseAnalysisTable(ReadFileBytes(*path));
+        CompareWith(other, *path);
+    } catch (const TTableError& error) {
+        shell_.ShowError(Tr("%1: line %2: %3", {MessagePath(*path), std::to_string(error.Line), error.what()}));
+    } catch (const TFileError& error) {
+        shell_.ShowError(error.what());
+    } catch (const TFormatError& error) {
+        shell_.ShowError(MessagePath(*path) + ": " + error.what());
+    } catch (const TUsageError& error) {
+        shell_.ShowError(MessagePath(*path) + ": " + error.what());
+    }
+}
+
+void TAnalysisWindow::NewTable()
+{
+    // The heading of a test table and one row that sets every output to 0 for every input.
+    const QString heading = edtColumns->text();
+    const QStringList sides = heading.split(QLatin1Char('|'));
+    if (sides.size() != 2) {
+        shell_.ShowError(Tr("Write the inputs, then |, then the outputs (for example: A B C | F)"));
+        return;
+    }
+    const auto count = [](const QString& side) { return side.split(QLatin1Char(' '), Qt::SkipEmptyParts).size(); };
+    const std::string row = QStringLiteral("X ").repeated(count(sides[0])).toStdString() + "|" +
+                            QStringLiteral(" 0").repeated(count(sides[1])).toStdString();
+    ReadTable(heading.toStdString() + "\n" + row + "\n", Tr("the new table"));
+}
+
+bool TAnalysisWindow::CompareWith(const TAnalysisTable& other, const std::string& source)
+{
+    if (!table_) return false;
+    try {
+        differences_ = CompareTables(*table_, other);
+    } catch (const TTableError& error) {
+        shell_.ShowError(error.what());
+        return false;
+    }
+    comparedWith_ = source;
+    model_->Reset(&*table_, &differences_);
+    ShowOutput(static_cast<size_t>(std::max(0, cmbOutput->currentIndex())));
+    return true;
+}
+
+bool TAnalysisWindow::SaveTable(const std::string& path)
+{
+    if (!table_) return false;
+    try {
+        WriteFileBytes(path, EndsWith(path, ".csv") ? AnalysisCsv(*table_) : AnalysisAsTest(*table_));
+        return true;
+    } catch (const TFileError& error) {
+        shell_.ShowError(error.what());
+        return false;
+    }
+}
+
+std::vector<uint32_t> TAnalysisWindow::DifferingRows(size_t output) const
+{
+    std::vector<uint32_t> rows;
+    for (const TTableDifference& d : differences_)
+        if (d.Output == output) rows.push_back(d.Row);
+    return rows;
+}
+
+void TAnalysisWindow::ShowOutput(size_t output)
+{
+    if (!table_ || output >= table_->Outputs.size()) {
+        Refresh();
+        return;
+    }
+    const TBoolFunction& f = table_->Functions[output];
+    const std::vector<TCube> sum = MinimalSumOfProducts(f), product = MinimalProductOfSums(f);
+    const QString name = Escaped(table_->Outputs[output]);
+    lblSum->setText(name + " = " + Notation(ProductLiterals(sum, f.Inputs()), table_->Inputs, false));
+    lblProduct->setText(name + " = " + Notation(SumLiterals(product, f.Inputs()), table_->Inputs, true));
+    pboxMap->Show(&f, table_->Inputs, cmbGroups->currentIndex() == 1 ? product : sum, DifferingRows(output));
+    pboxMap->resize(pboxMap->sizeHint());
+    Refresh();
+}
+
+void TAnalysisWindow::CycleValue(uint32_t row, size_t output)
+{
+    if (!table_ || output >= table_->Outputs.size() || row >= table_->Functions[output].Rows()) return;
+    TBoolFunction& f = table_->Functions[output];
+    const TLogicValue value = f.At(row);
+    f.Set(row, value == TLogicValue::Zero ? TLogicValue::One
+               : value == TLogicValue::One ? TLogicValue::DontCare : TLogicValue::Zero);
+    model_->Changed(static_cast<int>(row), static_cast<int>(table_->Inputs.size() + output));
+    if (static_cast<size_t>(cmbOutput->currentIndex()) == output) ShowOutput(output);
+}
+
+void TAnalysisWindow::Refresh()
+{
+    const bool shown = table_.has_value();
+    for (QWidget* w : std::initializer_list<QWidget*>{btnSave, btnCompare, cmbOutput, cmbGroups}) w->setEnabled(shown);
+    if (!shown) {
+        lblStatus->setText(QTr("Take the table of the circuit on the board, open or paste one, or start a new one"));
+        return;
+    }
+    QString status = QTr("Inputs: %1, outputs: %2").arg(table_->Inputs.size()).arg(table_->Outputs.size());
+    if (table_->Inputs.size() > static_cast<size_t>(TKarnaughMap::MaxInputs))
+        status += QStringLiteral("   ") + QTr("A map shows up to six inputs");
+    if (table_->Inputs.size() > static_cast<size_t>(MaxExactInputs))
+        status += QStringLiteral("   ") + QTr("Above ten inputs the forms are a quick cover, not always the smallest");
+    if (!comparedWith_.empty()) {
+        std::vector<uint32_t> rows;
+        for (const TTableDifference& d : differences_) rows.push_back(d.Row);
+        std::sort(rows.begin(), rows.end());
+        rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+        status += QStringLiteral("   ") +
+                  (rows.empty() ? QTr("Every row agrees with %1").arg(QString::fromStdString(MessagePath(comparedWith_)))
+                                : QTr("%1 rows differ from %2").arg(rows.size()).arg(
+                                      QString::fromStdString(MessagePath(comparedWith_))));
+    }
+    lblStatus->setText(status);
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "AnalysisTable.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class Shell;
+class TKarnaughView;
+class TTruthTableModel;
+
+// What a combinational circuit computes, and what a table asks: the truth table (from the board,
+// typed, pasted or opened), for the chosen output its minimal sum of products and product of sums
+// in the textbook's notation and its Karnaugh map with the groups of either form; a comparison
+// with another table or circuit marks the rows and cells that differ. A click on an output's cell,
+// in the table or on the map, turns it 0 → 1 → X.
+class TAnalysisWindow : public QWidget {
+public:
+    // The table of the circuit on the board; none when it has none, the reason told when asked to.
+    using TFromBoard = std::function<std::optional<TAnalysisTable>(bool tellWhy)>;
+
+    TAnalysisWindow(Shell& shell, TFromBoard fromBoard, QWidget* parent = nullptr);
+    ~TAnalysisWindow() override;
+
+    // Shows the table; an earlier comparison's marks go.
+    void ShowTable(TAnalysisTable table);
+    const std::optional<TAnalysisTable>& Table() const { return table_; }
+    // Reads a table typed, pasted or opened; false, with an error box naming the source and the
+    // line, when it cannot.
+    bool ReadTable(const std::string& text, const std::string& source);
+    // Marks where the shown table and the other differ and says how many rows do; false with an
+    // error box when they cannot be compared.
+    bool CompareWith(const TAnalysisTable& other, const std::string& source);
+    // Writes the table as a test table (.lgt) or, for a name ending in .csv, as CSV; false with an
+    // error box when it cannot.
+    bool SaveTable(const std::string& path);
+    // The output shown: its forms and its map.
+    void ShowOutput(size_t output);
+    // Turns an output's value at a row 0 → 1 → X → 0.
+    void CycleValue(uint32_t row, size_t output);
+    // The rows that differ in the last comparison, for an output.
+    std::vector<uint32_t> DifferingRows(size_t output) const;
+
+    QPushButton* btnFromBoard;
+    QPushButton* btnOpen;
+    QPushButton* btnPaste;
+    QLineEdit* edtColumns;
+    QPushButton* btnNew;
+    QPushButton* btnSave;
+    QPushButton* btnCompare;
+    QTableView* grdTable;
+    QComboBox* cmbOutput;
+    QComboBox* cmbGroups;
+    QLabel* lblSum;
+    QLabel* lblProduct;
+    TKarnaughView* pboxMap;
+    QLabel* lblStatus;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Refresh();
+    void OpenTable();
+    void OpenComparison();
+    void NewTable();
+
+    Shell& shell_;
+    TFromBoard fromBoard_;
+    std::optional<TAnalysisTable> table_;
+    std::vector<TTableDifference> differences_;
+    TTruthTableModel* model_;
+    // What the shown table was compared with, for the status line.
+    std::string comparedWith_;
+};
