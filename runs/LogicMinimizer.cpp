@@ -21,7 +21,8 @@ void CheckInputs(int inputs)
 void CheckCube(const TCube& cube, int inputs)
 {
     if ((cube.Care & ~FullMask(inputs)) != 0) throw std::invalid_argument("a cube cares about an input past the count");
-    if ((cube.Value & ~cube.Care) != 0) throw std::invalid_argument("a cube has a value for an input it does not care about");
+    if ((cube.Value & ~cube.Care) != 0)
+        throw std::invalid_argument("a cube has a value for an input it does not care about");
 }
 
 // Calls visit with every row the cube covers, in increasing order, until it answers false; false when it did.
@@ -40,7 +41,9 @@ bool ForEachRow(const TCube& cube, uint32_t full, TVisit visit)
 // A complemented literal before a plain one before an absent one, input by input.
 void SortTerms(std::vector<TCube>& terms, int inputs)
 {
-    const auto rank = [](const TCube& cube, uint32_t bit) { return (cube.Care & bit) == 0 ? 2 : (cube.Value & bit) ? 1 : 0; };
+    const auto rank = [](const TCube& cube, uint32_t bit) {
+        return (cube.Care & bit) == 0 ? 2 : (cube.Value & bit) != 0 ? 1 : 0;
+    };
     std::sort(terms.begin(), terms.end(), [&](const TCube& a, const TCube& b) {
         for (int input = 0; input < inputs; ++input) {
             const uint32_t bit = InputBit(inputs, input);
@@ -83,10 +86,12 @@ public:
             if ((words_[w] & within.words_[w] & other.words_[w]) != 0) return true;
         return false;
     }
-    int CountWithin(const TBits& within) const
+    // Counting stops once it reaches enough.
+    int CountWithin(const TBits& within, int enough = std::numeric_limits<int>::max()) const
     {
         int count = 0;
-        for (size_t w = 0; w < words_.size(); ++w) count += std::popcount(words_[w] & within.words_[w]);
+        for (size_t w = 0; w < words_.size() && count < enough; ++w)
+            count += std::popcount(words_[w] & within.words_[w]);
         return count;
     }
     int FirstWithin(const TBits& within) const
@@ -143,7 +148,7 @@ struct TLocalProblem {
 // reduced answers each column's cost less its rows' prices.
 template <typename TLook>
 double LagrangianBound(const TLocalProblem& local, const std::vector<double>& costs, std::vector<double>& price,
-                       std::vector<double>& reduced, TLook look)
+                       std::vector<double>& reduced, int64_t& work, TLook look)
 {
     if (price.size() != local.RowCount) {
         price.assign(local.RowCount, std::numeric_limits<double>::max());
@@ -155,6 +160,7 @@ double LagrangianBound(const TLocalProblem& local, const std::vector<double>& co
     std::vector<double> best = price, slope(local.RowCount), left(costs.size());
     double bestBound = std::numeric_limits<double>::lowest(), stop = std::numeric_limits<double>::max(), step = 2;
     for (int round = 0, stale = 0; round < 1000 && step > 0.001 && bestBound < stop; ++round) {
+        work += static_cast<int64_t>(local.Entries.size() + local.RowCount);
         double bound = std::accumulate(price.begin(), price.end(), 0.0);
         std::fill(slope.begin(), slope.end(), 1.0);
         for (size_t c = 0; c < local.ColumnCount(); ++c) {
@@ -198,25 +204,33 @@ auto Stop(int most)
 // columns are taken and dominated rows and columns dropped until nothing changes; rows no column joins split into
 // problems solved one by one; otherwise the search branches on the row with the fewest columns left. It is bounded by
 // Lagrangian bounds on the terms and the literals still needed, which also rule out the columns that would need too
-// many terms.
+// many terms, and its prices suggest covers to beat. Past its effort the search ends with the best cover it has.
 class TCoverSearch {
 public:
-    TCoverSearch(int rows, std::vector<TBits> columnRows, std::vector<int> literals)
-        : rowCount_(rows), columnRows_(std::move(columnRows)), literals_(std::move(literals))
+    TCoverSearch(int rows, std::vector<TBits> columnRows, std::vector<int> literals, int64_t effort)
+        : rowCount_(rows), columnRows_(std::move(columnRows)), literals_(std::move(literals)), effort_(effort)
     {
         rowColumns_.assign(static_cast<size_t>(rows), TBits(literals_.size()));
         for (size_t column = 0; column < columnRows_.size(); ++column)
             columnRows_[column].ForEach([&](int row) { rowColumns_[static_cast<size_t>(row)].Set(column); });
     }
 
-    std::vector<int> Run() const
+    // The columns of the cover, and whether it is known to be the cheapest.
+    std::pair<std::vector<int>, bool> Run()
     {
         TBits rows(static_cast<size_t>(rowCount_)), columns(literals_.size());
         for (int row = 0; row < rowCount_; ++row) rows.Set(static_cast<size_t>(row));
         for (size_t column = 0; column < literals_.size(); ++column) columns.Set(column);
-        const TCover greedy = Greedy(rows, columns);
-        const auto better = Solve(std::move(rows), std::move(columns), greedy.Cost, {});
-        return better ? better->Columns : greedy.Columns;
+        // Most small functions need nothing past the essential columns; the others start from a greedy cover. Every
+        // row has a column here, so none is left without one.
+        TCover cover;
+        Reduce(rows, columns, cover);
+        if (!rows.None()) {
+            TCover rest = Greedy(rows, columns);
+            if (auto better = Solve(std::move(rows), std::move(columns), rest.Cost, {})) rest = std::move(*better);
+            Add(cover, rest);
+        }
+        return {cover.Columns, !Exhausted()};
     }
 
 private:
@@ -236,8 +250,10 @@ private:
     };
 
     // The cheapest cover of the rows by the columns that costs less than limit; none when there is none.
-    std::optional<TCover> Solve(TBits rows, TBits columns, TCoverCost limit, const TPrices& hint) const
+    std::optional<TCover> Solve(TBits rows, TBits columns, TCoverCost limit, const TPrices& hint)
     {
+        work_ += rowCount_;
+        if (Exhausted()) return std::nullopt;
         TCover cover;
         if (!Reduce(rows, columns, cover) || cover.Cost >= limit) return std::nullopt;
         if (rows.None()) return cover;
@@ -250,16 +266,20 @@ private:
             for (const TBits& part : parts) {
                 const TLocalProblem local = Localize(part, columns);
                 prices = Gather(hint.Terms, local);
-                const int terms = Whole(LagrangianBound(local, Costs(local, false), prices, reduced, Stop(room.Terms)));
+                const int terms =
+                    Whole(LagrangianBound(local, Costs(local, false), prices, reduced, work_, Stop(room.Terms)));
                 others = Plus(others, bounds.emplace_back(TCoverCost{terms, 0}));
             }
+            // Once the effort is spent, the parts left take greedy covers: together still a cover, maybe cheap enough.
             for (size_t k = 0; k < parts.size(); ++k) {
                 others = Minus(others, bounds[k]);
-                const auto solved = Solve(std::move(parts[k]), columns, Minus(room, others), hint);
-                if (!solved) return std::nullopt;
+                auto solved = Solve(parts[k], columns, Minus(room, others), hint);
+                if (!solved && !Exhausted()) return std::nullopt;
+                if (!solved) solved = Greedy(parts[k], columns);
                 room = Minus(room, solved->Cost);
                 Add(cover, *solved);
             }
+            if (room <= TCoverCost{}) return std::nullopt;
             return cover;
         }
         const TLocalProblem local = Localize(rows, columns);
@@ -274,14 +294,14 @@ private:
             }
             return Stop(room.Terms)(reduced);
         };
-        const double terms = LagrangianBound(local, Costs(local, false), termsPrices, termsReduced, suggest);
+        const double terms = LagrangianBound(local, Costs(local, false), termsPrices, termsReduced, work_, suggest);
         suggest(termsReduced);
         if (Whole(terms) > room.Terms) return Joined(std::move(cover), best);
         // The literals count only when the terms can be no fewer than the room's.
         const auto literalsBound = [&](std::vector<double>& reduced) {
             return Whole(terms) < room.Terms ? 0
                                              : LagrangianBound(local, Costs(local, true), literalsPrices, reduced,
-                                                               Stop(room.Literals - 1));
+                                                               work_, Stop(room.Literals - 1));
         };
         const double literals = literalsBound(literalsReduced);
         TCoverCost least{Whole(terms), Whole(literals)};
@@ -295,7 +315,8 @@ private:
                 ruledOut = true;
             }
         TPrices next{std::vector<double>(static_cast<size_t>(rowCount_)), {}};
-        for (size_t i = 0; i < local.RowCount; ++i) next.Terms[static_cast<size_t>(local.RowNumbers[i])] = termsPrices[i];
+        for (size_t i = 0; i < local.RowCount; ++i)
+            next.Terms[static_cast<size_t>(local.RowNumbers[i])] = termsPrices[i];
         if (literalsPrices.size() == local.RowCount) {
             next.Literals.resize(static_cast<size_t>(rowCount_));
             for (size_t i = 0; i < local.RowCount; ++i)
@@ -310,7 +331,7 @@ private:
             branches.emplace_back(least.Terms == room.Terms ? literalsReduced[c] : termsReduced[c], local.Columns[c]);
         int row = -1, fewest = std::numeric_limits<int>::max();
         rows.ForEach([&](int candidate) {
-            if (const int count = RowColumns(candidate).CountWithin(columns); count < fewest) {
+            if (const int count = RowColumns(candidate).CountWithin(columns, fewest); count < fewest) {
                 fewest = count;
                 row = candidate;
             }
@@ -322,7 +343,7 @@ private:
         });
         // Each branch leaves out the columns of the branches before it: their covers were all seen.
         for (const auto& [cost, column] : branches) {
-            if (least >= room) break;
+            if (least >= room || Exhausted()) break;
             TBits left = rows;
             left.Remove(ColumnRows(column));
             columns.Reset(static_cast<size_t>(column));
@@ -368,10 +389,11 @@ private:
                                      [&](int other) { return covering[static_cast<size_t>(other)] == 0; });
             };
             const auto& candidates = local.RowColumns[row];
-            taken.push_back(static_cast<size_t>(*std::max_element(candidates.begin(), candidates.end(), [&](int a, int b) {
+            const auto most = std::max_element(candidates.begin(), candidates.end(), [&](int a, int b) {
                 return std::pair(added(a), -reduced[static_cast<size_t>(a)]) <
                        std::pair(added(b), -reduced[static_cast<size_t>(b)]);
-            })));
+            });
+            taken.push_back(static_cast<size_t>(*most));
             take(taken.back(), 1);
         }
         std::sort(taken.begin(), taken.end(), [&](size_t a, size_t b) {
@@ -389,8 +411,8 @@ private:
         dropSpare();
         for (size_t& c : taken) {
             const auto rows = local.Rows(c);
-            const auto only =
-                std::find_if(rows.begin(), rows.end(), [&](int row) { return covering[static_cast<size_t>(row)] == 1; });
+            const auto only = std::find_if(rows.begin(), rows.end(),
+                                           [&](int row) { return covering[static_cast<size_t>(row)] == 1; });
             if (only == rows.end()) continue;
             for (int other : local.RowColumns[static_cast<size_t>(*only)]) {
                 const auto otherRows = local.Rows(static_cast<size_t>(other));
@@ -485,14 +507,17 @@ private:
     }
 
     // False when some row has no column left.
-    bool Reduce(TBits& rows, TBits& columns, TCover& cover) const
+    bool Reduce(TBits& rows, TBits& columns, TCover& cover)
     {
         for (bool changed = true; changed;) {
             changed = false;
+            // A pass goes through the columns of every row and the rows of every column.
+            work_ += static_cast<int64_t>(rows.CountWithin(rows)) * static_cast<int64_t>(literals_.size() / 64 + 1) +
+                     static_cast<int64_t>(columns.CountWithin(columns)) * (rowCount_ / 64 + 1);
             bool stuck = false;
             TBits(rows).ForEach([&](int row) {
                 if (stuck || !rows.Test(static_cast<size_t>(row))) return;
-                const int count = RowColumns(row).CountWithin(columns);
+                const int count = RowColumns(row).CountWithin(columns, 2);
                 if (count == 0) stuck = true;
                 if (count != 1) return;
                 const int column = RowColumns(row).FirstWithin(columns);
@@ -560,10 +585,14 @@ private:
         return components;
     }
 
+    bool Exhausted() const { return work_ > effort_; }
+
     int rowCount_;
     std::vector<TBits> columnRows_;
     std::vector<TBits> rowColumns_;
     std::vector<int> literals_;
+    int64_t effort_;
+    int64_t work_ = 0;  // rows and row-column pairs the search has gone through
 };
 
 // Visits every cube of n inputs in the order of its ternary number, digit i for bit i: 0 and 1 a cared value, 2 free.
@@ -622,16 +651,17 @@ std::vector<TCube> UsefulPrimes(const TBoolFunction& f)
     return primes;
 }
 
-std::vector<TCube> ExactSumOfProducts(const TBoolFunction& f)
+TMinimalForm ExactSumOfProducts(const TBoolFunction& f, int64_t effort)
 {
     const std::vector<TCube> primes = UsefulPrimes(f);
     std::vector<int> oneIndex(f.Rows(), -1);
     int ones = 0;
     for (uint32_t row = 0; row < f.Rows(); ++row)
         if (f.Values()[row] == TLogicValue::One) oneIndex[row] = ones++;
-    if (ones == 0) return {};
+    if (ones == 0) return {{}, true};
     std::vector<TBits> columnRows;
     std::vector<int> literals;
+    columnRows.reserve(primes.size());
     for (const TCube& prime : primes) {
         TBits& rows = columnRows.emplace_back(static_cast<size_t>(ones));
         ForEachRow(prime, FullMask(f.Inputs()), [&](uint32_t row) {
@@ -640,10 +670,10 @@ std::vector<TCube> ExactSumOfProducts(const TBoolFunction& f)
         });
         literals.push_back(prime.Literals());
     }
-    std::vector<TCube> cover;
-    for (int column : TCoverSearch(ones, std::move(columnRows), std::move(literals)).Run())
-        cover.push_back(primes[static_cast<size_t>(column)]);
-    return cover;
+    const auto [columns, proven] = TCoverSearch(ones, std::move(columnRows), std::move(literals), effort).Run();
+    TMinimalForm form{{}, proven};
+    for (int column : columns) form.Terms.push_back(primes[static_cast<size_t>(column)]);
+    return form;
 }
 
 std::vector<std::vector<TLiteral>> Literals(const std::vector<TCube>& terms, int inputs, bool sums)
@@ -781,16 +811,23 @@ TCoverCost CostOf(const std::vector<TCube>& terms)
     return cost;
 }
 
-std::vector<TCube> MinimalSumOfProducts(const TBoolFunction& f)
+TMinimalForm MinimizeSumOfProducts(const TBoolFunction& f, int64_t effort)
 {
     // Past MaxExactInputs the exact cover's time grows too fast for a window waiting on it.
-    if (f.Inputs() > MaxExactInputs) return QuickSumOfProducts(f);
-    std::vector<TCube> terms = ExactSumOfProducts(f);
-    SortTerms(terms, f.Inputs());
-    return terms;
+    if (f.Inputs() > MaxExactInputs) return {QuickSumOfProducts(f), false};
+    TMinimalForm form = ExactSumOfProducts(f, effort);
+    SortTerms(form.Terms, f.Inputs());
+    return form;
 }
 
-std::vector<TCube> MinimalProductOfSums(const TBoolFunction& f) { return MinimalSumOfProducts(f.Complement()); }
+TMinimalForm MinimizeProductOfSums(const TBoolFunction& f, int64_t effort)
+{
+    return MinimizeSumOfProducts(f.Complement(), effort);
+}
+
+std::vector<TCube> MinimalSumOfProducts(const TBoolFunction& f) { return MinimizeSumOfProducts(f).Terms; }
+
+std::vector<TCube> MinimalProductOfSums(const TBoolFunction& f) { return MinimizeProductOfSums(f).Terms; }
 
 std::vector<TCube> QuickSumOfProducts(const TBoolFunction& f)
 {
@@ -868,10 +905,12 @@ std::optional<uint32_t> SumOfProductsError(const TBoolFunction& f, const std::ve
                 });
     } else {
         for (uint32_t row = 0; row < f.Rows(); ++row)
-            covered[row] = std::any_of(products.begin(), products.end(), [row](const TCube& c) { return c.Covers(row); });
+            covered[row] =
+                std::any_of(products.begin(), products.end(), [row](const TCube& c) { return c.Covers(row); });
     }
     for (uint32_t row = 0; row < f.Rows(); ++row)
-        if (f.Values()[row] != TLogicValue::DontCare && covered[row] != (f.Values()[row] == TLogicValue::One)) return row;
+        if (f.Values()[row] != TLogicValue::DontCare && covered[row] != (f.Values()[row] == TLogicValue::One))
+            return row;
     return std::nullopt;
 }
 
@@ -947,7 +986,8 @@ std::vector<int> TKarnaughMap::Matching(const std::vector<int>& inputs, const st
     const uint32_t axis = AxisBits(inputs, ~0u);
     std::vector<int> matching;
     for (size_t k = 0; k < codes.size(); ++k)
-        if (((AxisBits(inputs, codes[k]) ^ cube.Value) & cube.Care & axis) == 0) matching.push_back(static_cast<int>(k));
+        if (((AxisBits(inputs, codes[k]) ^ cube.Value) & cube.Care & axis) == 0)
+            matching.push_back(static_cast<int>(k));
     return matching;
 }
 
