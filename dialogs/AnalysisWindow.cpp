@@ -1,5 +1,6 @@
 #include "AnalysisWindow.h"
 
+#include "CircuitBuilder.h"
 #include "FileAccess.h"
 #include "FileError.h"
 #include "KarnaughView.h"
@@ -22,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <stdexcept>
 
 // The rows of the shown table: the inputs' bits, then every output's value, differing cells red.
 class TTruthTableModel : public QAbstractTableModel {
@@ -126,8 +128,8 @@ Shell::TFileDialog TablesDialog(bool circuits)
 
 }  // namespace
 
-TAnalysisWindow::TAnalysisWindow(Shell& shell, TFromBoard fromBoard, QWidget* parent)
-    : QWidget(parent, Qt::Window), shell_(shell), fromBoard_(std::move(fromBoard))
+TAnalysisWindow::TAnalysisWindow(Shell& shell, TFromBoard fromBoard, TPlace place, QWidget* parent)
+    : QWidget(parent, Qt::Window), shell_(shell), fromBoard_(std::move(fromBoard)), place_(std::move(place))
 {
     setObjectName(QStringLiteral("frmAnalysis"));
     setWindowTitle(QTr("Circuit analysis"));
@@ -173,6 +175,12 @@ TAnalysisWindow::TAnalysisWindow(Shell& shell, TFromBoard fromBoard, QWidget* pa
     mapScroll->setWidget(pboxMap);
     mapScroll->setWidgetResizable(false);
     lblStatus = new QLabel(this);
+    cmbStyle = new QComboBox(this);
+    cmbStyle->addItems({QTr("AND, OR and NOT gates"), QTr("NAND gates only"), QTr("NOR gates only")});
+    cmbForm = new QComboBox(this);
+    cmbForm->addItems({QTr("Sum of products"), QTr("Product of sums")});
+    btnBuild = new QPushButton(QTr("Build on the board"), this);
+    btnBuild->setToolTip(QTr("Places the form of the output as a sub-board beside the circuit, once it passes the table"));
 
     auto* right = new QVBoxLayout;
     auto* chooser = new QHBoxLayout;
@@ -184,6 +192,12 @@ TAnalysisWindow::TAnalysisWindow(Shell& shell, TFromBoard fromBoard, QWidget* pa
     forms->addRow(QTr("Sum of products"), lblSum);
     forms->addRow(QTr("Product of sums"), lblProduct);
     right->addLayout(forms);
+    auto* builder = new QHBoxLayout;
+    builder->addWidget(new QLabel(QTr("Build"), this));
+    builder->addWidget(cmbForm, 1);
+    builder->addWidget(cmbStyle, 1);
+    builder->addWidget(btnBuild);
+    right->addLayout(builder);
     right->addWidget(mapScroll, 1);
     auto* body = new QHBoxLayout;
     body->addWidget(grdTable, 2);
@@ -206,6 +220,7 @@ TAnalysisWindow::TAnalysisWindow(Shell& shell, TFromBoard fromBoard, QWidget* pa
         if (const auto path = shell_.SaveFileName(dialog)) SaveTable(*path);
     });
     connect(btnCompare, &QPushButton::clicked, this, [this] { OpenComparison(); });
+    connect(btnBuild, &QPushButton::clicked, this, [this] { BuildOnBoard(); });
     connect(cmbOutput, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) ShowOutput(static_cast<size_t>(index));
     });
@@ -329,6 +344,41 @@ bool TAnalysisWindow::SaveTable(const std::string& path)
     }
 }
 
+bool TAnalysisWindow::BuildOnBoard()
+{
+    if (!table_ || cmbOutput->currentIndex() < 0) return false;
+    if (table_->Inputs.size() > static_cast<size_t>(MaxExactInputs)) {
+        shell_.ShowError(Tr("Circuits are built for up to ten inputs"));
+        return false;
+    }
+    const size_t output = static_cast<size_t>(cmbOutput->currentIndex());
+    const TBoolFunction& f = table_->Functions[output];
+    const std::string& name = table_->Outputs[output];
+    const auto style = static_cast<TGateStyle>(cmbStyle->currentIndex());
+    TBuiltSubBoard built;
+    try {
+        built = BuildSubBoard(f, table_->Inputs, name, style, cmbForm->currentIndex() == 1);
+    } catch (const std::invalid_argument&) {
+        shell_.ShowError(Tr("The columns cannot label a circuit: each name must differ from the others and hold no "
+                            "control characters"));
+        return false;
+    }
+    const TTableResult tried = TryBuilt(built, f, table_->Inputs, name);
+    if (!tried.Passed()) {
+        // The builder's own fault: nothing is placed that computes something else.
+        shell_.ShowError(Tr("The built circuit does not compute the table, so it was not placed: %1",
+                            {tried.Error.empty() ? std::to_string(tried.FirstFailure() + 1) : tried.Error}));
+        return false;
+    }
+    if (!place_(built.Placed)) return false;
+    size_t rows = 0;
+    for (uint32_t r = 0; r < f.Rows(); ++r) rows += f.At(r) != TLogicValue::DontCare;
+    lblStatus->setText(QTr("%1 is built beside the circuit and passes the table's %2 rows")
+                           .arg(QString::fromStdString(name))
+                           .arg(rows));
+    return true;
+}
+
 std::vector<uint32_t> TAnalysisWindow::DifferingRows(size_t output) const
 {
     std::vector<uint32_t> rows;
@@ -367,7 +417,8 @@ void TAnalysisWindow::CycleValue(uint32_t row, size_t output)
 void TAnalysisWindow::Refresh()
 {
     const bool shown = table_.has_value();
-    for (QWidget* w : std::initializer_list<QWidget*>{btnSave, btnCompare, cmbOutput, cmbGroups}) w->setEnabled(shown);
+    for (QWidget* w : std::initializer_list<QWidget*>{btnSave, btnCompare, cmbOutput, cmbGroups, cmbForm, cmbStyle, btnBuild})
+        w->setEnabled(shown);
     if (!shown) {
         lblStatus->setText(QTr("Take the table of the circuit on the board, open or paste one, or start a new one"));
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AnalysisTable.h"
+#include "PartsBase.h"
 
 #include <QWidget>
 
@@ -22,13 +23,17 @@ class TTruthTableModel;
 // typed, pasted or opened), for the chosen output its minimal sum of products and product of sums
 // in the textbook's notation and its Karnaugh map with the groups of either form; a comparison
 // with another table or circuit marks the rows and cells that differ. A click on an output's cell,
-// in the table or on the map, turns it 0 → 1 → X.
+// in the table or on the map, turns it 0 → 1 → X. The chosen output's form can be built as a
+// sub-board of the chosen gates and placed beside the circuit on the board.
 class TAnalysisWindow : public QWidget {
 public:
     // The table of the circuit on the board; none when it has none, the reason told when asked to.
     using TFromBoard = std::function<std::optional<TAnalysisTable>(bool tellWhy)>;
 
-    TAnalysisWindow(Shell& shell, TFromBoard fromBoard, QWidget* parent = nullptr);
+    // Places circuit text beside the circuit on the board, as one undo step; false when it cannot.
+    using TPlace = std::function<bool(const TStrings& lines)>;
+
+    TAnalysisWindow(Shell& shell, TFromBoard fromBoard, TPlace place, QWidget* parent = nullptr);
     ~TAnalysisWindow() override;
 
     // Shows the table; an earlier comparison's marks go.
@@ -47,6 +52,10 @@ public:
     void ShowOutput(size_t output);
     // Turns an output's value at a row 0 → 1 → X → 0.
     void CycleValue(uint32_t row, size_t output);
+    // Builds the shown output's form chosen in cmbForm of the gates chosen in cmbStyle as a
+    // sub-board, tries it with the test-table checker against the output's column and, when it
+    // passes, places it; false, with an error box saying why, when it does not or cannot.
+    bool BuildOnBoard();
     // The rows that differ in the last comparison, for an output.
     std::vector<uint32_t> DifferingRows(size_t output) const;
 
@@ -63,6 +72,9 @@ public:
     QLabel* lblSum;
     QLabel* lblProduct;
     TKarnaughView* pboxMap;
+    QComboBox* cmbStyle;
+    QComboBox* cmbForm;
+    QPushButton* btnBuild;
     QLabel* lblStatus;
 
 protected:
@@ -76,6 +88,7 @@ private:
 
     Shell& shell_;
     TFromBoard fromBoard_;
+    TPlace place_;
     std::optional<TAnalysisTable> table_;
     std::vector<TTableDifference> differences_;
     TTruthTableModel* model_;

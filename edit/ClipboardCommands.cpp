@@ -6,9 +6,11 @@
 #include "Shell.h"
 #include "TextBox.h"
 #include "TextKeys.h"
+#include "Viewport.h"
 
 #include <algorithm>
 #include <climits>
+#include <exception>
 #include <new>
 #include <optional>
 #include <string_view>
@@ -65,6 +67,23 @@ void Offset(TBord& board, const TPartsList& objects, TPoint offset)
     board.EndUpdate();
 }
 
+// The circuit text loaded at the level as one undo step of that name, the new objects selected; false when no
+// step can begin. What LoadParts throws leaves the board as it was.
+bool LoadStep(TEditSession& s, const TStrings& lines, TContainer* level, const char* step)
+{
+    TEditorState& st = s.State;
+    s.FinishPendingDot();
+    s.PruneSelection();
+    TEditBatch batch(s.Context);
+    if (!batch.IsOpen()) return false;
+    st.Modified = true;
+    st.PartsText = lines;
+    LoadParts(st.PartsText, st.SelectedParts, s.Bord, level, &s.Host.WindowSurface());
+    for (TPartsBase* o : st.SelectedParts) o->RecordCreate(step);
+    batch.Commit();
+    return true;
+}
+
 }  // namespace
 
 TPartsList CopiedObjects(const TPartsList& selection)
@@ -119,14 +138,8 @@ void PasteClipboard(TEditSession& s, Shell& shell)
     }
     const std::string text = shell.ClipboardText();
     if (!text.starts_with(CircuitTextSignature)) return;
-    s.FinishPendingDot();
-    s.PruneSelection();
-    TEditBatch batch(s.Context);
-    if (!batch.IsOpen()) return;
-    st.Modified = true;
-    st.PartsText = SplitLines(text);
     try {
-        LoadParts(st.PartsText, st.SelectedParts, s.Bord, st.CurContainer, &s.Host.WindowSurface());
+        if (!LoadStep(s, SplitLines(text), st.CurContainer, "PasteExecute")) return;
     } catch (const TFormatError& error) {
         shell.ShowError(error.Line ? Tr("Cannot paste: %1 (line %2)", {error.what(), std::to_string(error.Line)})
                                    : Tr("Cannot paste: %1", {error.what()}));
@@ -135,8 +148,24 @@ void PasteClipboard(TEditSession& s, Shell& shell)
         shell.ShowError(Tr("Not enough memory to paste"));
         return;
     }
-    for (TPartsBase* o : st.SelectedParts) o->RecordCreate("PasteExecute");
-    batch.Commit();
     Offset(s.Bord, st.SelectedParts, PasteOffset(s, st.SelectedParts));
     s.ShowSelection();
+}
+
+bool PlaceBeside(TEditSession& s, Shell& shell, const TStrings& lines)
+{
+    const TRect board = ObjectBounds(s.Bord);
+    try {
+        if (!LoadStep(s, lines, nullptr, "BuildExecute")) return false;
+    } catch (const std::exception& error) {
+        shell.ShowError(Tr("Cannot place the circuit: %1", {error.what()}));
+        return false;
+    }
+    const TRect placed = ObjectBounds(s.State.SelectedParts);
+    if (board.Right > board.Left)
+        Offset(s.Bord, s.State.SelectedParts,
+               {SaturateInt32(s.State.SnapX(SatAdd(board.Right, 40)) - int64_t{placed.Left}),
+                SaturateInt32(s.State.SnapY(board.Top) - int64_t{placed.Top})});
+    s.ShowSelection();
+    return true;
 }

@@ -12,6 +12,9 @@ void CutSelection(TEditSession& s, Shell& shell);
 // board, otherwise 10 pixels right of and below where it was copied, into the box being edited, as
 // one undo step. Text that breaks the format adds nothing and says where it broke.
 void PasteClipboard(TEditSession& s, Shell& shell);
+// Places circuit text on the board, right of everything there with its top edge level with theirs,
+// as one undo step, the placed objects selected; false, with the reason told, when it cannot.
+bool PlaceBeside(TEditSession& s, Shell& shell, const TStrings& lines);
 
 // The selection and, after it, everything inside its sub-boards, each nested box followed at once
 // by its contents; every object once.

@@ -5,6 +5,7 @@
 #include "BoardAnalysis.h"
 #include "BoardView.h"
 #include "CircuitFile.h"
+#include "ClipboardCommands.h"
 #include "DMU.h"
 #include "ExMemo.h"
 #include "FormPlacement.h"
@@ -164,7 +165,8 @@ void TfrmVoltrane::ConnectActions()
     connect(a.actAnalysis, &QAction::triggered, this, [this] {
         if (!frmAnalysis)
             frmAnalysis = new TAnalysisWindow(
-                shell_, [this](bool tellWhy) { return BoardAnalysis(Document, shell_, tellWhy); }, this);
+                shell_, [this](bool tellWhy) { return BoardAnalysis(Document, shell_, tellWhy); },
+                [this](const TStrings& lines) { return PlaceBeside(Session, shell_, lines); }, this);
         frmAnalysis->show();
         frmAnalysis->raise();
     });

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <compare>
+#include <cstdint>
 #include <cstddef>
 #include <cstdlib>
 #include <map>
@@ -223,10 +224,25 @@ std::vector<std::vector<TLiteral>> Terms(const TBoolFunction& f, bool productOfS
     return {{a}, {notA}};                          // (A)·(/A), or A + /A as two products
 }
 
-}  // namespace
+// A laid-out circuit: the parts (the switches first, the lamp last), the wires cut where they meet, the junction
+// dots and the labels, the inputs' first.
+struct TLayout {
+    std::vector<TPlacedPart> Parts;
+    std::vector<TSegment> Wires;
+    std::vector<TPt> Dots;
+    std::vector<std::pair<std::string, TPt>> Labels;
+};
 
-TStrings BuildCircuit(const TBoolFunction& f, const std::vector<std::string>& inputNames,
-                      const std::string& outputName, TGateStyle style, bool productOfSums)
+TPlacedPart LabelBox(const std::string& text, TPt at)
+{
+    return {"TTextBox", 0, at.x, at.y, 6 * static_cast<int>(text.size()), 12, 0,
+            {"Text=" + EncodeCommaText({text}), "FontSize=12"}, {}};
+}
+
+// The layout of BuildCircuit, its switches at least margin pixels right of the left edge of the board beside
+// their labels.
+TLayout LayOut(const TBoolFunction& f, const std::vector<std::string>& inputNames, const std::string& outputName,
+               TGateStyle style, bool productOfSums, int margin)
 {
     const int n = f.Inputs();
     if (n < 1) throw std::invalid_argument("circuit builder: a function of no inputs");
@@ -279,7 +295,7 @@ TStrings BuildCircuit(const TBoolFunction& f, const std::vector<std::string>& in
     // column, and each gate input is fed from its net's bus or track by a horizontal wire.
     size_t longest = 0;
     for (const std::string& name : inputNames) longest = std::max(longest, name.size());
-    const int switchLeft = static_cast<int>((30 + 6 * longest + 9) / 10 * 10);
+    const int switchLeft = static_cast<int>((30 + 6 * longest + 9) / 10 * 10) + margin;
     constexpr int firstRow = 40, rowPitch = 80, bandPitch = 60;
     const int jx = switchLeft + 40, inverterLeft = switchLeft + 60, busLeft = inverterLeft + 60;
     const auto busX = [&](int net) { return busLeft + 40 * (net / 2) + 20 * (net % 2); };
@@ -415,36 +431,132 @@ TStrings BuildCircuit(const TBoolFunction& f, const std::vector<std::string>& in
     }
 
     std::vector<TPlacedPart> bodies = parts;
-    for (const auto& [text, at] : labels)
-        bodies.push_back({"TTextBox", 0, at.x, at.y, 6 * static_cast<int>(text.size()), 12, 0, {}, {}});
-    const std::vector<TSegment> segments = SplitAndCheck(wires, bodies);
-
+    for (const auto& [text, at] : labels) bodies.push_back(LabelBox(text, at));
+    TLayout layout{std::move(parts), SplitAndCheck(wires, bodies), {}, std::move(labels)};
     std::map<TPt, int> endCount;
-    for (const TSegment& s : segments) {
+    for (const TSegment& s : layout.Wires) {
         ++endCount[s.A];
         ++endCount[s.B];
     }
-    for (const TSegment& s : segments)
-        parts.push_back({"TCode", 0, std::min(s.A.x, s.B.x), std::min(s.A.y, s.B.y), std::abs(s.B.x - s.A.x),
-                         std::abs(s.B.y - s.A.y), 0, {}, {}});
     for (const auto& [p, count] : endCount)
-        if (count >= 3) parts.push_back({"TDot", 0, p.x - 10, p.y - 10, 20, 20, 1, {}, {}});
-    for (const auto& [text, at] : labels)
-        parts.push_back({"TTextBox", 0, at.x, at.y, 6 * static_cast<int>(text.size()), 12, 0,
-                         {"Text=" + EncodeCommaText({text}), "FontSize=12"}, {}});
+        if (count >= 3) layout.Dots.push_back(p);
+    return layout;
+}
 
+TPlacedPart WirePart(TPt a, TPt b)
+{
+    return {"TCode", 0, std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x), std::abs(b.y - a.y), 0, {}, {}};
+}
+
+// Circuit text of the parts, those of the box's list inside it (the box first, at index 0 of parts when there is
+// one), the others on the board.
+TStrings CircuitLines(const std::vector<TPlacedPart>& parts, size_t boxed = 0)
+{
     TStrings lines{CircuitTextHeader};
+    const TPlacedPart* box = boxed > 0 ? &parts.front() : nullptr;
     for (size_t i = 0; i < parts.size(); ++i) {
         const TPlacedPart& p = parts[i];
+        const bool inside = box && i > 0 && i < boxed;
         const std::string left = std::to_string(p.Left), top = std::to_string(p.Top);
         for (std::string line :
-             {"ClassName=" + p.Class, "Name=" + p.Class + std::to_string(i), std::string("ContainerName="),
-              "PartNo=" + std::to_string(p.PartNo), "Left=" + left, "Top=" + top, "OffsetLeft=" + left,
-              "OffsetTop=" + top, "Width=" + std::to_string(p.Width), "Height=" + std::to_string(p.Height),
-              "WayCount=" + std::to_string(p.WayCount), std::string("Way=0")})
+             {"ClassName=" + p.Class, "Name=" + p.Class + std::to_string(i),
+              "ContainerName=" + (inside ? box->Class + "0" : std::string()), "PartNo=" + std::to_string(p.PartNo),
+              "Left=" + left, "Top=" + top, "OffsetLeft=" + std::to_string(p.Left - (inside ? box->Left : 0)),
+              "OffsetTop=" + std::to_string(p.Top - (inside ? box->Top : 0)), "Width=" + std::to_string(p.Width),
+              "Height=" + std::to_string(p.Height), "WayCount=" + std::to_string(p.WayCount), std::string("Way=0")})
             lines.push_back(std::move(line));
         lines.insert(lines.end(), p.Extra.begin(), p.Extra.end());
         lines.push_back("End");
     }
     return lines;
+}
+
+// The wires, the dots and then the labels of the layout, after its parts.
+void AddWiring(std::vector<TPlacedPart>& parts, const TLayout& layout)
+{
+    for (const TSegment& s : layout.Wires) parts.push_back(WirePart(s.A, s.B));
+    for (const TPt p : layout.Dots) parts.push_back({"TDot", 0, p.x - 10, p.y - 10, 20, 20, 1, {}, {}});
+}
+
+}  // namespace
+
+TStrings BuildCircuit(const TBoolFunction& f, const std::vector<std::string>& inputNames,
+                      const std::string& outputName, TGateStyle style, bool productOfSums)
+{
+    const TLayout layout = LayOut(f, inputNames, outputName, style, productOfSums, 0);
+    std::vector<TPlacedPart> parts = layout.Parts;
+    AddWiring(parts, layout);
+    for (const auto& [text, at] : layout.Labels) parts.push_back(LabelBox(text, at));
+    return CircuitLines(parts);
+}
+
+TBuiltSubBoard BuildSubBoard(const TBoolFunction& f, const std::vector<std::string>& inputNames,
+                             const std::string& outputName, TGateStyle style, bool productOfSums)
+{
+    // Room left of the box for a switch per input and its label, in the circuit that tries it.
+    constexpr int tester = 40;
+    const TLayout layout = LayOut(f, inputNames, outputName, style, productOfSums, tester);
+    const int n = f.Inputs();
+    const TPlacedPart& lamp = layout.Parts.back();
+    const int boxLeft = layout.Parts.front().Left, boxRight = lamp.Left + lamp.Width;
+    int bottom = 0;
+    for (const TPlacedPart& p : layout.Parts) bottom = std::max(bottom, p.Top + p.Height);
+    for (const TSegment& s : layout.Wires) bottom = std::max({bottom, s.A.y, s.B.y});
+    const int boxTop = layout.Parts.front().Top - 20;
+
+    // The switches become input terminals on the box's left edge, the lamp an output terminal on its right edge:
+    // each terminal's inner side where the part's terminal was, its outer side on the edge.
+    std::vector<TPlacedPart> parts{{"TContainer", 0, boxLeft, boxTop, boxRight - boxLeft, bottom + 20 - boxTop, 0,
+                                    {"MacroName="}, {}}};
+    for (TPlacedPart p : layout.Parts) {
+        if (p.Class == "TTglSW") p = {"TInTerminal", 0, p.Left, p.Top, 20, 20, 4, {}, {}};
+        if (p.Class == "TLED") p = {"TOutTerminal", 1, p.Left, p.Top, 20, 20, 4, {}, {}};
+        parts.push_back(std::move(p));
+    }
+    AddWiring(parts, layout);
+    const size_t boxed = parts.size();
+
+    // Outside: each input's name left of its terminal, the output's right of its terminal.
+    std::vector<TPlacedPart> named;
+    for (int i = 0; i < n; ++i) named.push_back(LabelBox(layout.Labels[static_cast<size_t>(i)].first,
+                                                         layout.Labels[static_cast<size_t>(i)].second));
+    named.push_back(LabelBox(outputName, {boxRight + 6, lamp.Top + 4}));
+    TBuiltSubBoard built;
+    std::vector<TPlacedPart> placed = parts;
+    placed.insert(placed.end(), named.begin(), named.end());
+    built.Placed = CircuitLines(placed, boxed);
+
+    // The circuit that tries it: a labelled switch wired to each input terminal, a labelled lamp to the output one.
+    for (int i = 0; i < n; ++i) {
+        const TPlacedPart& in = layout.Parts[static_cast<size_t>(i)];
+        const int y = in.Top + 10;
+        parts.push_back({"TTglSW", 0, boxLeft - tester, in.Top, 20, 20, 4, {}, {}});
+        parts.push_back(WirePart({boxLeft - tester + 20, y}, {boxLeft, y}));
+        const std::string& name = layout.Labels[static_cast<size_t>(i)].first;
+        parts.push_back(LabelBox(name, {boxLeft - tester - 10 - 6 * static_cast<int>(name.size()), in.Top + 4}));
+    }
+    parts.push_back({"TLED", 0, boxRight + tester - 20, lamp.Top, 20, 20, 4, {"ZanzoTime=1"}, {}});
+    parts.push_back(WirePart({boxRight, lamp.Top + 10}, {boxRight + tester - 20, lamp.Top + 10}));
+    parts.push_back(LabelBox(outputName, {boxRight + tester - 18, lamp.Top - 14}));
+    built.Tester = CircuitLines(parts, boxed);
+    return built;
+}
+
+TTableResult TryBuilt(const TBuiltSubBoard& built, const TBoolFunction& f, const std::vector<std::string>& inputNames,
+                      const std::string& outputName)
+{
+    TTestTable test;
+    for (const std::string& name : inputNames) test.Inputs.push_back({name, name, true});
+    test.Outputs.push_back({outputName, outputName, true});
+    const size_t n = inputNames.size();
+    for (uint32_t r = 0; r < f.Rows(); ++r) {
+        if (f.At(r) == TLogicValue::DontCare) continue;
+        TTableRow row;
+        row.Line = test.Rows.size() + 1;
+        for (size_t i = 0; i < n; ++i) row.Values.push_back((r >> (n - 1 - i)) & 1 ? '1' : '0');
+        row.Values.push_back(f.At(r) == TLogicValue::One ? '1' : '0');
+        row.Text = std::string(row.Values.begin(), row.Values.end());
+        test.Rows.push_back(std::move(row));
+    }
+    return CheckCircuitText(test, built.Tester);
 }

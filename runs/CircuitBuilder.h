@@ -2,6 +2,7 @@
 
 #include "LogicMinimizer.h"
 #include "PartsBase.h"
+#include "TableCheck.h"
 
 #include <string>
 #include <vector>
@@ -23,3 +24,19 @@ enum class TGateStyle { AndOrNot, NandOnly, NorOnly };
 // no loose wire end, no parts overlapping); std::logic_error reports a fault there.
 TStrings BuildCircuit(const TBoolFunction& f, const std::vector<std::string>& inputNames,
                       const std::string& outputName, TGateStyle style, bool productOfSums = false);
+
+// The same circuit as a sub-board: an input terminal on its left edge per input, where the switch was, and an
+// output terminal on its right edge for the output, each named by a label outside the box beside it.
+struct TBuiltSubBoard {
+    // The box with its terminals, gates, wires and dots, and the labels.
+    TStrings Placed;
+    // The box between a labelled toggle switch per input and a labelled lamp, to be tried by a test table.
+    TStrings Tester;
+};
+TBuiltSubBoard BuildSubBoard(const TBoolFunction& f, const std::vector<std::string>& inputNames,
+                             const std::string& outputName, TGateStyle style, bool productOfSums = false);
+
+// Runs the sub-board's tester through the test-table checker: a row for each input combination at which f is
+// not a don't-care, its switches set and its lamp expected to show f there.
+TTableResult TryBuilt(const TBuiltSubBoard& built, const TBoolFunction& f, const std::vector<std::string>& inputNames,
+                      const std::string& outputName);

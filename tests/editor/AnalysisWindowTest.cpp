@@ -4,14 +4,21 @@
 #include "EditorFixture.h"
 #include "KarnaughView.h"
 #include "ScratchFolder.h"
+#include "TestReportFormU.h"
+#include "Viewport.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -93,4 +100,50 @@ TEST(AnalysisWindow, APastedTableIsReadOrRefusedByLineAndSavesAsATestTable)
     f.analysis->edtColumns->setText(QStringLiteral("P Q | Z"));
     f.analysis->btnNew->click();
     EXPECT_EQ(f.analysis->lblSum->text(), QStringLiteral("Z = 0"));
+}
+
+TEST(AnalysisWindow, AnOutputBuiltOfNandGatesIsPlacedBesideTheCircuitAsOneStepAndTheBoardStillPassesItsTable)
+{
+    AnalysisFixture f;
+    ASSERT_TRUE(f.window->Document.OpenFile(VOLTRANE_EXAMPLES "/decoder2to4.lgc"));
+    f.Open();
+    const int before = f.window->Bord.Count();
+    const TRect circuit = ObjectBounds(f.window->Bord);
+    f.analysis->cmbOutput->setCurrentIndex(0);
+    f.analysis->cmbStyle->setCurrentIndex(1);  // NAND only
+    ASSERT_TRUE(f.analysis->BuildOnBoard());
+    EXPECT_TRUE(f.shell.Errors.empty());
+    EXPECT_TRUE(f.analysis->lblStatus->text().startsWith(QStringLiteral("Y0 を"))) << f.analysis->lblStatus->text().toStdString();
+
+    // One box right of the circuit, its top level with the circuit's, holding two input terminals, one output
+    // terminal and NAND gates only; all that was placed is selected.
+    std::vector<const TPartsBase*> boxes;
+    std::set<std::string> gates;
+    for (int i = before; i < f.window->Bord.Count(); ++i) {
+        const TPartsBase* o = f.window->Bord.Items(i);
+        if (o->Is(cfContainer)) boxes.push_back(o);
+        if (std::string(o->ClassName()) == "TGate") gates.insert(std::to_string(o->PartNo % 8));
+        EXPECT_GE(f.window->Session.State.SelectedParts.IndexOf(o), 0);
+    }
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_GE(boxes[0]->Left, circuit.Right + 40);
+    EXPECT_EQ(ObjectBounds(f.window->Session.State.SelectedParts).Top, circuit.Top);
+    EXPECT_EQ(gates, std::set<std::string>{"0"});
+
+    QCoreApplication::processEvents();  // the idle refresh enables Undo
+    f.actions->actUndo->trigger();
+    EXPECT_EQ(f.window->Bord.Count(), before);
+    QCoreApplication::processEvents();
+    f.actions->actRedo->trigger();
+
+    // The labels placed with the box take nothing from the circuit's switches and lamps.
+    f.shell.OpenAnswers = {VOLTRANE_EXAMPLES "/decoder2to4.lgt"};
+    f.actions->actTest->trigger();
+    ASSERT_NE(f.window->frmTestReport, nullptr);
+    EXPECT_TRUE(f.window->frmTestReport->lblSummary->text().startsWith(QStringLiteral("PASS")))
+        << f.window->frmTestReport->lblSummary->text().toStdString();
+
+    QCoreApplication::processEvents();
+    f.actions->actUndo->trigger();
+    EXPECT_EQ(f.window->Bord.Count(), before);
 }

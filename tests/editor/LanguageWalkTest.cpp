@@ -156,7 +156,8 @@ TWalk WalkIn(const std::string& language)
     TProbeHub probes;
     TTimingWindow timing(probes, editor.shell, nullptr);
     walk.Window(timing);
-    TAnalysisWindow analysis(editor.shell, [](bool) { return std::nullopt; });
+    TAnalysisWindow analysis(
+        editor.shell, [](bool) { return std::nullopt; }, [](const TStrings&) { return false; });
     walk.Window(analysis);
     QMessageBox box(QMessageBox::Question, "Voltrane", "?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     walk.Window(box, false);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstdlib>
@@ -91,6 +92,23 @@ void ExpectComputes(const TBoolFunction& f, TGateStyle style, bool productOfSums
     if (style == TGateStyle::NandOnly) allowed.insert("TGate/0");
     if (style == TGateStyle::NorOnly) allowed.insert("TGate/2");
     for (const std::string& kind : PartKinds(text)) EXPECT_TRUE(allowed.contains(kind)) << kind;
+
+    // As a sub-board: the same gates behind terminals, passing the checker between switches and a lamp; what is
+    // placed is the box that was tried, and the labels.
+    const TBuiltSubBoard sub = BuildSubBoard(f, names, "Y", style, productOfSums);
+    const TTableResult tried = TryBuilt(sub, f, names, "Y");
+    ASSERT_TRUE(tried.Passed()) << tried.Error;
+    std::set<std::string> boxed = allowed;
+    boxed.erase("TTglSW");
+    boxed.erase("TLED");
+    boxed.insert({"TContainer", "TInTerminal", "TOutTerminal"});
+    for (const std::string& kind : PartKinds(sub.Placed)) EXPECT_TRUE(boxed.contains(kind)) << kind;
+    const auto count = [&](const std::string& line) { return std::count(sub.Placed.begin(), sub.Placed.end(), line); };
+    EXPECT_EQ(count("ClassName=TContainer"), 1);
+    EXPECT_EQ(count("ClassName=TInTerminal"), f.Inputs());
+    EXPECT_EQ(count("ClassName=TOutTerminal"), 1);
+    const auto firstLabel = std::find(sub.Placed.begin(), sub.Placed.end(), "ClassName=TTextBox");
+    EXPECT_TRUE(std::equal(sub.Placed.begin(), firstLabel, sub.Tester.begin()));
 }
 
 void ExpectComputesInEveryStyle(const TBoolFunction& f, const std::string& what)
