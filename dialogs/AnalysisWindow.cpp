@@ -53,7 +53,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (role != Qt::DisplayRole || !table_) return {};
-        if (orientation == Qt::Vertical) return section;
+        if (orientation == Qt::Vertical)
+            return Unsettled(static_cast<uint32_t>(section)) ? QStringLiteral("%1 ~").arg(section) : QString::number(section);
         const size_t s = static_cast<size_t>(section), inputs = table_->Inputs.size();
         return QString::fromStdString(s < inputs ? table_->Inputs[s] : table_->Outputs[s - inputs]);
     }
@@ -69,15 +70,25 @@ public:
             return {};
         }
         const size_t output = column - inputs;
+        const TLogicValue value = table_->Functions[output].At(row);
+        // A row that did not settle shows ~ while its value stays the don't-care it was given.
+        const bool unsettled = value == TLogicValue::DontCare && Unsettled(row);
         if (role == Qt::BackgroundRole && std::binary_search(differing_.begin(), differing_.end(), Key(row, output)))
             return QColor(255, 180, 180);
+        if (role == Qt::BackgroundRole && unsettled) return QColor(255, 240, 170);
+        if (role == Qt::ToolTipRole && unsettled) return QTr("The circuit does not settle at this row");
         if (role != Qt::DisplayRole) return {};
-        const TLogicValue value = table_->Functions[output].At(row);
-        return value == TLogicValue::One ? QStringLiteral("1") : value == TLogicValue::Zero ? QStringLiteral("0")
-                                                                                          : QStringLiteral("X");
+        return value == TLogicValue::One    ? QStringLiteral("1")
+               : value == TLogicValue::Zero ? QStringLiteral("0")
+               : unsettled                  ? QStringLiteral("~")
+                                            : QStringLiteral("X");
     }
 
 private:
+    bool Unsettled(uint32_t row) const
+    {
+        return std::binary_search(table_->Unsettled.begin(), table_->Unsettled.end(), row);
+    }
     static uint64_t Key(uint32_t row, size_t output) { return (uint64_t{output} << 32) | row; }
 
     const TAnalysisTable* table_ = nullptr;
@@ -394,11 +405,16 @@ void TAnalysisWindow::ShowOutput(size_t output)
         return;
     }
     const TBoolFunction& f = table_->Functions[output];
-    const std::vector<TCube> sum = MinimalSumOfProducts(f), product = MinimalProductOfSums(f);
+    const TMinimalForm sum = MinimizeSumOfProducts(f), product = MinimizeProductOfSums(f);
     const QString name = Escaped(table_->Outputs[output]);
-    lblSum->setText(name + " = " + Notation(ProductLiterals(sum, f.Inputs()), table_->Inputs, false));
-    lblProduct->setText(name + " = " + Notation(SumLiterals(product, f.Inputs()), table_->Inputs, true));
-    pboxMap->Show(&f, table_->Inputs, cmbGroups->currentIndex() == 1 ? product : sum, DifferingRows(output));
+    // Past the exact range, or where the search ran out of time, a form is correct but maybe not the smallest.
+    const auto proof = [](const TMinimalForm& form) {
+        return form.Proven ? QString() : QStringLiteral("  <small>(%1)</small>").arg(QTr("perhaps not the smallest"));
+    };
+    lblSum->setText(name + " = " + Notation(ProductLiterals(sum.Terms, f.Inputs()), table_->Inputs, false) + proof(sum));
+    lblProduct->setText(name + " = " + Notation(SumLiterals(product.Terms, f.Inputs()), table_->Inputs, true) +
+                        proof(product));
+    pboxMap->Show(&f, table_->Inputs, cmbGroups->currentIndex() == 1 ? product.Terms : sum.Terms, DifferingRows(output));
     pboxMap->resize(pboxMap->sizeHint());
     Refresh();
 }
@@ -428,6 +444,9 @@ void TAnalysisWindow::Refresh()
         status += QStringLiteral("   ") + QTr("A map shows up to six inputs");
     if (table_->Inputs.size() > static_cast<size_t>(MaxExactInputs))
         status += QStringLiteral("   ") + QTr("Above ten inputs the forms are a quick cover, not always the smallest");
+    if (!table_->Unsettled.empty())
+        status += QStringLiteral("   ") + QTr("%1 rows do not settle (~): their outputs count as don't-cares")
+                                              .arg(table_->Unsettled.size());
     if (!comparedWith_.empty()) {
         std::vector<uint32_t> rows;
         for (const TTableDifference& d : differences_) rows.push_back(d.Row);

@@ -212,7 +212,10 @@ TAnalysisTable AnalysisOf(const TTruthTable& table)
         if (!table.Settled[r]) outputs.assign(outputs.size(), 'X');
         read.Rows.push_back({r + 1, InputBits(static_cast<uint32_t>(r), table.Inputs.size(), ""), outputs});
     }
-    return Functions(read, table.OutputDisplays);
+    TAnalysisTable analysis = Functions(read, table.OutputDisplays);
+    for (size_t r = 0; r < table.Rows.size(); ++r)
+        if (!table.Settled[r]) analysis.Unsettled.push_back(static_cast<uint32_t>(r));
+    return analysis;
 }
 
 TAnalysisTable ParseAnalysisTable(std::string_view text)

@@ -16,6 +16,8 @@ struct TAnalysisTable {
     std::vector<std::string> Outputs;
     // One per output, over the inputs in their order (the first the most significant bit of a row).
     std::vector<TBoolFunction> Functions;
+    // The rows of a circuit's table that did not settle, ascending; their outputs are don't-cares.
+    std::vector<uint32_t> Unsettled;
 };
 
 // A circuit's table: a lamp is one output; a seven-segment display's hex digit four, NAME.3 (the

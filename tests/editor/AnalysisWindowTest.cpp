@@ -5,6 +5,7 @@
 #include "KarnaughView.h"
 #include "ScratchFolder.h"
 #include "TestReportFormU.h"
+#include "TruthTable.h"
 #include "Viewport.h"
 
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -146,4 +148,38 @@ TEST(AnalysisWindow, AnOutputBuiltOfNandGatesIsPlacedBesideTheCircuitAsOneStepAn
     QCoreApplication::processEvents();
     f.actions->actUndo->trigger();
     EXPECT_EQ(f.window->Bord.Count(), before);
+}
+
+TEST(AnalysisWindow, ARowThatDoesNotSettleShowsAsSuchAndCountsAsADontCare)
+{
+    // A NAND fed back on itself oscillates while switch A is on, and rests at 1 while it is off.
+    const auto part = [](const std::string& cls, int index, int left, int top, int width, int height, int ways,
+                         int partNo = 0) {
+        const std::string l = std::to_string(left), t = std::to_string(top);
+        return TStrings{"ClassName=" + cls, "Name=" + cls + std::to_string(index), "ContainerName=",
+                        "PartNo=" + std::to_string(partNo), "Left=" + l, "Top=" + t, "OffsetLeft=" + l,
+                        "OffsetTop=" + t, "Width=" + std::to_string(width), "Height=" + std::to_string(height),
+                        "WayCount=" + std::to_string(ways), "Way=0", "End"};
+    };
+    TStrings lines{"Voltrane FormatVer:1.0 By Ardent Wirefox"};
+    for (const TStrings& p : {part("TTglSW", 0, 40, 100, 20, 20, 4), part("TGate", 1, 100, 100, 40, 40, 4),
+                              part("TLED", 2, 180, 110, 20, 20, 4), part("TCode", 3, 60, 110, 40, 0, 0),
+                              part("TCode", 4, 140, 120, 20, 0, 0), part("TCode", 5, 160, 120, 20, 0, 0),
+                              part("TCode", 6, 160, 120, 0, 30, 0), part("TCode", 7, 90, 150, 70, 0, 0),
+                              part("TCode", 8, 90, 130, 0, 20, 0), part("TCode", 9, 90, 130, 10, 0, 0),
+                              part("TDot", 10, 150, 110, 20, 20, 1)})
+        lines.insert(lines.end(), p.begin(), p.end());
+
+    AnalysisFixture f;
+    f.Open();
+    const TAnalysisTable table = AnalysisOf(TextTruthTable(lines));
+    EXPECT_EQ(table.Unsettled, std::vector<uint32_t>{1});
+    f.analysis->ShowTable(table);
+    const QAbstractItemModel* model = f.analysis->grdTable->model();
+    EXPECT_EQ(model->headerData(1, Qt::Vertical).toString(), QStringLiteral("1 ~"));
+    EXPECT_EQ(model->data(model->index(0, 1)).toString(), QStringLiteral("1"));
+    EXPECT_EQ(model->data(model->index(1, 1)).toString(), QStringLiteral("~"));
+    EXPECT_TRUE(f.analysis->lblStatus->text().contains(QStringLiteral("~"))) << f.analysis->lblStatus->text().toStdString();
+    // The don't-care lets the form be the constant.
+    EXPECT_EQ(f.analysis->lblSum->text().toStdString(), "TLED2 = 1");
 }
