@@ -11,6 +11,7 @@
 #include "UsageError.h"
 
 #include <QAbstractTableModel>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -190,6 +191,7 @@ TAnalysisWindow::TAnalysisWindow(Shell& shell, TFromBoard fromBoard, TPlace plac
     cmbStyle->addItems({QTr("AND, OR and NOT gates"), QTr("NAND gates only"), QTr("NOR gates only")});
     cmbForm = new QComboBox(this);
     cmbForm->addItems({QTr("Sum of products"), QTr("Product of sums")});
+    chkEveryOutput = new QCheckBox(QTr("Every output"), this);
     btnBuild = new QPushButton(QTr("Build on the board"), this);
     btnBuild->setToolTip(QTr("Places the form of the output as a sub-board beside the circuit, once it passes the table"));
 
@@ -207,6 +209,7 @@ TAnalysisWindow::TAnalysisWindow(Shell& shell, TFromBoard fromBoard, TPlace plac
     builder->addWidget(new QLabel(QTr("Build"), this));
     builder->addWidget(cmbForm, 1);
     builder->addWidget(cmbStyle, 1);
+    builder->addWidget(chkEveryOutput);
     builder->addWidget(btnBuild);
     right->addLayout(builder);
     right->addWidget(mapScroll, 1);
@@ -362,19 +365,20 @@ bool TAnalysisWindow::BuildOnBoard()
         shell_.ShowError(Tr("Circuits are built for up to ten inputs"));
         return false;
     }
-    const size_t output = static_cast<size_t>(cmbOutput->currentIndex());
-    const TBoolFunction& f = table_->Functions[output];
-    const std::string& name = table_->Outputs[output];
-    const auto style = static_cast<TGateStyle>(cmbStyle->currentIndex());
+    TAnalysisTable wanted = *table_;
+    if (!chkEveryOutput->isChecked()) {
+        const size_t output = static_cast<size_t>(cmbOutput->currentIndex());
+        wanted = {table_->Inputs, {table_->Outputs[output]}, {table_->Functions[output]}, {}};
+    }
     TBuiltSubBoard built;
     try {
-        built = BuildSubBoard(f, table_->Inputs, name, style, cmbForm->currentIndex() == 1);
+        built = BuildSubBoard(wanted, static_cast<TGateStyle>(cmbStyle->currentIndex()), cmbForm->currentIndex() == 1);
     } catch (const std::invalid_argument&) {
         shell_.ShowError(Tr("The columns cannot label a circuit: each name must differ from the others and hold no "
                             "control characters"));
         return false;
     }
-    const TTableResult tried = TryBuilt(built, f, table_->Inputs, name);
+    const TTableResult tried = TryBuilt(built, wanted);
     if (!tried.Passed()) {
         // The builder's own fault: nothing is placed that computes something else.
         shell_.ShowError(Tr("The built circuit does not compute the table, so it was not placed: %1",
@@ -382,11 +386,10 @@ bool TAnalysisWindow::BuildOnBoard()
         return false;
     }
     if (!place_(built.Placed)) return false;
-    size_t rows = 0;
-    for (uint32_t r = 0; r < f.Rows(); ++r) rows += f.At(r) != TLogicValue::DontCare;
-    lblStatus->setText(QTr("%1 is built beside the circuit and passes the table's %2 rows")
-                           .arg(QString::fromStdString(name))
-                           .arg(rows));
+    QStringList names;
+    for (const std::string& name : wanted.Outputs) names << QString::fromStdString(name);
+    lblStatus->setText(
+        QTr("%1 is built beside the circuit and passes the table's %2 rows").arg(names.join(", ")).arg(tried.Rows.size()));
     return true;
 }
 
@@ -433,7 +436,8 @@ void TAnalysisWindow::CycleValue(uint32_t row, size_t output)
 void TAnalysisWindow::Refresh()
 {
     const bool shown = table_.has_value();
-    for (QWidget* w : std::initializer_list<QWidget*>{btnSave, btnCompare, cmbOutput, cmbGroups, cmbForm, cmbStyle, btnBuild})
+    for (QWidget* w : std::initializer_list<QWidget*>{btnSave, btnCompare, cmbOutput, cmbGroups, cmbForm, cmbStyle,
+                                                      chkEveryOutput, btnBuild})
         w->setEnabled(shown);
     if (!shown) {
         lblStatus->setText(QTr("Take the table of the circuit on the board, open or paste one, or start a new one"));

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -52,9 +53,10 @@ public:
     void ShowOutput(size_t output);
     // Turns an output's value at a row 0 → 1 → X → 0.
     void CycleValue(uint32_t row, size_t output);
-    // Builds the shown output's form chosen in cmbForm of the gates chosen in cmbStyle as a
-    // sub-board, tries it with the test-table checker against the output's column and, when it
-    // passes, places it; false, with an error box saying why, when it does not or cannot.
+    // Builds the form chosen in cmbForm of the shown output, or of every output when
+    // chkEveryOutput is checked, of the gates chosen in cmbStyle as a sub-board, tries it with the
+    // test-table checker against the table and, when it passes, places it; false, with an error
+    // box saying why, when it does not or cannot.
     bool BuildOnBoard();
     // The rows that differ in the last comparison, for an output.
     std::vector<uint32_t> DifferingRows(size_t output) const;
@@ -74,6 +76,7 @@ public:
     TKarnaughView* pboxMap;
     QComboBox* cmbStyle;
     QComboBox* cmbForm;
+    QCheckBox* chkEveryOutput;
     QPushButton* btnBuild;
     QLabel* lblStatus;
 

@@ -239,28 +239,11 @@ TPlacedPart LabelBox(const std::string& text, TPt at)
             {"Text=" + EncodeCommaText({text}), "FontSize=12"}, {}};
 }
 
-// The layout of BuildCircuit, its switches at least margin pixels right of the left edge of the board beside
-// their labels.
-TLayout LayOut(const TBoolFunction& f, const std::vector<std::string>& inputNames, const std::string& outputName,
-               TGateStyle style, bool productOfSums, int margin)
+// The output net of f's form in the style, its gates added to the netlist.
+int AddForm(TNetlist& netlist, const TBoolFunction& f, TGateStyle style, bool productOfSums)
 {
-    const int n = f.Inputs();
-    if (n < 1) throw std::invalid_argument("circuit builder: a function of no inputs");
-    if (inputNames.size() != static_cast<size_t>(n))
-        throw std::invalid_argument("circuit builder: the names do not match the inputs");
-    std::set<std::string> names;
-    const auto check = [&](const std::string& name) {
-        CheckName(name);
-        if (!names.insert(name).second) throw std::invalid_argument("circuit builder: a name given twice");
-    };
-    for (const std::string& name : inputNames) check(name);
-    check(outputName);
-
-    // The logic.
-    TNetlist netlist(n);
     const std::vector<std::vector<TLiteral>> terms = Terms(f, productOfSums);
     std::vector<int> termNets;
-    int output = 0;
     if (style == TGateStyle::AndOrNot) {
         const TOp inner = productOfSums ? TOp::Or : TOp::And;
         const TOp outer = productOfSums ? TOp::And : TOp::Or;
@@ -269,26 +252,48 @@ TLayout LayOut(const TBoolFunction& f, const std::vector<std::string>& inputName
             for (const TLiteral& l : term) nets.push_back(netlist.Literal(l));
             termNets.push_back(netlist.Tree(inner, nets));
         }
-        output = netlist.Tree(outer, termNets);
-    } else {
-        const TOp op = style == TGateStyle::NandOnly ? TOp::Nand : TOp::Nor;
-        // NAND–NAND is a sum of products and NOR–NOR a product of sums, the first level giving each term's
-        // complement; the other form takes the complemented literals and an inverter at the end.
-        const bool natural = (style == TGateStyle::NandOnly) != productOfSums;
-        for (const auto& term : terms) {
-            if (term.size() == 1) {
-                termNets.push_back(netlist.Literal(term[0], natural));
-                continue;
-            }
-            std::vector<int> nets;
-            for (const TLiteral& l : term) nets.push_back(netlist.Literal(l, !natural));
-            termNets.push_back(netlist.Inverting(op, nets));
-        }
-        if (natural)
-            output = netlist.Inverting(op, termNets);
-        else
-            output = termNets.size() == 1 ? termNets[0] : netlist.Invert(op, netlist.Inverting(op, termNets));
+        return netlist.Tree(outer, termNets);
     }
+    const TOp op = style == TGateStyle::NandOnly ? TOp::Nand : TOp::Nor;
+    // NAND–NAND is a sum of products and NOR–NOR a product of sums, the first level giving each term's
+    // complement; the other form takes the complemented literals and an inverter at the end.
+    const bool natural = (style == TGateStyle::NandOnly) != productOfSums;
+    for (const auto& term : terms) {
+        if (term.size() == 1) {
+            termNets.push_back(netlist.Literal(term[0], natural));
+            continue;
+        }
+        std::vector<int> nets;
+        for (const TLiteral& l : term) nets.push_back(netlist.Literal(l, !natural));
+        termNets.push_back(netlist.Inverting(op, nets));
+    }
+    if (natural) return netlist.Inverting(op, termNets);
+    return termNets.size() == 1 ? termNets[0] : netlist.Invert(op, netlist.Inverting(op, termNets));
+}
+
+// The layout of BuildCircuit, its switches at least margin pixels right of the left edge of the board beside
+// their labels.
+TLayout LayOut(const TAnalysisTable& table, TGateStyle style, bool productOfSums, int margin)
+{
+    const std::vector<std::string>& inputNames = table.Inputs;
+    const int n = static_cast<int>(inputNames.size());
+    if (n < 1) throw std::invalid_argument("circuit builder: a function of no inputs");
+    if (table.Outputs.empty() || table.Functions.size() != table.Outputs.size())
+        throw std::invalid_argument("circuit builder: no outputs, or not a function for each");
+    for (const TBoolFunction& f : table.Functions)
+        if (f.Inputs() != n) throw std::invalid_argument("circuit builder: the names do not match the inputs");
+    std::set<std::string> names;
+    const auto check = [&](const std::string& name) {
+        CheckName(name);
+        if (!names.insert(name).second) throw std::invalid_argument("circuit builder: a name given twice");
+    };
+    for (const std::string& name : inputNames) check(name);
+    for (const std::string& name : table.Outputs) check(name);
+
+    // The logic, output by output; literals are shared, gates not.
+    TNetlist netlist(n);
+    std::vector<int> outputs;
+    for (const TBoolFunction& f : table.Functions) outputs.push_back(AddForm(netlist, f, style, productOfSums));
 
     // The places. Input rows at the top, a literal bus pair per input right of them, then a column of gates per
     // level on rows below the input rows; each gate output has a vertical track of its own in the gap right of its
@@ -377,7 +382,13 @@ TLayout LayOut(const TBoolFunction& f, const std::vector<std::string>& inputName
     std::vector<std::pair<int, TPt>> taps;
     std::vector<int> nextTrack(columnX.size(), 0);
     int rowCount = 0;
-    TPt outputPin{};
+    // An output whose last gate stands in the last column is wired straight to its lamp, level with it; only
+    // outputs have gates there, each its own.
+    const auto straight = [&](int net) {
+        return net >= 2 * n && netlist.ColumnOf(net) == lastColumn &&
+               std::find(outputs.begin(), outputs.end(), net) != outputs.end();
+    };
+    std::map<int, TPt> outputPins;
     for (size_t k = 0; k < gates.size(); ++k) {
         const TGateNode& g = gates[k];
         TSpan span{g.Column, g.Column, g.Inputs.size() == 3};
@@ -402,24 +413,30 @@ TLayout LayOut(const TBoolFunction& f, const std::vector<std::string>& inputName
         parts.push_back(std::move(part));
         const int net = 2 * n + static_cast<int>(k);
         trackX[net] = left + 40 + 20 * (++nextTrack[static_cast<size_t>(g.Column)]);
-        if (net == output) {
-            outputPin = pin;
+        if (straight(net)) {
+            outputPins[net] = pin;
             continue;
         }
         wire(pin, {trackX[net], pin.y}, net);
         trackYs[net].push_back(pin.y);
     }
-    // The lamp level with the last gate, wired straight to it; or, fed from an input's bus, on a row of its own.
+    // The lamps in a column right of the gates: level with a last-column gate and wired straight to it; or on rows
+    // of their own below the gates, fed from a track or an input's bus, whose wires cross the tracks of the other
+    // outputs there without meeting them.
     const int lampLeft = columnX[static_cast<size_t>(lastColumn) + 1];
-    const bool fromGate = output >= 2 * n;
-    const int lampTop = fromGate ? outputPin.y - 10 : gateTop + bandPitch * rowCount + 20;
-    const TPt lampPin{lampLeft, lampTop + 10};
-    parts.push_back({"TLED", 0, lampLeft, lampTop, 20, 20, 4, {"ZanzoTime=1"}, {lampPin}});
-    labels.emplace_back(outputName, TPt{lampLeft + 2, lampTop - 14});
-    if (fromGate)
-        wire(outputPin, lampPin, output);
-    else
-        taps.emplace_back(output, lampPin);
+    int lowRow = gateTop + bandPitch * rowCount + 20;
+    for (size_t k = 0; k < outputs.size(); ++k) {
+        const int net = outputs[k];
+        const bool fromGate = straight(net);
+        const int lampTop = fromGate ? outputPins.at(net).y - 10 : std::exchange(lowRow, lowRow + 40);
+        const TPt lampPin{lampLeft, lampTop + 10};
+        parts.push_back({"TLED", 0, lampLeft, lampTop, 20, 20, 4, {"ZanzoTime=1"}, {lampPin}});
+        labels.emplace_back(table.Outputs[k], TPt{lampLeft + 2, lampTop - 14});
+        if (fromGate)
+            wire(outputPins.at(net), lampPin, net);
+        else
+            taps.emplace_back(net, lampPin);
+    }
 
     for (const auto& [net, pin] : taps) {
         wire({trackX.at(net), pin.y}, pin, net);
@@ -480,31 +497,28 @@ void AddWiring(std::vector<TPlacedPart>& parts, const TLayout& layout)
 
 }  // namespace
 
-TStrings BuildCircuit(const TBoolFunction& f, const std::vector<std::string>& inputNames,
-                      const std::string& outputName, TGateStyle style, bool productOfSums)
+TStrings BuildCircuit(const TAnalysisTable& table, TGateStyle style, bool productOfSums)
 {
-    const TLayout layout = LayOut(f, inputNames, outputName, style, productOfSums, 0);
+    const TLayout layout = LayOut(table, style, productOfSums, 0);
     std::vector<TPlacedPart> parts = layout.Parts;
     AddWiring(parts, layout);
     for (const auto& [text, at] : layout.Labels) parts.push_back(LabelBox(text, at));
     return CircuitLines(parts);
 }
 
-TBuiltSubBoard BuildSubBoard(const TBoolFunction& f, const std::vector<std::string>& inputNames,
-                             const std::string& outputName, TGateStyle style, bool productOfSums)
+TBuiltSubBoard BuildSubBoard(const TAnalysisTable& table, TGateStyle style, bool productOfSums)
 {
     // Room left of the box for a switch per input and its label, in the circuit that tries it.
     constexpr int tester = 40;
-    const TLayout layout = LayOut(f, inputNames, outputName, style, productOfSums, tester);
-    const int n = f.Inputs();
-    const TPlacedPart& lamp = layout.Parts.back();
-    const int boxLeft = layout.Parts.front().Left, boxRight = lamp.Left + lamp.Width;
+    const TLayout layout = LayOut(table, style, productOfSums, tester);
+    const size_t n = table.Inputs.size(), outputs = table.Outputs.size(), firstLamp = layout.Parts.size() - outputs;
+    const int boxLeft = layout.Parts.front().Left, boxRight = layout.Parts.back().Left + layout.Parts.back().Width;
     int bottom = 0;
     for (const TPlacedPart& p : layout.Parts) bottom = std::max(bottom, p.Top + p.Height);
     for (const TSegment& s : layout.Wires) bottom = std::max({bottom, s.A.y, s.B.y});
     const int boxTop = layout.Parts.front().Top - 20;
 
-    // The switches become input terminals on the box's left edge, the lamp an output terminal on its right edge:
+    // The switches become input terminals on the box's left edge, the lamps output terminals on its right edge:
     // each terminal's inner side where the part's terminal was, its outer side on the edge.
     std::vector<TPlacedPart> parts{{"TContainer", 0, boxLeft, boxTop, boxRight - boxLeft, bottom + 20 - boxTop, 0,
                                     {"MacroName="}, {}}};
@@ -516,45 +530,51 @@ TBuiltSubBoard BuildSubBoard(const TBoolFunction& f, const std::vector<std::stri
     AddWiring(parts, layout);
     const size_t boxed = parts.size();
 
-    // Outside: each input's name left of its terminal, the output's right of its terminal.
+    // Outside: each input's name left of its terminal, each output's right of its terminal.
     std::vector<TPlacedPart> named;
-    for (int i = 0; i < n; ++i) named.push_back(LabelBox(layout.Labels[static_cast<size_t>(i)].first,
-                                                         layout.Labels[static_cast<size_t>(i)].second));
-    named.push_back(LabelBox(outputName, {boxRight + 6, lamp.Top + 4}));
+    for (size_t i = 0; i < n; ++i) named.push_back(LabelBox(layout.Labels[i].first, layout.Labels[i].second));
+    for (size_t k = 0; k < outputs; ++k)
+        named.push_back(LabelBox(table.Outputs[k], {boxRight + 6, layout.Parts[firstLamp + k].Top + 4}));
     TBuiltSubBoard built;
     std::vector<TPlacedPart> placed = parts;
     placed.insert(placed.end(), named.begin(), named.end());
     built.Placed = CircuitLines(placed, boxed);
 
-    // The circuit that tries it: a labelled switch wired to each input terminal, a labelled lamp to the output one.
-    for (int i = 0; i < n; ++i) {
-        const TPlacedPart& in = layout.Parts[static_cast<size_t>(i)];
-        const int y = in.Top + 10;
-        parts.push_back({"TTglSW", 0, boxLeft - tester, in.Top, 20, 20, 4, {}, {}});
+    // The circuit that tries it: a labelled switch wired to each input terminal, a labelled lamp to each output one.
+    for (size_t i = 0; i < n; ++i) {
+        const int top = layout.Parts[i].Top, y = top + 10;
+        parts.push_back({"TTglSW", 0, boxLeft - tester, top, 20, 20, 4, {}, {}});
         parts.push_back(WirePart({boxLeft - tester + 20, y}, {boxLeft, y}));
-        const std::string& name = layout.Labels[static_cast<size_t>(i)].first;
-        parts.push_back(LabelBox(name, {boxLeft - tester - 10 - 6 * static_cast<int>(name.size()), in.Top + 4}));
+        const std::string& name = table.Inputs[i];
+        parts.push_back(LabelBox(name, {boxLeft - tester - 10 - 6 * static_cast<int>(name.size()), top + 4}));
     }
-    parts.push_back({"TLED", 0, boxRight + tester - 20, lamp.Top, 20, 20, 4, {"ZanzoTime=1"}, {}});
-    parts.push_back(WirePart({boxRight, lamp.Top + 10}, {boxRight + tester - 20, lamp.Top + 10}));
-    parts.push_back(LabelBox(outputName, {boxRight + tester - 18, lamp.Top - 14}));
+    for (size_t k = 0; k < outputs; ++k) {
+        const int top = layout.Parts[firstLamp + k].Top;
+        parts.push_back({"TLED", 0, boxRight + tester - 20, top, 20, 20, 4, {"ZanzoTime=1"}, {}});
+        parts.push_back(WirePart({boxRight, top + 10}, {boxRight + tester - 20, top + 10}));
+        parts.push_back(LabelBox(table.Outputs[k], {boxRight + tester - 18, top - 14}));
+    }
     built.Tester = CircuitLines(parts, boxed);
     return built;
 }
 
-TTableResult TryBuilt(const TBuiltSubBoard& built, const TBoolFunction& f, const std::vector<std::string>& inputNames,
-                      const std::string& outputName)
+TTableResult TryBuilt(const TBuiltSubBoard& built, const TAnalysisTable& table)
 {
     TTestTable test;
-    for (const std::string& name : inputNames) test.Inputs.push_back({name, name, true});
-    test.Outputs.push_back({outputName, outputName, true});
-    const size_t n = inputNames.size();
-    for (uint32_t r = 0; r < f.Rows(); ++r) {
-        if (f.At(r) == TLogicValue::DontCare) continue;
+    for (const std::string& name : table.Inputs) test.Inputs.push_back({name, name, true});
+    for (const std::string& name : table.Outputs) test.Outputs.push_back({name, name, true});
+    const size_t n = table.Inputs.size();
+    for (uint32_t r = 0; r < (uint32_t{1} << n); ++r) {
         TTableRow row;
-        row.Line = test.Rows.size() + 1;
         for (size_t i = 0; i < n; ++i) row.Values.push_back((r >> (n - 1 - i)) & 1 ? '1' : '0');
-        row.Values.push_back(f.At(r) == TLogicValue::One ? '1' : '0');
+        bool cares = false;
+        for (const TBoolFunction& f : table.Functions) {
+            const TLogicValue value = f.At(r);
+            cares |= value != TLogicValue::DontCare;
+            row.Values.push_back(value == TLogicValue::One ? '1' : value == TLogicValue::Zero ? '0' : 'X');
+        }
+        if (!cares) continue;
+        row.Line = test.Rows.size() + 1;
         row.Text = std::string(row.Values.begin(), row.Values.end());
         test.Rows.push_back(std::move(row));
     }

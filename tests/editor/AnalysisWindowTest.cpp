@@ -8,6 +8,7 @@
 #include "TruthTable.h"
 #include "Viewport.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -18,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -148,6 +150,19 @@ TEST(AnalysisWindow, AnOutputBuiltOfNandGatesIsPlacedBesideTheCircuitAsOneStepAn
     QCoreApplication::processEvents();
     f.actions->actUndo->trigger();
     EXPECT_EQ(f.window->Bord.Count(), before);
+
+    // The whole decoder as a product of sums of NOR gates: one box, an output terminal per output.
+    f.analysis->chkEveryOutput->setChecked(true);
+    f.analysis->cmbStyle->setCurrentIndex(2);
+    f.analysis->cmbForm->setCurrentIndex(1);
+    ASSERT_TRUE(f.analysis->BuildOnBoard());
+    std::map<std::string, int> placed;
+    for (int i = before; i < f.window->Bord.Count(); ++i) ++placed[f.window->Bord.Items(i)->ClassName()];
+    EXPECT_EQ(placed["TContainer"], 1);
+    EXPECT_EQ(placed["TInTerminal"], 2);
+    EXPECT_EQ(placed["TOutTerminal"], 4);
+    EXPECT_TRUE(f.analysis->lblStatus->text().startsWith(QStringLiteral("Y0, Y1, Y2, Y3 を")));
+    EXPECT_TRUE(f.shell.Errors.empty());
 }
 
 TEST(AnalysisWindow, ARowThatDoesNotSettleShowsAsSuchAndCountsAsADontCare)

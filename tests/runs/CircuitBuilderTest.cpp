@@ -26,6 +26,12 @@ std::vector<std::string> Names(int inputs)
     return names;
 }
 
+TAnalysisTable Table(std::vector<std::string> inputs, std::vector<std::string> outputs,
+                     std::vector<TBoolFunction> functions)
+{
+    return {std::move(inputs), std::move(outputs), std::move(functions), {}};
+}
+
 // The part classes of a circuit text, a gate as "TGate/" and its kind, so that a style's gates can be told apart.
 std::set<std::string> PartKinds(const TStrings& lines)
 {
@@ -69,23 +75,27 @@ void ExpectDotsAtJunctions(const TStrings& lines)
     EXPECT_EQ(dots, junctions);
 }
 
-// Builds the circuit, reads it back as the editor opens it and runs every row: the lamp must show the function
+// Builds the circuit, reads it back as the editor opens it and runs every row: each lamp must show its function
 // wherever it is not a don't-care, and only the style's gates may appear. The builder checks its own wiring rules
 // (no wire through a terminal, across a part or onto another net) and throws std::logic_error when one is broken.
-void ExpectComputes(const TBoolFunction& f, TGateStyle style, bool productOfSums)
+// As a sub-board, the same gates stand behind terminals and pass the checker between switches and lamps; what is
+// placed is the box that was tried, and the labels.
+void ExpectBuilds(const TAnalysisTable& table, TGateStyle style, bool productOfSums)
 {
-    const std::vector<std::string> names = Names(f.Inputs());
-    const TStrings text = BuildCircuit(f, names, "Y", style, productOfSums);
+    const TStrings text = BuildCircuit(table, style, productOfSums);
     ExpectDotsAtJunctions(text);
-    const TTruthTable table = TextTruthTable(text);
-    ASSERT_EQ(table.Inputs, names);
-    ASSERT_EQ(table.Outputs, std::vector<std::string>{"Y"});
-    ASSERT_EQ(table.Rows.size(), f.Rows());
-    for (uint32_t r = 0; r < f.Rows(); ++r) {
-        ASSERT_TRUE(table.Settled[r]) << r;
-        if (f.At(r) != TLogicValue::DontCare) {
-            ASSERT_EQ(table.Rows[r], f.At(r) == TLogicValue::One ? "1" : "0") << "row " << r;
-        }
+    const TTruthTable built = TextTruthTable(text);
+    ASSERT_EQ(built.Inputs, table.Inputs);
+    ASSERT_EQ(built.Outputs, table.Outputs);
+    const uint32_t rows = table.Functions[0].Rows();
+    ASSERT_EQ(built.Rows.size(), rows);
+    for (uint32_t r = 0; r < rows; ++r) {
+        ASSERT_TRUE(built.Settled[r]) << r;
+        for (size_t k = 0; k < table.Outputs.size(); ++k)
+            if (table.Functions[k].At(r) != TLogicValue::DontCare) {
+                ASSERT_EQ(built.Rows[r][k], table.Functions[k].At(r) == TLogicValue::One ? '1' : '0')
+                    << "row " << r << " output " << k;
+            }
     }
     std::set<std::string> allowed{"TTglSW", "TLED", "TCode", "TDot", "TTextBox"};
     if (style == TGateStyle::AndOrNot) allowed.insert({"TNot", "TGate/4", "TGate/5"});
@@ -93,10 +103,8 @@ void ExpectComputes(const TBoolFunction& f, TGateStyle style, bool productOfSums
     if (style == TGateStyle::NorOnly) allowed.insert("TGate/2");
     for (const std::string& kind : PartKinds(text)) EXPECT_TRUE(allowed.contains(kind)) << kind;
 
-    // As a sub-board: the same gates behind terminals, passing the checker between switches and a lamp; what is
-    // placed is the box that was tried, and the labels.
-    const TBuiltSubBoard sub = BuildSubBoard(f, names, "Y", style, productOfSums);
-    const TTableResult tried = TryBuilt(sub, f, names, "Y");
+    const TBuiltSubBoard sub = BuildSubBoard(table, style, productOfSums);
+    const TTableResult tried = TryBuilt(sub, table);
     ASSERT_TRUE(tried.Passed()) << tried.Error;
     std::set<std::string> boxed = allowed;
     boxed.erase("TTglSW");
@@ -105,10 +113,15 @@ void ExpectComputes(const TBoolFunction& f, TGateStyle style, bool productOfSums
     for (const std::string& kind : PartKinds(sub.Placed)) EXPECT_TRUE(boxed.contains(kind)) << kind;
     const auto count = [&](const std::string& line) { return std::count(sub.Placed.begin(), sub.Placed.end(), line); };
     EXPECT_EQ(count("ClassName=TContainer"), 1);
-    EXPECT_EQ(count("ClassName=TInTerminal"), f.Inputs());
-    EXPECT_EQ(count("ClassName=TOutTerminal"), 1);
+    EXPECT_EQ(count("ClassName=TInTerminal"), static_cast<long>(table.Inputs.size()));
+    EXPECT_EQ(count("ClassName=TOutTerminal"), static_cast<long>(table.Outputs.size()));
     const auto firstLabel = std::find(sub.Placed.begin(), sub.Placed.end(), "ClassName=TTextBox");
     EXPECT_TRUE(std::equal(sub.Placed.begin(), firstLabel, sub.Tester.begin()));
+}
+
+void ExpectComputes(const TBoolFunction& f, TGateStyle style, bool productOfSums)
+{
+    ExpectBuilds(Table(Names(f.Inputs()), {"Y"}, {f}), style, productOfSums);
 }
 
 void ExpectComputesInEveryStyle(const TBoolFunction& f, const std::string& what)
@@ -164,13 +177,13 @@ TEST(CircuitBuilder, LabelsNameTheColumnsAndNamesThatCannotMarkAColumnAreRefused
     const TBoolFunction f = TBoolFunction::FromRows(3, {1, 2, 4, 7});
     const std::vector<std::string> names{"carry in", "a,b", "Operand_with_a_long_name"};
     for (const TGateStyle style : Styles) {
-        const TTruthTable table = TextTruthTable(BuildCircuit(f, names, "sum \"S\"", style));
+        const TTruthTable table = TextTruthTable(BuildCircuit(Table(names, {"sum \"S\""}, {f}), style));
         EXPECT_EQ(table.Inputs, names);
         EXPECT_EQ(table.Outputs, std::vector<std::string>{"sum \"S\""});
         EXPECT_EQ(table.InputLabelled, std::vector<bool>(3, true));
     }
     const auto build = [&](const std::vector<std::string>& inputs, const std::string& output) {
-        return BuildCircuit(f, inputs, output, TGateStyle::AndOrNot);
+        return BuildCircuit(Table(inputs, {output}, {f}), TGateStyle::AndOrNot);
     };
     EXPECT_THROW(build({"A", "B"}, "F"), std::invalid_argument);
     EXPECT_THROW(build({"A", "B", "A"}, "F"), std::invalid_argument);
@@ -178,5 +191,40 @@ TEST(CircuitBuilder, LabelsNameTheColumnsAndNamesThatCannotMarkAColumnAreRefused
     EXPECT_THROW(build({"A", "", "C"}, "F"), std::invalid_argument);
     EXPECT_THROW(build({"A", " B", "C"}, "F"), std::invalid_argument);
     EXPECT_THROW(build({"A", "B", "C"}, "F\r\nClassName=TLED"), std::invalid_argument);
-    EXPECT_THROW(BuildCircuit(TBoolFunction(0), {}, "F", TGateStyle::NandOnly), std::invalid_argument);
+    EXPECT_THROW(BuildCircuit(Table({}, {"F"}, {TBoolFunction(0)}), TGateStyle::NandOnly), std::invalid_argument);
+    EXPECT_THROW(BuildCircuit(Table({"A", "B", "C"}, {}, {}), TGateStyle::NandOnly), std::invalid_argument);
+    EXPECT_THROW(BuildCircuit(Table({"A", "B", "C"}, {"F", "F"}, {f, f}), TGateStyle::NandOnly), std::invalid_argument);
+    EXPECT_THROW(BuildCircuit(Table({"A", "B", "C"}, {"F", "G"}, {f, TBoolFunction(2)}), TGateStyle::NandOnly),
+                 std::invalid_argument);
+}
+
+TEST(CircuitBuilder, SeveralOutputsShareTheInputsBusesEachWithGatesOfItsOwn)
+{
+    // Random tables of two to five inputs and one to five outputs, some outputs a bare literal or a constant, so
+    // that last-column outputs go straight to their lamps and the others run to rows of their own below the gates.
+    std::mt19937 random(8122026);
+    for (int sample = 0; sample < 60; ++sample) {
+        const int inputs = 2 + static_cast<int>(random() % 4);
+        const size_t outputs = 1 + random() % 5;
+        TAnalysisTable table = Table(Names(inputs), {}, {});
+        for (size_t k = 0; k < outputs; ++k) {
+            TBoolFunction f(inputs);
+            const uint32_t kind = random() % 4, bit = random() % static_cast<uint32_t>(inputs);
+            for (uint32_t r = 0; r < f.Rows(); ++r) {
+                const bool literal = (r >> bit) & 1;
+                f.Set(r, kind == 0   ? (literal ? TLogicValue::One : TLogicValue::Zero)
+                         : kind == 1 ? TLogicValue::One
+                                     : static_cast<TLogicValue>(random() % 3));
+            }
+            table.Outputs.push_back("Y" + std::to_string(k));
+            table.Functions.push_back(f);
+        }
+        for (const TGateStyle style : Styles)
+            for (const bool pos : {false, true}) {
+                SCOPED_TRACE("sample " + std::to_string(sample) + " style " + std::to_string(static_cast<int>(style)) +
+                             (pos ? " POS" : " SOP"));
+                ExpectBuilds(table, style, pos);
+                if (HasFatalFailure()) return;
+            }
+    }
 }
