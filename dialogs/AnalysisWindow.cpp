@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTableView>
@@ -167,6 +168,12 @@ TAnalysisWindow::TAnalysisWindow(Shell& shell, TFromBoard fromBoard, TPlace plac
     grdTable->horizontalHeader()->setDefaultSectionSize(44);
     grdTable->verticalHeader()->setDefaultSectionSize(22);
     grdTable->setSelectionMode(QAbstractItemView::NoSelection);
+    // A heading drags to move its column and opens a menu to hide it.
+    grdTable->horizontalHeader()->setSectionsMovable(true);
+    grdTable->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    edtAddColumn = new QLineEdit(this);
+    edtAddColumn->setPlaceholderText(QTr("A terminal: the label beside it, or NAME.I"));
+    btnAddColumn = new QPushButton(QTr("Add column"), this);
 
     cmbOutput = new QComboBox(this);
     cmbGroups = new QComboBox(this);
@@ -213,17 +220,35 @@ TAnalysisWindow::TAnalysisWindow(Shell& shell, TFromBoard fromBoard, TPlace plac
     builder->addWidget(btnBuild);
     right->addLayout(builder);
     right->addWidget(mapScroll, 1);
+    auto* left = new QVBoxLayout;
+    left->addWidget(grdTable, 1);
+    auto* adder = new QHBoxLayout;
+    adder->addWidget(edtAddColumn, 1);
+    adder->addWidget(btnAddColumn);
+    left->addLayout(adder);
     auto* body = new QHBoxLayout;
-    body->addWidget(grdTable, 2);
+    body->addLayout(left, 2);
     body->addLayout(right, 3);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addLayout(body, 1);
     layout->addWidget(lblStatus);
 
-    connect(btnFromBoard, &QPushButton::clicked, this, [this] {
-        if (auto table = fromBoard_(true)) ShowTable(std::move(*table));
+    connect(btnFromBoard, &QPushButton::clicked, this, [this] { TakeFromBoard(true); });
+    connect(btnAddColumn, &QPushButton::clicked, this, [this] {
+        if (AddColumn(edtAddColumn->text().trimmed().toStdString())) edtAddColumn->clear();
     });
+    connect(edtAddColumn, &QLineEdit::returnPressed, btnAddColumn, &QPushButton::click);
+    connect(grdTable->horizontalHeader(), &QHeaderView::sectionMoved, this, [this](int, int from, int to) {
+        // The grid always shows the table's own order: the move is made in the table, the heading put back.
+        QHeaderView* header = grdTable->horizontalHeader();
+        header->blockSignals(true);
+        header->moveSection(to, from);
+        header->blockSignals(false);
+        MoveColumn(static_cast<size_t>(from), static_cast<size_t>(to));
+    });
+    connect(grdTable->horizontalHeader(), &QHeaderView::customContextMenuRequested, this,
+            [this](const QPoint& at) { ShowHeaderMenu(at); });
     connect(btnOpen, &QPushButton::clicked, this, [this] { OpenTable(); });
     connect(btnPaste, &QPushButton::clicked, this, [this] {
         if (shell_.ClipboardHasText()) ReadTable(shell_.ClipboardText(), Tr("the clipboard"));
@@ -251,9 +276,67 @@ TAnalysisWindow::TAnalysisWindow(Shell& shell, TFromBoard fromBoard, TPlace plac
 void TAnalysisWindow::showEvent(QShowEvent* event)
 {
     // Opened on a combinational circuit, the window shows its table at once.
-    if (!table_)
-        if (auto table = fromBoard_(false)) ShowTable(std::move(*table));
+    if (!table_) TakeFromBoard(false);
     QWidget::showEvent(event);
+}
+
+void TAnalysisWindow::TakeFromBoard(bool tellWhy)
+{
+    if (auto table = fromBoard_(tellWhy, added_))
+        ShowTable(std::move(*table));
+    else
+        added_.clear();  // a column the board lacks now is not asked for again
+}
+
+bool TAnalysisWindow::AddColumn(const std::string& terminal)
+{
+    if (terminal.empty()) return false;
+    std::vector<std::string> added = added_;
+    added.push_back(terminal);
+    auto table = fromBoard_(true, added);
+    if (!table) return false;
+    added_ = std::move(added);
+    ShowTable(std::move(*table));
+    return true;
+}
+
+bool TAnalysisWindow::MoveColumn(size_t from, size_t to)
+{
+    if (!table_) return false;
+    try {
+        const std::string shown = cmbOutput->currentText().toStdString();
+        ShowTable(::MoveColumn(*table_, from, to));
+        cmbOutput->setCurrentText(QString::fromStdString(shown));
+        return true;
+    } catch (const std::out_of_range&) {
+        return false;
+    }
+}
+
+void TAnalysisWindow::HideColumn(size_t column)
+{
+    if (!table_ || column < table_->Inputs.size() || column >= table_->Inputs.size() + table_->Outputs.size()) return;
+    hidden_.push_back(table_->Outputs[column - table_->Inputs.size()]);
+    grdTable->setColumnHidden(static_cast<int>(column), true);
+}
+
+void TAnalysisWindow::ShowEveryColumn()
+{
+    hidden_.clear();
+    for (int c = 0; c < model_->columnCount(); ++c) grdTable->setColumnHidden(c, false);
+}
+
+void TAnalysisWindow::ShowHeaderMenu(const QPoint& at)
+{
+    const int column = grdTable->horizontalHeader()->logicalIndexAt(at);
+    QMenu menu(this);
+    QAction* hide = menu.addAction(QTr("Hide this column"));
+    hide->setEnabled(table_ && column >= static_cast<int>(table_->Inputs.size()));
+    QAction* showAll = menu.addAction(QTr("Show every column"));
+    showAll->setEnabled(!hidden_.empty());
+    const QAction* chosen = menu.exec(grdTable->horizontalHeader()->mapToGlobal(at));
+    if (chosen == hide) HideColumn(static_cast<size_t>(column));
+    if (chosen == showAll) ShowEveryColumn();
 }
 
 TAnalysisWindow::~TAnalysisWindow() { model_->Reset(nullptr, nullptr); }
@@ -264,6 +347,10 @@ void TAnalysisWindow::ShowTable(TAnalysisTable table)
     differences_.clear();
     comparedWith_.clear();
     model_->Reset(&*table_, &differences_);
+    const size_t inputs = table_->Inputs.size();
+    for (size_t c = 0; c < inputs + table_->Outputs.size(); ++c)
+        grdTable->setColumnHidden(static_cast<int>(c), c >= inputs && std::find(hidden_.begin(), hidden_.end(),
+                                                                                table_->Outputs[c - inputs]) != hidden_.end());
     cmbOutput->blockSignals(true);
     cmbOutput->clear();
     for (const std::string& name : table_->Outputs) cmbOutput->addItem(QString::fromStdString(name));

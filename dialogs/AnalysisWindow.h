@@ -13,6 +13,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPoint;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -28,8 +29,10 @@ class TTruthTableModel;
 // sub-board of the chosen gates and placed beside the circuit on the board.
 class TAnalysisWindow : public QWidget {
 public:
-    // The table of the circuit on the board; none when it has none, the reason told when asked to.
-    using TFromBoard = std::function<std::optional<TAnalysisTable>(bool tellWhy)>;
+    // The table of the circuit on the board with the added terminals' columns; none when it has
+    // none, the reason told when asked to.
+    using TFromBoard =
+        std::function<std::optional<TAnalysisTable>(bool tellWhy, const std::vector<std::string>& added)>;
 
     // Places circuit text beside the circuit on the board, as one undo step; false when it cannot.
     using TPlace = std::function<bool(const TStrings& lines)>;
@@ -49,6 +52,15 @@ public:
     // Writes the table as a test table (.lgt) or, for a name ending in .csv, as CSV; false with an
     // error box when it cannot.
     bool SaveTable(const std::string& path);
+    // Shows the board's table with a column for one more terminal: NAME.I, or the text of a label
+    // beside a part's output; false, with an error box, when there is none such.
+    bool AddColumn(const std::string& terminal);
+    // Moves a column, as a drag of its heading does: an input among the inputs, an output among the
+    // outputs; false for a move from one group to the other.
+    bool MoveColumn(size_t from, size_t to);
+    // Hides an output's column from the grid, until every column is shown again.
+    void HideColumn(size_t column);
+    void ShowEveryColumn();
     // The output shown: its forms and its map.
     void ShowOutput(size_t output);
     // Turns an output's value at a row 0 → 1 → X → 0.
@@ -69,6 +81,8 @@ public:
     QPushButton* btnSave;
     QPushButton* btnCompare;
     QTableView* grdTable;
+    QLineEdit* edtAddColumn;
+    QPushButton* btnAddColumn;
     QComboBox* cmbOutput;
     QComboBox* cmbGroups;
     QLabel* lblSum;
@@ -85,6 +99,8 @@ protected:
 
 private:
     void Refresh();
+    void TakeFromBoard(bool tellWhy);
+    void ShowHeaderMenu(const QPoint& at);
     void OpenTable();
     void OpenComparison();
     void NewTable();
@@ -93,6 +109,10 @@ private:
     TFromBoard fromBoard_;
     TPlace place_;
     std::optional<TAnalysisTable> table_;
+    // The terminals whose columns the board's table shows besides its lamps and displays.
+    std::vector<std::string> added_;
+    // The outputs hidden from the grid, by name, so that a new table hides them too.
+    std::vector<std::string> hidden_;
     std::vector<TTableDifference> differences_;
     TTruthTableModel* model_;
     // What the shown table was compared with, for the status line.

@@ -165,7 +165,10 @@ void TfrmVoltrane::ConnectActions()
     connect(a.actAnalysis, &QAction::triggered, this, [this] {
         if (!frmAnalysis)
             frmAnalysis = new TAnalysisWindow(
-                shell_, [this](bool tellWhy) { return BoardAnalysis(Document, shell_, tellWhy); },
+                shell_,
+                [this](bool tellWhy, const std::vector<std::string>& added) {
+                    return BoardAnalysis(Document, shell_, tellWhy, added);
+                },
                 [this](const TStrings& lines) { return PlaceBeside(Session, shell_, lines); }, this);
         frmAnalysis->show();
         frmAnalysis->raise();

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstddef>
+#include <stdexcept>
 
 namespace {
 
@@ -239,6 +241,44 @@ std::string AnalysisCsv(const TAnalysisTable& table)
     text += "|";
     for (const std::string& name : table.Outputs) text += "," + name;
     return text + "\n" + RowLines(table, ",");
+}
+
+TAnalysisTable MoveColumn(const TAnalysisTable& table, size_t from, size_t to)
+{
+    const size_t n = table.Inputs.size(), all = n + table.Outputs.size();
+    if (from >= all || to >= all || (from < n) != (to < n))
+        throw std::out_of_range("a column moves only among the inputs or among the outputs");
+    const auto moved = [](auto items, size_t a, size_t b) {
+        auto item = std::move(items[a]);
+        items.erase(items.begin() + static_cast<std::ptrdiff_t>(a));
+        items.insert(items.begin() + static_cast<std::ptrdiff_t>(b), std::move(item));
+        return items;
+    };
+    if (from >= n) {
+        TAnalysisTable result = table;
+        result.Outputs = moved(table.Outputs, from - n, to - n);
+        result.Functions = moved(table.Functions, from - n, to - n);
+        return result;
+    }
+    // Input order[j] of the old table is input j of the new one; a row's bit for input i is bit n − 1 − i.
+    std::vector<size_t> order(n);
+    for (size_t i = 0; i < n; ++i) order[i] = i;
+    order = moved(order, from, to);
+    const auto oldRow = [&](uint32_t row) {
+        uint32_t old = 0;
+        for (size_t j = 0; j < n; ++j)
+            if ((row >> (n - 1 - j)) & 1) old |= uint32_t{1} << (n - 1 - order[j]);
+        return old;
+    };
+    TAnalysisTable result{moved(table.Inputs, from, to), table.Outputs, {}, {}};
+    for (const TBoolFunction& f : table.Functions) {
+        TBoolFunction g(f.Inputs());
+        for (uint32_t r = 0; r < g.Rows(); ++r) g.Set(r, f.At(oldRow(r)));
+        result.Functions.push_back(std::move(g));
+    }
+    for (uint32_t r = 0; r < (uint32_t{1} << n); ++r)
+        if (std::binary_search(table.Unsettled.begin(), table.Unsettled.end(), oldRow(r))) result.Unsettled.push_back(r);
+    return result;
 }
 
 std::string AnalysisAsTest(const TAnalysisTable& table)

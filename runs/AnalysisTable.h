@@ -34,6 +34,11 @@ TAnalysisTable AnalysisOf(const TTruthTable& table);
 // than TBoolFunction::MaxInputs inputs or rows that contradict each other.
 TAnalysisTable ParseAnalysisTable(std::string_view text);
 
+// The table with a column moved, columns counted inputs first, then outputs: an input among the
+// inputs, which reorders the bits of a row and so the rows of every function; an output among the
+// outputs. Throws std::out_of_range for a column past the last or a move from one group to the other.
+TAnalysisTable MoveColumn(const TAnalysisTable& table, size_t from, size_t to);
+
 // Written back as CSV (X for a don't-care) or as a test table that checks the ones and zeros.
 std::string AnalysisCsv(const TAnalysisTable& table);
 std::string AnalysisAsTest(const TAnalysisTable& table);

@@ -10,6 +10,8 @@
 #include "UsageError.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 #include <unordered_map>
 
 namespace {
@@ -57,9 +59,32 @@ std::string Joined(const std::vector<std::string>& names, const char* separator)
     return text;
 }
 
+// The terminal an added column names: NAME.I of an object's name, or else the output terminal of a part beside which
+// a label has the column's text, as a probe's channels are named. "NAME.I", whether a label named it; none when
+// nothing does.
+std::optional<std::pair<std::string, bool>> AddedTerminal(
+    const TBord& board, const std::unordered_map<const TPartsBase*, std::string>& nameOf, const std::string& column)
+{
+    for (const auto& [object, name] : nameOf)
+        for (int t = 0; t < object->Tanshis.Count(); ++t)
+            if (column == name + "." + std::to_string(t)) return std::pair{column, false};
+    for (int i = 0; i < board.Count(); ++i) {
+        const TPartsBase& o = *board.Items(i);
+        const auto named = nameOf.find(&o);
+        if (named == nameOf.end() || IsInput(o) || IsOutput(o)) continue;
+        for (int t = 0; t < o.Tanshis.Count(); ++t) {
+            const TTanshi& terminal = *o.Tanshis.Items(t);
+            if (terminal.Direction == dirOutput && LabelBeside(board, o, o.LocalToBoard(terminal.GetPos())) == column)
+                return std::pair{named->second + "." + std::to_string(t), true};
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
-TTruthTable CircuitTruthTable(TBord& board, const TPartsList& objects, const std::vector<std::string>& names)
+TTruthTable CircuitTruthTable(TBord& board, const TPartsList& objects, const std::vector<std::string>& names,
+                              const std::vector<std::string>& added)
 {
     std::unordered_map<const TPartsBase*, std::string> nameOf;
     for (size_t i = 0; i < names.size() && i < static_cast<size_t>(objects.Count()); ++i)
@@ -85,6 +110,20 @@ TTruthTable CircuitTruthTable(TBord& board, const TPartsList& objects, const std
             onlyLamps = onlyLamps && lamp;
             if (lamp) lampInputs.push_back(o.Tanshis.Items(0));
         }
+    }
+    for (const std::string& column : added) {
+        const auto terminal = AddedTerminal(board, nameOf, column);
+        if (!terminal)
+            throw TUsageError(Tr("No terminal is named %1, and no label beside a part's output says it", {column}));
+        const auto& titles = table.Outputs;
+        if (std::find(titles.begin(), titles.end(), column) != titles.end() ||
+            std::find(table.Inputs.begin(), table.Inputs.end(), column) != table.Inputs.end())
+            throw TUsageError(Tr("The table has a column %1 already", {column}));
+        table.Outputs.push_back(column);
+        table.OutputObjects.push_back(terminal->first);
+        table.OutputLabelled.push_back(terminal->second);
+        table.OutputDisplays.push_back(false);
+        onlyLamps = false;
     }
     if (!stateful.empty())
         throw TUsageError(Tr("The circuit is not combinational: %1 keep a state or a clock of their own, so it has "
@@ -142,7 +181,7 @@ TTruthTable CircuitTruthTable(TBord& board)
     return CircuitTruthTable(board, objects, names);
 }
 
-TTruthTable TextTruthTable(const TStrings& lines, TEngineMode engine)
+TTruthTable TextTruthTable(const TStrings& lines, TEngineMode engine, const std::vector<std::string>& added)
 {
     NullCanvas surface, windowSurface;
     TCircuit circuit(&surface);
@@ -151,7 +190,7 @@ TTruthTable TextTruthTable(const TStrings& lines, TEngineMode engine)
     std::vector<std::string> names;
     LoadParts(lines, loaded, circuit.Bord, nullptr, &windowSurface, &names);
     circuit.Bord.CheckAllLinks();
-    return CircuitTruthTable(circuit.Bord, loaded, names);
+    return CircuitTruthTable(circuit.Bord, loaded, names, added);
 }
 
 TTruthTable FileTruthTable(const std::string& path, TEngineMode engine)

@@ -39,13 +39,18 @@ inline constexpr size_t MaxTruthInputs = 16;
 // set and passes until nothing changes), named by names (the object of objects at the same
 // place). Throws TUsageError for a circuit with parts that keep a state or a clock of their own
 // (flip-flops, pulse generators, one-shots, named in the message), without inputs or outputs, or
-// with more than MaxTruthInputs inputs.
-TTruthTable CircuitTruthTable(TBord& board, const TPartsList& objects, const std::vector<std::string>& names);
+// with more than MaxTruthInputs inputs. Each added column is an output too, after the others: a terminal
+// named NAME.I, or the output terminal of a part (not a switch, lamp or display) beside which a label
+// has the column's text, as a probe's channel is named; TUsageError when none is, or when the table
+// has a column of that name.
+TTruthTable CircuitTruthTable(TBord& board, const TPartsList& objects, const std::vector<std::string>& names,
+                              const std::vector<std::string>& added = {});
 // The same, the objects named by their place in the board's list as a saved file names them.
 TTruthTable CircuitTruthTable(TBord& board);
 // Reads circuit text into a circuit of its own, as the editor's Open reads it (so that the table
 // starts from the saved state, whatever runs left in the board); throws TFormatError when it cannot.
-TTruthTable TextTruthTable(const TStrings& lines, TEngineMode engine = TEngineMode::Auto);
+TTruthTable TextTruthTable(const TStrings& lines, TEngineMode engine = TEngineMode::Auto,
+                           const std::vector<std::string>& added = {});
 // Reads a circuit file as voltrane-sim reads it; throws TFileError or TFormatError when it cannot.
 TTruthTable FileTruthTable(const std::string& path, TEngineMode engine = TEngineMode::Auto);
 

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -197,4 +198,40 @@ TEST(AnalysisWindow, ARowThatDoesNotSettleShowsAsSuchAndCountsAsADontCare)
     EXPECT_TRUE(f.analysis->lblStatus->text().contains(QStringLiteral("~"))) << f.analysis->lblStatus->text().toStdString();
     // The don't-care lets the form be the constant.
     EXPECT_EQ(f.analysis->lblSum->text().toStdString(), "TLED2 = 1");
+}
+
+TEST(AnalysisWindow, ColumnsAreAddedForATerminalMovedByTheirHeadingsAndHidden)
+{
+    AnalysisFixture f;
+    ASSERT_TRUE(f.window->Document.OpenFile(VOLTRANE_EXAMPLES "/decoder2to4.lgc"));
+    f.Open();
+    // The first inverter's output by its place in the file; a name the board lacks is refused and changes nothing.
+    f.analysis->edtAddColumn->setText(QStringLiteral("TNot2.1"));
+    f.analysis->btnAddColumn->click();
+    EXPECT_EQ(f.analysis->Table()->Outputs, (std::vector<std::string>{"Y0", "Y1", "Y2", "Y3", "TNot2.1"}));
+    EXPECT_TRUE(f.analysis->edtAddColumn->text().isEmpty());
+    f.analysis->cmbOutput->setCurrentIndex(4);
+    EXPECT_EQ(f.analysis->lblSum->text().toStdString(), std::string("TNot2.1 = ") + Bar + "A</span>");
+    EXPECT_FALSE(f.analysis->AddColumn("TNot2.9"));
+    ASSERT_EQ(f.shell.Errors.size(), 1u);
+    EXPECT_EQ(f.analysis->Table()->Outputs.size(), 5u);
+    f.analysis->btnFromBoard->click();  // taken again, the table keeps its added column
+    EXPECT_EQ(f.analysis->Table()->Outputs.size(), 5u);
+
+    // A heading dragged: B before A, which reorders the rows; an input cannot go among the outputs.
+    QHeaderView* header = f.analysis->grdTable->horizontalHeader();
+    header->moveSection(1, 0);
+    EXPECT_EQ(f.analysis->Table()->Inputs, (std::vector<std::string>{"B", "A"}));
+    EXPECT_EQ(header->logicalIndex(0), 0);  // the grid shows the table's own order
+    EXPECT_EQ(f.analysis->Table()->Functions[2].At(2), TLogicValue::One);  // Y2 = /A·B at B A = 1 0
+    EXPECT_FALSE(f.analysis->MoveColumn(0, 3));
+
+    f.analysis->HideColumn(2);  // Y0
+    EXPECT_TRUE(f.analysis->grdTable->isColumnHidden(2));
+    f.analysis->btnFromBoard->click();  // a new table hides it too
+    EXPECT_TRUE(f.analysis->grdTable->isColumnHidden(2));
+    f.analysis->HideColumn(0);  // inputs stay
+    EXPECT_FALSE(f.analysis->grdTable->isColumnHidden(0));
+    f.analysis->ShowEveryColumn();
+    EXPECT_FALSE(f.analysis->grdTable->isColumnHidden(2));
 }

@@ -157,7 +157,7 @@ TWalk WalkIn(const std::string& language)
     TTimingWindow timing(probes, editor.shell, nullptr);
     walk.Window(timing);
     TAnalysisWindow analysis(
-        editor.shell, [](bool) { return std::nullopt; }, [](const TStrings&) { return false; });
+        editor.shell, [](bool, const std::vector<std::string>&) { return std::nullopt; }, [](const TStrings&) { return false; });
     walk.Window(analysis);
     QMessageBox box(QMessageBox::Question, "Voltrane", "?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     walk.Window(box, false);

@@ -1,6 +1,7 @@
 // The truth table of the circuit on a board: every row run as a test table's row runs, columns
 // named by their labels, circuits with a memory refused, and the table given back as a test table
 // that passes its circuit and fails a broken twin.
+#include "CircuitFile.h"
 #include "ScratchFolder.h"
 #include "TableCheck.h"
 #include "TestTable.h"
@@ -77,4 +78,25 @@ TEST(TruthTable, GivenBackAsATestTableItPassesItsCircuitAndFailsTheBrokenTwin)
         EXPECT_TRUE(CheckCircuitFile(test, Example(name + ".lgc")).Passed());
         EXPECT_FALSE(CheckCircuitFile(test, Example(name + "-broken.lgc")).Passed());
     }
+}
+
+TEST(TruthTable, AddedColumnsShowATerminalNamedByItsPlaceOrByTheLabelBesideItsOutput)
+{
+    // The decoder with a label NA just above the first inverter's output.
+    TStrings lines = ReadCircuitFile(Example("decoder2to4.lgc"));
+    for (const char* line : {"ClassName=TTextBox", "Name=TTextBox99", "ContainerName=", "PartNo=0", "Left=132",
+                             "Top=46", "OffsetLeft=132", "OffsetTop=46", "Width=16", "Height=12", "WayCount=0",
+                             "Way=0", "Text=NA", "FontSize=12", "End"})
+        lines.push_back(line);
+    const TTruthTable table = TextTruthTable(lines, TEngineMode::Auto, {"NA", "TNot3.1"});
+    ASSERT_EQ(table.Outputs, (std::vector<std::string>{"Y0", "Y1", "Y2", "Y3", "NA", "TNot3.1"}));
+    EXPECT_EQ(table.OutputObjects[4], "TNot2.1");
+    EXPECT_EQ(table.OutputLabelled[4], true);
+    EXPECT_EQ(table.OutputLabelled[5], false);
+    for (size_t r = 0; r < 4; ++r) {
+        EXPECT_EQ(table.Rows[r][4], r & 2 ? '0' : '1') << r;  // not A
+        EXPECT_EQ(table.Rows[r][5], r & 1 ? '0' : '1') << r;  // not B
+    }
+    for (const std::string wrong : {"ZZ", "TNot2.7", "Y0", "A"})
+        EXPECT_THROW(TextTruthTable(lines, TEngineMode::Auto, {wrong}), TUsageError) << wrong;
 }
