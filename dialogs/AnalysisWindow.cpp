@@ -1,5 +1,6 @@
 #include "AnalysisWindow.h"
 
+#include "BoolExpression.h"
 #include "CircuitBuilder.h"
 #include "FileAccess.h"
 #include "FileError.h"
@@ -154,7 +155,8 @@ TAnalysisWindow::TAnalysisWindow(Shell& shell, TFromBoard fromBoard, TPlace plac
     btnOpen = new QPushButton(QTr("Open..."), this);
     btnPaste = new QPushButton(QTr("Paste"), this);
     edtColumns = new QLineEdit(QStringLiteral("A B C | F"), this);
-    edtColumns->setToolTip(QTr("The columns of a new table: inputs, then |, then outputs"));
+    edtColumns->setToolTip(QTr("A new table: its columns, inputs, then |, then outputs (A B C | F); or an "
+                               "expression (F = A·B + /C)"));
     btnNew = new QPushButton(QTr("New table"), this);
     btnSave = new QPushButton(QTr("Save as..."), this);
     btnCompare = new QPushButton(QTr("Compare with..."), this);
@@ -405,8 +407,16 @@ void TAnalysisWindow::OpenComparison()
 
 void TAnalysisWindow::NewTable()
 {
-    // The heading of a test table and one row that sets every output to 0 for every input.
     const QString heading = edtColumns->text();
+    if (heading.contains(QLatin1Char('='))) {
+        try {
+            ShowTable(ParseExpression(heading.toStdString()));
+        } catch (const TTableError& error) {
+            shell_.ShowError(error.what());
+        }
+        return;
+    }
+    // The heading of a test table and one row that sets every output to 0 for every input.
     const QStringList sides = heading.split(QLatin1Char('|'));
     if (sides.size() != 2) {
         shell_.ShowError(Tr("Write the inputs, then |, then the outputs (for example: A B C | F)"));

@@ -105,6 +105,15 @@ TEST(AnalysisWindow, APastedTableIsReadOrRefusedByLineAndSavesAsATestTable)
     f.analysis->edtColumns->setText(QStringLiteral("P Q | Z"));
     f.analysis->btnNew->click();
     EXPECT_EQ(f.analysis->lblSum->text(), QStringLiteral("Z = 0"));
+
+    // An expression gives its table, and its smallest forms.
+    f.analysis->edtColumns->setText(QStringLiteral("G = A·B + A·/B·C"));
+    f.analysis->btnNew->click();
+    EXPECT_EQ(f.analysis->lblSum->text(), QStringLiteral("G = A·B + A·C"));
+    f.analysis->edtColumns->setText(QStringLiteral("G = A·(B"));
+    f.analysis->btnNew->click();
+    ASSERT_EQ(f.shell.Errors.size(), 2u);
+    EXPECT_NE(f.shell.Errors[1].find("7"), std::string::npos) << f.shell.Errors[1];
 }
 
 TEST(AnalysisWindow, AnOutputBuiltOfNandGatesIsPlacedBesideTheCircuitAsOneStepAndTheBoardStillPassesItsTable)
