@@ -174,7 +174,8 @@ TAnalysisWindow::TAnalysisWindow(Shell& shell, TFromBoard fromBoard, TPlace plac
     grdTable->horizontalHeader()->setSectionsMovable(true);
     grdTable->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
     edtAddColumn = new QLineEdit(this);
-    edtAddColumn->setPlaceholderText(QTr("A terminal: the label beside it, or NAME.I"));
+    edtAddColumn->setPlaceholderText(QTr("Label or NAME.I"));
+    edtAddColumn->setToolTip(QTr("A terminal: the text of a label beside a part's output, or NAME.I"));
     btnAddColumn = new QPushButton(QTr("Add column"), this);
 
     cmbOutput = new QComboBox(this);

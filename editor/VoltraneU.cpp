@@ -20,6 +20,7 @@
 #include "Shell.h"
 #include "StatusLine.h"
 #include "TimingWindow.h"
+#include "Viewport.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -169,7 +170,16 @@ void TfrmVoltrane::ConnectActions()
                 [this](bool tellWhy, const std::vector<std::string>& added) {
                     return BoardAnalysis(Document, shell_, tellWhy, added);
                 },
-                [this](const TStrings& lines) { return PlaceBeside(Session, shell_, lines); }, this);
+                [this](const TStrings& lines) {
+                    if (!PlaceBeside(Session, shell_, lines)) return false;
+                    // Placed out of sight, the new circuit is brought into view with the old one.
+                    const TRect placed = ObjectBounds(SelectedParts), shown = ShownArea();
+                    if (placed.Left < shown.Left || placed.Top < shown.Top || placed.Right > shown.Right ||
+                        placed.Bottom > shown.Bottom)
+                        ActionManager1.actZoomFit->trigger();
+                    return true;
+                },
+                this);
         frmAnalysis->show();
         frmAnalysis->raise();
     });

@@ -143,6 +143,10 @@ TEST(AnalysisWindow, AnOutputBuiltOfNandGatesIsPlacedBesideTheCircuitAsOneStepAn
     EXPECT_GE(boxes[0]->Left, circuit.Right + 40);
     EXPECT_EQ(ObjectBounds(f.window->Session.State.SelectedParts).Top, circuit.Top);
     EXPECT_EQ(gates, std::set<std::string>{"0"});
+    // Placed past the window's edge, it is brought into view with the circuit.
+    const TRect shown = f.window->ShownArea(), built = ObjectBounds(f.window->Session.State.SelectedParts);
+    EXPECT_TRUE(shown.Left <= circuit.Left && built.Right <= shown.Right && built.Bottom <= shown.Bottom)
+        << shown.Right << " " << built.Right;
 
     QCoreApplication::processEvents();  // the idle refresh enables Undo
     f.actions->actUndo->trigger();
