@@ -23,9 +23,11 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <chrono>
 #include <stdexcept>
 
 // The rows of the shown table: the inputs' bits, then every output's value, differing cells red.
@@ -197,6 +199,9 @@ TAnalysisWindow::TAnalysisWindow(Shell& shell, TFromBoard fromBoard, TPlace plac
     mapScroll->setWidget(pboxMap);
     mapScroll->setWidgetResizable(false);
     lblStatus = new QLabel(this);
+    formsTimer_ = new QTimer(this);
+    formsTimer_->setInterval(20);
+    connect(formsTimer_, &QTimer::timeout, this, [this] { CollectForms(); });
     cmbStyle = new QComboBox(this);
     cmbStyle->addItems({QTr("AND, OR and NOT gates"), QTr("NAND gates only"), QTr("NOR gates only")});
     cmbForm = new QComboBox(this);
@@ -499,6 +504,11 @@ std::vector<uint32_t> TAnalysisWindow::DifferingRows(size_t output) const
     return rows;
 }
 
+TAnalysisWindow::TForms TAnalysisWindow::Minimized(const TBoolFunction& f)
+{
+    return {f, MinimizeSumOfProducts(f), MinimizeProductOfSums(f)};
+}
+
 void TAnalysisWindow::ShowOutput(size_t output)
 {
     if (!table_ || output >= table_->Outputs.size()) {
@@ -506,16 +516,60 @@ void TAnalysisWindow::ShowOutput(size_t output)
         return;
     }
     const TBoolFunction& f = table_->Functions[output];
-    const TMinimalForm sum = MinimizeSumOfProducts(f), product = MinimizeProductOfSums(f);
+    if (forms_ && forms_->Of == f) {
+        ShowForms(output, *forms_);
+        return;
+    }
+    // Up to eight inputs the forms take a millisecond; above, up to a second or so, in the background.
+    constexpr int quickInputs = 8;
+    if (f.Inputs() <= quickInputs) {
+        forms_ = Minimized(f);
+        ShowForms(output, *forms_);
+        return;
+    }
+    if (pending_.valid()) abandoned_.push_back(std::move(pending_));
+    pending_ = std::async(std::launch::async, Minimized, f);
+    pendingOutput_ = output;
+    const QString waiting = Escaped(table_->Outputs[output]) + QStringLiteral(" = …");
+    lblSum->setText(waiting);
+    lblProduct->setText(waiting);
+    pboxMap->Show(&f, table_->Inputs, {}, DifferingRows(output));
+    pboxMap->resize(pboxMap->sizeHint());
+    formsTimer_->start();
+    Refresh();
+}
+
+void TAnalysisWindow::CollectForms()
+{
+    const auto ready = [](const std::future<TForms>& f) {
+        return f.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    };
+    std::erase_if(abandoned_, ready);
+    if (pending_.valid() && ready(pending_)) {
+        forms_ = pending_.get();
+        ShowForms(pendingOutput_, *forms_);
+    }
+    if (!pending_.valid() && abandoned_.empty()) formsTimer_->stop();
+}
+
+void TAnalysisWindow::ShowForms(size_t output, const TForms& forms)
+{
+    // Forms that come in after the table or the output changed are not this output's.
+    if (!table_ || output >= table_->Outputs.size() || static_cast<size_t>(cmbOutput->currentIndex()) != output ||
+        !(table_->Functions[output] == forms.Of))
+        return;
+    const TBoolFunction& f = table_->Functions[output];
     const QString name = Escaped(table_->Outputs[output]);
     // Past the exact range, or where the search ran out of time, a form is correct but maybe not the smallest.
     const auto proof = [](const TMinimalForm& form) {
         return form.Proven ? QString() : QStringLiteral("  <small>(%1)</small>").arg(QTr("perhaps not the smallest"));
     };
-    lblSum->setText(name + " = " + Notation(ProductLiterals(sum.Terms, f.Inputs()), table_->Inputs, false) + proof(sum));
-    lblProduct->setText(name + " = " + Notation(SumLiterals(product.Terms, f.Inputs()), table_->Inputs, true) +
-                        proof(product));
-    pboxMap->Show(&f, table_->Inputs, cmbGroups->currentIndex() == 1 ? product.Terms : sum.Terms, DifferingRows(output));
+    lblSum->setText(name + " = " + Notation(ProductLiterals(forms.Sum.Terms, f.Inputs()), table_->Inputs, false) +
+                    proof(forms.Sum));
+    lblProduct->setText(name + " = " + Notation(SumLiterals(forms.Product.Terms, f.Inputs()), table_->Inputs, true) +
+                        proof(forms.Product));
+    pboxMap->Show(&f, table_->Inputs, cmbGroups->currentIndex() == 1 ? forms.Product.Terms : forms.Sum.Terms,
+                  DifferingRows(output));
     pboxMap->resize(pboxMap->sizeHint());
     Refresh();
 }

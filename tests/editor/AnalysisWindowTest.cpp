@@ -248,3 +248,24 @@ TEST(AnalysisWindow, ColumnsAreAddedForATerminalMovedByTheirHeadingsAndHidden)
     f.analysis->ShowEveryColumn();
     EXPECT_FALSE(f.analysis->grdTable->isColumnHidden(2));
 }
+
+TEST(AnalysisWindow, AnOutputOfManyInputsIsMinimizedInTheBackgroundAndOnlyItsLatestFormsAreShown)
+{
+    AnalysisFixture f;
+    f.Open();
+    // F = A·B + C over nine inputs, typed; the forms follow a moment later, the window live meanwhile.
+    f.analysis->edtColumns->setText(QStringLiteral("F = A·B + C + 0·(D + E + G + H + J + K)"));
+    f.analysis->btnNew->click();
+    ASSERT_EQ(f.analysis->Table()->Inputs.size(), 9u);
+    EXPECT_TRUE(f.analysis->lblSum->text().endsWith(QStringLiteral("…")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.analysis->lblSum->text() == QStringLiteral("F = A·B + C"); }, 20000))
+        << f.analysis->lblSum->text().toStdString();
+    EXPECT_EQ(f.analysis->lblProduct->text(), QStringLiteral("F = (A + C)·(B + C)"));
+
+    // Two clicks in a row: the forms of the first are never shown over those of the second.
+    f.analysis->CycleValue(0, 0);  // row 0 becomes 1
+    f.analysis->CycleValue(0, 0);  // and then a don't-care, which the forms ignore
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !f.analysis->lblSum->text().endsWith(QStringLiteral("…")); }, 20000));
+    EXPECT_EQ(f.analysis->lblSum->text(), QStringLiteral("F = A·B + C"));
+    EXPECT_TRUE(f.shell.Errors.empty());
+}
