@@ -171,6 +171,10 @@ void TfrmVoltrane::ConnectActions()
                     return BoardAnalysis(Document, shell_, tellWhy, added);
                 },
                 [this](const TStrings& lines) {
+                    if (Simulating()) {
+                        shell_.ShowError(Tr("A circuit cannot be built on the board while the simulation runs."));
+                        return false;
+                    }
                     if (!PlaceBeside(Session, shell_, lines)) return false;
                     // Placed out of sight, the new circuit is brought into view with the old one.
                     const TRect placed = ObjectBounds(SelectedParts), shown = ShownArea();

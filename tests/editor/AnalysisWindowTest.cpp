@@ -165,6 +165,17 @@ TEST(AnalysisWindow, AnOutputBuiltOfNandGatesIsPlacedBesideTheCircuitAsOneStepAn
     f.actions->actUndo->trigger();
     EXPECT_EQ(f.window->Bord.Count(), before);
 
+    // Nothing is placed while the circuit runs.
+    bool refused = false;
+    EXPECT_TRUE(f.RunUntil([&] {
+        refused = !f.analysis->BuildOnBoard();
+        return true;
+    }));
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(f.window->Bord.Count(), before);
+    ASSERT_EQ(f.shell.Errors.size(), 1u);
+    f.shell.Errors.clear();
+
     // The whole decoder as a product of sums of NOR gates: one box, an output terminal per output.
     f.analysis->chkEveryOutput->setChecked(true);
     f.analysis->cmbStyle->setCurrentIndex(2);
