@@ -25,7 +25,7 @@ std::string Expressions(const TAnalysisTable& table)
 
 int RunAnalysis(const TSimOptions& options)
 {
-    const TTruthTable table = FileTruthTable(options.File, options.Engine);
+    const TTruthTable table = FileTruthTable(options.File, options.Engine, options.Watches);
     if (options.TruthTable) std::fputs(TruthTableText(table).c_str(), stdout);
     if (!options.CsvPath.empty()) WriteFileBytes(options.CsvPath, TruthTableCsv(table));
     if (!options.LgtPath.empty()) WriteFileBytes(options.LgtPath, TruthTableAsTest(table));

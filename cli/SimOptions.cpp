@@ -8,8 +8,8 @@
 
 const char* const SimUsage = TrMark(R"(Usage: voltrane-sim FILE [options]
        voltrane-sim --test TABLE FILE... [--junit PATH] [--csv PATH]
-       voltrane-sim --truth-table FILE [--csv PATH] [--lgt PATH]
-       voltrane-sim --expr FILE
+       voltrane-sim --truth-table FILE [--watch W]... [--csv PATH] [--lgt PATH]
+       voltrane-sim --expr FILE [--watch W]...
 Runs a circuit file without a window and prints the levels it is asked to watch,
 checks circuit files against a test table, or tells what a combinational circuit
 computes.
@@ -23,6 +23,8 @@ computes.
                 TLED: 1 lit / 0 dark, as last drawn; TLED7SEG: two hex digits, bit i set
                 when segment i shows lit; TMatrix8X8: sixteen hex digits, bit 8*r+c set when
                 dot (r, c) shows lit. Repeatable; columns in the order given.
+                With --truth-table or --expr: an output for terminal W, NAME.I or the
+                text of a label beside a part's output.
   --every K     print the rows of passes K, 2K, 3K, ... (default 1); the last pass is
                 always printed.
   --press NAME@P, --release NAME@P, --click NAME@P
@@ -152,6 +154,8 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
     // The options of a run, which a check by table does not take.
     std::string runOption;
     bool scaled = false;
+    // --watch goes with a run, and adds outputs to a truth table.
+    bool watched = false;
     for (size_t i = 0; i < args.size(); ++i) {
         std::string arg = args[i];
         if (optionsEnded || !arg.starts_with("-") || arg == "-") {
@@ -235,8 +239,10 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
         else
             options.CsvPath = value;
         if (value.empty() && arg != "--passes" && arg != "--every") throw TUsageError(Tr("%1 needs a value", {arg}));
-        if (arg != "--test" && arg != "--junit" && arg != "--csv" && arg != "--engine" && arg != "--lang" &&
-            arg != "--lgt")
+        if (arg == "--watch")
+            watched = true;
+        else if (arg != "--test" && arg != "--junit" && arg != "--csv" && arg != "--engine" && arg != "--lang" &&
+                 arg != "--lgt")
             runOption = arg;
     }
     if (options.Help || options.Version) return options;
@@ -259,8 +265,8 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
         if (!options.JunitPath.empty() || !options.CsvPath.empty())
             throw TUsageError(Tr("%1 goes with --test", {options.JunitPath.empty() ? "--csv" : "--junit"}));
         if (scaled && options.PngPath.empty()) throw TUsageError(Tr("--scale goes with --png"));
-    } else if (!runOption.empty()) {
-        throw TUsageError(Tr("%1 cannot be used with --test", {runOption}));
+    } else if (!runOption.empty() || watched) {
+        throw TUsageError(Tr("%1 cannot be used with --test", {runOption.empty() ? "--watch" : runOption}));
     }
     return options;
 }

@@ -193,9 +193,9 @@ TTruthTable TextTruthTable(const TStrings& lines, TEngineMode engine, const std:
     return CircuitTruthTable(circuit.Bord, loaded, names, added);
 }
 
-TTruthTable FileTruthTable(const std::string& path, TEngineMode engine)
+TTruthTable FileTruthTable(const std::string& path, TEngineMode engine, const std::vector<std::string>& added)
 {
-    return TextTruthTable(ReadCircuitFile(path), engine);
+    return TextTruthTable(ReadCircuitFile(path), engine, added);
 }
 
 std::string TruthTableCsv(const TTruthTable& table)

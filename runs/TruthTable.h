@@ -51,8 +51,10 @@ TTruthTable CircuitTruthTable(TBord& board);
 // starts from the saved state, whatever runs left in the board); throws TFormatError when it cannot.
 TTruthTable TextTruthTable(const TStrings& lines, TEngineMode engine = TEngineMode::Auto,
                            const std::vector<std::string>& added = {});
-// Reads a circuit file as voltrane-sim reads it; throws TFileError or TFormatError when it cannot.
-TTruthTable FileTruthTable(const std::string& path, TEngineMode engine = TEngineMode::Auto);
+// Reads a circuit file as voltrane-sim reads it, the added columns as above; throws TFileError or
+// TFormatError when it cannot.
+TTruthTable FileTruthTable(const std::string& path, TEngineMode engine = TEngineMode::Auto,
+                           const std::vector<std::string>& added = {});
 
 // "A,B,S,C" and one line a row, values as in Rows; an unsettled row's outputs read "~".
 std::string TruthTableCsv(const TTruthTable& table);

@@ -169,6 +169,12 @@ TEST(VoltraneSimTest, TruthTablePrintsWritesAndGradesAndRefusesACounter)
     EXPECT_EQ(expressions.out, "TLED4 = /TTglSW0·TTglSW1 + TTglSW0·/TTglSW1\n"
                                "TLED4 = (TTglSW0 + TTglSW1)·(/TTglSW0 + /TTglSW1)\n"
                                "TLED5 = TTglSW0·TTglSW1\nTLED5 = TTglSW0·TTglSW1\n");
+    // A watched terminal is one more output, here the first inverter's.
+    const Outcome watched = Sim({"--expr", Example("decoder2to4.lgc"), "--watch", "TNot2.1"});
+    ASSERT_EQ(watched.status, 0) << watched.err;
+    EXPECT_TRUE(watched.out.ends_with("Y3 = A·B\nTNot2.1 = /A\nTNot2.1 = /A\n")) << watched.out;
+    EXPECT_EQ(Sim({"--truth-table", Example("decoder2to4.lgc"), "--watch", "TNot2.9"}).status, 2);
+    EXPECT_EQ(Sim({"--test", folder / "half.lgt", Example("half-adder.lgc"), "--watch", "TLED4"}).status, 2);
     EXPECT_EQ(Sim({"--truth-table", Example("half-adder.lgc"), "--passes", "5"}).status, 2);
     EXPECT_EQ(Sim({Example("half-adder.lgc"), "--lgt", folder / "x.lgt"}).status, 2);
 }
