@@ -271,8 +271,7 @@ int AddForm(TNetlist& netlist, const TBoolFunction& f, TGateStyle style, bool pr
     return termNets.size() == 1 ? termNets[0] : netlist.Invert(op, netlist.Inverting(op, termNets));
 }
 
-// The layout of BuildCircuit, its switches at least margin pixels right of the left edge of the board beside
-// their labels.
+// The layout of BuildCircuit, with margin pixels more left of the switches' labels.
 TLayout LayOut(const TAnalysisTable& table, TGateStyle style, bool productOfSums, int margin)
 {
     const std::vector<std::string>& inputNames = table.Inputs;
@@ -488,7 +487,7 @@ TStrings CircuitLines(const std::vector<TPlacedPart>& parts, size_t boxed = 0)
     return lines;
 }
 
-// The wires, the dots and then the labels of the layout, after its parts.
+// The wires and the junction dots of the layout, after its parts.
 void AddWiring(std::vector<TPlacedPart>& parts, const TLayout& layout)
 {
     for (const TSegment& s : layout.Wires) parts.push_back(WirePart(s.A, s.B));
