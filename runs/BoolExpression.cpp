@@ -128,25 +128,19 @@ private:
         return node;
     }
 
-    std::unique_ptr<TNode> Or()
+    // Operands of the next level joined by op, from the left.
+    std::unique_ptr<TNode> Chain(TToken op, std::unique_ptr<TNode> (TParser::*next)())
     {
-        auto node = Xor();
-        while (Peek().Kind == TToken::Or) {
+        auto node = (this->*next)();
+        while (Peek().Kind == op) {
             ++at_;
-            node = Join(TToken::Or, std::move(node), Xor());
+            node = Join(op, std::move(node), (this->*next)());
         }
         return node;
     }
 
-    std::unique_ptr<TNode> Xor()
-    {
-        auto node = And();
-        while (Peek().Kind == TToken::Xor) {
-            ++at_;
-            node = Join(TToken::Xor, std::move(node), And());
-        }
-        return node;
-    }
+    std::unique_ptr<TNode> Or() { return Chain(TToken::Or, &TParser::Xor); }
+    std::unique_ptr<TNode> Xor() { return Chain(TToken::Xor, &TParser::And); }
 
     bool StartsFactor() const
     {
