@@ -9,9 +9,9 @@
 #include "Shell.h"
 #include "TextKeys.h"
 #include "Translated.h"
+#include "TruthTableModel.h"
 #include "UsageError.h"
 
-#include <QAbstractTableModel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -27,106 +27,10 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <chrono>
 #include <stdexcept>
 
-// The rows of the shown table: the inputs' bits, then every output's value, differing cells red.
-class TTruthTableModel : public QAbstractTableModel {
-public:
-    explicit TTruthTableModel(QObject* parent) : QAbstractTableModel(parent) {}
-
-    void Reset(const TAnalysisTable* table, const std::vector<TTableDifference>* differences)
-    {
-        beginResetModel();
-        table_ = table;
-        differing_.clear();
-        if (differences)
-            for (const TTableDifference& d : *differences) differing_.push_back(Key(d.Row, d.Output));
-        std::sort(differing_.begin(), differing_.end());
-        endResetModel();
-    }
-    void Changed(int row, int column) { emit dataChanged(index(row, column), index(row, column)); }
-
-    int rowCount(const QModelIndex& parent = {}) const override
-    {
-        return parent.isValid() || !table_ ? 0 : 1 << table_->Inputs.size();
-    }
-    int columnCount(const QModelIndex& parent = {}) const override
-    {
-        return parent.isValid() || !table_ ? 0 : static_cast<int>(table_->Inputs.size() + table_->Outputs.size());
-    }
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (role != Qt::DisplayRole || !table_) return {};
-        if (orientation == Qt::Vertical)
-            return Unsettled(static_cast<uint32_t>(section)) ? QStringLiteral("%1 ~").arg(section) : QString::number(section);
-        const size_t s = static_cast<size_t>(section), inputs = table_->Inputs.size();
-        return QString::fromStdString(s < inputs ? table_->Inputs[s] : table_->Outputs[s - inputs]);
-    }
-    QVariant data(const QModelIndex& index, int role) const override
-    {
-        if (!table_ || !index.isValid()) return {};
-        const size_t column = static_cast<size_t>(index.column()), inputs = table_->Inputs.size();
-        const uint32_t row = static_cast<uint32_t>(index.row());
-        if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
-        if (column < inputs) {
-            if (role == Qt::DisplayRole) return (row >> (inputs - 1 - column)) & 1 ? QStringLiteral("1") : QStringLiteral("0");
-            if (role == Qt::BackgroundRole) return QColor(238, 238, 238);
-            return {};
-        }
-        const size_t output = column - inputs;
-        const TLogicValue value = table_->Functions[output].At(row);
-        // A row that did not settle shows ~ while its value stays the don't-care it was given.
-        const bool unsettled = value == TLogicValue::DontCare && Unsettled(row);
-        if (role == Qt::BackgroundRole && std::binary_search(differing_.begin(), differing_.end(), Key(row, output)))
-            return QColor(255, 180, 180);
-        if (role == Qt::BackgroundRole && unsettled) return QColor(255, 240, 170);
-        if (role == Qt::ToolTipRole && unsettled) return QTr("The circuit does not settle at this row");
-        if (role != Qt::DisplayRole) return {};
-        return value == TLogicValue::One    ? QStringLiteral("1")
-               : value == TLogicValue::Zero ? QStringLiteral("0")
-               : unsettled                  ? QStringLiteral("~")
-                                            : QStringLiteral("X");
-    }
-
-private:
-    bool Unsettled(uint32_t row) const
-    {
-        return std::binary_search(table_->Unsettled.begin(), table_->Unsettled.end(), row);
-    }
-    static uint64_t Key(uint32_t row, size_t output) { return (uint64_t{output} << 32) | row; }
-
-    const TAnalysisTable* table_ = nullptr;
-    std::vector<uint64_t> differing_;
-};
 
 namespace {
-
-QString Escaped(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
-
-// A form in the textbook's notation: complemented inputs under a bar, products joined by +, sums
-// in brackets joined by ·.
-QString Notation(const std::vector<std::vector<TLiteral>>& terms, const std::vector<std::string>& names, bool sums)
-{
-    if (terms.empty()) return sums ? QStringLiteral("1") : QStringLiteral("0");
-    QStringList shown;
-    for (const std::vector<TLiteral>& term : terms) {
-        if (term.empty()) {
-            shown << (sums ? QStringLiteral("0") : QStringLiteral("1"));
-            continue;
-        }
-        QStringList literals;
-        for (const TLiteral& literal : term) {
-            const QString name = Escaped(names[static_cast<size_t>(literal.Input)]);
-            literals << (literal.Complemented ? QStringLiteral("<span style=\"text-decoration: overline\">%1</span>").arg(name)
-                                              : name);
-        }
-        const bool bracket = term.size() > 1 && terms.size() > 1;
-        shown << (sums ? (bracket ? "(" + literals.join(" + ") + ")" : literals.join(" + "))
-                       : literals.join(QStringLiteral("·")));
-    }
-    return shown.join(sums ? QStringLiteral("·") : QStringLiteral(" + "));
-}
 
 bool EndsWith(const std::string& path, const char* extension)
 {
@@ -502,76 +406,6 @@ std::vector<uint32_t> TAnalysisWindow::DifferingRows(size_t output) const
     for (const TTableDifference& d : differences_)
         if (d.Output == output) rows.push_back(d.Row);
     return rows;
-}
-
-TAnalysisWindow::TForms TAnalysisWindow::Minimized(const TBoolFunction& f)
-{
-    return {f, MinimizeSumOfProducts(f), MinimizeProductOfSums(f)};
-}
-
-void TAnalysisWindow::ShowOutput(size_t output)
-{
-    if (!table_ || output >= table_->Outputs.size()) {
-        Refresh();
-        return;
-    }
-    const TBoolFunction& f = table_->Functions[output];
-    if (forms_ && forms_->Of == f) {
-        ShowForms(output, *forms_);
-        return;
-    }
-    // Up to eight inputs the forms take a millisecond; above, up to a second or so, in the background.
-    constexpr int quickInputs = 8;
-    if (f.Inputs() <= quickInputs) {
-        forms_ = Minimized(f);
-        ShowForms(output, *forms_);
-        return;
-    }
-    if (pending_.valid()) abandoned_.push_back(std::move(pending_));
-    pending_ = std::async(std::launch::async, Minimized, f);
-    pendingOutput_ = output;
-    const QString waiting = Escaped(table_->Outputs[output]) + QStringLiteral(" = …");
-    lblSum->setText(waiting);
-    lblProduct->setText(waiting);
-    pboxMap->Show(&f, table_->Inputs, {}, DifferingRows(output));
-    pboxMap->resize(pboxMap->sizeHint());
-    formsTimer_->start();
-    Refresh();
-}
-
-void TAnalysisWindow::CollectForms()
-{
-    const auto ready = [](const std::future<TForms>& f) {
-        return f.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-    };
-    std::erase_if(abandoned_, ready);
-    if (pending_.valid() && ready(pending_)) {
-        forms_ = pending_.get();
-        ShowForms(pendingOutput_, *forms_);
-    }
-    if (!pending_.valid() && abandoned_.empty()) formsTimer_->stop();
-}
-
-void TAnalysisWindow::ShowForms(size_t output, const TForms& forms)
-{
-    // Forms that come in after the table or the output changed are not this output's.
-    if (!table_ || output >= table_->Outputs.size() || static_cast<size_t>(cmbOutput->currentIndex()) != output ||
-        !(table_->Functions[output] == forms.Of))
-        return;
-    const TBoolFunction& f = table_->Functions[output];
-    const QString name = Escaped(table_->Outputs[output]);
-    // Past the exact range, or where the search ran out of time, a form is correct but maybe not the smallest.
-    const auto proof = [](const TMinimalForm& form) {
-        return form.Proven ? QString() : QStringLiteral("  <small>(%1)</small>").arg(QTr("perhaps not the smallest"));
-    };
-    lblSum->setText(name + " = " + Notation(ProductLiterals(forms.Sum.Terms, f.Inputs()), table_->Inputs, false) +
-                    proof(forms.Sum));
-    lblProduct->setText(name + " = " + Notation(SumLiterals(forms.Product.Terms, f.Inputs()), table_->Inputs, true) +
-                        proof(forms.Product));
-    pboxMap->Show(&f, table_->Inputs, cmbGroups->currentIndex() == 1 ? forms.Product.Terms : forms.Sum.Terms,
-                  DifferingRows(output));
-    pboxMap->resize(pboxMap->sizeHint());
-    Refresh();
 }
 
 void TAnalysisWindow::CycleValue(uint32_t row, size_t output)
