@@ -79,10 +79,11 @@ void TKarnaughView::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), Qt::white);
     if (!map_ || !function_) return;
     painter.setRenderHint(QPainter::Antialiasing);
-    // The corner names the inputs down the rows and across the columns.
+    // The corner names the inputs down the rows and across the columns; a set-minus sign parts them,
+    // as a backslash shows as a yen sign in Japanese fonts.
     painter.setPen(Qt::black);
     painter.drawText(QRect(0, 0, Left - 4, Top - 4), Qt::AlignRight | Qt::AlignBottom,
-                     QString::fromStdString(Names(names_, map_->RowInputs()) + " \\ " +
+                     QString::fromStdString(Names(names_, map_->RowInputs()) + " \u2216 " +
                                             Names(names_, map_->ColumnInputs())));
     for (int c = 0; c < map_->Columns(); ++c) {
         const QRect cell = GridCell(0, c);
