@@ -79,13 +79,19 @@ void BoxSelection(TEditSession& s)
     s.FinishPendingDot();
     s.PruneSelection();
     if (s.State.SelectedParts.Empty()) return;
-    // Room for a sub-board terminal between the edge and the pins of the parts next to it.
-    constexpr int Margin = 30;
+    // Room for a sub-board terminal between the edge and the pins of the parts next to it; where the
+    // wires around the selection leave none there (a junction on the edge, a wire too short inside),
+    // a wider margin takes them in. The first margin's reason is told when none will do.
     const TRect around = ObjectBounds(s.State.SelectedParts);
-    const TRect corners{s.State.SnapX(around.Left - Margin), s.State.SnapY(around.Top - Margin),
-                        s.State.SnapX(around.Right + Margin), s.State.SnapY(around.Bottom + Margin)};
     std::string refusal;
-    TContainer* box = CreateSubBoard(s.Bord, &s.Host.WindowSurface(), s.State.FirstSelected()->Container, corners, refusal);
+    TContainer* box = nullptr;
+    for (int margin = 30; !box && margin <= 80; margin += 10) {
+        const TRect corners{s.State.SnapX(around.Left - margin), s.State.SnapY(around.Top - margin),
+                            s.State.SnapX(around.Right + margin), s.State.SnapY(around.Bottom + margin)};
+        std::string why;
+        box = CreateSubBoard(s.Bord, &s.Host.WindowSurface(), s.State.FirstSelected()->Container, corners, why);
+        if (refusal.empty()) refusal = why;
+    }
     if (!box) {
         if (!refusal.empty() && s.Context.Messages)
             s.Context.Messages->ShowMessage(Tr("Cannot make a sub-board: %1", {refusal}));

@@ -3,7 +3,10 @@
 // through the compiled engine and random clicks; a box that could not keep them changes nothing.
 #include "GestureFixture.h"
 #include "PassEngine.h"
+#include "CircuitFile.h"
 #include "ClassRegistry.h"
+#include "CircuitText.h"
+#include "TruthTable.h"
 
 #include <memory>
 #include <random>
@@ -98,6 +101,24 @@ struct BoxedBoard {
         }
     }
 };
+
+TEST(Boxing, TheHalfAddersTwoGatesSelectedAreBoxedWithTheJunctionsBesideThemAndStillAdd)
+{
+    // Around the gates themselves a junction sits too near the edge for a terminal: a wider box
+    // takes the junctions in.
+    GestureDriver d;
+    TPartsList loaded;
+    LoadParts(ReadCircuitFile(VOLTRANE_EXAMPLES "/half-adder.lgc"), loaded, d.t.Bord, nullptr, &d.host.WindowSurface());
+    d.t.Bord.CheckAllLinks();
+    const TTruthTable before = CircuitTruthTable(d.t.Bord);
+    for (TPartsBase* o : loaded)
+        if (std::string(o->ClassName()) == "TGate") d.st.SelectedParts.Add(o);
+    BoxSelection(d.s);
+    ASSERT_EQ(d.Count(cfContainer), 1);
+    EXPECT_EQ(CircuitTruthTable(d.t.Bord).Rows, before.Rows);
+    UndoEdit(d.s);
+    EXPECT_EQ(d.Count(cfContainer), 0);
+}
 
 TEST(Boxing, AnInverterBoxedBetweenASwitchAndALampGetsAnInputAndAnOutputTerminal)
 {
