@@ -6,7 +6,9 @@
 #include "FileError.h"
 #include "KarnaughView.h"
 #include "MessageText.h"
+#include "OutputForms.h"
 #include "Shell.h"
+#include "TableFiles.h"
 #include "TextKeys.h"
 #include "Translated.h"
 #include "TruthTableModel.h"
@@ -23,30 +25,11 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTableView>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <stdexcept>
 
-
-namespace {
-
-bool EndsWith(const std::string& path, const char* extension)
-{
-    std::string lowered = path;
-    std::transform(lowered.begin(), lowered.end(), lowered.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return lowered.ends_with(extension);
-}
-
-Shell::TFileDialog TablesDialog(bool circuits)
-{
-    std::string filter = std::string(Tr("Test tables (*.lgt)")) + "|*.lgt|" + Tr("CSV tables (*.csv)") + "|*.csv|";
-    if (circuits) filter += std::string(Tr("Circuits (*.lgc)")) + "|*.lgc|";
-    return {filter + Tr("All files (*.*)") + "|*.*", "lgt", {}};
-}
-
-}  // namespace
 
 TAnalysisWindow::TAnalysisWindow(Shell& shell, TFromBoard fromBoard, TPlace place, QWidget* parent)
     : QWidget(parent, Qt::Window), shell_(shell), fromBoard_(std::move(fromBoard)), place_(std::move(place))
@@ -99,13 +82,11 @@ TAnalysisWindow::TAnalysisWindow(Shell& shell, TFromBoard fromBoard, TPlace plac
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
     pboxMap = new TKarnaughView(this);
+    forms_ = new TOutputForms(lblSum, lblProduct, pboxMap, this);
     auto* mapScroll = new QScrollArea(this);
     mapScroll->setWidget(pboxMap);
     mapScroll->setWidgetResizable(false);
     lblStatus = new QLabel(this);
-    formsTimer_ = new QTimer(this);
-    formsTimer_->setInterval(20);
-    connect(formsTimer_, &QTimer::timeout, this, [this] { CollectForms(); });
     cmbStyle = new QComboBox(this);
     cmbStyle->addItems({QTr("AND, OR and NOT gates"), QTr("NAND gates only"), QTr("NOR gates only")});
     cmbForm = new QComboBox(this);
@@ -406,6 +387,16 @@ std::vector<uint32_t> TAnalysisWindow::DifferingRows(size_t output) const
     for (const TTableDifference& d : differences_)
         if (d.Output == output) rows.push_back(d.Row);
     return rows;
+}
+
+void TAnalysisWindow::ShowOutput(size_t output)
+{
+    if (!table_ || output >= table_->Outputs.size())
+        forms_->Clear();
+    else
+        forms_->Show(table_->Functions[output], table_->Outputs[output], table_->Inputs,
+                     cmbGroups->currentIndex() == 1, DifferingRows(output));
+    Refresh();
 }
 
 void TAnalysisWindow::CycleValue(uint32_t row, size_t output)

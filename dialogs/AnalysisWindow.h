@@ -6,7 +6,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <future>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,9 +17,9 @@ class QPoint;
 class QLineEdit;
 class QPushButton;
 class QTableView;
-class QTimer;
 class Shell;
 class TKarnaughView;
+class TOutputForms;
 class TTruthTableModel;
 
 // What a combinational circuit computes, and what a table asks: the truth table (from the board,
@@ -100,17 +99,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // An output's smallest forms, and the function they are of.
-    struct TForms {
-        TBoolFunction Of;
-        TMinimalForm Sum;
-        TMinimalForm Product;
-    };
-    static TForms Minimized(const TBoolFunction& f);
-    void ShowForms(size_t output, const TForms& forms);
-    // Takes the forms computed in the background once they are ready.
-    void CollectForms();
-
     void Refresh();
     void TakeFromBoard(bool tellWhy);
     void ShowHeaderMenu(const QPoint& at);
@@ -130,11 +118,5 @@ private:
     TTruthTableModel* model_;
     // What the shown table was compared with, for the status line.
     std::string comparedWith_;
-    // The forms last computed; those being computed for an output of many inputs, so that the window
-    // stays live meanwhile; and computations whose output has changed since, left to finish.
-    std::optional<TForms> forms_;
-    std::future<TForms> pending_;
-    size_t pendingOutput_ = 0;
-    std::vector<std::future<TForms>> abandoned_;
-    QTimer* formsTimer_;
+    TOutputForms* forms_;
 };

@@ -1,11 +1,8 @@
-// The analysis window's forms of the shown output: computed at once for a few inputs, in the
-// background for many, and written in the textbook's notation with the map's groups.
-#include "AnalysisWindow.h"
+#include "OutputForms.h"
 
 #include "KarnaughView.h"
 #include "Translated.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QStringList>
 #include <QTimer>
@@ -42,42 +39,56 @@ QString Notation(const std::vector<std::vector<TLiteral>>& terms, const std::vec
 
 }  // namespace
 
-TAnalysisWindow::TForms TAnalysisWindow::Minimized(const TBoolFunction& f)
+TOutputForms::TOutputForms(QLabel* sum, QLabel* product, TKarnaughView* map, QObject* parent)
+    : QObject(parent), sum_(sum), product_(product), map_(map), timer_(new QTimer(this))
+{
+    timer_->setInterval(20);
+    connect(timer_, &QTimer::timeout, this, [this] { Collect(); });
+}
+
+TOutputForms::~TOutputForms() = default;
+
+TOutputForms::TForms TOutputForms::Minimized(const TBoolFunction& f)
 {
     return {f, MinimizeSumOfProducts(f), MinimizeProductOfSums(f)};
 }
 
-void TAnalysisWindow::ShowOutput(size_t output)
+void TOutputForms::Show(const TBoolFunction& f, const std::string& name, const std::vector<std::string>& inputs,
+                        bool productGroups, const std::vector<uint32_t>& differing)
 {
-    if (!table_ || output >= table_->Outputs.size()) {
-        Refresh();
-        return;
-    }
-    const TBoolFunction& f = table_->Functions[output];
+    f_ = &f;
+    name_ = name;
+    inputs_ = inputs;
+    productGroups_ = productGroups;
+    differing_ = differing;
     if (forms_ && forms_->Of == f) {
-        ShowForms(output, *forms_);
+        ShowForms(*forms_);
         return;
     }
     // Up to eight inputs the forms take a millisecond; above, up to a second or so, in the background.
     constexpr int quickInputs = 8;
     if (f.Inputs() <= quickInputs) {
         forms_ = Minimized(f);
-        ShowForms(output, *forms_);
+        ShowForms(*forms_);
         return;
     }
     if (pending_.valid()) abandoned_.push_back(std::move(pending_));
     pending_ = std::async(std::launch::async, Minimized, f);
-    pendingOutput_ = output;
-    const QString waiting = Escaped(table_->Outputs[output]) + QStringLiteral(" = …");
-    lblSum->setText(waiting);
-    lblProduct->setText(waiting);
-    pboxMap->Show(&f, table_->Inputs, {}, DifferingRows(output));
-    pboxMap->resize(pboxMap->sizeHint());
-    formsTimer_->start();
-    Refresh();
+    const QString waiting = Escaped(name) + QStringLiteral(" = …");
+    sum_->setText(waiting);
+    product_->setText(waiting);
+    map_->Show(&f, inputs, {}, differing);
+    map_->resize(map_->sizeHint());
+    timer_->start();
 }
 
-void TAnalysisWindow::CollectForms()
+void TOutputForms::Clear()
+{
+    f_ = nullptr;
+    map_->Show(nullptr, {}, {}, {});
+}
+
+void TOutputForms::Collect()
 {
     const auto ready = [](const std::future<TForms>& f) {
         return f.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
@@ -85,29 +96,23 @@ void TAnalysisWindow::CollectForms()
     std::erase_if(abandoned_, ready);
     if (pending_.valid() && ready(pending_)) {
         forms_ = pending_.get();
-        ShowForms(pendingOutput_, *forms_);
+        ShowForms(*forms_);
     }
-    if (!pending_.valid() && abandoned_.empty()) formsTimer_->stop();
+    if (!pending_.valid() && abandoned_.empty()) timer_->stop();
 }
 
-void TAnalysisWindow::ShowForms(size_t output, const TForms& forms)
+void TOutputForms::ShowForms(const TForms& forms)
 {
-    // Forms that come in after the table or the output changed are not this output's.
-    if (!table_ || output >= table_->Outputs.size() || static_cast<size_t>(cmbOutput->currentIndex()) != output ||
-        !(table_->Functions[output] == forms.Of))
-        return;
-    const TBoolFunction& f = table_->Functions[output];
-    const QString name = Escaped(table_->Outputs[output]);
+    if (!f_ || !(*f_ == forms.Of)) return;
+    const QString name = Escaped(name_);
     // Past the exact range, or where the search ran out of time, a form is correct but maybe not the smallest.
     const auto proof = [](const TMinimalForm& form) {
         return form.Proven ? QString() : QStringLiteral("  <small>(%1)</small>").arg(QTr("perhaps not the smallest"));
     };
-    lblSum->setText(name + " = " + Notation(ProductLiterals(forms.Sum.Terms, f.Inputs()), table_->Inputs, false) +
-                    proof(forms.Sum));
-    lblProduct->setText(name + " = " + Notation(SumLiterals(forms.Product.Terms, f.Inputs()), table_->Inputs, true) +
-                        proof(forms.Product));
-    pboxMap->Show(&f, table_->Inputs, cmbGroups->currentIndex() == 1 ? forms.Product.Terms : forms.Sum.Terms,
-                  DifferingRows(output));
-    pboxMap->resize(pboxMap->sizeHint());
-    Refresh();
+    const int n = f_->Inputs();
+    sum_->setText(name + " = " + Notation(ProductLiterals(forms.Sum.Terms, n), inputs_, false) + proof(forms.Sum));
+    product_->setText(name + " = " + Notation(SumLiterals(forms.Product.Terms, n), inputs_, true) +
+                      proof(forms.Product));
+    map_->Show(f_, inputs_, productGroups_ ? forms.Product.Terms : forms.Sum.Terms, differing_);
+    map_->resize(map_->sizeHint());
 }
