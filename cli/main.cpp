@@ -12,6 +12,7 @@
 #include "SimReplay.h"
 #include "SimRun.h"
 #include "SimTest.h"
+#include "TableColumns.h"
 #include "TestTable.h"
 #include "TextKeys.h"
 #include "VcdWriter.h"
@@ -124,7 +125,7 @@ int RunAnalysisOf(const TSimOptions& options)
     } catch (const TFileError& e) {
         return Fail(ExitLoad, e.what());
     } catch (const TFormatError& e) {
-        return Fail(ExitLoad, MessagePath(options.File) + ": " + e.what());
+        return Fail(ExitLoad, MessagePath(options.File) + ": " + e.Text());
     } catch (const TUsageError& e) {
         return Fail(ExitUsage, MessagePath(options.File) + ": " + e.what(), false);
     }
@@ -156,13 +157,13 @@ int Run(const TSimOptions& options)
     std::vector<std::string> names;
     try {
         std::vector<size_t> badLines;
-        const TStrings lines = ReadCircuitFile(options.File, &badLines);
+        const TStrings lines = OpenCircuitFile(options.File, &badLines);
         if (!badLines.empty()) Warn(BadBytesWarning(options.File, badLines));
         LoadParts(lines, loaded, circuit.Bord, nullptr, &windowSurface, &names);
     } catch (const TFileError& e) {
         return Fail(ExitLoad, e.what());
     } catch (const TFormatError& e) {
-        return Fail(ExitLoad, MessagePath(options.File) + ": " + e.what());
+        return Fail(ExitLoad, MessagePath(options.File) + ": " + e.Text());
     }
     circuit.Bord.CheckAllLinks();
     if (raster) {
@@ -193,7 +194,7 @@ int Run(const TSimOptions& options)
         if (!path->empty() && IsStandardOutput(*path)) run.Out = nullptr;
     try {
         const TNamedObjects named(names, loaded);
-        for (const std::string& w : options.Watches) run.Watches.emplace_back(w, named);
+        for (const std::string& w : options.Watches) run.Watches.push_back(NamedWatch(w, circuit.Bord, named));
         run.Events = ResolveEvents(events, named);
     } catch (const TUsageError& e) {
         return Fail(ExitUsage, e.what());

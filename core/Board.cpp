@@ -107,6 +107,11 @@ void TBord::DrawAll()
     }
 }
 
+void TBord::ShowAll()
+{
+    for (const auto& o : objects_) o->ShowHeld();
+}
+
 namespace {
 
 // How far an object may draw beyond its region in the grid: the open-terminal circles and the

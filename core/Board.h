@@ -53,6 +53,8 @@ public:
     void CopyParts(TPartsList& list) const;
     void ClearAll();
     void DrawAll();
+    // ShowHeld of every object in list order: what a redraw of the whole board records, painted or not.
+    void ShowAll();
     // What DrawAll draws inside the area (edges inclusive), as DrawAll would draw it there: the
     // objects that may draw inside it, in DrawAll's order. All of them when the grid cannot tell
     // which cheaply.

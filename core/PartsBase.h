@@ -65,7 +65,12 @@ public:
 
     // Moves the object to the trash board, undoably.
     virtual void Delete(const std::string& label);
+    // Paints the object; painting never changes what a run reads, and may be skipped for objects
+    // out of sight.
     virtual void Draw() = 0;
+    // What a redraw of the object shows as model state: an indicator records what it now shows
+    // (a lamp lit or dark). Run for every object whenever the board is redrawn, whatever is painted.
+    virtual void ShowHeld() {}
     virtual void DrawOpenTanshi();
     // The radius of the red circles DrawOpenTanshi draws. Displays and lamps, whose pins stand ten
     // pixels apart on the body's very edge, draw them smaller, so that neighbouring circles stay

@@ -31,6 +31,8 @@ void TRunControl::Run(MessagePump& pump, const std::function<void()>& redraw)
         ++passes_;
     }
     pump.ProcessMessages();
+    // The redraw of the first pass: every indicator shows what it holds, painted or not.
+    board_.ShowAll();
     if (redraw) redraw();
     do {
         // A run at full speed asks one question a pass; waiting and watching stand behind it.

@@ -24,8 +24,8 @@ public:
     TRunControl(const TRunControl&) = delete;
     TRunControl& operator=(const TRunControl&) = delete;
 
-    // Links, resolves the nets, resets and settles; runs pass 1, serves the messages and calls
-    // redraw; then runs passes, each followed by the messages, until the context's Simulating flag
+    // Links, resolves the nets, resets and settles; runs pass 1, serves the messages, has every
+    // object show what it holds (the board's ShowAll) and calls redraw, which only paints; then runs passes, each followed by the messages, until the context's Simulating flag
     // is cleared, and calls redraw once more. Paused or between two passes of a slow run, it waits
     // in the pump's WaitForMessages and uses no processor time.
     void Run(MessagePump& pump, const std::function<void()>& redraw);

@@ -29,7 +29,8 @@ void RunSimulation(TBord& board, MessagePump& pump, const std::function<void()>&
 
 inline constexpr int GridStep = 10;
 
-// Redraws the board rectangle area (right and bottom excluded) of the surface: the background over
+// Paints the board rectangle area (right and bottom excluded) of the surface, recording nothing of
+// what the objects show (the board's ShowAll does that): the background over
 // it, the objects that can draw inside it (all when the board cannot tell them cheaply) and, unless
 // simulating, the olive grid dots at the multiples of GridStep inside it. Objects reaching out of the
 // area are drawn whole; a caller that must keep the rest of the surface confines the drawing.

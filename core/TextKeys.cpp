@@ -12,9 +12,9 @@ TFormatError TFormatError::NotInteger(const std::string& text)
     return TFormatError(Tr("'%1' is not an integer", {MessageText(text)}));
 }
 
-TFormatError TFormatError::ListIndex(long long index)
+std::string TFormatError::Text() const
 {
-    return TFormatError(Tr("List index out of bounds (%1)", {std::to_string(index)}));
+    return Line ? Tr("%1 (line %2)", {what(), std::to_string(Line)}) : std::string(what());
 }
 
 std::string KeyValue(const std::vector<std::string>& lines, const std::string& key)

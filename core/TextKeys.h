@@ -10,10 +10,11 @@ public:
     using std::runtime_error::runtime_error;
     // Quotes the text as MessageText shows it: escaped and cut.
     static TFormatError NotInteger(const std::string& text);
-    static TFormatError ListIndex(long long index);
 
     // The line, counted from 1, where the broken block begins; 0 when not known.
     size_t Line = 0;
+    // The message with the line, when known: "'x' is not an integer (line 5)".
+    std::string Text() const;
 };
 
 // The value of the first line whose key equals key regardless of case; "" when none has it.

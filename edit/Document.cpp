@@ -24,23 +24,6 @@ Shell::TFileDialog SaveDialog()
     return {std::string(Tr("Circuit files (*.lgc)")) + "|*.lgc|" + Tr("All files (*.*)") + "|*.*", "lgc", {}};
 }
 
-// Whether the bytes hold multi-byte UTF-8 and nothing else: code page 932 text with Japanese in it
-// practically never does, and read as code page 932 such a file would turn into other characters.
-bool IsUtf8Text(std::string_view bytes)
-{
-    bool multiByte = false;
-    for (size_t i = 0; i < bytes.size();) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        const size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-        if (length == 0 || i + length > bytes.size()) return false;
-        for (size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
-        multiByte = multiByte || length > 1;
-        i += length;
-    }
-    return multiByte;
-}
-
 std::string LossyQuestion(const TPartsList& lossy)
 {
     const TPartsBase& first = *lossy.Items(0);
@@ -123,18 +106,7 @@ bool TDocument::Load(const std::string& path, const std::string& name)
     TPartsList loaded;
     // Read next to the open document, which goes only once the new one stands complete.
     try {
-        const std::string bytes = ReadFileBytes(path);
-        // An empty, binary or foreign file would open as an empty circuit in place of the user's.
-        if (!bytes.starts_with(CircuitTextSignature)) {
-            shell_.ShowError(Tr("%1: not a circuit file", {path}));
-            return false;
-        }
-        if (IsUtf8Text(bytes)) {
-            shell_.ShowError(
-                Tr("%1: written in UTF-8. Circuit files are read and written in code page 932", {path}));
-            return false;
-        }
-        LoadParts(DecodeCircuitText(bytes, &badLines), loaded, s_.Bord, nullptr, &s_.Host.WindowSurface());
+        LoadParts(OpenCircuitFile(path, &badLines), loaded, s_.Bord, nullptr, &s_.Host.WindowSurface());
     } catch (const TFileError& error) {
         shell_.ShowError(error.what());
         return false;

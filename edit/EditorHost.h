@@ -32,8 +32,12 @@ class EditorHost {
 public:
     virtual ~EditorHost() = default;
 
-    // Everything drawn anew on the board surface; the window surface is left as it is.
+    // Everything drawn anew on the board surface, every object first recording what it shows (the
+    // board's ShowAll); the window surface is left as it is.
     virtual void RedrawBoard() = 0;
+    // The board surface painted anew and nothing recorded, for a run that changes only how its
+    // indicators are drawn.
+    virtual void RepaintBoard() { RedrawBoard(); }
     // The board surface copied to the window surface.
     virtual void Paint() = 0;
     void Redraw()

@@ -137,7 +137,8 @@ void TRunCommands::Start()
     };
     run.Run(pump, [this, &run] {
         passes_ = run.Passes();
-        s_.Host.Redraw();
+        s_.Host.RepaintBoard();
+        s_.Host.Paint();
     });
     passes_ = run.Passes();
     run_ = nullptr;

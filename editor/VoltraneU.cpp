@@ -221,6 +221,12 @@ void TfrmVoltrane::SetBusy(bool busy)
 
 void TfrmVoltrane::RedrawBoard()
 {
+    Bord.ShowAll();
+    RepaintBoard();
+}
+
+void TfrmVoltrane::RepaintBoard()
+{
     view_->SetContent(ObjectBounds(Bord));
     ::RedrawBoard(Bord, BoardSurface(), view_->Viewport().VisibleBoard());
 }

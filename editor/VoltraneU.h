@@ -69,6 +69,7 @@ public:
     // Background, every object, and the grid dots unless simulating, on the board surface over
     // the part of the board in view; the scroll range follows the objects.
     void RedrawBoard() override;
+    void RepaintBoard() override;
     // Copies the board surface to the window surface.
     void Paint() override;
     TTool CheckedTool() const override { return editing_->CheckedTool(); }

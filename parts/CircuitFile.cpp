@@ -1,5 +1,6 @@
 #include "CircuitFile.h"
 
+#include "CircuitText.h"
 #include "Cp932.h"
 #include "FileAccess.h"
 #include "MessageText.h"
@@ -14,6 +15,23 @@ std::string Utf8Line(std::string_view bytes, bool& lost)
 {
     lost = false;
     return IsAscii(bytes) ? std::string(bytes) : Cp932ToUtf8(std::string(bytes), &lost);
+}
+
+// Whether the bytes hold multi-byte UTF-8 and nothing else: code page 932 text with Japanese in it
+// practically never does, and read as code page 932 such a file would turn into other characters.
+bool IsUtf8Text(std::string_view bytes)
+{
+    bool multiByte = false;
+    for (size_t i = 0; i < bytes.size();) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        const size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (length == 0 || i + length > bytes.size()) return false;
+        for (size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+        multiByte = multiByte || length > 1;
+        i += length;
+    }
+    return multiByte;
 }
 
 }  // namespace
@@ -56,6 +74,16 @@ std::string EncodeCircuitText(const TStrings& lines)
 TStrings ReadCircuitFile(const std::string& path, std::vector<size_t>* badLines)
 {
     return DecodeCircuitText(ReadFileBytes(path), badLines);
+}
+
+TStrings OpenCircuitFile(const std::string& path, std::vector<size_t>* badLines)
+{
+    const std::string bytes = ReadFileBytes(path);
+    if (!bytes.starts_with(CircuitTextSignature)) throw TFileError(Tr("%1: not a circuit file", {MessagePath(path)}));
+    if (IsUtf8Text(bytes))
+        throw TFileError(
+            Tr("%1: written in UTF-8. Circuit files are read and written in code page 932", {MessagePath(path)}));
+    return DecodeCircuitText(bytes, badLines);
 }
 
 void WriteCircuitFile(const std::string& path, const TStrings& lines)

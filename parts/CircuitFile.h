@@ -20,6 +20,10 @@ std::string EncodeCircuitText(const TStrings& lines);
 
 // Reads the file through the file layer (FileAccess.h); badLines as for DecodeCircuitText.
 TStrings ReadCircuitFile(const std::string& path, std::vector<size_t>* badLines = nullptr);
+// Reads the file as the editor's Open does: throws TFileError when its bytes do not begin as
+// circuit text does (an empty, binary or foreign file would read as an empty circuit) or are UTF-8
+// text; badLines as for DecodeCircuitText.
+TStrings OpenCircuitFile(const std::string& path, std::vector<size_t>* badLines = nullptr);
 // Replaces the file as a whole, through the file layer: a failed write leaves the old file as it was.
 void WriteCircuitFile(const std::string& path, const TStrings& lines);
 // The warning that the file's badLines were read with '?' for bytes that are not code page 932,

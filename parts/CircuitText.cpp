@@ -4,6 +4,7 @@
 #include "ClassRegistry.h"
 #include "Container.h"
 #include "Cp932.h"
+#include "Messages.h"
 #include "TextKeys.h"
 
 #include <algorithm>
@@ -61,7 +62,8 @@ private:
     bool kept_ = false;
 };
 
-// Creates one object per recognised block; a block whose "End" is missing fails the read.
+// Creates one object per recognised block; a block whose "End" is missing fails the read, and so
+// does text that holds something but no object at all, which would read as an empty circuit.
 void ReadBlocks(const TStrings& lines, TBord& board, Canvas* windowSurface, TCreatedObjects& created)
 {
     size_t i = 1;
@@ -74,7 +76,7 @@ void ReadBlocks(const TStrings& lines, TBord& board, Canvas* windowSurface, TCre
         const auto first = lines.begin() + static_cast<std::ptrdiff_t>(i);
         const auto end = std::find(first, lines.end(), EndLine);
         try {
-            if (end == lines.end()) throw TFormatError::ListIndex(static_cast<long long>(lines.size()));
+            if (end == lines.end()) throw TFormatError(Tr("The file ends in the middle of an object"));
             object->LoadFromStrings(TStrings(first, end));
         } catch (TFormatError& error) {
             error.Line = i;
@@ -83,6 +85,11 @@ void ReadBlocks(const TStrings& lines, TBord& board, Canvas* windowSurface, TCre
         object->SetTanshi();
         i = static_cast<size_t>(end - lines.begin()) + 1;
     }
+    const auto blank = [](const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; };
+    if (created.Objects().empty() && lines.size() > 1 && !std::all_of(lines.begin() + 1, lines.end(), blank))
+        throw TFormatError(Tr("No object could be read: no line from line 2 to the end of the text (line %1) begins an "
+                              "object",
+                              {std::to_string(lines.size())}));
 }
 
 // Walks every container chain of the objects read and cuts each loop at the object that closes

@@ -64,9 +64,16 @@ void TMatrix8X8::Calc()
             if (want != LevelLow) asked |= uint64_t{1} << (8 * r + c);
             int32_t& shown = ShownLevel[static_cast<size_t>(r)][static_cast<size_t>(c)];
             int64_t& countdown = Countdown[static_cast<size_t>(r)][static_cast<size_t>(c)];
-            if (want == shown || countdown != Idle) continue;
-            countdown = CountdownFor(want);
-            shown = want;
+            if (countdown != Idle) continue;
+            if (want != shown) {
+                countdown = CountdownFor(want);
+                shown = want;
+            } else if (Lit(r, c) != (want != LevelLow)) {
+                // A countdown that ended while the lines were away for a pass left the dot showing
+                // the other level; it comes round to them as if they had just changed.
+                countdown = CountdownFor(want);
+                CorrectingDots |= uint64_t{1} << (8 * r + c);
+            }
         }
     }
     AskedDots = asked;
@@ -79,7 +86,8 @@ bool TMatrix8X8::AtRest() const
     for (int r = 0; r < 8; ++r)
         for (int c = 0; c < 8; ++c)
             if (Countdown[static_cast<size_t>(r)][static_cast<size_t>(c)] != Idle ||
-                Wanted(r, c) != ShownLevel[static_cast<size_t>(r)][static_cast<size_t>(c)])
+                Wanted(r, c) != ShownLevel[static_cast<size_t>(r)][static_cast<size_t>(c)] ||
+                Lit(r, c) != (Wanted(r, c) != LevelLow))
                 return false;
     return true;
 }
@@ -92,7 +100,11 @@ void TMatrix8X8::Tick()
             if (countdown == Idle || --countdown != 0) continue;
             countdown = Idle;
             const int32_t shown = ShownLevel[static_cast<size_t>(r)][static_cast<size_t>(c)];
-            if (Wanted(r, c) != shown) continue;
+            const uint64_t bit = uint64_t{1} << (8 * r + c);
+            const bool correcting = CorrectingDots & bit;
+            CorrectingDots &= ~bit;
+            const int32_t wanted = correcting ? ((AskedDots & bit) ? LevelHigh : LevelLow) : Wanted(r, c);
+            if (wanted != shown) continue;
             FillDot(r, c, shown != LevelLow);
             Draw();
         }

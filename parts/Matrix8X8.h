@@ -42,9 +42,13 @@ public:
     uint64_t InputImageDots = 0;
     // The dots shown lit the last time the matrix was drawn while simulating, however it was drawn.
     uint64_t DrawnDots = 0;
+    // The dots whose countdown brings them round to their lines after resting at the wrong level;
+    // such a countdown ends on what Calc found wanted, as a lamp's does.
+    uint64_t CorrectingDots = 0;
 
 private:
     int32_t Wanted(int row, int column) const;
+    bool Lit(int row, int column) const { return (LitDots >> (8 * row + column)) & 1; }
     void FillDot(int row, int column, bool lit);
     // Brings InputImage to AskedDots.
     void UpdateInputImage();

@@ -37,12 +37,14 @@ uint8_t FormOf(TOp op, uint32_t inputs)
 
 // The passes a lamp may still take to come to rest once its input keeps its level: the rest of a
 // countdown for the other level, then a whole one for this level, each as long as
-// TAfterglowPart::CountdownFor makes it. A countdown begun before its afterglow time was edited may
-// be longer than either.
-int64_t Afterglow(const TLED& lamp)
+// TAfterglowPart::CountdownFor makes it, and for a lamp before its writer one more, which brings it
+// round to its input when its Tick read the input before the writer's Tick set it. A countdown
+// begun before its afterglow time was edited may be longer than either.
+int64_t Afterglow(const TLED& lamp, bool beforeWriter)
 {
     const int64_t toHigh = 20, toLow = std::max<int64_t>(int64_t{lamp.ZanzoTime} * 10, 1);
-    return std::max(toHigh + toLow, std::max<int64_t>(lamp.Countdown, 0) + std::max(toHigh, toLow));
+    const int64_t longer = std::max(toHigh, toLow);
+    return std::max(toHigh + toLow, std::max<int64_t>(lamp.Countdown, 0) + longer) + (beforeWriter ? longer : 0);
 }
 
 // Whether the part's Calc and Tick write no level that anything reads. Displays and scope probes
@@ -119,9 +121,10 @@ void TParallelRows::Compile(TBord& board, const std::vector<TSwitch*>& inputs,
             // Of the parts that only read, only a lamp holds a row up, while its afterglow runs.
             if (lamp->Tanshis.Empty()) continue;
             lamps = true;
-            afterglow = std::max(afterglow, Afterglow(*lamp));
             const uint32_t writer = driver[program.FirstSlot[p]];
-            if (writer != None && program.OwnerOf[writer] > p) lampsShowInputs_ = false;
+            const bool beforeWriter = writer != None && program.OwnerOf[writer] > p;
+            if (beforeWriter) lampsShowInputs_ = false;
+            afterglow = std::max(afterglow, Afterglow(*lamp, beforeWriter));
         } else if (dynamic_cast<const TMatrix8X8*>(&part)) {
             // Its Calc sets its open inputs high.
             for (uint32_t s = program.FirstSlot[p]; s < program.FirstSlot[p + 1]; ++s)

@@ -47,11 +47,10 @@ public:
     // wired to another output; every input and output is on the board. Otherwise (a latch, a
     // flip-flop, a pulse generator, a full adder part) the rows are to be run one by one.
     bool Supported() const { return supported_; }
-    // Whether every lamp comes after what writes its input in the board's list, so that each lamp
-    // a row leaves at rest shows what its input asks for. A lamp before its writer sees in its Tick
-    // the level its input had before that pass: when its countdown runs out in a pass that brings
-    // the input back to the level the lamp took over, it draws nothing, its next Calc finds nothing
-    // to do, and it rests showing what it showed before. Its input terminal's word is exact either way.
+    // Whether every lamp comes after what writes its input in the board's list. A lamp before its
+    // writer sees in its Tick the level its input had before that pass: when its countdown runs out
+    // in a pass that brings the input back to the level the lamp took over, it shows its input only
+    // one more countdown later. Its input terminal's word is exact either way.
     bool LampsShowTheirInputs() const { return lampsShowInputs_; }
     size_t Inputs() const { return inputs_; }
     size_t Outputs() const { return outputs_; }

@@ -66,6 +66,11 @@ TWatch::TWatch(const std::string& spec, const TNamedObjects& named) : title_(spe
 
 TWatch::TWatch(std::string title, const TPartsBase& indicator) : title_(std::move(title)) { WatchIndicator(indicator); }
 
+TWatch::TWatch(std::string title, const TPartsBase& object, int tanshi)
+    : title_(std::move(title)), kind_(Level), object_(&object), tanshi_(tanshi)
+{
+}
+
 void TWatch::WatchIndicator(const TPartsBase& object)
 {
     object_ = &object;

@@ -30,6 +30,8 @@ public:
     TWatch(const std::string& spec, const TNamedObjects& named);
     // What the indicator shows, under the title given; throws TUsageError for any other object.
     TWatch(std::string title, const TPartsBase& indicator);
+    // The level of the object's terminal, under the title given.
+    TWatch(std::string title, const TPartsBase& object, int tanshi);
 
     const std::string& Title() const { return title_; }
     TKind Kind() const { return kind_; }

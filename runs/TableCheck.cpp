@@ -100,7 +100,7 @@ public:
     {
         engine_.Pass();
         // The run's first redraw: every indicator shows what it holds.
-        board.DrawAll();
+        board.ShowAll();
     }
 
     TRowResult Row(const TTableRow& row)
@@ -221,7 +221,7 @@ TTableResult CheckCircuitText(const TTestTable& table, const TStrings& lines, TE
         LoadParts(lines, loaded, circuit.Bord, nullptr, &windowSurface, &names);
     } catch (const TFormatError& e) {
         TTableResult result;
-        result.Error = e.Line ? Tr("%1 (line %2)", {e.what(), std::to_string(e.Line)}) : std::string(e.what());
+        result.Error = e.Text();
         return result;
     }
     circuit.Bord.CheckAllLinks();
@@ -232,7 +232,7 @@ TTableResult CheckCircuitFile(const TTestTable& table, const std::string& path, 
 {
     // One file too large for the memory fails alone; the others are still checked.
     try {
-        return CheckCircuitText(table, ReadCircuitFile(path), engine);
+        return CheckCircuitText(table, OpenCircuitFile(path), engine);
     } catch (const TFileError& e) {
         TTableResult result;
         result.Error = e.what();

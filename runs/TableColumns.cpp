@@ -137,6 +137,24 @@ std::string LabelBeside(const TBord& board, const TPartsBase& owner, TPoint at)
     return nearest;
 }
 
+TWatch NamedWatch(const std::string& spec, const TBord& board, const TNamedObjects& named)
+{
+    try {
+        return TWatch(spec, named);
+    } catch (const TUsageError&) {
+        if (const TPartsBase* indicator = LabelledObject(board, spec, false)) return TWatch(spec, *indicator);
+        for (int i = 0; i < board.Count(); ++i) {
+            const TPartsBase& o = *board.Items(i);
+            for (int t = 0; t < o.Tanshis.Count(); ++t) {
+                const TTanshi& terminal = *o.Tanshis.Items(t);
+                if (terminal.Direction == dirOutput && LabelBeside(board, o, o.LocalToBoard(terminal.GetPos())) == spec)
+                    return TWatch(spec, o, t);
+            }
+        }
+        throw;
+    }
+}
+
 TTableColumns BindColumns(const TTestTable& table, const TBord& board, const TNamedObjects& named)
 {
     TTableColumns columns;

@@ -33,6 +33,11 @@ TTableColumns BindColumns(const TTestTable& table, const TBord& board, const TNa
 TPartsBase* LabelledObject(const TBord& board, const std::string& label, bool input);
 inline constexpr int MaxLabelGap = 60;
 
+// A run's watch W: NAME.I, or an indicator's NAME, as TWatch takes them; when no object has the
+// name, the lamp or display a label W marks, or else the output of a part beside which a label W
+// stands (the first in the list), as a probe's channel is named. Throws TUsageError when nothing is.
+TWatch NamedWatch(const std::string& spec, const TBord& board, const TNamedObjects& named);
+
 // The same rule read the other way: the one-line text of the nearest text box that has the point
 // (a terminal of owner, in board coordinates) right of it or below it, at most MaxLabelGap pixels
 // away and in owner's board; empty when there is none.

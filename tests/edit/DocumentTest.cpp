@@ -123,6 +123,7 @@ TEST_F(DocumentTest, AFileThatCannotBeOpenedLeavesTheDocumentAsItWas)
     folder.Put("binary.lgc", std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10));
     folder.Put("truncated.lgc", header + "ClassName=TGate\r\nName=TGate0\r\nLeft=1\r\n");
     folder.Put("notanumber.lgc", header + "ClassName=TNot\r\nLeft=12px\r\nEnd\r\n");
+    folder.Put("junk.lgc", header + "\x01\x02 garbage\r\n\r\nmore of it\r\n");
     // Written by another editor in UTF-8: read as code page 932 its Japanese would change.
     folder.Put("utf8.lgc", header + "ClassName=TTextBox\r\nText=半加算器\r\nEnd\r\n");
     std::filesystem::create_directory(folder / "folder.lgc");
@@ -131,7 +132,8 @@ TEST_F(DocumentTest, AFileThatCannotBeOpenedLeavesTheDocumentAsItWas)
     folder.Put("huge.lgc", noise);
     noise.clear();
     for (const char* name :
-         {"empty.lgc", "binary.lgc", "huge.lgc", "truncated.lgc", "notanumber.lgc", "utf8.lgc", "folder.lgc", "missing.lgc"}) {
+         {"empty.lgc", "binary.lgc", "huge.lgc", "truncated.lgc", "notanumber.lgc", "junk.lgc", "utf8.lgc", "folder.lgc",
+          "missing.lgc"}) {
         SCOPED_TRACE(name);
         shell.Errors.clear();
         shell.Answers = {Shell::TAnswer::No};  // the changes may go: the file is opened in their place
@@ -144,6 +146,14 @@ TEST_F(DocumentTest, AFileThatCannotBeOpenedLeavesTheDocumentAsItWas)
     shell.Answers = {Shell::TAnswer::No};
     doc.OpenFile(folder / "notanumber.lgc");
     EXPECT_NE(shell.Errors[0].find("は整数ではありません (2 行目)"), std::string::npos) << shell.Errors[0];
+    // What went wrong, in words, and where reading stopped.
+    shell.Answers = {Shell::TAnswer::No};
+    doc.OpenFile(folder / "truncated.lgc");
+    EXPECT_NE(shell.Errors[1].find("部品の途中でファイルが終わっています (2 行目)"), std::string::npos) << shell.Errors[1];
+    shell.Answers = {Shell::TAnswer::No};
+    doc.OpenFile(folder / "junk.lgc");
+    EXPECT_NE(shell.Errors[2].find("部品を1つも読めませんでした: 2 行目から最後の行 (4 行目) まで"), std::string::npos)
+        << shell.Errors[2];
     EXPECT_EQ(host.Busy, 0);
 }
 

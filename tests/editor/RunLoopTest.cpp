@@ -1,4 +1,5 @@
 #include "EditorFixture.h"
+#include "RunControl.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -7,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -64,6 +67,31 @@ TEST_F(RunLoop, AClickOnAToggleSwitchLightsTheLedItFeeds)
     EXPECT_TRUE(led->ShowsLit);
     EXPECT_EQ(toggle->OutputLevel(), 5);
     EXPECT_EQ(led->Tanshis.Items(0)->Level, 5);
+}
+
+// Two open lamps: the settle drives their inputs high, then low, so both have taken the high level
+// over when the redraw after the first pass has them show it, the one out of view as well.
+TEST_F(RunLoop, ALampOutOfViewShowsWhatOneInViewShowsAfterTheFirstPass)
+{
+    auto* seen = window->Bord.Create<TLED>(&window->WindowSurface());
+    seen->MoveTo(100, 100, false);
+    auto* unseen = window->Bord.Create<TLED>(&window->WindowSurface());
+    unseen->MoveTo(3000, 3000, false);
+    ASSERT_FALSE(RectsOverlap(unseen->GetRect(), window->ShownArea()));
+    // The first pause seen may come before the redraw; the second comes after it.
+    int pausesSeen = 0;
+    std::optional<std::pair<bool, bool>> shown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!window->Run() || !window->Run()->Paused() || ++pausesSeen < 2) return;
+        shown = {seen->ShowsLit, unseen->ShowsLit};
+        actions->actSimStop->trigger();
+    });
+    poll.start(5);
+    window->StepPasses(1);
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(shown->first);
+    EXPECT_TRUE(shown->second);
 }
 
 TEST_F(RunLoop, AnEmptyBoardRunsUntilStopped)

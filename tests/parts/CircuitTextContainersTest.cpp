@@ -157,7 +157,7 @@ TEST(CircuitTextContainers, AFailedReadIntoABoxLeavesTheBoardAndItsBatchAsTheyWe
     EXPECT_EQ(r.LoadError(Header + Block("TContainer", "b", "", 0, 0, 0, 0, 0, 60, 120, 0, 0) +
                           Block("TNot", "n", "b", 0, 0, 0, 0, 0, 40, 40, 4, 0) + "ClassName=TNot\n",
                           box),
-              "リストのインデックスが範囲を超えています (28)");
+              "部品の途中でファイルが終わっています");
     ASSERT_EQ(r.t.Bord.Count(), 1);
     EXPECT_EQ(r.t.Bord.Items(0), box);
     EXPECT_TRUE(r.t.Context.CommandBatch->empty());

@@ -108,7 +108,11 @@ TEST(CircuitText, BadIntegersAndAMissingEndFailWithTheirMessages)
     EXPECT_EQ(TextBoard().LoadError(with("Way=0", "Way=")), "'' は整数ではありません");
     EXPECT_EQ(TextBoard().LoadError(with("Height=40\n", "")), "'' は整数ではありません");
     EXPECT_EQ(TextBoard().LoadError(with("Top=2", "Top=99999999999")), "'99999999999' は整数ではありません");
-    EXPECT_EQ(TextBoard().LoadError(with("End\n", "")), "リストのインデックスが範囲を超えています (13)");
+    EXPECT_EQ(TextBoard().LoadError(with("End\n", "")), "部品の途中でファイルが終わっています");
+    // Something, but no object at all: it would read as an empty circuit in place of the user's.
+    EXPECT_EQ(TextBoard().LoadError(Header + "\x01\x02\n\nClassName=TNoSuchPart\nEnd\n"),
+              "部品を1つも読めませんでした: 2 行目から最後の行 (5 行目) まで、部品の始まりの行がありません");
+    EXPECT_EQ(TextBoard().LoadError(Header + "\n \n"), "");  // an empty circuit
     EXPECT_EQ(TextBoard().LoadError(with("PartNo=0", "PartNo=+7")), "");  // a sign is part of a number
 }
 
