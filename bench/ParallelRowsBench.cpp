@@ -1,9 +1,12 @@
 // The whole truth table of a random combinational board of 16 switches and 1,000 gates (65,536
 // rows, 64 to a run of the lanes), the compile before it, and, as the yardstick, the same board's
-// first 256 rows run one by one as a test table runs them.
+// first 256 rows run one by one as a test table runs them; the truth table of a board the lanes do
+// not take, row by row from fresh starts.
+#include "CircuitFile.h"
 #include "ParallelRows.h"
 #include "PartU.h"
 #include "TableCheck.h"
+#include "TruthTable.h"
 
 #include <benchmark/benchmark.h>
 
@@ -130,5 +133,17 @@ void BM_RowByRow256(benchmark::State& state)
     state.counters["rows"] = benchmark::Counter(256.0, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_RowByRow256)->Unit(benchmark::kMillisecond);
+
+// The whole truth table of a board the lanes do not take (the 4-bit adder of the examples shows its sum
+// on a seven-segment display): 512 rows, each from a fresh start of the circuit read anew, then the
+// rows in one run in binary and in reverse order, which find the rows that depend on the rows before.
+void BM_TruthTableRowByRow(benchmark::State& state)
+{
+    const TStrings lines = ReadCircuitFile(VOLTRANE_EXAMPLES "/adder4.lgc");
+    size_t rows = 0;
+    for (auto _ : state) rows = TextTruthTable(lines).Rows.size();
+    state.counters["rows"] = benchmark::Counter(static_cast<double>(rows), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_TruthTableRowByRow)->Unit(benchmark::kMillisecond);
 
 }  // namespace

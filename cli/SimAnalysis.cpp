@@ -3,6 +3,7 @@
 #include "AnalysisTable.h"
 #include "FileAccess.h"
 #include "LogicMinimizer.h"
+#include "Messages.h"
 #include "TruthTable.h"
 
 #include <cstdio>
@@ -21,6 +22,24 @@ std::string Expressions(const TAnalysisTable& table)
     return text;
 }
 
+// A line naming the rows that depend on the rows run before them, which the forms take as don't-cares; none
+// when no row does.
+std::string HistoryLine(const TTruthTable& table)
+{
+    std::string rows;
+    for (size_t r = 0; r < table.History.size(); ++r)
+        if (table.History[r]) rows += (rows.empty() ? "" : ", ") + std::to_string(r);
+    if (rows.empty()) return {};
+    std::string loops;
+    for (const std::string& part : HistoryLoops(table)) loops += (loops.empty() ? "" : ", ") + part;
+    if (loops.empty())
+        return Tr("The forms take as don't-cares the rows that depend on the rows run before them: %1", {rows}) + "\n";
+    return Tr("The forms take as don't-cares the rows that depend on the rows run before them: %1 (the loop of %2 keeps "
+              "a state)",
+              {rows, loops}) +
+           "\n";
+}
+
 }  // namespace
 
 int RunAnalysis(const TSimOptions& options)
@@ -29,6 +48,6 @@ int RunAnalysis(const TSimOptions& options)
     if (options.TruthTable) std::fputs(TruthTableText(table).c_str(), stdout);
     if (!options.CsvPath.empty()) WriteFileBytes(options.CsvPath, TruthTableCsv(table));
     if (!options.LgtPath.empty()) WriteFileBytes(options.LgtPath, TruthTableAsTest(table));
-    if (options.Expressions) std::fputs(Expressions(AnalysisOf(table)).c_str(), stdout);
+    if (options.Expressions) std::fputs((Expressions(AnalysisOf(table)) + HistoryLine(table)).c_str(), stdout);
     return 0;
 }

@@ -428,6 +428,10 @@ void TAnalysisWindow::Refresh()
     if (!table_->Unsettled.empty())
         status += QStringLiteral("   ") + QTr("%1 rows do not settle (~): their outputs count as don't-cares")
                                               .arg(table_->Unsettled.size());
+    if (!table_->History.empty())
+        status += QStringLiteral("   ") +
+                  QTr("%1 rows depend on the rows run before them (*): their outputs count as don't-cares")
+                      .arg(table_->History.size());
     if (!comparedWith_.empty()) {
         std::vector<uint32_t> rows;
         for (const TTableDifference& d : differences_) rows.push_back(d.Row);

@@ -208,16 +208,34 @@ std::string RowLines(const TAnalysisTable& table, const char* separator)
 
 TAnalysisTable AnalysisOf(const TTruthTable& table)
 {
-    TReadTable read{table.Inputs, table.Outputs, {}};
+    // Read twice: as the functions are, and with what a fresh start shows at the history rows.
+    TReadTable read{table.Inputs, table.Outputs, {}}, fresh = read;
     for (size_t r = 0; r < table.Rows.size(); ++r) {
         std::string outputs = table.Rows[r];
         if (!table.Settled[r]) outputs.assign(outputs.size(), 'X');
-        read.Rows.push_back({r + 1, InputBits(static_cast<uint32_t>(r), table.Inputs.size(), ""), outputs});
+        const std::string inputs = InputBits(static_cast<uint32_t>(r), table.Inputs.size(), "");
+        fresh.Rows.push_back({r + 1, inputs, outputs});
+        if (table.History[r]) outputs.assign(outputs.size(), 'X');
+        read.Rows.push_back({r + 1, inputs, outputs});
     }
     TAnalysisTable analysis = Functions(read, table.OutputDisplays);
-    for (size_t r = 0; r < table.Rows.size(); ++r)
-        if (!table.Settled[r]) analysis.Unsettled.push_back(static_cast<uint32_t>(r));
+    const TAnalysisTable shown = Functions(fresh, table.OutputDisplays);
+    for (size_t r = 0; r < table.Rows.size(); ++r) {
+        const uint32_t row = static_cast<uint32_t>(r);
+        if (!table.Settled[r]) analysis.Unsettled.push_back(row);
+        if (!table.History[r]) continue;
+        TAnalysisTable::THistoryRow history{row, {}, table.Loops[r]};
+        for (const TBoolFunction& f : shown.Functions) history.Fresh.push_back(f.At(row));
+        analysis.History.push_back(std::move(history));
+    }
     return analysis;
+}
+
+const TAnalysisTable::THistoryRow* TAnalysisTable::HistoryAt(uint32_t row) const
+{
+    const auto at = std::lower_bound(History.begin(), History.end(), row,
+                                     [](const THistoryRow& h, uint32_t r) { return h.Row < r; });
+    return at != History.end() && at->Row == row ? &*at : nullptr;
 }
 
 TAnalysisTable ParseAnalysisTable(std::string_view text)
@@ -258,6 +276,8 @@ TAnalysisTable MoveColumn(const TAnalysisTable& table, size_t from, size_t to)
         TAnalysisTable result = table;
         result.Outputs = moved(table.Outputs, from - n, to - n);
         result.Functions = moved(table.Functions, from - n, to - n);
+        for (TAnalysisTable::THistoryRow& history : result.History)
+            history.Fresh = moved(history.Fresh, from - n, to - n);
         return result;
     }
     // Input order[j] of the old table is input j of the new one; a row's bit for input i is bit n − 1 − i.
@@ -276,8 +296,13 @@ TAnalysisTable MoveColumn(const TAnalysisTable& table, size_t from, size_t to)
         for (uint32_t r = 0; r < g.Rows(); ++r) g.Set(r, f.At(oldRow(r)));
         result.Functions.push_back(std::move(g));
     }
-    for (uint32_t r = 0; r < (uint32_t{1} << n); ++r)
+    for (uint32_t r = 0; r < (uint32_t{1} << n); ++r) {
         if (std::binary_search(table.Unsettled.begin(), table.Unsettled.end(), oldRow(r))) result.Unsettled.push_back(r);
+        if (const TAnalysisTable::THistoryRow* history = table.HistoryAt(oldRow(r))) {
+            result.History.push_back(*history);
+            result.History.back().Row = r;
+        }
+    }
     return result;
 }
 

@@ -18,11 +18,24 @@ struct TAnalysisTable {
     std::vector<TBoolFunction> Functions;
     // The rows of a circuit's table that did not settle, ascending; their outputs are don't-cares.
     std::vector<uint32_t> Unsettled;
+    // The rows of a circuit's table whose outputs depend on the rows run before them, ascending; their
+    // outputs are don't-cares too. Fresh holds per output what a fresh start with the row's inputs
+    // shows, Loop the parts of the feedback loops that keep the state.
+    struct THistoryRow {
+        uint32_t Row = 0;
+        std::vector<TLogicValue> Fresh;
+        std::vector<std::string> Loop;
+        bool operator==(const THistoryRow&) const = default;
+    };
+    std::vector<THistoryRow> History = {};
+
+    // The history row at row, or null.
+    const THistoryRow* HistoryAt(uint32_t row) const;
 };
 
 // A circuit's table: a lamp is one output; a seven-segment display's hex digit four, NAME.3 (the
-// most significant bit) to NAME.0. A row that did not settle, a dark display or segments that make
-// no digit are don't-cares.
+// most significant bit) to NAME.0. A row that did not settle or depends on the rows before, a dark
+// display or segments that make no digit are don't-cares.
 TAnalysisTable AnalysisOf(const TTruthTable& table);
 
 // A table a person types, pastes or opens, in either form:

@@ -2,9 +2,11 @@
 
 #include "CircuitFile.h"
 #include "CircuitText.h"
+#include "FeedbackLoops.h"
 #include "Messages.h"
 #include "ParallelRows.h"
 #include "PartU.h"
+#include "RowHistory.h"
 #include "TableCheck.h"
 #include "TableColumns.h"
 #include "UsageError.h"
@@ -59,15 +61,22 @@ std::string Joined(const std::vector<std::string>& names, const char* separator)
     return text;
 }
 
+struct TAddedTerminal {
+    std::string Name;  // NAME.I
+    bool Labelled;     // a label named it
+    const TTanshi* Terminal;
+};
+
 // The terminal an added column names: NAME.I of an object's name, or else the output terminal of a part beside which
-// a label has the column's text, as a probe's channels are named. "NAME.I", whether a label named it; none when
-// nothing does.
-std::optional<std::pair<std::string, bool>> AddedTerminal(
-    const TBord& board, const std::unordered_map<const TPartsBase*, std::string>& nameOf, const std::string& column)
+// a label has the column's text, as a probe's channels are named; none when nothing does.
+std::optional<TAddedTerminal> AddedTerminal(const TBord& board,
+                                            const std::unordered_map<const TPartsBase*, std::string>& nameOf,
+                                            const std::string& column)
 {
     for (const auto& [object, name] : nameOf)
         for (int t = 0; t < object->Tanshis.Count(); ++t)
-            if (column == name + "." + std::to_string(t)) return std::pair{column, false};
+            if (column == name + "." + std::to_string(t))
+                return TAddedTerminal{column, false, object->Tanshis.Items(t)};
     for (int i = 0; i < board.Count(); ++i) {
         const TPartsBase& o = *board.Items(i);
         const auto named = nameOf.find(&o);
@@ -75,16 +84,53 @@ std::optional<std::pair<std::string, bool>> AddedTerminal(
         for (int t = 0; t < o.Tanshis.Count(); ++t) {
             const TTanshi& terminal = *o.Tanshis.Items(t);
             if (terminal.Direction == dirOutput && LabelBeside(board, o, o.LocalToBoard(terminal.GetPos())) == column)
-                return std::pair{named->second + "." + std::to_string(t), true};
+                return TAddedTerminal{named->second + "." + std::to_string(t), true, &terminal};
         }
     }
     return std::nullopt;
 }
 
-}  // namespace
+// The rows run one by one, each from a fresh start, and the loops behind a row that depends on the rows before it.
+void RunRows(TTruthTable& table, TBord& board, const TNamedObjects& named,
+             const std::unordered_map<const TPartsBase*, std::string>& nameOf,
+             const std::vector<std::vector<const TTanshi*>>& outputTerminals, const TStrings& lines, TEngineMode engine)
+{
+    // The rows as a test table of the objects' names, every output a don't-care that is read back.
+    TTestTable test;
+    for (const std::string& name : table.InputObjects) test.Inputs.push_back({name, name, false});
+    for (const std::string& name : table.OutputObjects) test.Outputs.push_back({name, name, false});
+    const size_t inputs = table.Inputs.size(), rows = size_t{1} << inputs;
+    for (size_t r = 0; r < rows; ++r) {
+        TTableRow row;
+        row.Line = r + 1;
+        for (size_t i = 0; i < inputs; ++i) row.Values.push_back((r >> (inputs - 1 - i)) & 1 ? '1' : '0');
+        row.Values.insert(row.Values.end(), table.Outputs.size(), 'X');
+        test.Rows.push_back(std::move(row));
+    }
+    const TRowHistory history = RunRowsFresh(test, board, named, lines, engine);
+    const TFeedbackLoops loops(board);
+    for (size_t r = 0; r < rows; ++r) {
+        const TRowResult& fresh = history.Fresh[r];
+        table.Rows.emplace_back(fresh.Actual.begin(), fresh.Actual.end());
+        table.Settled.push_back(fresh.Verdict != TRowResult::Unsettled);
+        table.History.push_back(!history.Differing[r].empty());
+        std::vector<const TTanshi*> differing;
+        for (const size_t c : history.Differing[r])
+            differing.insert(differing.end(), outputTerminals[c].begin(), outputTerminals[c].end());
+        std::vector<std::string> names;
+        if (!differing.empty()) {
+            // No loop feeds the outputs: one elsewhere, settling or not by what it holds, made the row settle or not.
+            std::vector<const TPartsBase*> parts = loops.Behind(differing);
+            if (parts.empty()) parts = loops.All();
+            for (const TPartsBase* part : parts) names.push_back(nameOf.at(part));
+        }
+        table.Loops.push_back(std::move(names));
+    }
+}
 
-TTruthTable CircuitTruthTable(TBord& board, const TPartsList& objects, const std::vector<std::string>& names,
-                              const std::vector<std::string>& added)
+// The table of the circuit loaded on board from lines, its objects named by names.
+TTruthTable LoadedTruthTable(TBord& board, const TPartsList& objects, const std::vector<std::string>& names,
+                             const std::vector<std::string>& added, const TStrings& lines, TEngineMode engine)
 {
     std::unordered_map<const TPartsBase*, std::string> nameOf;
     for (size_t i = 0; i < names.size() && i < static_cast<size_t>(objects.Count()); ++i)
@@ -92,13 +138,14 @@ TTruthTable CircuitTruthTable(TBord& board, const TPartsList& objects, const std
     TTruthTable table;
     std::vector<std::string> stateful;
     std::vector<TSwitch*> switches;
+    // Per output column the terminals whose levels it shows.
+    std::vector<std::vector<const TTanshi*>> outputTerminals;
     // The lamps' input terminals, while every output is a lamp.
     std::vector<const TTanshi*> lampInputs;
     bool onlyLamps = true;
     for (int i = 0; i < board.Count(); ++i) {
         TPartsBase& o = *board.Items(i);
-        const auto named = nameOf.find(&o);
-        const std::string name = named != nameOf.end() ? named->second : o.ClassName() + std::to_string(i);
+        const std::string& name = nameOf.try_emplace(&o, o.ClassName() + std::to_string(i)).first->second;
         if (KeepsAState(o)) stateful.push_back(name);
         if (IsInput(o)) {
             AddColumn(board, o, name, true, table);
@@ -109,6 +156,7 @@ TTruthTable CircuitTruthTable(TBord& board, const TPartsList& objects, const std
             const bool lamp = dynamic_cast<const TLED*>(&o) && o.Tanshis.Count() > 0;
             onlyLamps = onlyLamps && lamp;
             if (lamp) lampInputs.push_back(o.Tanshis.Items(0));
+            outputTerminals.emplace_back(o.Tanshis.begin(), o.Tanshis.end());
         }
     }
     for (const std::string& column : added) {
@@ -120,9 +168,10 @@ TTruthTable CircuitTruthTable(TBord& board, const TPartsList& objects, const std
             std::find(table.Inputs.begin(), table.Inputs.end(), column) != table.Inputs.end())
             throw TUsageError(Tr("The table has a column %1 already", {column}));
         table.Outputs.push_back(column);
-        table.OutputObjects.push_back(terminal->first);
-        table.OutputLabelled.push_back(terminal->second);
+        table.OutputObjects.push_back(terminal->Name);
+        table.OutputLabelled.push_back(terminal->Labelled);
         table.OutputDisplays.push_back(false);
+        outputTerminals.push_back({terminal->Terminal});
         onlyLamps = false;
     }
     if (!stateful.empty())
@@ -136,7 +185,8 @@ TTruthTable CircuitTruthTable(TBord& board, const TPartsList& objects, const std
         throw TUsageError(Tr("The circuit has %1 inputs; a truth table takes at most %2",
                              {std::to_string(table.Inputs.size()), std::to_string(MaxTruthInputs)}));
 
-    // Gates without feedback and lamps that show their inputs at rest: 64 rows at once.
+    // Gates without feedback and lamps that show their inputs at rest: 64 rows at once, each what a
+    // fresh start settles to, whatever rows came before.
     if (onlyLamps) {
         TParallelRows parallel(board, switches, lampInputs);
         if (parallel.Supported() && parallel.LampsShowTheirInputs())
@@ -147,38 +197,24 @@ TTruthTable CircuitTruthTable(TBord& board, const TPartsList& objects, const std
                     table.Rows.push_back(std::move(values));
                 }
                 table.Settled.assign(rows->Rows, true);
+                table.History.assign(rows->Rows, false);
+                table.Loops.assign(rows->Rows, {});
                 return table;
             }
     }
-
-    // The rows as a test table of the objects' names, every output a don't-care that is read back.
-    TTestTable test;
-    for (const std::string& name : table.InputObjects) test.Inputs.push_back({name, name, false});
-    for (const std::string& name : table.OutputObjects) test.Outputs.push_back({name, name, false});
-    const size_t inputs = table.Inputs.size(), rows = size_t{1} << inputs;
-    for (size_t r = 0; r < rows; ++r) {
-        TTableRow row;
-        row.Line = r + 1;
-        for (size_t i = 0; i < inputs; ++i) row.Values.push_back((r >> (inputs - 1 - i)) & 1 ? '1' : '0');
-        row.Values.insert(row.Values.end(), table.Outputs.size(), 'X');
-        test.Rows.push_back(std::move(row));
-    }
-    const TTableResult result = CheckTable(test, board, TNamedObjects(names, objects));
-    if (!result.Error.empty()) throw TUsageError(result.Error);
-    for (const TRowResult& row : result.Rows) {
-        table.Rows.emplace_back(row.Actual.begin(), row.Actual.end());
-        table.Settled.push_back(row.Verdict != TRowResult::Unsettled);
-    }
+    RunRows(table, board, TNamedObjects(names, objects), nameOf, outputTerminals, lines, engine);
     return table;
 }
+
+}  // namespace
 
 TTruthTable CircuitTruthTable(TBord& board)
 {
     TPartsList objects;
     board.CopyParts(objects);
-    std::vector<std::string> names;
-    for (int i = 0; i < objects.Count(); ++i) names.push_back(objects.Items(i)->ClassName() + std::to_string(i));
-    return CircuitTruthTable(board, objects, names);
+    TStrings lines;
+    SaveParts(objects, lines);
+    return TextTruthTable(lines, board.Context().Engine);
 }
 
 TTruthTable TextTruthTable(const TStrings& lines, TEngineMode engine, const std::vector<std::string>& added)
@@ -190,17 +226,19 @@ TTruthTable TextTruthTable(const TStrings& lines, TEngineMode engine, const std:
     std::vector<std::string> names;
     LoadParts(lines, loaded, circuit.Bord, nullptr, &windowSurface, &names);
     circuit.Bord.CheckAllLinks();
-    return CircuitTruthTable(circuit.Bord, loaded, names, added);
+    return LoadedTruthTable(circuit.Bord, loaded, names, added, lines, engine);
 }
 
 TTruthTable FileTruthTable(const std::string& path, TEngineMode engine, const std::vector<std::string>& added)
 {
-    return TextTruthTable(ReadCircuitFile(path), engine, added);
+    return TextTruthTable(OpenCircuitFile(path), engine, added);
 }
 
 std::string TruthTableCsv(const TTruthTable& table)
 {
-    std::string text = Joined(table.Inputs, ",") + "," + Joined(table.Outputs, ",") + "\n";
+    // The mark stands in a column of its own, so that every output's column holds only values.
+    const bool history = std::find(table.History.begin(), table.History.end(), true) != table.History.end();
+    std::string text = Joined(table.Inputs, ",") + "," + Joined(table.Outputs, ",") + (history ? ",history" : "") + "\n";
     const size_t inputs = table.Inputs.size();
     for (size_t r = 0; r < table.Rows.size(); ++r) {
         for (size_t i = 0; i < inputs; ++i) text += std::string((r >> (inputs - 1 - i)) & 1 ? "1" : "0") + ",";
@@ -208,6 +246,9 @@ std::string TruthTableCsv(const TTruthTable& table)
             if (o > 0) text += ',';
             text += table.Settled[r] ? table.Rows[r][o] : '~';
         }
+        if (history) text += !table.History[r]       ? ","
+                             : table.Loops[r].empty() ? ",*"
+                                                      : ",* " + Joined(table.Loops[r], " ");
         text += '\n';
     }
     return text;
@@ -230,10 +271,19 @@ std::string TruthTableText(const TTruthTable& table)
         text += "|";
         for (size_t o = 0; o < table.Outputs.size(); ++o)
             text += " " + cell(std::string(1, table.Rows[r][o]), table.Outputs[o]);
+        if (table.History[r]) text += "  *";
         if (!table.Settled[r]) text += std::string("  ") + Tr("(does not settle)");
         text += '\n';
     }
-    return text;
+    if (std::find(table.History.begin(), table.History.end(), true) == table.History.end()) return text;
+    const std::vector<std::string> loops = HistoryLoops(table);
+    return text +
+           (loops.empty() ? Tr("Rows marked * depend on the rows run before them. Each row shows a fresh start with its "
+                               "inputs")
+                          : Tr("Rows marked * depend on the rows run before them: the loop of %1 keeps a state. Each row "
+                               "shows a fresh start with its inputs",
+                               {Joined(loops, ", ")})) +
+           "\n";
 }
 
 std::string TruthTableAsTest(const TTruthTable& table)
@@ -253,11 +303,20 @@ std::string TruthTableAsTest(const TTruthTable& table)
                        header(table.Outputs, table.OutputObjects, table.OutputLabelled) + "\n";
     const size_t inputs = table.Inputs.size();
     for (size_t r = 0; r < table.Rows.size(); ++r) {
-        if (!table.Settled[r]) continue;
+        if (!table.Settled[r] || table.History[r]) continue;
         for (size_t i = 0; i < inputs; ++i) text += std::string((r >> (inputs - 1 - i)) & 1 ? "1" : "0") + " ";
         text += "|";
         for (const char value : table.Rows[r]) text += std::string(" ") + (value == '-' || value == '?' ? 'X' : value);
         text += '\n';
     }
     return text;
+}
+
+std::vector<std::string> HistoryLoops(const TTruthTable& table)
+{
+    std::vector<std::string> parts;
+    for (const std::vector<std::string>& loop : table.Loops)
+        for (const std::string& part : loop)
+            if (std::find(parts.begin(), parts.end(), part) == parts.end()) parts.push_back(part);
+    return parts;
 }

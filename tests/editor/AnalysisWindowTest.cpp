@@ -224,6 +224,30 @@ TEST(AnalysisWindow, ARowThatDoesNotSettleShowsAsSuchAndCountsAsADontCare)
     EXPECT_EQ(f.analysis->lblSum->text().toStdString(), "TLED2 = 1");
 }
 
+TEST(AnalysisWindow, ARowThatDependsOnTheRowsBeforeShowsItsFreshStartMarkedWithTheLoopAndCountsAsADontCare)
+{
+    // A latch of two NAND gates: with nS = nR = 1 it holds what the rows before left; a fresh start gives Q = 1.
+    AnalysisFixture f;
+    ASSERT_TRUE(f.window->Document.OpenFile(VOLTRANE_DATA "/sr_latch.lgc"));
+    f.Open();
+    ASSERT_TRUE(f.analysis->Table());
+    const QAbstractItemModel* model = f.analysis->grdTable->model();
+    EXPECT_EQ(model->headerData(2, Qt::Vertical).toString(), QStringLiteral("2"));
+    EXPECT_EQ(model->headerData(3, Qt::Vertical).toString(), QStringLiteral("3 *"));
+    EXPECT_EQ(model->data(model->index(2, 2)).toString(), QStringLiteral("0"));
+    EXPECT_EQ(model->data(model->index(3, 2)).toString(), QStringLiteral("1*"));
+    for (const QVariant& tip :
+         {model->headerData(3, Qt::Vertical, Qt::ToolTipRole), model->data(model->index(3, 2), Qt::ToolTipRole)})
+        EXPECT_TRUE(tip.toString().contains(QStringLiteral("TGate2, TGate3"))) << tip.toString().toStdString();
+    EXPECT_TRUE(f.analysis->lblStatus->text().contains(QStringLiteral("(*)"))) << f.analysis->lblStatus->text().toStdString();
+    // Taken as a don't-care, the row lets Q be not nS alone; as the fresh 1 it would need nR too.
+    EXPECT_EQ(f.analysis->lblSum->text().toStdString(), std::string("Q = ") + Bar + "nS</span>");
+    // A click makes the value the table's own: shown plainly, no longer a don't-care.
+    f.analysis->CycleValue(3, 0);
+    EXPECT_EQ(model->data(model->index(3, 2)).toString(), QStringLiteral("0"));
+    EXPECT_TRUE(f.shell.Errors.empty());
+}
+
 TEST(AnalysisWindow, ColumnsAreAddedForATerminalMovedByTheirHeadingsAndHidden)
 {
     AnalysisFixture f;

@@ -91,26 +91,32 @@ TEST(AnalysisTable, ACircuitsTableComparedWithItsBrokenTwinsShowsTheRowsThatDiff
 
 TEST(AnalysisTable, AMovedInputReordersEveryRowAndAMovedOutputOnlyItsColumn)
 {
-    // F = A·/B + C over A B C; row 5 (A B C = 1 0 1) did not settle.
+    // F = A·/B + C over A B C; row 5 (A B C = 1 0 1) did not settle, row 6 (1 1 0) depends on the rows before.
     TAnalysisTable table = ParseAnalysisTable("A B C | F G\n0 0 0 | 0 1\n0 0 1 | 1 1\n0 1 0 | 0 1\n0 1 1 | 1 1\n"
-                                              "1 0 0 | 1 0\n1 0 1 | X 0\n1 1 0 | 0 0\n1 1 1 | 1 0\n");
+                                              "1 0 0 | 1 0\n1 0 1 | X 0\n1 1 0 | X X\n1 1 1 | 1 0\n");
     table.Unsettled = {5};
+    table.History = {{6, {TLogicValue::One, TLogicValue::Zero}, {"TGate7", "TGate9"}}};
     const TAnalysisTable moved = MoveColumn(table, 0, 2);  // B C A
     EXPECT_EQ(moved.Inputs, (std::vector<std::string>{"B", "C", "A"}));
     for (uint32_t r = 0; r < 8; ++r) {
         const bool b = r & 4, c = r & 2, a = r & 1;
-        if (r == 3) continue;  // B C A = 0 1 1: the unsettled row
+        if (r == 3 || r == 5) continue;  // B C A = 0 1 1: the unsettled row; 1 0 1: the history row
         EXPECT_EQ(moved.Functions[0].At(r), (a && !b) || c ? TLogicValue::One : TLogicValue::Zero) << r;
         EXPECT_EQ(moved.Functions[1].At(r), a ? TLogicValue::Zero : TLogicValue::One) << r;
     }
     EXPECT_EQ(moved.Unsettled, std::vector<uint32_t>{3});
+    ASSERT_NE(moved.HistoryAt(5), nullptr);
+    EXPECT_EQ(moved.History.size(), 1u);
+    EXPECT_EQ(moved.HistoryAt(5)->Fresh, table.History[0].Fresh);
     const TAnalysisTable back = MoveColumn(moved, 2, 0);
     EXPECT_EQ(back.Functions, table.Functions);
     EXPECT_EQ(back.Unsettled, table.Unsettled);
+    EXPECT_EQ(back.History, table.History);
 
     const TAnalysisTable swapped = MoveColumn(table, 4, 3);
     EXPECT_EQ(swapped.Outputs, (std::vector<std::string>{"G", "F"}));
     EXPECT_EQ(swapped.Functions[0], table.Functions[1]);
+    EXPECT_EQ(swapped.History[0].Fresh, (std::vector<TLogicValue>{TLogicValue::Zero, TLogicValue::One}));
     EXPECT_THROW(MoveColumn(table, 1, 3), std::out_of_range);
     EXPECT_THROW(MoveColumn(table, 5, 4), std::out_of_range);
 }

@@ -3,6 +3,9 @@
 #include "PartsU.h"
 #include "RecordingCanvas.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +36,24 @@ struct TestCircuit {
         part->SetWay(way);
         part->MoveTo(x, y, false);
         return part;
+    }
+
+    // A wire from terminal out of from to terminal in of to through the vertical track track, right of
+    // every part (parts stand left of x = 4000): wires in tracks of their own meet only at the
+    // terminals where they start or end.
+    void WireInTrack(int track, const TPartsBase& from, int out, const TPartsBase& to, int in)
+    {
+        const TPoint a = from.LocalToBoard(from.Tanshis.Items(out)->GetPos());
+        const TPoint b = to.LocalToBoard(to.Tanshis.Items(in)->GetPos());
+        const int x = 4000 + 4 * track;
+        const TPoint route[] = {a, {x, a.y}, {x, b.y}, b};
+        for (size_t k = 0; k + 1 < std::size(route); ++k) {
+            if (route[k] == route[k + 1]) continue;
+            auto* wire = Bord.Create<TCode>(nullptr);
+            wire->DragWidth = std::abs(route[k + 1].x - route[k].x);
+            wire->DragHeight = std::abs(route[k + 1].y - route[k].y);
+            wire->MoveTo(std::min(route[k].x, route[k + 1].x), std::min(route[k].y, route[k + 1].y), false);
+        }
     }
 
     // One pass: every part computes from its inputs, then every output reaches what it drives.
