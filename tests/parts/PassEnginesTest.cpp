@@ -1,11 +1,9 @@
 // Every engine computes exactly what every part's own Calc and Tick compute, pass for pass: the
 // settle that passes only what can change, and the compiled whole, sparse and automatic passes,
 // through clicks and edits between passes.
-#include "ClassRegistry.h"
 #include "PartU.h"
 #include "PassEngine.h"
-#include "TestCircuit.h"
-#include "Wiring.h"
+#include "RandomBoard.h"
 
 #include <gtest/gtest.h>
 
@@ -83,38 +81,6 @@ private:
 };
 
 Levels LevelsAndStates(const TBord& board) { return TStateProbe(board).Read(); }
-
-const std::vector<std::string> Combinational{"TGate",      "TNot",   "TTglSW", "TPushSW",
-                                             "TFullAdder", "T10TO2", "T7SEG",  "TDFF"};
-const std::vector<std::string> WithState{"TJKFF",   "TTFF",     "TLED",       "T2TO10",
-                                         "TOneShot", "TPulser", "TLED7SEG", "TMatrix8X8"};
-
-// Parts, wires and dots on a 20-pixel grid, so that many terminals meet and outputs meet outputs,
-// some parts in a box with sub-board terminals; with stateful parts when asked.
-void RandomBoard(TestCircuit& t, uint32_t seed, bool stateful)
-{
-    std::mt19937 random(seed);
-    auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
-    TContainer* box = AddBox(t, 200, 200, 200, 200);
-    for (int i = 0; i < 120; ++i) {
-        const int x = 20 * pick(0, 12), y = 20 * pick(0, 12);
-        const int roll = pick(0, 9);
-        if (roll < 3) {
-            AddWire(t, x, y, x + 20 * pick(-3, 3), y);
-            AddWire(t, x, y, x, y + 20 * pick(-3, 3));
-            if (roll == 0) PlaceDot(t, x, y, x >= 200 && y >= 200 ? box : nullptr);
-            continue;
-        }
-        std::string name = Combinational[static_cast<size_t>(pick(0, static_cast<int>(Combinational.size()) - 1))];
-        if (stateful && roll < 5) name = WithState[static_cast<size_t>(pick(0, static_cast<int>(WithState.size()) - 1))];
-        if (roll == 9) name = pick(0, 1) ? "TInTerminal" : "TOutTerminal";
-        TPartsBase* part = FindPartClass(name)->Create(t.Bord, nullptr);
-        if (name == "TGate") part->PartNo = pick(0, 33);  // 32 and 33 compute nothing
-        if (part->WayCount > 1) part->SetWay(pick(0, part->WayCount - 1));
-        part->Container = x >= 200 && y >= 200 ? box : nullptr;
-        part->MoveTo(x, y, false);
-    }
-}
 
 void Settle(TestCircuit& t, bool shortcut)
 {
