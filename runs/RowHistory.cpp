@@ -1,5 +1,6 @@
 #include "RowHistory.h"
 
+#include "FeedbackLoops.h"
 #include "UsageError.h"
 
 #include <algorithm>
@@ -30,14 +31,21 @@ TRowHistory RunRowsFresh(const TTestTable& table, TBord& board, const TNamedObje
                          TEngineMode engine)
 {
     const size_t rows = table.Rows.size();
-    const std::vector<TRowResult> forward = Checked(CheckTable(table, board, named));
+    std::vector<TRowResult> forward = Checked(CheckTable(table, board, named));
+    TRowHistory history;
+    // Without a loop of parts nothing carries a state from row to row (parts with a state of their
+    // own are refused, and a lamp at rest shows its input): each row in order is its fresh start.
+    if (TFeedbackLoops(board).All().empty()) {
+        history.Fresh = std::move(forward);
+        history.Differing.resize(rows);
+        return history;
+    }
     TTestTable reversed = table;
     std::reverse(reversed.Rows.begin(), reversed.Rows.end());
     std::vector<TRowResult> backward = Checked(CheckCircuitText(reversed, lines, engine));
     std::reverse(backward.begin(), backward.end());
 
     // The first row of either run is its fresh start already.
-    TRowHistory history;
     history.Fresh.reserve(rows);
     TTestTable alone{table.Inputs, table.Outputs, {}};
     for (size_t r = 0; r < rows; ++r) {

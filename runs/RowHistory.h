@@ -24,7 +24,7 @@ struct TRowHistory {
 };
 
 // Runs the table's rows on board, the circuit just loaded from lines and named by named, in the
-// table's order; then in reverse order, and each row alone but the first and the last, on circuits
+// table's order; when the board has a loop of parts, then in reverse order, and each row alone but the first and the last, on circuits
 // loaded anew from lines. Two rows' results agree when both settle with the same outputs or neither
 // settles. Throws TUsageError with the check's error (a column the circuit lacks, a text that does
 // not load).
