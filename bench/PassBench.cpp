@@ -85,10 +85,10 @@ void BM_Settle(benchmark::State& state)
         part->MoveTo(static_cast<int>(i % 1000) * 100, static_cast<int>(i / 1000) * 100, false);
     }
     if (state.range(1) == 1) circuit.Bord.Create<TPulser>(nullptr)->MoveTo(-100, -100, false);
-    circuit.Bord.SetSettleShortcut(state.range(2) == 0);
     circuit.Bord.SetConnectTanshi();
     circuit.Bord.ResolveNets();
-    for (auto _ : state) circuit.Bord.ResetAndSettle();
+    TPassEngine engine(circuit.Bord, state.range(2) == 0 ? TEngineMode::Sparse : TEngineMode::Objects);
+    for (auto _ : state) engine.Settle();
 }
 
 }  // namespace

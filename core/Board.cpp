@@ -3,7 +3,6 @@
 #include "BoardIndex.h"
 #include "Container.h"
 #include "Context.h"
-#include "PassEngine.h"
 
 #include <algorithm>
 #include <utility>
@@ -386,9 +385,4 @@ void TBord::TickAll()
 {
     for (const auto& o : objects_)
         if (o->Is(cfPart)) o->Tick();
-}
-
-void TBord::ResetAndSettle()
-{
-    TPassEngine(*this, settleShortcut_ ? TEngineMode::Sparse : TEngineMode::Objects).Settle();
 }

@@ -98,12 +98,6 @@ public:
     void ShareLinks(TTanshi& t, const TContainer* level, int x, int y);
     void SetConnectTanshi();
     void ResolveNets();
-    // Resets every terminal, then forces each input terminal high and, in a second round, low,
-    // with a pass after each forcing.
-    void ResetAndSettle();
-    // Tests turn off the settle's skipping of parts that cannot change, to compare with the passes of
-    // every part's own Calc and Tick.
-    void SetSettleShortcut(bool enabled) { settleShortcut_ = enabled; }
     void CalcAll();
     void TickAll();
 
@@ -136,6 +130,5 @@ private:
     // A cache of where the objects lie; questions keep it current, hence mutable.
     mutable TBoardGrid grid_{*this};
     bool gridLookup_ = true;
-    bool settleShortcut_ = true;
     uint32_t visitEpoch_ = 0;
 };

@@ -2,7 +2,7 @@
 
 #include "Board.h"
 #include "Cursor.h"
-#include "PassEngine.h"
+#include "EngineMode.h"
 #include "Undo.h"
 #include "WindowFactory.h"
 

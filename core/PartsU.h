@@ -11,6 +11,7 @@
 #include "Dot.h"
 #include "Geometry.h"
 #include "Lists.h"
+#include "PassEngine.h"
 #include "PartsBase.h"
 #include "Properties.h"
 #include "ScopeSink.h"

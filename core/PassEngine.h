@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EngineMode.h"
+
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -8,15 +10,6 @@ class TBord;
 class TTanshi;
 class TPassProgram;
 struct TCircuitContext;
-
-// How the passes of a run are computed. Every mode gives the same levels and states, pass for pass.
-// Objects is the reference: every part's own Calc, then every part's own Tick, in list order. Full
-// runs the compiled board whole; Sparse computes only what the last pass may have changed; Auto
-// switches between the two by how much changes.
-enum class TEngineMode : uint8_t { Auto, Full, Sparse, Objects };
-
-// The mode's name on the command line: auto, full, sparse or objects.
-const char* EngineName(TEngineMode mode);
 
 // Runs the passes of one board. All passes of a run go through one engine, made at the run's start
 // and dropped at its end, before any of the board's objects is destroyed. An edit between passes

@@ -201,7 +201,7 @@ inline void RunBriefly(TCircuit& circuit, Canvas& surface)
     circuit.Context.Simulating = true;
     board.SetConnectTanshi();
     board.ResolveNets();
-    board.ResetAndSettle();
+    TPassEngine(board, TEngineMode::Sparse).Settle();
     for (int pass = 0; pass < 3; ++pass) {
         board.CalcAll();
         board.TickAll();

@@ -84,10 +84,10 @@ Levels LevelsAndStates(const TBord& board) { return TStateProbe(board).Read(); }
 
 void Settle(TestCircuit& t, bool shortcut)
 {
-    t.Bord.SetSettleShortcut(shortcut);
     t.Bord.SetConnectTanshi();
     t.Bord.ResolveNets();
-    t.Bord.ResetAndSettle();
+    // Objects passes every part; Sparse skips the parts that cannot change.
+    TPassEngine(t.Bord, shortcut ? TEngineMode::Sparse : TEngineMode::Objects).Settle();
 }
 
 // Levels and states right after the settle and through the passes that follow.

@@ -68,7 +68,7 @@ struct TestCircuit {
     {
         Bord.SetConnectTanshi();
         Bord.ResolveNets();
-        Bord.ResetAndSettle();
+        TPassEngine(Bord, TEngineMode::Sparse).Settle();
     }
 };
 
