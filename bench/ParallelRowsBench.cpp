@@ -5,6 +5,7 @@
 #include "CircuitFile.h"
 #include "ParallelRows.h"
 #include "PartU.h"
+#include "RowBits.h"
 #include "TableCheck.h"
 #include "TruthTable.h"
 
@@ -122,7 +123,8 @@ void BM_RowByRow256(benchmark::State& state)
     for (int r = 0; r < 256; ++r) {
         TTableRow row;
         row.Line = static_cast<size_t>(r + 1);
-        for (int j = 0; j < Switches; ++j) row.Values.push_back((r >> (Switches - 1 - j)) & 1 ? '1' : '0');
+        const std::string bits = RowBits(static_cast<uint64_t>(r), Switches);
+        row.Values.assign(bits.begin(), bits.end());
         test.Rows.push_back(std::move(row));
     }
     const TNamedObjects named = PositionalNames(b.circuit.Bord);

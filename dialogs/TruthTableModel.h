@@ -59,7 +59,7 @@ public:
         const uint32_t row = static_cast<uint32_t>(index.row());
         if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
         if (column < inputs) {
-            if (role == Qt::DisplayRole) return (row >> (inputs - 1 - column)) & 1 ? QStringLiteral("1") : QStringLiteral("0");
+            if (role == Qt::DisplayRole) return RowBit(row, inputs, column) ? QStringLiteral("1") : QStringLiteral("0");
             if (role == Qt::BackgroundRole) return QColor(238, 238, 238);
             return {};
         }

@@ -146,7 +146,7 @@ TAnalysisTable Functions(const TReadTable& read, const std::vector<bool>& displa
     for (const TReadRow& row : read.Rows) {
         uint32_t fixed = 0, free = 0;
         for (size_t i = 0; i < inputs; ++i) {
-            const uint32_t bit = 1u << (inputs - 1 - i);
+            const auto bit = static_cast<uint32_t>(InputMask(inputs, i));
             if (row.Inputs[i] == '1') fixed |= bit;
             else if (DontCare(row.Inputs[i])) free |= bit;
             else if (row.Inputs[i] != '0')
@@ -184,21 +184,14 @@ TAnalysisTable Functions(const TReadTable& read, const std::vector<bool>& displa
 
 char ValueChar(TLogicValue value) { return value == TLogicValue::One ? '1' : value == TLogicValue::Zero ? '0' : 'X'; }
 
-std::string InputBits(uint32_t row, size_t inputs, const char* separator)
-{
-    std::string text;
-    for (size_t i = 0; i < inputs; ++i) text += std::string((row >> (inputs - 1 - i)) & 1 ? "1" : "0") + separator;
-    return text;
-}
-
-// Every row: the inputs' bits, a bar, the outputs' values (X for a don't-care), parted by separator.
-std::string RowLines(const TAnalysisTable& table, const char* separator)
+// Every row: the inputs' bits, a bar, the outputs' values (X for a don't-care), parted by commas.
+std::string CsvRows(const TAnalysisTable& table)
 {
     std::string text;
     const uint32_t rows = uint32_t{1} << table.Inputs.size();
     for (uint32_t r = 0; r < rows; ++r) {
-        text += InputBits(r, table.Inputs.size(), separator) + "|";
-        for (const TBoolFunction& f : table.Functions) text += separator + std::string(1, ValueChar(f.At(r)));
+        text += RowBits(r, table.Inputs.size(), ",") + "|";
+        for (const TBoolFunction& f : table.Functions) (text += ',') += ValueChar(f.At(r));
         text += '\n';
     }
     return text;
@@ -213,7 +206,7 @@ TAnalysisTable AnalysisOf(const TTruthTable& table)
     for (size_t r = 0; r < table.Rows.size(); ++r) {
         std::string outputs = table.Rows[r];
         if (!table.Settled[r]) outputs.assign(outputs.size(), 'X');
-        const std::string inputs = InputBits(static_cast<uint32_t>(r), table.Inputs.size(), "");
+        const std::string inputs = RowBits(r, table.Inputs.size());
         fresh.Rows.push_back({r + 1, inputs, outputs});
         if (table.History[r]) outputs.assign(outputs.size(), 'X');
         read.Rows.push_back({r + 1, inputs, outputs});
@@ -258,7 +251,7 @@ std::string AnalysisCsv(const TAnalysisTable& table)
     for (const std::string& name : table.Inputs) text += name + ",";
     text += "|";
     for (const std::string& name : table.Outputs) text += "," + name;
-    return text + "\n" + RowLines(table, ",");
+    return text + "\n" + CsvRows(table);
 }
 
 TAnalysisTable MoveColumn(const TAnalysisTable& table, size_t from, size_t to)
@@ -287,7 +280,7 @@ TAnalysisTable MoveColumn(const TAnalysisTable& table, size_t from, size_t to)
     const auto oldRow = [&](uint32_t row) {
         uint32_t old = 0;
         for (size_t j = 0; j < n; ++j)
-            if ((row >> (n - 1 - j)) & 1) old |= uint32_t{1} << (n - 1 - order[j]);
+            if (RowBit(row, n, j)) old |= static_cast<uint32_t>(InputMask(n, order[j]));
         return old;
     };
     TAnalysisTable result{moved(table.Inputs, from, to), table.Outputs, {}, {}};
@@ -306,17 +299,35 @@ TAnalysisTable MoveColumn(const TAnalysisTable& table, size_t from, size_t to)
     return result;
 }
 
+TTestTable AnalysisTest(const TAnalysisTable& table, bool caredRowsOnly)
+{
+    TTestTable test;
+    for (const std::string& name : table.Inputs) test.Inputs.push_back({name, name, true});
+    for (const std::string& name : table.Outputs) test.Outputs.push_back({name, name, true});
+    const size_t n = table.Inputs.size();
+    for (uint32_t r = 0; r < (uint32_t{1} << n); ++r) {
+        TTableRow row;
+        row.Text = RowBits(r, n);
+        bool cares = false;
+        for (const TBoolFunction& f : table.Functions) {
+            cares |= f.At(r) != TLogicValue::DontCare;
+            row.Text += ValueChar(f.At(r));
+        }
+        if (caredRowsOnly && !cares) continue;
+        row.Values.assign(row.Text.begin(), row.Text.end());
+        row.Line = test.Rows.size() + 1;
+        test.Rows.push_back(std::move(row));
+    }
+    return test;
+}
+
 std::string AnalysisAsTest(const TAnalysisTable& table)
 {
-    // A column binds by label; a name a heading cannot hold is left as it stands, for the reader to mend.
-    const auto name = [](const std::string& n) {
-        return n.find_first_of(" \t|=#") == std::string::npos ? n + "=" + n : n;
-    };
-    std::string text = std::string("# ") + Tr("A truth table: every row must show these outputs (X: either)") + "\n";
-    for (const std::string& input : table.Inputs) text += name(input) + " ";
-    text += "|";
-    for (const std::string& output : table.Outputs) text += " " + name(output);
-    return text + "\n" + RowLines(table, " ");
+    // A name the headings cannot hold is written as it stands, for the reader to mend.
+    TTestTable test = AnalysisTest(table);
+    for (std::vector<TTableColumn>* side : {&test.Inputs, &test.Outputs})
+        for (TTableColumn& column : *side) column.Mapped = FitsHeading(column.Target);
+    return TestTableText(test, Tr("A truth table: every row must show these outputs (X: either)"));
 }
 
 std::vector<TTableDifference> CompareTables(const TAnalysisTable& first, const TAnalysisTable& second)

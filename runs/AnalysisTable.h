@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LogicMinimizer.h"
+#include "RowBits.h"
 #include "TestTable.h"
 #include "TruthTable.h"
 
@@ -52,7 +53,12 @@ TAnalysisTable ParseAnalysisTable(std::string_view text);
 // outputs. Throws std::out_of_range for a column past the last or a move from one group to the other.
 TAnalysisTable MoveColumn(const TAnalysisTable& table, size_t from, size_t to);
 
-// Written back as CSV (X for a don't-care) or as a test table that checks the ones and zeros.
+// The table as a test table that checks the ones and zeros: each column bound by the label its name gives (A=A), a
+// row for each combination of the inputs (X for a don't-care), or only for those at which some output is not one.
+TTestTable AnalysisTest(const TAnalysisTable& table, bool caredRowsOnly = false);
+
+// Written back as CSV (X for a don't-care) or as the text of its test table, a column whose name the headings
+// cannot hold written by that name alone.
 std::string AnalysisCsv(const TAnalysisTable& table);
 std::string AnalysisAsTest(const TAnalysisTable& table);
 

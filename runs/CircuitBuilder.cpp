@@ -559,23 +559,5 @@ TBuiltSubBoard BuildSubBoard(const TAnalysisTable& table, TGateStyle style, bool
 
 TTableResult TryBuilt(const TBuiltSubBoard& built, const TAnalysisTable& table)
 {
-    TTestTable test;
-    for (const std::string& name : table.Inputs) test.Inputs.push_back({name, name, true});
-    for (const std::string& name : table.Outputs) test.Outputs.push_back({name, name, true});
-    const size_t n = table.Inputs.size();
-    for (uint32_t r = 0; r < (uint32_t{1} << n); ++r) {
-        TTableRow row;
-        for (size_t i = 0; i < n; ++i) row.Values.push_back((r >> (n - 1 - i)) & 1 ? '1' : '0');
-        bool cares = false;
-        for (const TBoolFunction& f : table.Functions) {
-            const TLogicValue value = f.At(r);
-            cares |= value != TLogicValue::DontCare;
-            row.Values.push_back(value == TLogicValue::One ? '1' : value == TLogicValue::Zero ? '0' : 'X');
-        }
-        if (!cares) continue;
-        row.Line = test.Rows.size() + 1;
-        row.Text = std::string(row.Values.begin(), row.Values.end());
-        test.Rows.push_back(std::move(row));
-    }
-    return CheckCircuitText(test, built.Tester);
+    return CheckCircuitText(AnalysisTest(table, true), built.Tester);
 }

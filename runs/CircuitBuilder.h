@@ -36,6 +36,6 @@ struct TBuiltSubBoard {
 };
 TBuiltSubBoard BuildSubBoard(const TAnalysisTable& table, TGateStyle style, bool productOfSums = false);
 
-// Runs the sub-board's tester through the test-table checker: a row for each input combination at which some
-// output is not a don't-care, its switches set and each lamp expected to show its function there.
+// Runs the sub-board's tester through the test-table checker with the table's AnalysisTest of the rows at which some
+// output is not a don't-care: its switches set, each lamp expected to show its function there.
 TTableResult TryBuilt(const TBuiltSubBoard& built, const TAnalysisTable& table);

@@ -236,3 +236,25 @@ TTableError::TTableError(size_t line, const std::string& message) : std::runtime
 TTestTable ParseTestTable(std::string_view text) { return TTableReader().Read(text); }
 
 TTestTable ReadTestTable(const std::string& path) { return ParseTestTable(ReadFileBytes(path)); }
+
+bool FitsHeading(std::string_view name) { return name.find_first_of(" \t|=#") == std::string_view::npos; }
+
+std::string TestTableText(const TTestTable& table, std::string_view comment)
+{
+    const auto heading = [](const TTableColumn& column) {
+        return column.Mapped ? column.Title + "=" + column.Target : column.Target;
+    };
+    std::string text = comment.empty() ? std::string() : "# " + std::string(comment) + "\n";
+    for (const TTableColumn& column : table.Inputs) text += heading(column) + " ";
+    text += "|";
+    for (const TTableColumn& column : table.Outputs) text += " " + heading(column);
+    text += '\n';
+    const size_t inputs = table.Inputs.size();
+    for (const TTableRow& row : table.Rows) {
+        for (size_t c = 0; c < inputs; ++c) (text += row.Values[c]) += ' ';
+        text += '|';
+        for (size_t c = inputs; c < row.Values.size(); ++c) (text += ' ') += row.Values[c];
+        text += '\n';
+    }
+    return text;
+}

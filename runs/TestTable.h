@@ -62,3 +62,13 @@ struct TTestTable {
 TTestTable ParseTestTable(std::string_view text);
 // Reads through the file layer; throws TFileError when the file cannot be read.
 TTestTable ReadTestTable(const std::string& path);
+
+// Whether a name can stand in the headings, as a column or as the LABEL of A=LABEL: a blank, '|', '=' or '#' would
+// part it or end the line's values.
+bool FitsHeading(std::string_view name);
+
+// The table as text that ParseTestTable reads back to the same columns and row values: the comment as a '#' line
+// when there is one, the headings (TITLE=TARGET for a mapped column), then a line a row, the values parted by
+// blanks and a bar between the inputs and the outputs. The rows are written as they run, without directives, so
+// each takes the default passes.
+std::string TestTableText(const TTestTable& table, std::string_view comment = {});

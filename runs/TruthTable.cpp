@@ -6,6 +6,7 @@
 #include "Messages.h"
 #include "ParallelRows.h"
 #include "PartU.h"
+#include "RowBits.h"
 #include "RowHistory.h"
 #include "TableCheck.h"
 #include "TableColumns.h"
@@ -103,7 +104,8 @@ void RunRows(TTruthTable& table, TBord& board, const TNamedObjects& named,
     for (size_t r = 0; r < rows; ++r) {
         TTableRow row;
         row.Line = r + 1;
-        for (size_t i = 0; i < inputs; ++i) row.Values.push_back((r >> (inputs - 1 - i)) & 1 ? '1' : '0');
+        const std::string bits = RowBits(r, inputs);
+        row.Values.assign(bits.begin(), bits.end());
         row.Values.insert(row.Values.end(), table.Outputs.size(), 'X');
         test.Rows.push_back(std::move(row));
     }
@@ -241,7 +243,7 @@ std::string TruthTableCsv(const TTruthTable& table)
     std::string text = Joined(table.Inputs, ",") + "," + Joined(table.Outputs, ",") + (history ? ",history" : "") + "\n";
     const size_t inputs = table.Inputs.size();
     for (size_t r = 0; r < table.Rows.size(); ++r) {
-        for (size_t i = 0; i < inputs; ++i) text += std::string((r >> (inputs - 1 - i)) & 1 ? "1" : "0") + ",";
+        text += RowBits(r, inputs, ",");
         for (size_t o = 0; o < table.Rows[r].size(); ++o) {
             if (o > 0) text += ',';
             text += table.Settled[r] ? table.Rows[r][o] : '~';
@@ -267,7 +269,7 @@ std::string TruthTableText(const TTruthTable& table)
     text += '\n';
     const size_t inputs = table.Inputs.size();
     for (size_t r = 0; r < table.Rows.size(); ++r) {
-        for (size_t i = 0; i < inputs; ++i) text += cell((r >> (inputs - 1 - i)) & 1 ? "1" : "0", table.Inputs[i]) + " ";
+        for (size_t i = 0; i < inputs; ++i) text += cell(RowBit(r, inputs, i) ? "1" : "0", table.Inputs[i]) + " ";
         text += "|";
         for (size_t o = 0; o < table.Outputs.size(); ++o)
             text += " " + cell(std::string(1, table.Rows[r][o]), table.Outputs[o]);
@@ -288,28 +290,26 @@ std::string TruthTableText(const TTruthTable& table)
 
 std::string TruthTableAsTest(const TTruthTable& table)
 {
-    // A label a table's header cannot hold (spaces, '|', '=', '#') leaves the column to its object's name.
-    const auto header = [](const std::vector<std::string>& names, const std::vector<std::string>& objects,
-                           const std::vector<bool>& labelled) {
-        std::string text;
-        for (size_t c = 0; c < names.size(); ++c) {
-            const bool byLabel = labelled[c] && names[c].find_first_of(" \t|=#") == std::string::npos;
-            text += (c > 0 ? " " : "") + (byLabel ? names[c] + "=" + names[c] : objects[c]);
-        }
-        return text;
+    // A label the headings cannot hold leaves the column to its object's name.
+    const auto columns = [](const std::vector<std::string>& names, const std::vector<std::string>& objects,
+                            const std::vector<bool>& labelled) {
+        std::vector<TTableColumn> bound;
+        for (size_t c = 0; c < names.size(); ++c)
+            bound.push_back(labelled[c] && FitsHeading(names[c]) ? TTableColumn{names[c], names[c], true}
+                                                                  : TTableColumn{objects[c], objects[c], false});
+        return bound;
     };
-    std::string text = std::string("# ") + Tr("The truth table of a circuit: every row must show these outputs") + "\n" +
-                       header(table.Inputs, table.InputObjects, table.InputLabelled) + " | " +
-                       header(table.Outputs, table.OutputObjects, table.OutputLabelled) + "\n";
-    const size_t inputs = table.Inputs.size();
+    TTestTable test{columns(table.Inputs, table.InputObjects, table.InputLabelled),
+                    columns(table.Outputs, table.OutputObjects, table.OutputLabelled), {}};
     for (size_t r = 0; r < table.Rows.size(); ++r) {
         if (!table.Settled[r] || table.History[r]) continue;
-        for (size_t i = 0; i < inputs; ++i) text += std::string((r >> (inputs - 1 - i)) & 1 ? "1" : "0") + " ";
-        text += "|";
-        for (const char value : table.Rows[r]) text += std::string(" ") + (value == '-' || value == '?' ? 'X' : value);
-        text += '\n';
+        TTableRow row;
+        const std::string bits = RowBits(r, table.Inputs.size());
+        row.Values.assign(bits.begin(), bits.end());
+        for (const char value : table.Rows[r]) row.Values.push_back(value == '-' || value == '?' ? 'X' : value);
+        test.Rows.push_back(std::move(row));
     }
-    return text;
+    return TestTableText(test, Tr("The truth table of a circuit: every row must show these outputs"));
 }
 
 std::vector<std::string> HistoryLoops(const TTruthTable& table)

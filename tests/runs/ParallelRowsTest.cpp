@@ -5,6 +5,7 @@
 #include "CircuitText.h"
 #include "ParallelRows.h"
 #include "PartU.h"
+#include "RowBits.h"
 #include "TableCheck.h"
 #include "TestCircuit.h"
 
@@ -89,7 +90,8 @@ Agreement CompareRows(TBord& board, TEngineMode engine)
     a.rows = table->Rows;
     for (size_t r = 0, n = inputs.size(); r < table->Rows; ++r) {
         TTableRow row;
-        for (size_t i = 0; i < n; ++i) row.Values.push_back((r >> (n - 1 - i)) & 1 ? '1' : '0');
+        const std::string bits = RowBits(r, n);
+        row.Values.assign(bits.begin(), bits.end());
         row.Values.insert(row.Values.end(), outputs.size(), 'X');
         test.Rows.push_back(std::move(row));
     }
