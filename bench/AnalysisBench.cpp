@@ -2,7 +2,7 @@
 // random functions of 6, 8 and 10 inputs (half ones, a tenth don't-cares), and a 6-input function
 // of four outputs laid out as a NAND sub-board and tried row by row by the test-table checker.
 #include "CircuitBuilder.h"
-#include "LogicMinimizer.h"
+#include "Minimizer.h"
 
 #include <benchmark/benchmark.h>
 

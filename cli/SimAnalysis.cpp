@@ -2,7 +2,8 @@
 
 #include "AnalysisTable.h"
 #include "FileAccess.h"
-#include "LogicMinimizer.h"
+#include "FormText.h"
+#include "Minimizer.h"
 #include "Messages.h"
 #include "TruthTable.h"
 

@@ -1,6 +1,6 @@
 #include "AnalysisWindow.h"
 
-#include "BoolExpression.h"
+#include "ExpressionTable.h"
 #include "CircuitBuilder.h"
 #include "FileAccess.h"
 #include "FileError.h"

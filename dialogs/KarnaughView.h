@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LogicMinimizer.h"
+#include "KarnaughMap.h"
 
 #include <QWidget>
 

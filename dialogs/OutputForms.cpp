@@ -1,5 +1,6 @@
 #include "OutputForms.h"
 
+#include "FormText.h"
 #include "KarnaughView.h"
 #include "Translated.h"
 

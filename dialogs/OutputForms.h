@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LogicMinimizer.h"
+#include "Minimizer.h"
 
 #include <QObject>
 

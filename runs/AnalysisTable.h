@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LogicMinimizer.h"
+#include "BoolFunction.h"
 #include "RowBits.h"
 #include "TestTable.h"
 #include "TruthTable.h"

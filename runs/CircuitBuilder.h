@@ -1,7 +1,8 @@
 #pragma once
 
 #include "AnalysisTable.h"
-#include "LogicMinimizer.h"
+#include "FormText.h"
+#include "Minimizer.h"
 #include "PartsBase.h"
 #include "TableCheck.h"
 
