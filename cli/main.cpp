@@ -2,17 +2,16 @@
 #include "BoardPicture.h"
 #include "CircuitFile.h"
 #include "CircuitText.h"
-#include "Context.h"
 #include "FileAccess.h"
 #include "MessageText.h"
 #include "Messages.h"
 #include "SimAnalysis.h"
+#include "SimCircuit.h"
 #include "Simulation.h"
 #include "SimOptions.h"
 #include "SimReplay.h"
 #include "SimRun.h"
 #include "SimTest.h"
-#include "TableColumns.h"
 #include "TestTable.h"
 #include "TextKeys.h"
 #include "VcdWriter.h"
@@ -38,20 +37,6 @@ int Fail(int status, const std::string& message, bool hint = true)
     std::fprintf(stderr, "voltrane-sim: %s\n", message.c_str());
     if (status == ExitUsage && hint) std::fprintf(stderr, "%s\n", Tr("Try 'voltrane-sim --help'."));
     return status;
-}
-
-std::vector<TScheduledEvent> ResolveEvents(const std::vector<TSimEvent>& events, const TNamedObjects& named)
-{
-    std::vector<TScheduledEvent> resolved;
-    for (const TSimEvent& e : events) {
-        try {
-            resolved.push_back({e.Kind, &named.Find(e.Name), e.Pass});
-        } catch (const TUsageError& error) {
-            if (e.Where.empty()) throw;
-            throw TUsageError(e.Where + ": " + error.what());
-        }
-    }
-    return resolved;
 }
 
 void Warn(const std::string& message)
@@ -146,33 +131,19 @@ int Run(const TSimOptions& options)
         return Fail(ExitUsage, Tr("%1 is not available: this version has no picture output",
                                   {raster ? "--png" : options.SvgPath.empty() ? "--pdf" : "--svg"}));
 
-    NullCanvas windowSurface;
-    std::unique_ptr<Canvas> surface = std::make_unique<NullCanvas>();
     // The displays' images are drawn at the PNG's scale, or sharp enough for a vector picture.
     const std::unique_ptr<WindowFactory> windows =
         picture ? MakeBoardPictureWindows(raster ? options.Scale : VectorDisplayScale) : nullptr;
-    TCircuit circuit(surface.get());
-    circuit.Context.Windows = windows.get();
-    TPartsList loaded;
-    std::vector<std::string> names;
+    std::optional<TSimCircuit> sim;
     try {
-        std::vector<size_t> badLines;
-        const TStrings lines = OpenCircuitFile(options.File, &badLines);
-        if (!badLines.empty()) Warn(BadBytesWarning(options.File, badLines));
-        LoadParts(lines, loaded, circuit.Bord, nullptr, &windowSurface, &names);
+        sim.emplace(options.File, options.Engine, windows.get(), raster ? options.Scale : 0, Warn);
     } catch (const TFileError& e) {
         return Fail(ExitLoad, e.what());
     } catch (const TFormatError& e) {
         return Fail(ExitLoad, MessagePath(options.File) + ": " + e.Text());
     }
-    circuit.Bord.CheckAllLinks();
-    if (raster) {
-        std::unique_ptr<Canvas> image = MakeBoardPictureSurface(circuit.Bord, options.Scale);
-        circuit.Bord.SetCanvas(image.get());
-        surface = std::move(image);
-    }
+    TBord& board = sim->Circuit().Bord();
 
-    circuit.Context.Engine = options.Engine;
     std::vector<TSimEvent> events = options.Events;
     if (!options.ReplayPath.empty()) {
         try {
@@ -186,39 +157,36 @@ int Run(const TSimOptions& options)
     }
 
     TSimRun run;
-    run.Area = BoardPictureArea(*surface);
+    try {
+        run = sim->PrepareRun(options.Watches, events);
+    } catch (const TUsageError& e) {
+        return Fail(ExitUsage, e.what());
+    }
     run.Passes = options.Passes;
     run.Every = options.Every;
     // An output on standard output has it to itself: rows among its bytes would spoil it.
     for (const std::string* path : {&options.SavePath, &options.VcdPath, &options.PngPath, &options.SvgPath, &options.PdfPath})
         if (!path->empty() && IsStandardOutput(*path)) run.Out = nullptr;
-    try {
-        const TNamedObjects named(names, loaded);
-        for (const std::string& w : options.Watches) run.Watches.push_back(NamedWatch(w, circuit.Bord, named));
-        run.Events = ResolveEvents(events, named);
-    } catch (const TUsageError& e) {
-        return Fail(ExitUsage, e.what());
-    }
 
     try {
-        if (!options.SavePath.empty()) SaveBoard(circuit.Bord, options.SavePath);
+        if (!options.SavePath.empty()) SaveBoard(board, options.SavePath);
         std::optional<TVcdWriter> vcd;
         if (!options.VcdPath.empty()) run.Vcd = &vcd.emplace(options.VcdPath, VcdColumns(run.Watches));
-        const double seconds = RunCircuit(circuit.Bord, *surface, run);
+        const double seconds = sim->Run(run);
         if (vcd) vcd->Finish(options.Passes);
         if (options.Stats) {
             const double rate = seconds > 0 ? static_cast<double>(options.Passes) / seconds : 0;
             std::fprintf(stderr, "passes=%lld seconds=%.6f passes_per_second=%.0f objects=%d engine=%s\n",
-                         static_cast<long long>(options.Passes), seconds, rate, circuit.Bord.Count(),
+                         static_cast<long long>(options.Passes), seconds, rate, board.Count(),
                          EngineName(options.Engine));
         }
         if (raster) {
-            if (options.Passes == 0) RedrawBoard(circuit.Bord, *surface, *run.Area);
-            SaveBoardPicture(*surface, options.PngPath);
+            if (options.Passes == 0) RedrawBoard(board, sim->Surface(), *run.Area);
+            SaveBoardPicture(sim->Surface(), options.PngPath);
         }
-        if (!options.SvgPath.empty()) SaveBoardSvg(circuit.Bord, options.SvgPath, options.Passes > 0);
+        if (!options.SvgPath.empty()) SaveBoardSvg(board, options.SvgPath, options.Passes > 0);
         if (!options.PdfPath.empty())
-            SaveBoardPdf(circuit.Bord, options.PdfPath, PageFooter(options.File, std::time(nullptr)), options.Passes > 0);
+            SaveBoardPdf(board, options.PdfPath, PageFooter(options.File, std::time(nullptr)), options.Passes > 0);
     } catch (const TFileError& e) {
         return Fail(ExitLoad, e.what());
     }

@@ -1,9 +1,9 @@
 #include "TableCheck.h"
 
 #include "CircuitFile.h"
-#include "CircuitText.h"
 #include "Context.h"
 #include "DigitSegments.h"
+#include "HeadlessCircuit.h"
 #include "MessageText.h"
 #include "Messages.h"
 #include "PartU.h"
@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <new>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -212,20 +213,15 @@ TTableResult RunTableRows(const TTestTable& table, TBord& board, const TNamedObj
 
 TTableResult CheckCircuitText(const TTestTable& table, const TStrings& lines, TEngineMode engine)
 {
-    NullCanvas surface, windowSurface;
-    TCircuit circuit(&surface);
-    circuit.Context.Engine = engine;
-    TPartsList loaded;
-    std::vector<std::string> names;
+    std::optional<THeadlessCircuit> circuit;
     try {
-        LoadParts(lines, loaded, circuit.Bord, nullptr, &windowSurface, &names);
+        circuit.emplace(lines, engine);
     } catch (const TFormatError& e) {
         TTableResult result;
         result.Error = e.Text();
         return result;
     }
-    circuit.Bord.CheckAllLinks();
-    return CheckTable(table, circuit.Bord, TNamedObjects(names, loaded));
+    return CheckTable(table, circuit->Bord(), circuit->Named());
 }
 
 TTableResult CheckCircuitFile(const TTestTable& table, const std::string& path, TEngineMode engine)

@@ -3,6 +3,7 @@
 #include "CircuitFile.h"
 #include "CircuitText.h"
 #include "FeedbackLoops.h"
+#include "HeadlessCircuit.h"
 #include "Messages.h"
 #include "ParallelRows.h"
 #include "PartU.h"
@@ -221,14 +222,8 @@ TTruthTable CircuitTruthTable(TBord& board)
 
 TTruthTable TextTruthTable(const TStrings& lines, TEngineMode engine, const std::vector<std::string>& added)
 {
-    NullCanvas surface, windowSurface;
-    TCircuit circuit(&surface);
-    circuit.Context.Engine = engine;
-    TPartsList loaded;
-    std::vector<std::string> names;
-    LoadParts(lines, loaded, circuit.Bord, nullptr, &windowSurface, &names);
-    circuit.Bord.CheckAllLinks();
-    return LoadedTruthTable(circuit.Bord, loaded, names, added, lines, engine);
+    THeadlessCircuit circuit(lines, engine);
+    return LoadedTruthTable(circuit.Bord(), circuit.Loaded(), circuit.Names(), added, lines, engine);
 }
 
 TTruthTable FileTruthTable(const std::string& path, TEngineMode engine, const std::vector<std::string>& added)

@@ -2,12 +2,8 @@
 // draws, prints exactly the rows voltrane-sim printed when the corpus was written: what a run
 // reads never depends on the engine or on what is painted, and any change to it is deliberate.
 #include "BoardPicture.h"
-#include "CircuitFile.h"
-#include "CircuitText.h"
-#include "Context.h"
 #include "GoldenCorpus.h"
-#include "SimRun.h"
-#include "TableColumns.h"
+#include "SimCircuit.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +45,7 @@ std::string VariantName(const TVariant& v) { return std::string(EngineName(v.Eng
 void PrintTo(const TVariant& v, std::ostream* out) { *out << VariantName(v); }
 
 // What voltrane-sim FILE --passes=200, every corpus watch, the clicks and, for the picture,
-// --png prints, run here as voltrane-sim runs it. windows draws the displays' images for the picture.
+// --png prints, run here as voltrane-sim runs it. windows draws the displays' images for the picture; none without.
 std::string PrintedRows(const std::string& file, const std::vector<std::string>& clicks, const TVariant& variant,
                         WindowFactory* windows)
 {
@@ -57,31 +53,14 @@ std::string PrintedRows(const std::string& file, const std::vector<std::string>&
     args.insert(args.end(), clicks.begin(), clicks.end());
     const TSimOptions options = ParseSimOptions(args);
 
-    NullCanvas windowSurface;
-    std::unique_ptr<Canvas> surface = std::make_unique<NullCanvas>();
-    TCircuit circuit(surface.get());
-    circuit.Context.Windows = variant.Picture ? windows : nullptr;
-    TPartsList loaded;
-    std::vector<std::string> names;
-    LoadParts(OpenCircuitFile(file), loaded, circuit.Bord, nullptr, &windowSurface, &names);
-    circuit.Bord.CheckAllLinks();
-    if (variant.Picture) {
-        std::unique_ptr<Canvas> image = MakeBoardPictureSurface(circuit.Bord, 1);
-        circuit.Bord.SetCanvas(image.get());
-        surface = std::move(image);
-    }
-    circuit.Context.Engine = variant.Engine;
-
-    TSimRun run;
-    run.Area = BoardPictureArea(*surface);
+    TSimCircuit sim(file, variant.Engine, windows, variant.Picture ? 1 : 0);
+    const THeadlessCircuit& circuit = sim.Circuit();
+    TSimRun run = sim.PrepareRun(GoldenWatches(circuit.Names(), circuit.Loaded()), options.Events);
     run.Passes = GoldenPasses;
-    const TNamedObjects named(names, loaded);
-    for (const std::string& w : GoldenWatches(names, loaded)) run.Watches.push_back(NamedWatch(w, circuit.Bord, named));
-    for (const TSimEvent& e : options.Events) run.Events.push_back({e.Kind, &named.Find(e.Name), e.Pass});
     char* buffer = nullptr;
     size_t size = 0;
     run.Out = open_memstream(&buffer, &size);
-    RunCircuit(circuit.Bord, *surface, run);
+    sim.Run(run);
     std::fclose(run.Out);
     const std::string printed(buffer, size);
     std::free(buffer);

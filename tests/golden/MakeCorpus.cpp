@@ -7,6 +7,7 @@
 #include "CircuitFile.h"
 #include "CircuitText.h"
 #include "GoldenCorpus.h"
+#include "HeadlessCircuit.h"
 #include "PartU.h"
 #include "RandomBoard.h"
 
@@ -58,15 +59,12 @@ void Prepare(const std::string& source)
         const std::filesystem::path circuit = root / c.Circuit, stem = root / GoldenStem(c);
         std::filesystem::create_directories(stem.parent_path());
         if (c.Name.starts_with("random/")) WriteGenerated(c.Seed, circuit.string());
-        NullCanvas surface;
-        TCircuit board(&surface);
-        TPartsList loaded;
-        std::vector<std::string> names;
-        LoadParts(ReadCircuitFile(circuit.string()), loaded, board.Bord, nullptr, &surface, &names);
-        const std::vector<std::string> clicks = GoldenClicks(names, loaded, c.Seed);
+        const THeadlessCircuit loaded(OpenCircuitFile(circuit.string()));
+        const std::vector<std::string>& names = loaded.Names();
+        const std::vector<std::string> clicks = GoldenClicks(names, loaded.Loaded(), c.Seed);
         WriteLines(stem.string() + ".clicks", clicks);
         std::cout << stem.string() << ".expected\t" << circuit.string() << "\t--passes=" << GoldenPasses;
-        for (const std::string& watch : GoldenWatches(names, loaded)) std::cout << "\t--watch=" << watch;
+        for (const std::string& watch : GoldenWatches(names, loaded.Loaded())) std::cout << "\t--watch=" << watch;
         for (const std::string& click : clicks) std::cout << '\t' << click;
         std::cout << '\n';
     }
