@@ -1,16 +1,9 @@
 #pragma once
 
 #include "AnalysisTable.h"
-#include "FormText.h"
-#include "Minimizer.h"
+#include "GateNetlist.h"
 #include "PartsBase.h"
 #include "TableCheck.h"
-
-#include <string>
-#include <vector>
-
-// Which gates a built circuit is made of: inverters, AND and OR gates; NAND gates alone; NOR gates alone.
-enum class TGateStyle { AndOrNot, NandOnly, NorOnly };
 
 // Circuit text (header line first, without line ends) of a circuit that computes each of the table's functions in
 // its minimal two-level form: a toggle switch per input labelled with its name, top to bottom in input order; a
@@ -21,10 +14,12 @@ enum class TGateStyle { AndOrNot, NandOnly, NorOnly };
 // Terms wider than a gate takes (four inputs) become trees; a term of one literal takes the literal's bus; an inverter
 // of the NAND or NOR style is a two-input gate with both inputs on one net. A constant function is built from the first
 // input and its complement (A + /A, A·/A), so that it does not depend on the switches.
+// The parts are real ones, placed by their own sizes and terminals, and the text is the circuit writer's.
 // Throws std::invalid_argument for no inputs, no outputs, a function of another number of inputs, or names that
-// cannot mark a column: empty, with control characters or blanks at either end, or the same twice. The layout
-// is checked before it is written (no wire through a terminal or across a part, none meeting a wire of another net,
-// no loose wire end, no parts overlapping); std::logic_error reports a fault there.
+// cannot mark a column: empty, with control characters or blanks at either end, with characters a circuit file
+// cannot hold (code page 932), or the same twice. The layout is checked before it is written (no wire through a
+// terminal or across a part, none meeting a wire of another net, no loose wire end, no parts overlapping);
+// std::logic_error reports a fault there.
 TStrings BuildCircuit(const TAnalysisTable& table, TGateStyle style, bool productOfSums = false);
 
 // The same circuit as a sub-board: an input terminal on its left edge per input, where the switch was, and an

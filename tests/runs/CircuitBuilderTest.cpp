@@ -191,6 +191,12 @@ TEST(CircuitBuilder, LabelsNameTheColumnsAndNamesThatCannotMarkAColumnAreRefused
     EXPECT_THROW(build({"A", "", "C"}, "F"), std::invalid_argument);
     EXPECT_THROW(build({"A", " B", "C"}, "F"), std::invalid_argument);
     EXPECT_THROW(build({"A", "B", "C"}, "F\r\nClassName=TLED"), std::invalid_argument);
+    // Japanese names label their columns as any other; a character a circuit file cannot hold is refused, since the
+    // saved label would lose it.
+    const TTruthTable japanese = TextTruthTable(build({"入力A", "B", "C"}, "和"));
+    EXPECT_EQ(japanese.Inputs, (std::vector<std::string>{"入力A", "B", "C"}));
+    EXPECT_EQ(japanese.Outputs, std::vector<std::string>{"和"});
+    EXPECT_THROW(build({"A", "B", "C"}, "F\xF0\x9F\x98\x80"), std::invalid_argument);
     EXPECT_THROW(BuildCircuit(Table({}, {"F"}, {TBoolFunction(0)}), TGateStyle::NandOnly), std::invalid_argument);
     EXPECT_THROW(BuildCircuit(Table({"A", "B", "C"}, {}, {}), TGateStyle::NandOnly), std::invalid_argument);
     EXPECT_THROW(BuildCircuit(Table({"A", "B", "C"}, {"F", "F"}, {f, f}), TGateStyle::NandOnly), std::invalid_argument);

@@ -106,7 +106,8 @@ TEST(TestTableText, TheAnalysisWindowsAndTheBuildersTestTablesReadBack)
     std::mt19937 random(20260613);
     for (int sample = 0; sample < 20; ++sample) {
         std::vector<std::string> inputs;
-        for (uint32_t i = 0, n = 1 + random() % 5; i < n; ++i) inputs.push_back(std::string(1, static_cast<char>('A' + i)));
+        for (uint32_t i = 0, n = 1 + random() % 5; i < n; ++i)
+            inputs.push_back(std::string(1, static_cast<char>('A' + i)));
         const TAnalysisTable table = RandomTable(random, inputs, 1 + random() % 3);
         // The analysis window saves every row; the builder tries the rows where some output matters.
         ExpectReadsBack(AnalysisTest(table), AnalysisAsTest(table));
