@@ -27,9 +27,9 @@ int main(int argc, char* argv[])
     TfrmAbout frmAbout(shell, &frmVoltrane);
     frmVoltrane.frmAbout = &frmAbout;
     frmVoltrane.show();
-    frmVoltrane.OfferRecovery();
+    frmVoltrane.Documents->OfferRecovery();
     // voltrane FILE opens the circuit file, as a file manager asks it to.
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) frmVoltrane.OpenStartFile(arguments.at(1).toStdString());
+    if (arguments.size() > 1) frmVoltrane.Documents->OpenFile(arguments.at(1).toStdString());
     return QApplication::exec();
 }

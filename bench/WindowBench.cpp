@@ -17,7 +17,7 @@ void BM_RunLoopPasses(benchmark::State& state)
     for (auto _ : state) {
         QTimer::singleShot(500, editor.window.get(), [&] { editor.window->ActionManager1.actSimStop->trigger(); });
         editor.window->ActionManager1.actSimStart->trigger();
-        passes += editor.window->SimulationPasses();
+        passes += editor.window->Runs->Passes();
     }
     state.counters["passes/s"] = benchmark::Counter(static_cast<double>(passes), benchmark::Counter::kIsRate);
 }

@@ -50,14 +50,14 @@ struct Editor {
 inline void MovesDuringGesture(benchmark::State& state, Editor& editor, QPoint from)
 {
     TfrmVoltrane& window = *editor.window;
-    window.FormMouseDown(TMouseButton::Left, ssLeft, from.x(), from.y());
+    window.Editing->MouseDown(TMouseButton::Left, ssLeft, from.x(), from.y());
     bool away = false;
     for (auto _ : state) {
         const QPoint to = from + (away ? QPoint(0, 0) : QPoint(40, 30));
         away = !away;
-        window.FormMouseMove(ssLeft, to.x(), to.y());
+        window.Editing->MouseMove(ssLeft, to.x(), to.y());
         QCoreApplication::processEvents();
     }
     window.Mouse.Escape();
-    window.FormMouseUp(TMouseButton::Left, 0, from.x(), from.y());
+    window.Editing->MouseUp(TMouseButton::Left, 0, from.x(), from.y(), {});
 }

@@ -10,6 +10,32 @@
 class QActionGroup;
 struct TImageList;
 
+// When the refresh, which runs whenever the application becomes idle, enables an action.
+enum class TEnabling : uint8_t {
+    // Never changed by the refresh: always enabled, or set by the commands it belongs with.
+    Own,
+    // While no simulation runs.
+    Editing,
+    // While the document has unsaved changes.
+    Changes,
+    // While something is selected.
+    Selection,
+    // While something is selected and no simulation runs.
+    EditingSelection,
+    // While the undo queue can undo, or redo.
+    Undo,
+    Redo,
+};
+
+// What the enabling rules read.
+struct TActionFacts {
+    bool Simulating = false;
+    bool Modified = false;
+    bool Selection = false;
+    bool CanUndo = false;
+    bool CanRedo = false;
+};
+
 // One command of the editor. Its QAction text is what the menu shows; Caption is the command's
 // own name for it, which differs where the menu adds an accelerator. Category and Caption are in
 // the language chosen when the action was made.
@@ -29,11 +55,12 @@ public:
     // Index in the list of action images, -1 for none.
     int ImageIndex = -1;
     std::optional<TPartTool> PartTool;
+    TEnabling Enabling = TEnabling::Own;
 };
 
 // Every command of the main window as an action (ActionManager1), with its category, caption,
-// hint (short | long), image and shortcut. The tools form one exclusive group: checking one
-// unchecks the others, so exactly one shows as pressed.
+// hint (short | long), image, shortcut and enabling rule. The tools form one exclusive group:
+// checking one unchecks the others, so exactly one shows as pressed.
 class TActionManager {
 public:
     // The images come from the list of action images of the data module.
@@ -118,12 +145,20 @@ public:
     // The speed limits, one checked: passes a second in each action's data, 0 for none.
     std::vector<TAction*> SpeedActions;
 
+    // The editing actions a starting run disables at once, in this order; the refresh enables
+    // them again by their rules.
+    std::vector<TAction*> ActionTable;
+
     // Every action above, in the order they were made.
     const QList<TAction*>& All() const { return all_; }
+    // Applies every action's enabling rule, changing only the states that differ.
+    void Update(const TActionFacts& facts);
     // A new entry of the macro menu: category "Macro" in the chosen language, the name as caption, enabled.
     TAction* NewMacroAction(const std::string& name);
 
 private:
+    void Add(TAction* TActionManager::*member, TAction* action, TEnabling enabling, int run);
+
     QObject* owner_;
     QList<TAction*> all_;
 };

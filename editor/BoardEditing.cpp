@@ -1,12 +1,15 @@
 #include "BoardEditing.h"
 
 #include "ActionManager.h"
-#include "BoardView.h"
 #include "Document.h"
 #include "EditCommands.h"
+#include "ExMemo.h"
 #include "MouseEditor.h"
 #include "PartPopups.h"
 #include "PopupCommands.h"
+
+#include <QApplication>
+#include <QKeyEvent>
 
 #include <utility>
 
@@ -25,10 +28,11 @@ Qt::CursorShape QtCursor(TCursorShape shape)
 
 }  // namespace
 
-TBoardEditing::TBoardEditing(QWidget& window, const TActionManager& actions, TBoardView& view, TEditSession& session,
+TBoardEditing::TBoardEditing(QWidget& window, const TActionManager& actions, QWidget& view, TEditSession& session,
                              TMouseEditor& mouse, TPartPopups& popups, TDocument& document,
                              std::function<void()> refresh)
     : QObject(&window),
+      window_(window),
       actions_(actions),
       view_(view),
       session_(session),
@@ -39,6 +43,13 @@ TBoardEditing::TBoardEditing(QWidget& window, const TActionManager& actions, TBo
     const TActionManager& a = actions;
     TEditSession* s = &session;
     TDocument* d = &document;
+    for (TAction* action : a.All())
+        if (action->PartTool)
+            connect(action, &QAction::triggered, this, [s, action] {
+                s->State.ToolClass = action->PartTool->ToolClass;
+                s->State.ToolPartNo = action->PartTool->ToolPartNo;
+            });
+    connect(a.actAuto, &QAction::triggered, this, [s] { s->State.ToolClass.clear(); });
     connect(a.actDel, &QAction::triggered, this, [s] { DeleteSelection(*s); });
     connect(a.actSelectAll, &QAction::triggered, this, [s] { SelectAll(*s); });
     connect(a.actRound, &QAction::triggered, this, [s] { RotateSelection(*s); });
@@ -54,6 +65,28 @@ TBoardEditing::TBoardEditing(QWidget& window, const TActionManager& actions, TBo
     ConnectPopupCommands(window, popups, session);
     for (TAction* tool : {a.actCode, a.actMove, a.actDelete, a.actAuto})
         connect(tool, &QAction::toggled, this, [this] { ShowCursor(); });
+    QApplication::instance()->installEventFilter(this);
+}
+
+bool TBoardEditing::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != &window_) return false;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Delete:
+        // The text box's own editor deletes characters as any editor does.
+        if (dynamic_cast<TExMemo*>(QApplication::focusWidget())) return false;
+        // The delete command runs whatever the enabled state of its action, also while simulating.
+        emit actions_.actDel->triggered(false);
+        return true;
+    case Qt::Key_Escape:
+        mouse_.Escape();
+        refresh_();
+        return true;
+    default:
+        return false;
+    }
 }
 
 TTool TBoardEditing::CheckedTool() const
@@ -99,3 +132,5 @@ void TBoardEditing::MouseUp(TMouseButton button, TShiftState shift, int x, int y
 }
 
 void TBoardEditing::DblClick(int x, int y) { mouse_.DblClick(x, y); }
+
+bool TBoardEditing::Running() const { return session_.Context.Simulating; }

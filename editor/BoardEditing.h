@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardInput.h"
 #include "EditorHost.h"
 #include "PartsU.h"
 
@@ -10,38 +11,41 @@
 
 class QWidget;
 class TActionManager;
-class TBoardView;
 class TDocument;
 class TMouseEditor;
 class TPartPopups;
 struct TEditSession;
 
-// The window's side of editing the board: pointer events handed to the mouse machine, the cursor
-// the tools and the machine ask for, the popup menu a right press chose, and the commands on the
-// selection.
-class TBoardEditing : public QObject {
+// The window's side of editing the board: the board view's pointer events handed to the mouse
+// machine, the tool the tool buttons arm, the cursor the tools and the machine ask for, the popup
+// menu a right press chose, the commands on the selection, and the Delete and Escape keys, which
+// the window sees before any of its controls does.
+class TBoardEditing : public QObject, public TBoardInput {
 public:
-    // refresh is called when a move changes what the status line says.
-    TBoardEditing(QWidget& window, const TActionManager& actions, TBoardView& view, TEditSession& session,
+    // refresh is called when a move or a key changes what the status line says.
+    TBoardEditing(QWidget& window, const TActionManager& actions, QWidget& view, TEditSession& session,
                   TMouseEditor& mouse, TPartPopups& popups, TDocument& document, std::function<void()> refresh);
 
     // The armed tool, as the checked tool button says.
     TTool CheckedTool() const;
     void SetContextMenu(TPopupMenu menu) { contextMenu_ = menu; }
 
-    // Pointer events on the board, in board coordinates; the release of the right button opens
-    // the popup menu its press chose at the global point given.
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
-    void MouseMove(TShiftState shift, int x, int y);
-    void MouseUp(TMouseButton button, TShiftState shift, int x, int y, QPoint globalPos);
-    void DblClick(int x, int y);
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y, QPoint globalPos) override;
+    void DblClick(int x, int y) override;
+    bool Running() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The board shows the cursor the last move asked for; the wire tool has a cursor of its own.
     void ShowCursor();
 
+    QWidget& window_;
     const TActionManager& actions_;
-    TBoardView& view_;
+    QWidget& view_;
     TEditSession& session_;
     TMouseEditor& mouse_;
     TPartPopups& popups_;

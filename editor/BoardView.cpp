@@ -109,19 +109,19 @@ void TBoardView::ScrollBy(int dx, int dy)
 {
     const TPoint before = viewport_.Offset();
     if (!viewport_.ScrollBy(dx, dy)) return;
-    if (!input_ || boardSurface_.Scale() != viewport_.Scale()) {
+    if (!painter_ || boardSurface_.Scale() != viewport_.Scale()) {
         Apply();
         return;
     }
     // What stays in view moves with the picture; only the strips that come into view are drawn.
     for (const QRect& stale : boardSurface_.Scroll(viewport_.Offset().x - before.x, viewport_.Offset().y - before.y)) {
         boardSurface_.Confine(stale);
-        input_->RedrawArea(boardSurface_.BoardRectFor(stale));
+        painter_->RedrawArea(boardSurface_.BoardRectFor(stale));
         boardSurface_.Unconfine();
     }
     windowSurface_.SetView(viewport_.Scale(), viewport_.Offset());
     PlaceScrollBars();
-    input_->ViewMoved();
+    painter_->ViewMoved();
     MarkDirty();
 }
 
@@ -136,7 +136,7 @@ void TBoardView::Apply()
     windowSurface_.SetView(viewport_.Scale(), viewport_.Offset());
     SetSourceRatio(viewport_.DevicePixelRatio());
     PlaceScrollBars();
-    if (input_) input_->ViewChanged();
+    if (painter_) painter_->ViewChanged();
     MarkDirty();
 }
 
@@ -171,7 +171,7 @@ void TBoardView::mousePressEvent(QMouseEvent* event)
         return;
     }
     const TPoint p = Board(event->position());
-    if (input_) input_->FormMouseDown(ButtonOf(event->button()), ShiftOf(*event), p.x, p.y);
+    if (input_) input_->MouseDown(ButtonOf(event->button()), ShiftOf(*event), p.x, p.y);
 }
 
 void TBoardView::mouseMoveEvent(QMouseEvent* event)
@@ -191,7 +191,7 @@ void TBoardView::mouseMoveEvent(QMouseEvent* event)
     else
         autoScroll_.stop();
     const TPoint p = Board(event->position());
-    if (input_) input_->FormMouseMove(dragShift_, p.x, p.y);
+    if (input_) input_->MouseMove(dragShift_, p.x, p.y);
 }
 
 void TBoardView::mouseReleaseEvent(QMouseEvent* event)
@@ -204,14 +204,14 @@ void TBoardView::mouseReleaseEvent(QMouseEvent* event)
     }
     const TPoint p = Board(event->position());
     if (input_)
-        input_->FormMouseUp(ButtonOf(event->button()), ShiftOf(*event), p.x, p.y, event->globalPosition().toPoint());
+        input_->MouseUp(ButtonOf(event->button()), ShiftOf(*event), p.x, p.y, event->globalPosition().toPoint());
 }
 
 void TBoardView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && !spaceHeld_) {
         const TPoint p = Board(event->position());
-        if (input_) input_->FormDblClick(p.x, p.y);
+        if (input_) input_->DblClick(p.x, p.y);
     }
     mousePressEvent(event);
 }
@@ -230,7 +230,7 @@ void TBoardView::AutoScroll()
     if (viewport_.Offset() == before) return;
     // The pointer stands still over a board that moves under it: the drag goes on to where it now points.
     const TPoint p = Board(dragAt_);
-    if (input_) input_->FormMouseMove(dragShift_, p.x, p.y);
+    if (input_) input_->MouseMove(dragShift_, p.x, p.y);
 }
 
 void TBoardView::wheelEvent(QWheelEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardInput.h"
 #include "LiveImage.h"
 #include "PartsBase.h"
 #include "QImageCanvas.h"
@@ -13,37 +14,18 @@
 
 class QScrollBar;
 
-// What the board view hands the pointer on: presses, moves, releases and double clicks in board
-// coordinates, and the news that the zoom or the scroll position changed.
-class TBoardInput {
-public:
-    virtual ~TBoardInput() = default;
-    virtual void FormMouseDown(TMouseButton button, TShiftState shift, int x, int y) = 0;
-    virtual void FormMouseMove(TShiftState shift, int x, int y) = 0;
-    // The release of the right button opens the popup menu its press chose at the global point.
-    virtual void FormMouseUp(TMouseButton button, TShiftState shift, int x, int y, QPoint globalPos) = 0;
-    virtual void FormDblClick(int x, int y) = 0;
-    // While the circuit runs, the middle button presses parts as the left one does and pans nothing.
-    virtual bool Running() const = 0;
-    // The board is seen at another zoom and is to be drawn anew.
-    virtual void ViewChanged() = 0;
-    // Scrolled: the board surface kept what stays in view and has this board area to redraw,
-    // confined to the pixels that came into view.
-    virtual void RedrawArea(const TRect& area) = 0;
-    // Scrolled, the board surface up to date: the window surface is to show it.
-    virtual void ViewMoved() = 0;
-};
-
 // The client area of the main window: the board seen through its viewport, with scroll bars when
 // the board is larger than the view. It owns the board surface, drawn at the viewport's scale, and
-// the window surface the screen shows. Every pointer event reaches the input in board coordinates;
-// the wheel scrolls (with Ctrl it zooms at the pointer), the middle button (while editing) or
-// Space with the left one pans, and a drag held at an edge scrolls on.
+// the window surface the screen shows; the painter draws the board on it whenever the view moves.
+// Every pointer event reaches the input in board coordinates; the wheel scrolls (with Ctrl it zooms
+// at the pointer), the middle button (while editing) or Space with the left one pans, and a drag
+// held at an edge scrolls on.
 class TBoardView : public TLiveImage {
 public:
     TBoardView(QWidget* parent, const SpriteSource* sprites);
 
     void SetInput(TBoardInput* input) { input_ = input; }
+    void SetPainter(TViewPainter* painter) { painter_ = painter; }
     const TViewport& Viewport() const { return viewport_; }
     QImageCanvas& BoardSurface() { return boardSurface_; }
     TWindowSurface& WindowSurface() { return windowSurface_; }
@@ -82,7 +64,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // The surfaces and the scroll bars follow the viewport, then the input redraws the board.
+    // The surfaces and the scroll bars follow the viewport, then the painter redraws the board.
     void Apply();
     void PlaceScrollBars();
     TPoint Board(QPointF at) const;
@@ -93,6 +75,7 @@ private:
     QImageCanvas boardSurface_;
     TWindowSurface windowSurface_;
     TBoardInput* input_ = nullptr;
+    TViewPainter* painter_ = nullptr;
     QScrollBar* horizontal_;
     QScrollBar* vertical_;
     // In board units.

@@ -6,6 +6,7 @@
 #include "Shell.h"
 #include "Translated.h"
 
+#include <QDropEvent>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMimeData>
@@ -93,6 +94,8 @@ TDocumentCommands::TDocumentCommands(QMainWindow& window, TActionManager& a, TDo
     autosaveTimer_.setInterval(AutosaveInterval);
     connect(&autosaveTimer_, &QTimer::timeout, this, [this] { Autosave(); });
     autosaveTimer_.start();
+    window.setAcceptDrops(true);
+    window.installEventFilter(this);
 }
 
 void TDocumentCommands::BuildRecentMenu()
@@ -165,6 +168,17 @@ void TDocumentCommands::Autosave()
     } catch (const TFileError&) {
         // A recovery copy that cannot be written is no reason to disturb the user's work.
     }
+}
+
+bool TDocumentCommands::eventFilter(QObject* /*watched*/, QEvent* event)
+{
+    if (event->type() != QEvent::DragEnter && event->type() != QEvent::Drop) return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    const std::optional<std::string> path = DroppedFile(drop->mimeData());
+    if (!path) return false;
+    drop->acceptProposedAction();
+    if (event->type() == QEvent::Drop) OpenFile(*path);
+    return true;
 }
 
 std::optional<std::string> TDocumentCommands::DroppedFile(const QMimeData* data) const

@@ -29,8 +29,6 @@ public:
     void SaveRecentFiles();
     // Opens a file as Open opens a chosen one.
     void OpenFile(const std::string& path);
-    // The first local file among dropped addresses, when the window can take one now.
-    std::optional<std::string> DroppedFile(const QMimeData* data) const;
     // Offers the recovery copy that an editor which ended without a clean exit left behind.
     void OfferRecovery();
     // Writes the recovery copy of a document with unsaved changes, or removes it when there are none.
@@ -40,7 +38,13 @@ public:
 
     QMenu* mnuRecent;
 
+protected:
+    // A circuit file dropped on the window opens as with Open.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The first local file among dropped addresses, when the window can take one now.
+    std::optional<std::string> DroppedFile(const QMimeData* data) const;
     void BuildRecentMenu();
     void LoadRecentFiles();
 

@@ -26,7 +26,7 @@ constexpr int DefaultStepCount = 10;
 
 TRunCommands::TRunCommands(QWidget& window, TActionManager& actions, TEditSession& session, TDocument& document,
                            TDocumentCommands& documents, TBoardView& view, Shell& shell, TProbeHub& probes,
-                           std::function<void()> disableEditing, std::function<void()> actionsChanged)
+                           std::function<void()> actionsChanged)
     : QObject(&window),
       window_(window),
       actions_(actions),
@@ -36,7 +36,6 @@ TRunCommands::TRunCommands(QWidget& window, TActionManager& actions, TEditSessio
       view_(view),
       shell_(shell),
       probes_(probes),
-      disableEditing_(std::move(disableEditing)),
       actionsChanged_(std::move(actionsChanged))
 {
     const TActionManager& a = actions;
@@ -102,7 +101,7 @@ void TRunCommands::StartAt(std::function<void(TPassEngine&)> prelude)
 void TRunCommands::Start()
 {
     if (running_) return;
-    disableEditing_();
+    for (TAction* action : actions_.ActionTable) action->setEnabled(false);
     actions_.actSimStart->setEnabled(false);
     actions_.actSimStop->setEnabled(true);
     s_.Context.Simulating = true;

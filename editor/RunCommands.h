@@ -22,14 +22,13 @@ class TRunControl;
 // goes on, its loop serves the window's events between passes.
 class TRunCommands : public QObject {
 public:
-    // disableEditing: turns off the commands a run disables, which the window's refresh enables
-    // again after it; actionsChanged: the window's actions are to be enabled anew.
+    // actionsChanged: the window's actions are to be enabled anew.
     TRunCommands(QWidget& window, TActionManager& actions, TEditSession& session, TDocument& document,
                  TDocumentCommands& documents, TBoardView& view, Shell& shell, TProbeHub& probes,
-                 std::function<void()> disableEditing,
                  std::function<void()> actionsChanged);
 
-    // Disables the editing actions and runs the simulation until stop or closing the window.
+    // Disables the editing actions (the action table), which the window's refresh enables again by
+    // their rules, and runs the simulation until stop or closing the window.
     void Start();
     void Stop();
     // Runs that many passes and pauses; starts the simulation first when none runs.
@@ -61,7 +60,6 @@ private:
     Shell& shell_;
     // Told the end of every pass, for the timing diagram.
     TProbeHub& probes_;
-    std::function<void()> disableEditing_;
     std::function<void()> actionsChanged_;
     bool running_ = false;
     int64_t passes_ = 0;

@@ -21,8 +21,8 @@ Shell::TFileDialog TableDialog()
 }  // namespace
 
 TTestCommands::TTestCommands(QWidget& window, TActionManager& actions, TEditSession& session, TDocument& document,
-                             TRunCommands& runs, Shell& shell, TTestReportForm*& report)
-    : QObject(&window), window_(window), s_(session), document_(document), runs_(runs), shell_(shell), report_(report)
+                             TRunCommands& runs, Shell& shell)
+    : QObject(&window), window_(window), s_(session), document_(document), runs_(runs), shell_(shell)
 {
     connect(actions.actTest, &QAction::triggered, this, [this] { Execute(); });
 }
@@ -53,21 +53,21 @@ void TTestCommands::Execute()
         document_.Text(lines);
         result = CheckCircuitText(*table_, lines);
     }
-    if (!report_) {
-        report_ = new TTestReportForm(&window_);
-        report_->OnShowRow = [this](size_t row) { ShowRow(row); };
+    if (!frmTestReport) {
+        frmTestReport = new TTestReportForm(&window_);
+        frmTestReport->OnShowRow = [this](size_t row) { ShowRow(row); };
     }
     testedEdits_ = s_.Context.Edits;
-    report_->ShowResult(*path, *table_, result);
-    report_->show();
-    report_->raise();
+    frmTestReport->ShowResult(*path, *table_, result);
+    frmTestReport->show();
+    frmTestReport->raise();
 }
 
 void TTestCommands::ShowRow(size_t row)
 {
-    if (!table_ || row >= table_->Rows.size() || !report_) return;
+    if (!table_ || row >= table_->Rows.size() || !frmTestReport) return;
     if (s_.Context.Simulating) {
-        report_->SetStatus(Tr("A row cannot be shown while the simulation runs."));
+        frmTestReport->SetStatus(Tr("A row cannot be shown while the simulation runs."));
         return;
     }
     // A run that starts as every run does, goes through the rows up to this one as the check did,
@@ -76,20 +76,20 @@ void TTestCommands::ShowRow(size_t row)
         TBusy busy(s_.Host);
         const TTableResult result = RunTableRows(*table_, s_.Bord, PositionalNames(s_.Bord), engine, row + 1);
         if (!result.Error.empty()) {
-            report_->SetStatus(result.Error);
+            frmTestReport->SetStatus(result.Error);
             runs_.Stop();
             return;
         }
-        report_->SetStatus(Tr("%1\nThe circuit now has this row's inputs and is paused. Run one pass (F10) steps it "
+        frmTestReport->SetStatus(Tr("%1\nThe circuit now has this row's inputs and is paused. Run one pass (F10) steps it "
                               "one pass at a time.",
                               {DescribeRow(*table_, row, result.Rows[row])}));
         rowPaused_ = true;
     });
     // The run has ended: nothing stands paused at the row any more.
-    if (std::exchange(rowPaused_, false)) report_->ShowHint();
+    if (std::exchange(rowPaused_, false)) frmTestReport->ShowHint();
 }
 
 void TTestCommands::Refresh()
 {
-    if (report_ && !s_.Context.Simulating && s_.Context.Edits != testedEdits_) report_->MarkOutdated();
+    if (frmTestReport && !s_.Context.Simulating && s_.Context.Edits != testedEdits_) frmTestReport->MarkOutdated();
 }

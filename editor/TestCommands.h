@@ -20,9 +20,8 @@ class TTestReportForm;
 // and the circuit set to a row on request.
 class TTestCommands : public QObject {
 public:
-    // The report window is kept in the window's field for it, made by the first test.
     TTestCommands(QWidget& window, TActionManager& actions, TEditSession& session, TDocument& document,
-                  TRunCommands& runs, Shell& shell, TTestReportForm*& report);
+                  TRunCommands& runs, Shell& shell);
 
     // Asks for a test table, checks a copy of the circuit as its file would hold it against it and
     // lists the rows in the report window.
@@ -33,13 +32,15 @@ public:
     // Greys the report once the circuit it was made for has changed.
     void Refresh();
 
+    // The rows of the last test; made by the first.
+    TTestReportForm* frmTestReport = nullptr;
+
 private:
     QWidget& window_;
     TEditSession& s_;
     TDocument& document_;
     TRunCommands& runs_;
     Shell& shell_;
-    TTestReportForm*& report_;
     // The last test table read, and its file, which the next test's dialog proposes.
     std::optional<TTestTable> table_;
     std::string tablePath_;

@@ -204,13 +204,15 @@ TEST_F(Actions, DisabledPicturesArePaleAndTheArmedToolStandsOut)
 
 TEST_F(Actions, TableHoldsThe38EditingActionsInOrder)
 {
-    const auto& table = window->ActionTable;
+    const auto& table = window->ActionManager1.ActionTable;
     EXPECT_EQ(table.front(), actions->actNew);
     EXPECT_EQ(table[6], actions->actAuto);
     EXPECT_EQ(table[35], actions->actUndo);
     EXPECT_EQ(table.back(), actions->actMatrix8X8);
+    ASSERT_EQ(table.size(), 38u);
     const std::set<TAction*> distinct(table.begin(), table.end());
     EXPECT_EQ(distinct.size(), 38u);
+    EXPECT_EQ(distinct.count(nullptr), 0u);  // no place of the table left empty
     for (TAction* outside : {actions->actSaveAs, actions->actExit, actions->actDel, actions->actSelectAll,
                              actions->actRound, actions->actMacroMtn, actions->actAbout, actions->actSimStart,
                              actions->actSimStop})
@@ -231,12 +233,12 @@ TEST_F(Actions, EnablingFollowsSelectionModifiedUndoAndSimulating)
     EXPECT_EQ(enabled(all), "00000001111111");  // right after start-up
 
     auto* gate = window->Bord.Create<TNot>(nullptr);
-    window->SelectOnly(gate);
+    window->State.SelectOnly(gate);
     window->UpdateActions();
     EXPECT_EQ(enabled(all), "01111001111111");
 
-    window->Modified = true;
-    window->SelectOnly(nullptr);
+    window->State.Modified = true;
+    window->State.SelectOnly(nullptr);
     window->UpdateActions();
     EXPECT_EQ(enabled(all), "10000001111111");
 
@@ -253,6 +255,23 @@ TEST_F(Actions, EnablingFollowsSelectionModifiedUndoAndSimulating)
     QTest::mouseClick(window->centralWidget(), Qt::LeftButton);  // any input refreshes once idle
     QCoreApplication::processEvents();
     EXPECT_EQ(enabled(all), "10000101111111");
+}
+
+TEST_F(Actions, WhileSimulatingEveryEditingActionIsOffButThoseWithRulesOfTheirOwn)
+{
+    TActionManager& a = *actions;
+    window->State.SelectOnly(window->Bord.Create<TNot>(nullptr));
+    window->State.Modified = true;
+    window->Circuit.Context.Simulating = true;
+    window->UpdateActions();
+    // Nothing to undo or redo: of the table only Save, Copy and Cut stay, by their own rules.
+    for (TAction* action : a.ActionTable)
+        EXPECT_EQ(action->isEnabled(), action == a.actSave || action == a.actCopy || action == a.actCut)
+            << action->Name;
+    for (TAction* off : {a.actTest, a.actBoxSelection, a.Action1}) EXPECT_FALSE(off->isEnabled()) << off->Name;
+    for (TAction* on : {a.actDel, a.actRound, a.actSelectAll, a.actSaveAs, a.actMacroMtn, a.actExit, a.actAbout})
+        EXPECT_TRUE(on->isEnabled()) << on->Name;
+    window->Circuit.Context.Simulating = false;
 }
 
 TEST_F(Actions, ToolsAreExclusiveAndPartToolsArmTheirClass)
@@ -272,18 +291,18 @@ TEST_F(Actions, ToolsAreExclusiveAndPartToolsArmTheirClass)
     EXPECT_EQ(Checked(), std::vector<TAction*>{a.actAuto});
     for (const Row& r : rows) {
         r.tool->trigger();
-        EXPECT_EQ(window->ToolClass, r.toolClass) << r.tool->Name;
-        EXPECT_EQ(window->ToolPartNo, r.partNo) << r.tool->Name;
+        EXPECT_EQ(window->State.ToolClass, r.toolClass) << r.tool->Name;
+        EXPECT_EQ(window->State.ToolPartNo, r.partNo) << r.tool->Name;
         EXPECT_EQ(Checked(), std::vector<TAction*>{r.tool});
     }
     a.actRLED->trigger();
     for (TAction* keeper : {a.actMove, a.actCode, a.actDelete}) {
         keeper->trigger();  // the move, wire and delete tools keep the armed part
-        EXPECT_EQ(window->ToolClass, "TLED");
+        EXPECT_EQ(window->State.ToolClass, "TLED");
         EXPECT_EQ(Checked(), std::vector<TAction*>{keeper});
     }
     a.actAuto->trigger();
-    EXPECT_EQ(window->ToolClass, "");
+    EXPECT_EQ(window->State.ToolClass, "");
     EXPECT_EQ(Checked(), std::vector<TAction*>{a.actAuto});
 }
 
@@ -292,8 +311,8 @@ TEST_F(Actions, SnapRoundsToTheNearestGridLine)
     const int32_t in[] = {14, 15, -4, -16, 0, 5, -5, -15, INT32_MAX - 4};
     const int32_t out[] = {10, 20, 0, -10, 0, 10, 0, -10, INT32_MAX - 7};
     for (size_t i = 0; i < std::size(in); ++i) {
-        EXPECT_EQ(window->SnapX(in[i]), out[i]) << in[i];
-        EXPECT_EQ(window->SnapY(in[i]), out[i]) << in[i];
+        EXPECT_EQ(window->State.SnapX(in[i]), out[i]) << in[i];
+        EXPECT_EQ(window->State.SnapY(in[i]), out[i]) << in[i];
     }
 }
 
@@ -301,15 +320,15 @@ TEST_F(Actions, SelectOnlyReplacesTheSelection)
 {
     auto* first = window->Bord.Create<TNot>(nullptr);
     auto* second = window->Bord.Create<TNot>(nullptr);
-    EXPECT_EQ(window->FirstSelected(), nullptr);
-    window->SelectedParts.Add(first);
-    window->SelectedParts.Add(second);
-    EXPECT_EQ(window->FirstSelected(), first);
-    window->SelectOnly(second);
-    EXPECT_EQ(window->SelectedParts.Count(), 1);
-    EXPECT_EQ(window->FirstSelected(), second);
-    window->SelectOnly(nullptr);
-    EXPECT_TRUE(window->SelectedParts.Empty());
+    EXPECT_EQ(window->State.FirstSelected(), nullptr);
+    window->State.SelectedParts.Add(first);
+    window->State.SelectedParts.Add(second);
+    EXPECT_EQ(window->State.FirstSelected(), first);
+    window->State.SelectOnly(second);
+    EXPECT_EQ(window->State.SelectedParts.Count(), 1);
+    EXPECT_EQ(window->State.FirstSelected(), second);
+    window->State.SelectOnly(nullptr);
+    EXPECT_TRUE(window->State.SelectedParts.Empty());
 }
 
 TEST_F(Actions, EscapeAndDeleteReachTheWindowBeforeItsControls)
@@ -324,7 +343,7 @@ TEST_F(Actions, EscapeAndDeleteReachTheWindowBeforeItsControls)
     EXPECT_EQ(deletes.count(), 1);  // even with the action disabled
     EXPECT_EQ(edit->text(), QStringLiteral("abc"));
 
-    window->EditState = esDrawingCode;
+    window->State.EditState = esDrawingCode;
     TWindowSurface& screen = window->WindowSurface();
     screen.SetPenMode(TPenMode::Xor);
     screen.SetPenColor(clLime);
@@ -332,7 +351,7 @@ TEST_F(Actions, EscapeAndDeleteReachTheWindowBeforeItsControls)
     screen.LineTo(60, 5);  // a wire preview
     ASSERT_NE(screen.Image(), window->BoardSurface().Image());
     QTest::keyClick(edit, Qt::Key_Escape);
-    EXPECT_EQ(window->EditState, esNone);
+    EXPECT_EQ(window->State.EditState, esNone);
     EXPECT_EQ(screen.Image(), window->BoardSurface().Image());
 }
 
@@ -341,7 +360,7 @@ TEST_F(Actions, StartUpTitlesTheWindowAndEmptiesTheClipboard)
     EXPECT_EQ(window->windowTitle(), U("Voltrane　論理シミュレータ - 無題[*]"));
     EXPECT_FALSE(window->isWindowModified());
     EXPECT_EQ(shell.Clipboard, "");
-    EXPECT_EQ(window->EditState, esNone);
-    EXPECT_FALSE(window->Modified);
+    EXPECT_EQ(window->State.EditState, esNone);
+    EXPECT_FALSE(window->State.Modified);
     EXPECT_FALSE(window->Simulating());
 }

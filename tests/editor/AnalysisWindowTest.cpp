@@ -31,7 +31,7 @@ struct AnalysisFixture : EditorFixture {
     void Open()
     {
         actions->actAnalysis->trigger();
-        analysis = window->frmAnalysis;
+        analysis = window->Companions->frmAnalysis;
     }
     TAnalysisWindow* analysis = nullptr;
 };
@@ -157,9 +157,9 @@ TEST(AnalysisWindow, AnOutputBuiltOfNandGatesIsPlacedBesideTheCircuitAsOneStepAn
     // The labels placed with the box take nothing from the circuit's switches and lamps.
     f.shell.OpenAnswers = {VOLTRANE_EXAMPLES "/decoder2to4.lgt"};
     f.actions->actTest->trigger();
-    ASSERT_NE(f.window->frmTestReport, nullptr);
-    EXPECT_TRUE(f.window->frmTestReport->lblSummary->text().startsWith(QStringLiteral("PASS")))
-        << f.window->frmTestReport->lblSummary->text().toStdString();
+    ASSERT_NE(f.window->Tests->frmTestReport, nullptr);
+    EXPECT_TRUE(f.window->Tests->frmTestReport->lblSummary->text().startsWith(QStringLiteral("PASS")))
+        << f.window->Tests->frmTestReport->lblSummary->text().toStdString();
 
     QCoreApplication::processEvents();
     f.actions->actUndo->trigger();

@@ -87,7 +87,7 @@ TEST_F(DocumentWindow, AFileFromTheCommandLineOrADropOpensAndIsRemembered)
 
     Restart();
     EXPECT_EQ(window->Bord.Count(), 0);
-    window->OpenStartFile(Path("inverter.lgc"));
+    window->Documents->OpenFile(Path("inverter.lgc"));
     EXPECT_EQ(window->Bord.Count(), 1);
     EXPECT_THAT(window->Document.Recent.Paths(), ::testing::ElementsAre(Path("inverter.lgc")));
 
@@ -103,7 +103,7 @@ TEST_F(DocumentWindow, AFileFromTheCommandLineOrADropOpensAndIsRemembered)
 
     // The recent list outlives the window and its entries open their files.
     Restart();
-    QMenu* recent = window->mnuRecent;
+    QMenu* recent = window->Documents->mnuRecent;
     emit recent->aboutToShow();
     ASSERT_EQ(recent->actions().size(), 1);
     recent->actions()[0]->trigger();
@@ -114,16 +114,16 @@ TEST_F(DocumentWindow, AfterACrashTheNextStartOffersTheRecoveryCopy)
 {
     Place(actions->actNOT, {100, 100});
     Place(actions->actRLED, {200, 100});
-    window->Autosave();
+    window->Documents->Autosave();
     ASSERT_EQ(Recovery().size(), 1u);
     // The editor dies without a clean exit: its copy stays under a number no process has.
     std::filesystem::rename(shell.Folder + "/Recovery/" + Recovery()[0], shell.Folder + "/Recovery/autosave-999999999.lgc");
-    window->Modified = false;
+    window->State.Modified = false;
     Restart();
     shell.Answers = {Shell::TAnswer::Yes};
-    window->OfferRecovery();
+    window->Documents->OfferRecovery();
     EXPECT_EQ(window->Bord.Count(), 2);
-    EXPECT_TRUE(window->Modified);
+    EXPECT_TRUE(window->State.Modified);
     EXPECT_TRUE(window->Document.Untitled());
     EXPECT_EQ(Recovery().size(), 1u);  // now this editor's own copy
 

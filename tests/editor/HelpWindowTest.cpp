@@ -14,7 +14,7 @@ TEST(HelpWindow, F1OpensTheGuideWhoseLinksLeadFromPageToPageAndBack)
 {
     EditorFixture editor;
     editor.actions->actHelp->trigger();
-    THelpWindow* help = editor.window->frmHelp;
+    THelpWindow* help = editor.window->Companions->frmHelp;
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_FALSE(help->Folder().empty());
@@ -26,7 +26,7 @@ TEST(HelpWindow, F1OpensTheGuideWhoseLinksLeadFromPageToPageAndBack)
     browser.backward();
     EXPECT_TRUE(browser.toPlainText().contains(QString::fromUtf8("Voltrane の使い方")));
     editor.actions->actHelp->trigger();
-    EXPECT_EQ(editor.window->frmHelp, help);  // the same window, brought forward
+    EXPECT_EQ(editor.window->Companions->frmHelp, help);  // the same window, brought forward
 }
 
 TEST(HelpWindow, EveryPageOfEveryLanguageIsFoundAndItsLinksLeadToPagesThatExist)

@@ -54,7 +54,7 @@ struct MacroWindow : ::testing::Test, EditorFixture {
         for (int i = 1; i <= 10; ++i) QTest::mouseMove(Board(), from + (to - from) * i / 10);
         QTest::mouseRelease(Board(), Qt::LeftButton, {}, to);
         actions->actAuto->trigger();
-        return dynamic_cast<TContainer*>(window->FirstSelected());
+        return dynamic_cast<TContainer*>(window->State.FirstSelected());
     }
     void Register(TContainer* box, const QString& name)
     {
@@ -133,7 +133,7 @@ TEST_F(MacroWindow, AnInstalledMacroIsPlacedAndCopiedOnlyUnderANewName)
     });
     window->Popups.pmnuMacro_Add->trigger();
     EXPECT_EQ(MacroEntries(*window), (QStringList{"my adder", "", QString::fromUtf8("adder（付属）")}));
-    EXPECT_EQ(window->MacroNames, TStrings{"my adder"});  // what maintenance lists
+    EXPECT_EQ(window->State.MacroNames, TStrings{"my adder"});  // what maintenance lists
     EXPECT_TRUE(std::filesystem::exists(shell.Folder + "/Macro/my adder.lgm"));
     EXPECT_EQ(ScratchFolder::Slurp(shell.InstalledMacros + "/adder.lgm"), installed);
 }
@@ -157,7 +157,7 @@ TEST_F(MacroWindow, TheMaintenanceDialogRebuildsTheMenuOnlyOnOk)
     });
     actions->actMacroMtn->trigger();
     EXPECT_EQ(MacroEntries(*window), (QStringList{"a", "b"}));
-    EXPECT_EQ(window->MacroNames, (TStrings{"a", "b"}));
+    EXPECT_EQ(window->State.MacroNames, (TStrings{"a", "b"}));
 
     WhenShown<TMacroMtnForm>([](TMacroMtnForm& form) {
         QTest::mouseClick(form.btnDelete, Qt::LeftButton);
@@ -174,7 +174,7 @@ TEST_F(MacroWindow, ThePopupShowsTheItemsThePartAllows)
 {
     actions->actAND2->trigger();
     Click({100, 100});
-    auto* gate = dynamic_cast<TGate*>(window->FirstSelected());
+    auto* gate = dynamic_cast<TGate*>(window->State.FirstSelected());
     ASSERT_NE(gate, nullptr);
     gate->PartNo = 4;
     Click({gate->Left + 10, gate->Top + 10}, Qt::RightButton);
@@ -192,7 +192,7 @@ TEST_F(MacroWindow, TheIntervalItemAsksWithTheCountDialogAndStoresItsValue)
 {
     actions->actPULSER->trigger();
     Click({100, 100});
-    auto* pulser = dynamic_cast<TPulser*>(window->FirstSelected());
+    auto* pulser = dynamic_cast<TPulser*>(window->State.FirstSelected());
     ASSERT_NE(pulser, nullptr);
     Click({pulser->Left + 5, pulser->Top + 5}, Qt::RightButton);
     QString caption, start;
@@ -206,7 +206,7 @@ TEST_F(MacroWindow, TheIntervalItemAsksWithTheCountDialogAndStoresItsValue)
     EXPECT_EQ(caption, QString::fromUtf8("パルス発生間隔"));
     EXPECT_EQ(start, QString::fromUtf8("短い"));
     EXPECT_EQ(pulser->Count, 11);
-    EXPECT_TRUE(window->Modified);
+    EXPECT_TRUE(window->State.Modified);
 }
 
 TEST(MacroList, AListEditedByHandOffersEachNameOnce)
@@ -215,7 +215,7 @@ TEST(MacroList, AListEditedByHandOffersEachNameOnce)
     std::filesystem::create_directories(shell.Folder + "/Macro");
     std::ofstream(shell.Folder + "/Macro/MacroNames.lst", std::ios::binary) << "a\r\nb\r\na\r\n\r\n";
     TfrmVoltrane window(shell, SharedDM());
-    EXPECT_EQ(window.MacroNames, (TStrings{"a", "b"}));
+    EXPECT_EQ(window.State.MacroNames, (TStrings{"a", "b"}));
     EXPECT_EQ(MacroEntries(window), (QStringList{"a", "b"}));
 }
 

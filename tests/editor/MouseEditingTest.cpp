@@ -51,7 +51,7 @@ struct MouseEditing : ::testing::Test, EditorFixture {
     {
         tool->trigger();
         Click(p);
-        return dynamic_cast<T*>(window->FirstSelected());
+        return dynamic_cast<T*>(window->State.FirstSelected());
     }
     void Wire(QPoint from, QPoint to) { DragWire(*this, *actions, from, to); }
 
@@ -140,7 +140,7 @@ TEST_F(MouseEditing, ASubBoardIsDrawnAroundPartsMovedResizedAndAPartDraggedOutOf
     auto* inverter = Put<TNot>(actions->actNOT, {200, 120});
     actions->actContainer->trigger();
     Drag({100, 100}, {300, 200});
-    auto* box = dynamic_cast<TContainer*>(window->FirstSelected());
+    auto* box = dynamic_cast<TContainer*>(window->State.FirstSelected());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->GetRect(), (TRect{100, 100, 300, 200}));
     EXPECT_EQ(gate->Container, box);
@@ -167,8 +167,8 @@ TEST_F(MouseEditing, ARightClickOnAScopeProbeOffersItsWindowAndEscapeEndsAWire)
 {
     Put<TScope>(actions->actSCOPE, {100, 100});
     QTest::mousePress(Board(), Qt::RightButton, {}, {120, 120});
-    EXPECT_EQ(window->PopupPart, window->FirstSelected());
-    EXPECT_EQ(window->EditState, esNone);
+    EXPECT_EQ(window->State.PopupPart, window->State.FirstSelected());
+    EXPECT_EQ(window->State.EditState, esNone);
 
     actions->actCode->trigger();
     Hover({300, 300});
@@ -177,7 +177,7 @@ TEST_F(MouseEditing, ARightClickOnAScopeProbeOffersItsWindowAndEscapeEndsAWire)
     MoveTo({360, 360});
     Release({360, 360});
     QTest::keyClick(Board(), Qt::Key_Escape);
-    EXPECT_EQ(window->EditState, esNone);
+    EXPECT_EQ(window->State.EditState, esNone);
     int wires = 0;
     for (int i = 0; i < window->Bord.Count(); ++i) wires += window->Bord.Items(i)->Is(cfCode) ? 1 : 0;
     EXPECT_EQ(wires, 1);  // the leg made before the Escape stays
@@ -206,7 +206,7 @@ TEST_F(MouseEditing, PressesThatOutliveTheirObjectsOrTheirWindowHarmNothing)
     EXPECT_EQ(Corner(button), std::pair(-10, -10));
     Hover({3, 3});
     Press({3, 3});
-    EXPECT_EQ(window->EditState, esSelectingPart);
+    EXPECT_EQ(window->State.EditState, esSelectingPart);
     MoveTo({200, 200});
     window.reset();
 }
@@ -223,7 +223,7 @@ TEST_F(MouseEditing, ANewTextBoxIsTypedIntoInPlaceAndAPressElsewhereKeepsTheText
     ASSERT_NE(memo, nullptr);
     EXPECT_TRUE(memo->isVisible());
     EXPECT_EQ(memo->geometry(), QRect(100, 100, 160, 120));
-    EXPECT_TRUE(window->TextEditing);
+    EXPECT_TRUE(window->State.TextEditing);
     QApplication::setActiveWindow(window.get());
     memo->setFocus();
     // Japanese text arrives from the input method as a committed string.
@@ -237,7 +237,7 @@ TEST_F(MouseEditing, ANewTextBoxIsTypedIntoInPlaceAndAPressElsewhereKeepsTheText
 
     Click({400, 300});
     EXPECT_FALSE(memo->isVisible());
-    EXPECT_FALSE(window->TextEditing);
+    EXPECT_FALSE(window->State.TextEditing);
     EXPECT_THAT(box->DrawnLines, ::testing::ElementsAre("半加算器", "A+"));
     EXPECT_TRUE(window->Bord.Holds(box));
 
@@ -286,7 +286,7 @@ TEST_F(MouseEditing, KeysTypedAfterALabelEditReachTheBoardNotTheClosedEditor)
     // Select all and Delete act on the board again.
     QCoreApplication::processEvents();
     shortcut(Qt::Key_A);
-    EXPECT_EQ(window->SelectedParts.Count(), 1);
+    EXPECT_EQ(window->State.SelectedParts.Count(), 1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
     EXPECT_EQ(window->Bord.Count(), 0);
 }

@@ -19,7 +19,7 @@ TEST(PictureCommands, ExportAndCopyTakeTheSelectionOrTheWholeCircuit)
     TPictureCommands& pictures = *window.Pictures;
     // The switches stand at (100, 100) and the lowest wire runs at 240: ten units around them.
     EXPECT_EQ(pictures.PicturedArea(), (TRect{90, 90, 270, 250}));
-    window.SelectOnly(window.Bord.Items(0));
+    window.State.SelectOnly(window.Bord.Items(0));
     EXPECT_EQ(pictures.PicturedArea(), (TRect{90, 90, 130, 130}));
 
     const ScratchFolder folder;
@@ -28,7 +28,7 @@ TEST(PictureCommands, ExportAndCopyTakeTheSelectionOrTheWholeCircuit)
     EXPECT_EQ(png.size(), QSize(40, 40));
     ASSERT_TRUE(pictures.Export(folder / "switch.SVG"));
     EXPECT_NE(ScratchFolder::Slurp(folder / "switch.SVG").find("viewBox=\"0 0 40 40\""), std::string::npos);
-    window.SelectOnly(nullptr);
+    window.State.SelectOnly(nullptr);
     ASSERT_TRUE(pictures.Export(folder / "adder.pdf"));
     EXPECT_TRUE(ScratchFolder::Slurp(folder / "adder.pdf").starts_with("%PDF-"));
 

@@ -50,7 +50,7 @@ public:
         QTimer driver;
         QObject::connect(&driver, &QTimer::timeout, [&] { Step(driver); });
         driver.start(0);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return finished_ && !window->Run() && !QApplication::activeModalWidget(); },
+        ASSERT_TRUE(QTest::qWaitFor([&] { return finished_ && !window->Runs->Run() && !QApplication::activeModalWidget(); },
                                     60000))
             << Trace();
         QCoreApplication::processEvents();

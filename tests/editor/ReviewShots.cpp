@@ -113,8 +113,8 @@ int main(int argc, char** argv)
 
     auto* scope = dynamic_cast<TScopeForm*>(probe->ScopeWindow.get());
     QTimer::singleShot(200, &window, [&] {
-        window.FormMouseDown(TMouseButton::Left, ssLeft, 50, 70);
-        window.FormMouseUp(TMouseButton::Left, 0, 50, 70);
+        window.Editing->MouseDown(TMouseButton::Left, ssLeft, 50, 70);
+        window.Editing->MouseUp(TMouseButton::Left, 0, 50, 70, {});
         probe->ScopeWindow->Show();
         if (scope) scope->barSweep->setValue(1);
     });
@@ -124,19 +124,19 @@ int main(int argc, char** argv)
         window.ActionManager1.actSimStop->trigger();
     });
     window.ActionManager1.actSimStart->trigger();
-    std::printf("%lld passes\n", static_cast<long long>(window.SimulationPasses()));
+    std::printf("%lld passes\n", static_cast<long long>(window.Runs->Passes()));
     Wait(200);
     Shoot(folder + "/window-stopped.png");
 
     // Gestures stopped half way: an outline dragged, a rubber band, a wire's L-shaped preview.
     const auto drag = [&](std::initializer_list<QPoint> path, const char* name) {
         const QPoint start = *path.begin();
-        window.FormMouseDown(TMouseButton::Left, ssLeft, start.x(), start.y());
-        for (const QPoint p : path) window.FormMouseMove(ssLeft, p.x(), p.y());
+        window.Editing->MouseDown(TMouseButton::Left, ssLeft, start.x(), start.y());
+        for (const QPoint p : path) window.Editing->MouseMove(ssLeft, p.x(), p.y());
         Wait(200);
         Shoot(folder + "/" + name);
         window.Mouse.Escape();
-        window.FormMouseUp(TMouseButton::Left, 0, start.x(), start.y());
+        window.Editing->MouseUp(TMouseButton::Left, 0, start.x(), start.y(), {});
     };
     drag({{70, 70}, {90, 110}, {120, 150}}, "drag-frame.png");
     drag({{20, 30}, {140, 120}, {260, 200}}, "rubber-band.png");
@@ -156,13 +156,13 @@ int main(int argc, char** argv)
     window.Document.OpenFile(examples + "/half-adder-broken.lgc");
     shell.OpenAnswers = {examples + "/half-adder.lgt"};
     window.ActionManager1.actTest->trigger();
-    window.frmTestReport->move(330, 150);
+    window.Tests->frmTestReport->move(330, 150);
     QTimer::singleShot(300, &window, [&] {
         Shoot(folder + "/test-report.png");
         window.ActionManager1.actSimStop->trigger();
     });
     window.Tests->ShowRow(3);
-    window.frmTestReport->close();
+    window.Tests->frmTestReport->close();
 
     // The guide's half adder: wired, running with A on, and its table passing.
     window.resize(520, 440);
@@ -172,8 +172,8 @@ int main(int argc, char** argv)
     Wait(200);
     Save(window.grab(), folder + "/guide-wired.png");
     QTimer::singleShot(300, &window, [&] {
-        window.FormMouseDown(TMouseButton::Left, ssLeft, 110, 110);
-        window.FormMouseUp(TMouseButton::Left, 0, 110, 110);
+        window.Editing->MouseDown(TMouseButton::Left, ssLeft, 110, 110);
+        window.Editing->MouseUp(TMouseButton::Left, 0, 110, 110, {});
     });
     QTimer::singleShot(800, &window, [&] {
         Save(window.grab(), folder + "/guide-running.png");
@@ -184,6 +184,6 @@ int main(int argc, char** argv)
     shell.OpenAnswers = {examples + "/half-adder.lgt"};
     window.ActionManager1.actTest->trigger();
     Wait(300);
-    Save(window.frmTestReport->grab(), folder + "/guide-test-report.png");
+    Save(window.Tests->frmTestReport->grab(), folder + "/guide-test-report.png");
     return 0;
 }

@@ -66,20 +66,20 @@ TEST_F(RunControlWindow, ASlowedRunKeepsItsRateAndFramesItsChangesAndAPausedOneS
     // Each step is timed from the one before, so that the window has served what it asked for.
     After(300, [&] {
         clock.start();
-        firstPasses = window->SimulationPasses();
+        firstPasses = window->Runs->Passes();
         marks = View().Marks();
         limited = Mode();
         After(2000, [&] {
             seconds = clock.nsecsElapsed() / 1e9;
-            lastPasses = window->SimulationPasses();
+            lastPasses = window->Runs->Passes();
             actions->actSimPause->trigger();
             After(100, [&] {
                 paused = Mode();
-                pausedAt = window->SimulationPasses();
+                pausedAt = window->Runs->Passes();
                 cpu = CpuSeconds();
                 After(2000, [&] {
                     cpu = CpuSeconds() - cpu;
-                    passesAfter = window->SimulationPasses();
+                    passesAfter = window->Runs->Passes();
                     actions->actSimStop->trigger();
                 });
             });
@@ -127,7 +127,7 @@ TEST_F(RunControlWindow, ARecordedSessionReplaysHeadlessPassForPass)
         [&] { QTest::mouseRelease(board, Qt::LeftButton, {}, centre(0)); },
         [&] {},
         [&] { QTest::mouseClick(board, Qt::LeftButton, {}, centre(1)); },
-        [&] { window->StepPasses(5); },
+        [&] { window->Runs->StepPasses(5); },
         [&] { QTest::mousePress(board, Qt::MiddleButton, {}, centre(1)); },
         [&] { actions->actSimPause->trigger(); },  // on at full speed until the next poll pauses it
         [&] { QTest::mouseRelease(board, Qt::MiddleButton, {}, centre(1)); },
@@ -139,7 +139,7 @@ TEST_F(RunControlWindow, ARecordedSessionReplaysHeadlessPassForPass)
     int64_t lastRow = 0, last = 0;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        run = window->Run();
+        run = window->Runs->Run();
         if (!run || !window->Simulating()) return;
         if (!run->Paused()) {
             // A stretch at full speed, however slow the machine, then paused again.

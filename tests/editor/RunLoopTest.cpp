@@ -26,7 +26,7 @@ TEST_F(RunLoop, GridDotsVanishWhileRunningAndReturnAfterwards)
     EXPECT_TRUE(RunUntil([&] { return BoardPixel(10, 10) == clBtnFace; }));
     EXPECT_EQ(BoardPixel(10, 10), clOlive);
     EXPECT_EQ(window->WindowSurface().Image().pixel(10, 10), qRgb(128, 128, 0));
-    EXPECT_GT(window->SimulationPasses(), 0);
+    EXPECT_GT(window->Runs->Passes(), 0);
 }
 
 TEST_F(RunLoop, StartDisablesTheEditingActionsAndStopGivesThemBack)
@@ -34,7 +34,7 @@ TEST_F(RunLoop, StartDisablesTheEditingActionsAndStopGivesThemBack)
     std::vector<bool> during;
     bool stopEnabled = false, startEnabled = true;
     RunUntil([&] {
-        for (TAction* a : window->ActionTable) during.push_back(a->isEnabled());
+        for (TAction* a : window->ActionManager1.ActionTable) during.push_back(a->isEnabled());
         stopEnabled = actions->actSimStop->isEnabled();
         startEnabled = actions->actSimStart->isEnabled();
         return true;
@@ -83,12 +83,12 @@ TEST_F(RunLoop, ALampOutOfViewShowsWhatOneInViewShowsAfterTheFirstPass)
     std::optional<std::pair<bool, bool>> shown;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (!window->Run() || !window->Run()->Paused() || ++pausesSeen < 2) return;
+        if (!window->Runs->Run() || !window->Runs->Run()->Paused() || ++pausesSeen < 2) return;
         shown = {seen->ShowsLit, unseen->ShowsLit};
         actions->actSimStop->trigger();
     });
     poll.start(5);
-    window->StepPasses(1);
+    window->Runs->StepPasses(1);
     ASSERT_TRUE(shown);
     EXPECT_TRUE(shown->first);
     EXPECT_TRUE(shown->second);
@@ -96,7 +96,7 @@ TEST_F(RunLoop, ALampOutOfViewShowsWhatOneInViewShowsAfterTheFirstPass)
 
 TEST_F(RunLoop, AnEmptyBoardRunsUntilStopped)
 {
-    EXPECT_TRUE(RunUntil([&] { return window->SimulationPasses() > 0; }));
+    EXPECT_TRUE(RunUntil([&] { return window->Runs->Passes() > 0; }));
     EXPECT_FALSE(window->Simulating());
 }
 

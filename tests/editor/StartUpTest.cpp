@@ -51,7 +51,7 @@ TEST(StartUp, WithoutAListTheMacroFilesGiveTheEntriesSortedWithoutRegardToCase)
     {
         TfrmVoltrane window(shell, SharedDM());
         EXPECT_EQ(MacroMenu(window), QStringList({"A", "b", "c"}));
-        EXPECT_EQ(window.MacroNames, (TStrings{"A", "b", "c"}));
+        EXPECT_EQ(window.State.MacroNames, (TStrings{"A", "b", "c"}));
         EXPECT_TRUE(window.MacroActions.front()->isEnabled());
         EXPECT_EQ(window.MacroActions.front()->Category, "マクロ");
     }

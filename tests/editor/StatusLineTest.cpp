@@ -47,6 +47,21 @@ TEST_F(StatusLine, ShowsTheLongHintOfAnEntryAndCountsPassesWhileRunning)
         return during.find("毎秒") != std::string::npos;
     }));
     EXPECT_EQ(during.rfind("シミュレーション中", 0), 0u) << during;
-    EXPECT_GT(window->SimulationPasses(), 0);
+    EXPECT_GT(window->Runs->Passes(), 0);
     EXPECT_EQ(Mode(), "選択ツール: クリックで選択、ドラッグで移動・範囲選択、右クリックで部品の設定");
+}
+
+TEST_F(StatusLine, EscapeFromAWireBeingDrawnSaysTheWireToolAgain)
+{
+    actions->actCode->trigger();
+    const std::string tool = Mode();
+    QWidget* board = window->centralWidget();
+    QTest::mouseMove(board, {300, 300});
+    QTest::mousePress(board, Qt::LeftButton, {}, {300, 300});
+    QTest::mouseMove(board, {360, 310});
+    QTest::mouseMove(board, {360, 360});
+    QTest::mouseRelease(board, Qt::LeftButton, {}, {360, 360});
+    ASSERT_NE(Mode(), tool);  // a wire goes on from the corner
+    QTest::keyClick(board, Qt::Key_Escape);
+    EXPECT_EQ(Mode(), tool);
 }

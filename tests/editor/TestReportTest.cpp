@@ -22,7 +22,7 @@ TEST(TestReportWindow, ListsTheRowsInColourAndADoubleClickSetsTheCircuitToARow)
     ASSERT_TRUE(f.window->Document.OpenFile(Example("half-adder-broken.lgc")));
     f.shell.OpenAnswers = {Example("half-adder.lgt")};
     f.actions->actTest->trigger();
-    TTestReportForm* form = f.window->frmTestReport;
+    TTestReportForm* form = f.window->Tests->frmTestReport;
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->lblSummary->text().toStdString(), "FAIL " + Example("half-adder.lgt") + ": 4 行中 3 行合格");
@@ -50,7 +50,7 @@ TEST(TestReportWindow, ListsTheRowsInColourAndADoubleClickSetsTheCircuitToARow)
     int pausedPolls = 0;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (!f.window->Simulating() || !f.actions->actSimPause->isChecked()) return;
-        if (f.window->SimulationPasses() == 0) {
+        if (f.window->Runs->Passes() == 0) {
             // The simulating look comes with the run's first redraw, which a busy machine may run a poll
             // or two after the pause: the levels are looked at once it is there, or after two seconds.
             const bool simulatingLook = f.window->BoardSurface().PixelAt(10, 10) == clBtnFace;
@@ -60,7 +60,7 @@ TEST(TestReportWindow, ListsTheRowsInColourAndADoubleClickSetsTheCircuitToARow)
             f.actions->actSimStep->trigger();
             return;
         }
-        steppedOn = f.window->SimulationPasses() == 1 && atRow();
+        steppedOn = f.window->Runs->Passes() == 1 && atRow();
         poll.stop();
         f.actions->actSimStop->trigger();
     });
@@ -71,7 +71,7 @@ TEST(TestReportWindow, ListsTheRowsInColourAndADoubleClickSetsTheCircuitToARow)
     EXPECT_TRUE(pausedAtRow);
     EXPECT_TRUE(steppedOn);
     EXPECT_FALSE(f.window->Simulating());
-    EXPECT_FALSE(f.window->Modified);
+    EXPECT_FALSE(f.window->State.Modified);
     EXPECT_FALSE(f.actions->actSaveRecord->isEnabled());  // no student's session to record
     EXPECT_EQ(statusWhilePaused.rfind("8 行目 [1 1 | 0 1]: S 期待 0 実際 1\n", 0), 0u);
     // The run has ended: the line no longer says it is paused.
@@ -100,7 +100,7 @@ TEST(TestReportWindow, ANewCheckOrAnEditLeavesNoStaleVerdictUnderTheRows)
     ASSERT_TRUE(f.window->Document.OpenFile(Example("half-adder.lgc")));
     f.shell.OpenAnswers = {Example("half-adder.lgt")};
     f.actions->actTest->trigger();
-    TTestReportForm* form = f.window->frmTestReport;
+    TTestReportForm* form = f.window->Tests->frmTestReport;
     ASSERT_NE(form, nullptr);
     QTableWidget* grid = form->grdRows;
     const QString hint = form->lblStatus->text();

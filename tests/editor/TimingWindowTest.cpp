@@ -26,12 +26,12 @@ struct SwitchOnAProbe : EditorFixture {
         }
         window->Bord.CheckAllLinks();
         actions->actTiming->trigger();
-        timing = window->frmTiming;
+        timing = window->Companions->frmTiming;
     }
     void ClickSwitch()
     {
-        window->FormMouseDown(TMouseButton::Left, ssLeft, 50, 70);
-        window->FormMouseUp(TMouseButton::Left, 0, 50, 70);
+        window->Editing->MouseDown(TMouseButton::Left, ssLeft, 50, 70);
+        window->Editing->MouseUp(TMouseButton::Left, 0, 50, 70, {});
     }
     // Runs at full speed: clicks the switch once some passes are in, then goes on until the trigger
     // has shown a window and a thousand passes more have gone by.
@@ -112,8 +112,8 @@ TEST(TimingWindow, ACountersExportsEqualWhatVoltraneSimWatchesAndWritesForTheSam
     editor.RunUntil([&] { return record.LastPass() >= 3000; });
     ASSERT_EQ(record.FirstPass(), 1);
     const ScratchFolder folder;
-    ASSERT_TRUE(editor.window->frmTiming->Export(folder / "diagram.csv", true));
-    ASSERT_TRUE(editor.window->frmTiming->Export(folder / "diagram.vcd", true));
+    ASSERT_TRUE(editor.window->Companions->frmTiming->Export(folder / "diagram.csv", true));
+    ASSERT_TRUE(editor.window->Companions->frmTiming->Export(folder / "diagram.vcd", true));
 
     // The same passes, every probe's terminals watched.
     std::vector<std::string> args{VOLTRANE_EXAMPLES "/counter8-probed.lgc", "--passes",

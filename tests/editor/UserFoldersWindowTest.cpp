@@ -60,11 +60,11 @@ TEST(UserFoldersWindow, TwoUsersOfOneMachineKeepTheirRecentFilesAndRecoveryCopie
         EXPECT_EQ(firstData.rfind(machine / "first", 0), 0u);
         EXPECT_EQ(shell.SettingsFile().rfind(machine / "first", 0), 0u);
         TfrmVoltrane window(shell, SharedDM());
-        window.OpenStartFile(circuit);
+        window.Documents->OpenFile(circuit);
         window.ActionManager1.actSelectAll->trigger();
         QCoreApplication::processEvents();  // the idle refresh enables Delete
         window.ActionManager1.actDel->trigger();
-        window.Autosave();
+        window.Documents->Autosave();
         EXPECT_EQ(FilesIn(firstData + "/Recovery"), 1u);
         {
             AsUser second(machine / "second");
@@ -74,7 +74,7 @@ TEST(UserFoldersWindow, TwoUsersOfOneMachineKeepTheirRecentFilesAndRecoveryCopie
             EXPECT_TRUE(other.Document.Recent.Paths().empty());
             EXPECT_EQ(FilesIn(otherShell.DataFolder() + "/Recovery"), 0u);
         }
-        window.Modified = false;
+        window.State.Modified = false;
     }
     AsUser first(machine / "first");
     QtShell shell;
