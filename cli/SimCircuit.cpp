@@ -2,8 +2,11 @@
 
 #include "BoardPicture.h"
 #include "CircuitFile.h"
+#include "SharedNets.h"
 #include "TableColumns.h"
 #include "UsageError.h"
+
+#include <unordered_map>
 
 namespace {
 
@@ -41,4 +44,23 @@ TSimRun TSimCircuit::PrepareRun(const std::vector<std::string>& watches, const s
         }
     }
     return run;
+}
+
+std::vector<std::string> TSimCircuit::SharedNets()
+{
+    TBord& board = circuit_.Bord();
+    board.SetConnectTanshi();
+    board.ResolveNets();
+    std::unordered_map<const TPartsBase*, const std::string*> nameOf;
+    for (int i = 0; i < circuit_.Loaded().Count(); ++i)
+        nameOf.emplace(circuit_.Loaded().Items(i), &circuit_.Names()[static_cast<size_t>(i)]);
+    std::vector<std::string> nets;
+    for (const std::vector<const TTanshi*>& outputs : ::SharedNets(board)) {
+        std::string names;
+        for (const TTanshi* t : outputs)
+            names +=
+                (names.empty() ? "" : ", ") + *nameOf.at(t->Owner) + "." + std::to_string(t->Owner->Tanshis.IndexOf(t));
+        nets.push_back(std::move(names));
+    }
+    return nets;
 }

@@ -30,6 +30,9 @@ public:
     // the caller sets its passes and outputs. Throws TUsageError for a watch or an event that names nothing, an event
     // with its place in the record.
     TSimRun PrepareRun(const std::vector<std::string>& watches, const std::vector<TSimEvent>& events);
+    // The outputs of each net that more than one output drives, as NAME.I, one text a net, as the run will find
+    // them when it starts.
+    std::vector<std::string> SharedNets();
     // Runs it as RunCircuit does and answers the seconds it took.
     double Run(const TSimRun& run) { return RunCircuit(circuit_.Bord(), Surface(), run); }
 

@@ -89,7 +89,8 @@ int RunTests(const TSimOptions& options)
     try {
         table = ReadTestTable(options.TestTable);
     } catch (const TTableError& e) {
-        return Fail(ExitUsage, MessagePath(options.TestTable) + ":" + std::to_string(e.Line) + ": " + MessagePath(e.what()),
+        return Fail(ExitUsage,
+                    MessagePath(options.TestTable) + ":" + std::to_string(e.Line) + ": " + MessagePath(e.what()),
                     false);
     } catch (const TFileError& e) {
         return Fail(ExitUsage, e.what(), false);
@@ -129,7 +130,9 @@ int Run(const TSimOptions& options)
     const bool picture = raster || !options.SvgPath.empty() || !options.PdfPath.empty();
     if (picture && !BoardPictureAvailable())
         return Fail(ExitUsage, Tr("%1 is not available: this version has no picture output",
-                                  {raster ? "--png" : options.SvgPath.empty() ? "--pdf" : "--svg"}));
+                                  {raster                    ? "--png"
+                                   : options.SvgPath.empty() ? "--pdf"
+                                                             : "--svg"}));
 
     // The displays' images are drawn at the PNG's scale, or sharp enough for a vector picture.
     const std::unique_ptr<WindowFactory> windows =
@@ -143,12 +146,15 @@ int Run(const TSimOptions& options)
         return Fail(ExitLoad, MessagePath(options.File) + ": " + e.Text());
     }
     TBord& board = sim->Circuit().Bord();
+    for (const std::string& outputs : sim->SharedNets())
+        Warn(Tr("the outputs %1 drive one net; where their levels differ, the one last in the file wins", {outputs}));
 
     std::vector<TSimEvent> events = options.Events;
     if (!options.ReplayPath.empty()) {
         try {
             const std::vector<TSimEvent> replayed = ReadReplay(options.ReplayPath, options.File, Warn);
-            events.insert(events.begin() + static_cast<std::ptrdiff_t>(options.ReplayAt), replayed.begin(), replayed.end());
+            events.insert(events.begin() + static_cast<std::ptrdiff_t>(options.ReplayAt), replayed.begin(),
+                          replayed.end());
         } catch (const TFileError& e) {
             return Fail(ExitLoad, e.what());
         } catch (const TUsageError& e) {
@@ -165,7 +171,8 @@ int Run(const TSimOptions& options)
     run.Passes = options.Passes;
     run.Every = options.Every;
     // An output on standard output has it to itself: rows among its bytes would spoil it.
-    for (const std::string* path : {&options.SavePath, &options.VcdPath, &options.PngPath, &options.SvgPath, &options.PdfPath})
+    for (const std::string* path :
+         {&options.SavePath, &options.VcdPath, &options.PngPath, &options.SvgPath, &options.PdfPath})
         if (!path->empty() && IsStandardOutput(*path)) run.Out = nullptr;
 
     try {
@@ -231,10 +238,8 @@ int main(int argc, char** argv)
         return Fail(ExitUsage, e.what());
     }
     if (options.Help || options.Version) {
-        if (options.Help)
-            std::fputs(Tr(SimUsage), stdout);
-        else
-            std::printf("voltrane-sim %s\n", VoltraneVersion);
+        if (options.Help) std::fputs(Tr(SimUsage), stdout);
+        else std::printf("voltrane-sim %s\n", VoltraneVersion);
         return std::fflush(stdout) == 0 ? 0 : Fail(ExitLoad, Tr("Cannot write to standard output"));
     }
     try {

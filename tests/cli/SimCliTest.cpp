@@ -97,7 +97,8 @@ TEST(VoltraneSim, UsageErrorsExitWithTwo)
         {{ToggleChain, "--passes", "-1"}, "--passes には 0 以上の整数を指定してください ('-1' ではなく)"},
         {{ToggleChain, "--passes"}, "--passes には値が必要です"},
         {{ToggleChain, "--every", "0"}, "--every には 1 以上の整数を指定してください ('0' ではなく)"},
-        {{ToggleChain, "--engine", "fast"}, "--engine には auto, full, sparse, objects のどれかを指定してください ('fast' ではなく)"},
+        {{ToggleChain, "--engine", "fast"},
+         "--engine には auto, full, sparse, objects のどれかを指定してください ('fast' ではなく)"},
         {{ToggleChain, "--click", "TTglSW0@0"}, "--click には 1 以上の整数を指定してください ('0' ではなく)"},
         {{ToggleChain, "--press", "TTglSW0"}, "--press には NAME@P を指定してください ('TTglSW0' ではなく)"},
         {{ToggleChain, "--watch", "Nobody.0"}, "'Nobody' という名前の部品はありません"},
@@ -173,7 +174,8 @@ TEST(VoltraneSim, MalformedRunRecordsExitWithTwoNamingTheLine)
         {"\xEF\xBB\xBF \n3 press TTglSW0\n", 1, "1 行目に回路ファイルの名前がありません"},
         {"1 press TTglSW0\n2 release TTglSW0\n", 1,
          "1 行目に回路ファイルの名前がありません ('1 press TTglSW0' は記録の行です)"},
-        {"3  release\tTTglSW0\r\n", 1, "1 行目に回路ファイルの名前がありません ('3  release\\x09TTglSW0' は記録の行です)"},
+        {"3  release\tTTglSW0\r\n", 1,
+         "1 行目に回路ファイルの名前がありません ('3  release\\x09TTglSW0' は記録の行です)"},
         // Lines ended by CR alone (an old Macintosh editor) would read as one circuit file name.
         {ToggleChain + "\r2 press TTglSW0\r2 release TTglSW0\r", 1,
          "行が CR だけで区切られています (行は LF か CR LF で区切ってください)"},
@@ -217,13 +219,26 @@ TEST(VoltraneSim, FilesThatCannotBeReadOrLoadedExitWithOne)
     EXPECT_EQ(broken.out, "");
 }
 
+// Two switches tied to one lamp: the run goes as ever, the later switch winning, with one warning for the net.
+TEST(VoltraneSim, OutputsTiedTogetherAreNamedInOneWarningAndRunAsEver)
+{
+    const Outcome o = Sim({Data("tied_switches.lgc"), "--passes", "20", "--every", "10", "--watch", "TTglSW0.0",
+                           "--watch", "TLED3.0", "--click", "TTglSW0@5", "--lang", "en"});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out, "pass\tTTglSW0.0\tTLED3.0\n10\t5\t0\n20\t5\t0\n");
+    EXPECT_EQ(o.err,
+              "voltrane-sim: Warning: the outputs TTglSW0.0, TTglSW1.0 drive one net; where their levels differ, "
+              "the one last in the file wins\n");
+    EXPECT_EQ(Sim({std::string(VOLTRANE_EXAMPLES) + "/adder4.lgc", "--passes", "1"}).err, "");
+}
+
 // Refused as the editor's Open refuses them, rather than run as an empty circuit.
 TEST(VoltraneSim, FilesThatHoldNoCircuitExitWithOneAndSayWhy)
 {
     const std::string program = Temp("program.lgc"), junk = Temp("junk.lgc");
     std::filesystem::copy_file(VOLTRANE_SIM, program);
-    std::ofstream(junk, std::ios::binary) << "Voltrane FormatVer:1.0 By Ardent Wirefox\r\n\x7f" << std::string(300, '\x01')
-                                          << "\r\nsomething\r\nelse\r\n";
+    std::ofstream(junk, std::ios::binary) << "Voltrane FormatVer:1.0 By Ardent Wirefox\r\n\x7f"
+                                          << std::string(300, '\x01') << "\r\nsomething\r\nelse\r\n";
     const Outcome binary = Sim({program, "--passes", "5"});
     EXPECT_EQ(binary.status, 1);
     EXPECT_NE(binary.err.find("program.lgc: 回路ファイルではありません"), std::string::npos) << binary.err;
@@ -265,8 +280,8 @@ TEST(VoltraneSim, ShippedLampsReadTheSameWithAndWithoutAPicture)
         EXPECT_EQ(plain.out, pictured.out) << name;
     }
     // The settle has the lamps take the high level over, and the redraw after the first pass shows it.
-    const Outcome halfAdder = Sim({std::string(VOLTRANE_EXAMPLES) + "/half-adder.lgc", "--passes", "3", "--watch",
-                                   "TLED4", "--watch", "TLED5"});
+    const Outcome halfAdder = Sim(
+        {std::string(VOLTRANE_EXAMPLES) + "/half-adder.lgc", "--passes", "3", "--watch", "TLED4", "--watch", "TLED5"});
     EXPECT_EQ(halfAdder.out, "pass\tTLED4\tTLED5\n1\t0\t0\n2\t1\t1\n3\t1\t1\n");
 }
 
@@ -309,7 +324,8 @@ TEST(VoltraneSim, RunningOutOfMemoryExitsWithOneAndSaysSo)
     std::ofstream(table) << "A=TTglSW0 | N=TNot1.1\n0 | 1\n1 | 0\n";
     const Outcome graded = Sim({"--test", table, big, ToggleChain}, limitKb);
     EXPECT_EQ(graded.status, 1);
-    EXPECT_EQ(graded.out, "FAIL " + big + ": メモリが足りないため、この回路を読み込んで調べられません\nPASS " + ToggleChain + "\n");
+    EXPECT_EQ(graded.out,
+              "FAIL " + big + ": メモリが足りないため、この回路を読み込んで調べられません\nPASS " + ToggleChain + "\n");
     std::remove(table.c_str());
     std::remove(big.c_str());
 }
@@ -403,21 +419,20 @@ TEST(VoltraneSim, SavesTheBoardAsTheEditorWouldBeforeTheRun)
 TEST(VoltraneSim, WritesTheWatchedColumnsAsAWaveform)
 {
     const std::string vcd = Temp("wave.vcd");
-    const Outcome o = Sim({ToggleChain, "--passes", "6", "--every", "6", "--watch", "TTglSW0.0", "--watch",
-                           "TNot2.1", "--click", "TTglSW0@1", "--vcd", vcd});
+    const Outcome o = Sim({ToggleChain, "--passes", "6", "--every", "6", "--watch", "TTglSW0.0", "--watch", "TNot2.1",
+                           "--click", "TTglSW0@1", "--vcd", vcd});
     EXPECT_EQ(o.status, 0) << o.err;
-    EXPECT_EQ(Slurp(vcd),
-              "$version voltrane-sim $end\n"
-              "$timescale 1ns $end\n"
-              "$scope module circuit $end\n"
-              "$var wire 1 ! TTglSW0_0 $end\n"
-              "$var wire 1 \" TNot2_1 $end\n"
-              "$upscope $end\n"
-              "$enddefinitions $end\n"
-              "#1\n$dumpvars\n0!\n0\"\n$end\n"
-              "#2\n1!\n"
-              "#4\n1\"\n"
-              "#6\n");
+    EXPECT_EQ(Slurp(vcd), "$version voltrane-sim $end\n"
+                          "$timescale 1ns $end\n"
+                          "$scope module circuit $end\n"
+                          "$var wire 1 ! TTglSW0_0 $end\n"
+                          "$var wire 1 \" TNot2_1 $end\n"
+                          "$upscope $end\n"
+                          "$enddefinitions $end\n"
+                          "#1\n$dumpvars\n0!\n0\"\n$end\n"
+                          "#2\n1!\n"
+                          "#4\n1\"\n"
+                          "#6\n");
 }
 
 TEST(VoltraneSim, StatsGoToStandardError)
@@ -435,10 +450,33 @@ TEST(VoltraneSim, TheDocumentedExamplesPrintWhatTheDocumentShows)
 {
     const std::string examples = VOLTRANE_EXAMPLES;
     for (const char* engine : {"auto", "full", "sparse", "objects"})
-        EXPECT_EQ(Sim({examples + "/half-adder.lgc", "--passes", "120", "--every", "30", "--watch", "TTglSW0.0",
-                       "--watch", "TTglSW1.0", "--watch", "TGate2.2", "--watch", "TGate3.2", "--watch", "TLED4",
-                       "--watch", "TLED5", "--click", "TTglSW1@30", "--click", "TTglSW0@60", "--click",
-                       "TTglSW1@60", "--click", "TTglSW1@90", "--engine", engine})
+        EXPECT_EQ(Sim({examples + "/half-adder.lgc",
+                       "--passes",
+                       "120",
+                       "--every",
+                       "30",
+                       "--watch",
+                       "TTglSW0.0",
+                       "--watch",
+                       "TTglSW1.0",
+                       "--watch",
+                       "TGate2.2",
+                       "--watch",
+                       "TGate3.2",
+                       "--watch",
+                       "TLED4",
+                       "--watch",
+                       "TLED5",
+                       "--click",
+                       "TTglSW1@30",
+                       "--click",
+                       "TTglSW0@60",
+                       "--click",
+                       "TTglSW1@60",
+                       "--click",
+                       "TTglSW1@90",
+                       "--engine",
+                       engine})
                       .out,
                   "pass\tTTglSW0.0\tTTglSW1.0\tTGate2.2\tTGate3.2\tTLED4\tTLED5\n"
                   "30\t0\t0\t0\t0\t0\t0\n"
@@ -447,13 +485,11 @@ TEST(VoltraneSim, TheDocumentedExamplesPrintWhatTheDocumentShows)
                   "120\t5\t5\t0\t5\t0\t1\n")
             << engine;
     const std::string vcd = Temp("counter.vcd");
-    const Outcome counter = Sim({examples + "/counter.lgc", "--passes", "200", "--every", "22", "--watch",
-                                 "TPulser0.0", "--watch", "TTFF1.3", "--watch", "TTFF2.3", "--watch", "TTFF3.3",
-                                 "--vcd", vcd});
-    EXPECT_EQ(counter.out,
-              "pass\tTPulser0.0\tTTFF1.3\tTTFF2.3\tTTFF3.3\n"
-              "22\t5\t0\t0\t5\n44\t5\t5\t0\t5\n66\t5\t0\t5\t5\n88\t5\t5\t5\t5\n110\t5\t0\t0\t0\n"
-              "132\t5\t5\t0\t0\n154\t5\t0\t5\t0\n176\t5\t5\t5\t0\n198\t5\t0\t0\t5\n200\t5\t0\t0\t5\n");
+    const Outcome counter = Sim({examples + "/counter.lgc", "--passes", "200", "--every", "22", "--watch", "TPulser0.0",
+                                 "--watch", "TTFF1.3", "--watch", "TTFF2.3", "--watch", "TTFF3.3", "--vcd", vcd});
+    EXPECT_EQ(counter.out, "pass\tTPulser0.0\tTTFF1.3\tTTFF2.3\tTTFF3.3\n"
+                           "22\t5\t0\t0\t5\n44\t5\t5\t0\t5\n66\t5\t0\t5\t5\n88\t5\t5\t5\t5\n110\t5\t0\t0\t0\n"
+                           "132\t5\t5\t0\t0\n154\t5\t0\t5\t0\n176\t5\t5\t5\t0\n198\t5\t0\t0\t5\n200\t5\t0\t0\t5\n");
     EXPECT_TRUE(Slurp(vcd).starts_with("$version voltrane-sim $end\n$timescale 1ns $end\n$scope module circuit $end\n"
                                        "$var wire 1 ! TPulser0_0 $end\n"));
     EXPECT_NE(Slurp(vcd).find("#1\n$dumpvars\n1!\n1\"\n1#\n0$\n$end\n#4\n0!\n#5\n0\"\n"), std::string::npos);

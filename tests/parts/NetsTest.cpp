@@ -1,4 +1,5 @@
 #include "PartU.h"
+#include "SharedNets.h"
 #include "TestCircuit.h"
 #include "Wiring.h"
 
@@ -50,6 +51,28 @@ TEST(Nets, WhenTwoOutputsDriveOneInputTheLaterPartWins)
         EXPECT_EQ(reader->Tanshis.Items(0)->Level, Out(second)) << (andFirst ? "AND first" : "NOT first");
         EXPECT_NE(Out(first), Out(second));
     }
+}
+
+// The same two drivers make one shared net; a third output on a net of its own, and a wire that only
+// crosses their wires, share nothing.
+TEST(Nets, OutputsThatReachOneInputShareANetAndNoOtherDoes)
+{
+    TestCircuit t;
+    auto* inverter = t.Place<TNot>(0, 0);
+    auto* gate = t.Place<TGate>(0, 100, TGate::gkAnd);
+    auto* reader = t.Place<TNot>(60, 50);
+    Route(t, {{40, 20}, {60, 20}, {60, 70}});
+    Route(t, {{40, 120}, {60, 120}, {60, 70}});
+    auto* alone = t.Place<TNot>(200, 0);  // output at (240,20), crossing the first route's leg below
+    Route(t, {{240, 20}, {240, 200}});
+    Route(t, {{220, 100}, {260, 100}});
+    t.Bord.SetConnectTanshi();
+    t.Bord.ResolveNets();
+    const auto nets = SharedNets(t.Bord);
+    ASSERT_EQ(nets.size(), 1u);
+    EXPECT_EQ(nets[0], (std::vector<const TTanshi*>{inverter->Tanshis.Items(1), gate->Tanshis.Items(2)}));
+    (void)reader;
+    (void)alone;
 }
 
 TEST(Nets, ACrossCoupledLatchSettlesToTheSameStateEveryRun)
