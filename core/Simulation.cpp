@@ -21,8 +21,12 @@ void RedrawBoard(TBord& board, Canvas& surface, const TRect& area)
     surface.SetBrushStyle(TBrushStyle::Solid);
     surface.SetBrushColor(clBtnFace);
     surface.FillRect(area);
+    if (!board.Context().Simulating) DrawGridDots(surface, area);
     board.DrawAll(area);
-    if (board.Context().Simulating) return;
+}
+
+void DrawGridDots(Canvas& surface, const TRect& area)
+{
     // The first multiple of the step at or after v, for negative v as well.
     const auto firstDot = [](int32_t v) {
         const int64_t rest = ((int64_t{v} % GridStep) + GridStep) % GridStep;

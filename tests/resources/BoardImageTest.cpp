@@ -38,7 +38,7 @@ TEST(BoardImage, CoversTheObjectsPlusAMarginInTheEditingLook)
 
     EXPECT_EQ(picture.pixel(0, 0), Rgb(clOlive));
     EXPECT_EQ(picture.pixel(150, 100), Rgb(clOlive));
-    EXPECT_EQ(picture.pixel(100, 60), Rgb(clOlive));  // grid dots lie over the parts
+    EXPECT_EQ(picture.pixel(100, 60), Rgb(clBlack));  // grid dots lie under the parts: the input's lead
     EXPECT_EQ(picture.pixel(155, 105), Rgb(clBtnFace));
     // Open terminals: red circles of radius 5 round (100, 60), (100, 80) and (140, 70).
     EXPECT_EQ(picture.pixel(95, 60), Rgb(clRed));
@@ -82,8 +82,7 @@ TEST(BoardImage, FullyWiredCircuitsShowNoOpenTerminal)
         SCOPED_TRACE(file);
         TestCircuit t;
         TPartsList loaded;
-        LoadParts(ReadCircuitFile(std::string(VOLTRANE_TEST_DATA "/") + file), loaded, t.Bord,
-                  nullptr, nullptr);
+        LoadParts(ReadCircuitFile(std::string(VOLTRANE_TEST_DATA "/") + file), loaded, t.Bord, nullptr, nullptr);
         t.Bord.CheckAllLinks();
         const QImage picture = Picture(t.Bord);
         int red = 0, blue = 0;
