@@ -57,9 +57,13 @@ void PaintPage(QPainter& painter, const QRectF& page, TBord& board, const TRect&
     const QFontMetricsF metrics(painter.font());
     const double footerHeight = footer.empty() ? 0 : metrics.height() * 2;
     const double width = std::max(1, area.Right - area.Left), height = std::max(1, area.Bottom - area.Top);
-    const double scale = std::min(page.width() / width, (page.height() - footerHeight) / height);
+    const double room = page.height() - footerHeight;
+    const double scale = std::min(page.width() / width, room / height);
+    // Centred in the room above the footer, so that a small circuit does not cling to the top.
+    const double left = page.left() + (page.width() - width * scale) / 2;
+    const double top = page.top() + (room - height * scale) / 2;
     painter.save();
-    painter.translate(page.left() - area.Left * scale, page.top() - area.Top * scale);
+    painter.translate(left - area.Left * scale, top - area.Top * scale);
     painter.scale(scale, scale);
     PaintBoard(painter, board, area, ink);
     painter.restore();

@@ -4,6 +4,7 @@
 #include "BoardVector.h"
 #include "CircuitFile.h"
 #include "CircuitText.h"
+#include "PartU.h"
 #include "TestCircuit.h"
 
 #include <QImage>
@@ -106,4 +107,28 @@ TEST(BoardVector, APdfIsOnePageAndPrinterInkLeavesNoColourNoGridDotAndAFooter)
     EXPECT_EQ(coloured, 0);  // the olive grid dots, the blue wires and the lamps' red are all gone
     EXPECT_GT(footer, 20);
     EXPECT_GT(board, 2000);
+}
+
+// A page holds the circuit fitted and centred, so that a small one does not cling to the top.
+TEST(BoardVector, APageCentresTheCircuit)
+{
+    TestCircuit t;
+    t.Place<TNot>(100, 100);
+    QImage page(600, 800, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        PaintPage(painter, QRectF(20, 20, 560, 760), t.Bord, {100, 100, 140, 140}, "", TInk::Printer);
+    }
+    int left = page.width(), right = 0, top = page.height(), bottom = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            if (qGray(page.pixel(x, y)) >= 128) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    EXPECT_NEAR(left - 20, 580 - right, 15) << left << ".." << right;
+    EXPECT_NEAR(top - 20, 780 - bottom, 15) << top << ".." << bottom;
 }
