@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Board.h"
+#include "BoardLook.h"
 #include "Cursor.h"
 #include "EngineMode.h"
 #include "Undo.h"
@@ -9,6 +10,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+class TNetLevels;
 
 // Where the program's own messages go; the window shows them in a box.
 class MessageSink {
@@ -33,6 +36,10 @@ struct TCircuitContext {
     bool IndicatorsShowInputs = false;
     // How runs compute their passes; the command line may force a mode.
     TEngineMode Engine = TEngineMode::Auto;
+    // How the board is drawn: the user's colour scheme and what a picture leaves out.
+    TBoardLook Look;
+    // The nets' levels that wires, dots and terminals are drawn in; none in the editing look.
+    const TNetLevels* ShownLevels = nullptr;
     // Raised by every change made to the boards outside the passes (objects added or removed, new
     // terminals, recorded edits, undo and redo), and by every press or release handed to a part: a
     // running engine compiles the board anew, or passes everything, before its next pass.
