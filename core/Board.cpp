@@ -3,6 +3,7 @@
 #include "BoardIndex.h"
 #include "Container.h"
 #include "Context.h"
+#include "LevelDrawing.h"
 
 #include <algorithm>
 #include <utility>
@@ -96,13 +97,11 @@ void TBord::DrawAll()
     } restore{children_, std::exchange(children_, &children)};
     for (const auto& o : objects_) {
         if (o->Is(cfContainer) || o->Container) continue;
-        o->Draw();
-        o->DrawOpenTanshi();
+        o->DrawWhole();
     }
     for (const auto& o : objects_) {
         if (!o->Is(cfContainer)) continue;
-        o->Draw();
-        o->DrawOpenTanshi();
+        o->DrawWhole();
     }
 }
 
@@ -114,8 +113,8 @@ void TBord::ShowAll()
 namespace {
 
 // How far an object may draw beyond its region in the grid: the open-terminal circles and the
-// bubbles of corner inputs reach five pixels past their terminal point.
-constexpr int DrawReach = 8;
+// bubbles of corner inputs reach five pixels past their terminal point, the level look's tags further.
+constexpr int DrawReach = std::max(8, LevelReach);
 
 }  // namespace
 
@@ -143,13 +142,11 @@ void TBord::DrawAll(const TRect& area)
     } restore{children_, std::exchange(children_, &children)};
     for (TPartsBase* o : near) {
         if (o->Is(cfContainer) || o->Container) continue;
-        o->Draw();
-        o->DrawOpenTanshi();
+        o->DrawWhole();
     }
     for (TPartsBase* o : near) {
         if (!o->Is(cfContainer)) continue;
-        o->Draw();
-        o->DrawOpenTanshi();
+        o->DrawWhole();
     }
 }
 

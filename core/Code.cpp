@@ -2,6 +2,7 @@
 
 #include "Board.h"
 #include "Context.h"
+#include "LevelDrawing.h"
 
 #include <cstdlib>
 
@@ -12,9 +13,12 @@ void TCode::Draw()
     Canvas* c = BoardCanvas();
     if (!c) return;
     const TPoint end = LocalToBoard({Width, Height});
-    c->SetPenColor(clBlue);
-    c->MoveTo(Left, Top);
-    c->LineTo(end.x, end.y);
+    const TCircuitContext& context = Context();
+    const TColourScheme& colours = context.Look.Colours();
+    if (const auto show = context.ShownLevels ? context.ShownLevels->ShowOf(*this) : std::nullopt)
+        DrawWireLine(*c, {Left, Top}, end, ShowColour(colours, *show), *show == TNetShow::High);
+    else if (context.Marks.Picked.contains(this)) DrawWireLine(*c, {Left, Top}, end, colours.Highlight, true);
+    else DrawWireLine(*c, {Left, Top}, end, colours.Wire, false);
 }
 
 void TCode::SetTanshi()

@@ -53,8 +53,7 @@ void TContainer::Draw()
     for (TPartsBase* child : Children) {
         if (child->Is(cfContainer)) continue;
         ClipTo();
-        child->Draw();
-        child->DrawOpenTanshi();
+        child->DrawWhole();
         Unclip();
     }
 }

@@ -4,6 +4,7 @@
 #include "BoardLook.h"
 #include "Cursor.h"
 #include "EngineMode.h"
+#include "NetMarks.h"
 #include "Undo.h"
 #include "WindowFactory.h"
 
@@ -40,6 +41,8 @@ struct TCircuitContext {
     TBoardLook Look;
     // The nets' levels that wires, dots and terminals are drawn in; none in the editing look.
     const TNetLevels* ShownLevels = nullptr;
+    // The editing look's marks on the nets.
+    TNetMarks Marks;
     // Raised by every change made to the boards outside the passes (objects added or removed, new
     // terminals, recorded edits, undo and redo), and by every press or release handed to a part: a
     // running engine compiles the board anew, or passes everything, before its next pass.

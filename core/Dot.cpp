@@ -2,6 +2,8 @@
 
 #include "Board.h"
 #include "Code.h"
+#include "Context.h"
+#include "LevelDrawing.h"
 
 #include <cstdlib>
 
@@ -14,7 +16,15 @@ TDot::TDot(TBord& board, Canvas* windowSurface) : TPartsBase(board, windowSurfac
 
 void TDot::Draw()
 {
-    if (Canvas* c = BoardCanvas()) c->DrawSprite(TSpriteList::Dot, 0, Left, Top);
+    Canvas* c = BoardCanvas();
+    if (!c) return;
+    const TCircuitContext& context = Context();
+    const TColourScheme& colours = context.Look.Colours();
+    if (const auto show = context.ShownLevels ? context.ShownLevels->ShowOf(*this) : std::nullopt)
+        DrawDotDisc(*c, Centre(), ShowColour(colours, *show));
+    else if (context.Marks.Picked.contains(this)) DrawDotDisc(*c, Centre(), colours.Highlight);
+    else if (context.Look.Scheme != TColourSchemeId::Normal) DrawDotDisc(*c, Centre(), colours.Wire);
+    else c->DrawSprite(TSpriteList::Dot, 0, Left, Top);
 }
 
 void TDot::SetTanshi() { Board->Touch(*this); }
@@ -62,7 +72,7 @@ void TDot::Cut(TCode& wire, TPoint centre)
 
 void TDot::CollectCodes()
 {
-    const TPoint centre = LocalToBoard({10, 10});
+    const TPoint centre = Centre();
     Board->PartsOfKindAt(cfCode, Container, centre.x, centre.y, Codes);
 }
 

@@ -17,6 +17,8 @@ public:
     // Joins the wires cut at the old place, cuts every wire running through the new centre and
     // records both into the open batch.
     void MoveTo(int x, int y, bool relink) override;
+    // Where the wires it joins meet.
+    TPoint Centre() const { return LocalToBoard({10, 10}); }
 
     // Codes := the wires answering at the centre, top-most first.
     void CollectCodes();

@@ -3,6 +3,7 @@
 #include "Board.h"
 #include "Container.h"
 #include "Context.h"
+#include "LevelDrawing.h"
 #include "Properties.h"
 #include "TextKeys.h"
 
@@ -24,6 +25,13 @@ void TPartsBase::Delete(const std::string& label)
     if (!trash || !Board->Holds(this)) return;
     ChangeBord(*Board, *trash);
     Context().Record(std::make_unique<TDeleteCommand>(this, label));
+}
+
+void TPartsBase::DrawWhole()
+{
+    Draw();
+    DrawOpenTanshi();
+    if (Canvas* c = BoardCanvas()) DrawTerminalLevels(*this, *c, Context());
 }
 
 void TPartsBase::DrawOpenTanshi()

@@ -72,6 +72,9 @@ public:
     // (a lamp lit or dark). Run for every object whenever the board is redrawn, whatever is painted.
     virtual void ShowHeld() {}
     virtual void DrawOpenTanshi();
+    // Draw, the open-terminal circles, and the terminals' levels while a run shows them: all that a
+    // redraw of the board paints of the object.
+    void DrawWhole();
     // The radius of the red circles DrawOpenTanshi draws. Displays and lamps, whose pins stand ten
     // pixels apart on the body's very edge, draw them smaller, so that neighbouring circles stay
     // apart and hide little of the segments and dots.
