@@ -3,14 +3,21 @@
 #include "Board.h"
 #include "Context.h"
 #include "PassEngine.h"
+#include "SettleWatch.h"
 
 #include <algorithm>
 
 namespace {
 
 constexpr TRunControl::Clock::duration MaxCatchUp = std::chrono::milliseconds(200);
+// The rate a rest counts by weighs the last second of full speed as much as all before it.
+constexpr double RateMemorySeconds = 1.0;
 
 }  // namespace
+
+TRunControl::TRunControl(TBord& board) : board_(board) {}
+
+TRunControl::~TRunControl() = default;
 
 void TRunControl::Run(MessagePump& pump, const std::function<void()>& redraw)
 {
@@ -21,6 +28,7 @@ void TRunControl::Run(MessagePump& pump, const std::function<void()>& redraw)
     // shows what the indicators were set to show.
     context.IndicatorsShowInputs = slow_;
     redraw_ = &redraw;
+    pump_ = &pump;
     due_ = Clock::now();
     if (Prelude) {
         Prelude(engine);
@@ -34,6 +42,9 @@ void TRunControl::Run(MessagePump& pump, const std::function<void()>& redraw)
     // The redraw of the first pass: every indicator shows what it holds, painted or not.
     board_.ShowAll();
     if (redraw) redraw();
+    stretchFrom_ = pump.Now();
+    stretchFromPass_ = passes_;
+    stretchFast_ = !slow_;
     do {
         // A run at full speed asks one question a pass; waiting and watching stand behind it.
         if (attention_) {
@@ -44,7 +55,11 @@ void TRunControl::Run(MessagePump& pump, const std::function<void()>& redraw)
             ++passes_;
         }
         pump.ProcessMessages();
+        // The look costs a pass's worth of reading every level, so the pump says when it is due.
+        if (pump.TakeRestCheck() && !attention_ && pump.Rests() && context.Simulating && SettledPass(engine, pump))
+            Rest(pump);
     } while (context.Simulating);
+    pump_ = nullptr;
     redraw_ = nullptr;
     context.IndicatorsShowInputs = false;
     if (redraw) redraw();
@@ -91,11 +106,90 @@ bool TRunControl::AwaitTurn(MessagePump& pump)
 
 void TRunControl::SetState(bool paused, int64_t steps)
 {
+    LeaveRest();
     paused_ = paused;
     stepsLeft_ = steps;
     slow_ = paused_ || stepsLeft_ > 0 || rate_ > 0;
     attention_ = slow_ || watching_;
+    if (pump_) EndStretch(pump_->Now());
     if (redraw_) ShowInputs(slow_);
+}
+
+bool TRunControl::SettledPass(TPassEngine& engine, MessagePump& pump)
+{
+    const TCircuitContext& context = board_.Context();
+    if (!watch_ || watchEdits_ != context.Edits) {
+        watch_ = std::make_unique<TSettleWatch>(board_, ShowingCounts);
+        watchEdits_ = context.Edits;
+    }
+    const uint64_t edits = context.Edits, pokes = context.Pokes;
+    watch_->Mark();
+    engine.Pass();
+    ++passes_;
+    const bool settled = watch_->Settled();
+    pump.ProcessMessages();
+    return settled && !attention_ && context.Simulating && context.Edits == edits && context.Pokes == pokes;
+}
+
+void TRunControl::Rest(MessagePump& pump)
+{
+    const TCircuitContext& context = board_.Context();
+    const Clock::time_point now = pump.Now();
+    EndStretch(now);
+    if (rateSeconds_ <= 0 || ratePasses_ <= 0) return;
+    restRate_ = ratePasses_ / rateSeconds_;
+    resting_ = true;
+    restFrom_ = now;
+    restFromPass_ = restPasses_ = reported_ = passes_;
+    restEdits_ = context.Edits;
+    restPokes_ = context.Pokes;
+    while (resting_ && context.Simulating && context.Edits == restEdits_ && context.Pokes == restPokes_) {
+        pump.WaitForMessages(std::nullopt);
+        if (resting_) ReportCounted();
+    }
+    LeaveRest();
+}
+
+void TRunControl::LeaveRest()
+{
+    if (!resting_) return;
+    passes_ = RestingPasses();
+    resting_ = false;
+    ReportCounted();
+    stretchFrom_ = pump_->Now();
+    stretchFromPass_ = passes_;
+}
+
+int64_t TRunControl::RestingPasses() const
+{
+    const TCircuitContext& context = board_.Context();
+    if (context.Edits != restEdits_ || context.Pokes != restPokes_) return restPasses_;
+    const std::chrono::duration<double> rested = pump_->Now() - restFrom_;
+    const auto counted = restFromPass_ + static_cast<int64_t>(rested.count() * restRate_);
+    restPasses_ = std::max(restPasses_, counted);
+    return restPasses_;
+}
+
+void TRunControl::ReportCounted()
+{
+    const int64_t passes = Passes();
+    if (passes > reported_ && AfterCountedPasses) AfterCountedPasses(passes - reported_);
+    reported_ = std::max(reported_, passes);
+}
+
+void TRunControl::EndStretch(Clock::time_point now)
+{
+    if (stretchFast_ && now > stretchFrom_) {
+        if (rateSeconds_ > RateMemorySeconds) {
+            ratePasses_ *= RateMemorySeconds / rateSeconds_;
+            rateSeconds_ = RateMemorySeconds;
+        }
+        ratePasses_ += static_cast<double>(passes_ - stretchFromPass_);
+        rateSeconds_ += std::chrono::duration<double>(now - stretchFrom_).count();
+    }
+    stretchFrom_ = now;
+    stretchFromPass_ = passes_;
+    stretchFast_ = !slow_;
 }
 
 void TRunControl::ShowInputs(bool show)

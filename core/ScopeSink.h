@@ -12,6 +12,9 @@ public:
     virtual void SetLevel(int channel, int32_t level) = 0;
     // Called once per pass after the four levels.
     virtual void Sample() = 0;
+    // Stands for that many passes' samples with the levels kept as they are: the passes of a run at
+    // rest, counted and not computed.
+    virtual void SampleSteady(int64_t samples) = 0;
     virtual void Show() = 0;
     // Hides the window; the probe keeps feeding it.
     virtual void Close() = 0;

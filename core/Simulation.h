@@ -20,6 +20,27 @@ public:
     // deadline when one is given, whichever comes first. A front end that receives no messages
     // sleeps until the deadline; without one it returns at once, since nothing could wake it.
     virtual void WaitForMessages(std::optional<Clock::time_point> until);
+
+    // Whether a run at full speed may stop computing its passes once its circuit has come to rest,
+    // counting them by the clock instead and waiting in WaitForMessages without a deadline until
+    // something happens: only for a front end that schedules nothing by pass number.
+    virtual bool Rests() const { return false; }
+    // The clock that a resting run counts its passes by.
+    virtual Clock::time_point Now() const { return Clock::now(); }
+    // Whether the run is to look whether its circuit has come to rest; a resting front end asks for
+    // it now and then (once a frame), so that the run pays for the look only then. Clears the ask.
+    bool TakeRestCheck()
+    {
+        if (!restCheckDue_) return false;
+        restCheckDue_ = false;
+        return true;
+    }
+
+protected:
+    void AskRestCheck() { restCheckDue_ = true; }
+
+private:
+    bool restCheckDue_ = false;
 };
 
 // Links, resolves the nets, resets and settles, then runs passes as fast as the machine allows

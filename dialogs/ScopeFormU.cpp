@@ -206,6 +206,15 @@ void TScopeForm::Sample()
         Plot(SweepX - 1, Levels[static_cast<size_t>(k)] != 0 ? HighLine(k) : BaseLine(k), TraceColor);
 }
 
+void TScopeForm::SampleSteady(int64_t samples)
+{
+    // With the levels kept, the sweep comes back to where it was after one round of the screen,
+    // every column drawn anew: more samples than two rounds draw what the last round and a part do.
+    const int64_t round = (int64_t{trace_.width()} + 2) * std::max<int64_t>(int64_t{SweepDivider} + 1, 1);
+    if (samples > 2 * round) samples = round + samples % round;
+    for (int64_t s = 0; s < samples; ++s) Sample();
+}
+
 void TScopeForm::Show()
 {
     // A window already shown stays where the user has put it.

@@ -36,6 +36,7 @@ public:
 
     void SetLevel(int channel, int32_t level) override;
     void Sample() override;
+    void SampleSteady(int64_t samples) override;
     // Shows the window where it was last closed, on top of the others.
     void Show() override;
     void Close() override;

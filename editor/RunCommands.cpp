@@ -11,7 +11,9 @@
 #include "Messages.h"
 #include "RunControl.h"
 #include "RunLoop.h"
+#include "Scope.h"
 #include "Shell.h"
+#include "ShowingParts.h"
 
 #include <algorithm>
 #include <utility>
@@ -133,6 +135,13 @@ void TRunCommands::Start()
     // numbered as voltrane-sim numbers them.
     pump.AfterPass = [this, &run] {
         if (run.Passes() > 1) probes_.EndPass(run.Passes() - 1);
+    };
+    // At rest the passes are counted: the probes and their windows see them all the same.
+    run.ShowingCounts = ShowsStateOfItsOwn;
+    run.AfterCountedPasses = [this, &run](int64_t counted) {
+        if (run.Passes() > 1) probes_.EndSteadyPasses(run.Passes() - 1);
+        for (int i = 0; i < s_.Bord.Count(); ++i)
+            if (auto* scope = dynamic_cast<TScope*>(s_.Bord.Items(i))) scope->ScopeWindow->SampleSteady(counted);
     };
     run.Run(pump, [this, &run] {
         passes_ = run.Passes();

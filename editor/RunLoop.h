@@ -12,7 +12,8 @@
 // a millisecond has passed since it last did (one clock read per pass otherwise). Every event is
 // still served at the first pass boundary after it arrives, within a millisecond, and always
 // between two passes; the live pictures are repainted at most once per frame. A paused or slowed
-// run sleeps in the event loop until an event or its next pass is due.
+// run sleeps in the event loop until an event or its next pass is due; so does a run at rest,
+// which the pump has look for its rest once a frame.
 class TQtMessagePump : public MessagePump {
 public:
     TQtMessagePump();
@@ -20,6 +21,7 @@ public:
     // Called at the end of every pass, before anything else.
     std::function<void()> AfterPass;
     void WaitForMessages(std::optional<Clock::time_point> until) override;
+    bool Rests() const override { return true; }
 
 private:
     static constexpr Clock::duration EventInterval = std::chrono::milliseconds(1);

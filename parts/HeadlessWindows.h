@@ -52,6 +52,7 @@ class TMemoryScope : public ScopeSink {
 public:
     void SetLevel(int channel, int32_t level) override;
     void Sample() override { ++Samples; }
+    void SampleSteady(int64_t samples) override { Samples += samples; }
     void Show() override { Shown = true; }
     void Close() override { Shown = false; }
 

@@ -29,6 +29,28 @@ void TProbeHub::FeedTrigger(int64_t pass)
     for (int64_t kept = from; kept <= pass; ++kept) held_.Record(kept, record_.Highs(kept));
 }
 
+void TProbeHub::EndSteadyPasses(int64_t pass)
+{
+    const int64_t first = record_.Empty() ? pass : record_.LastPass() + 1;
+    if (pass < first) return;
+    EndPass(first);
+    // While a triggered window fills up, the passes go in halves of the record at most, so that
+    // the record still holds the window when it is complete.
+    for (int64_t done = first; done < pass;) {
+        const int64_t end = trigger_.Pending() ? std::min(pass, done + record_.Capacity() / 2) : pass;
+        const int64_t firstKept = record_.FirstPass();
+        record_.RecordSteady(end, highs_);
+        const uint64_t captures = trigger_.Captures();
+        trigger_.PassedSteady(record_, done + 1, end, firstKept);
+        done = end;
+        if (trigger_.Captures() == captures) continue;
+        held_.Clear();
+        const int64_t from = std::max(*trigger_.ShownFrom(), firstKept);
+        const int64_t to = *trigger_.ShownFrom() + trigger_.Settings().Width - 1;
+        for (int64_t kept = from; kept <= to; ++kept) held_.Record(kept, record_.Highs(kept));
+    }
+}
+
 void TProbeHub::Move(size_t from, size_t to)
 {
     if (from >= order_.size() || to >= order_.size() || from == to) return;

@@ -42,6 +42,10 @@ public:
         FeedTrigger(pass);
     }
 
+    // The passes after the last recorded, up to and including the pass, were counted and not run:
+    // each left the levels as they are now, and is recorded so.
+    void EndSteadyPasses(int64_t pass);
+
     // Every channel of the attached probes, the shown ones first.
     const std::vector<TProbeChannel>& Order() const { return order_; }
     // Moves the channel at one place of the order to another, the ones between moving up or down.

@@ -7,6 +7,7 @@
 #include "MessageText.h"
 #include "Messages.h"
 #include "PartU.h"
+#include "SettleWatch.h"
 #include "TableColumns.h"
 #include "TextKeys.h"
 #include "UsageError.h"
@@ -37,62 +38,15 @@ char Reading(const TWatch& watch)
     return watch.Bits64() ? '1' : '0';
 }
 
-// Whether the last pass changed nothing, so that no later pass will: a run is a function of its
-// state, and the state is every part terminal's level and every part's own fields. Levels are
-// compared with those before the pass (one read per terminal). Fields are not compared: a part
-// whose Calc and Tick keep everything as it is on unchanged inputs (combinational parts, sub-board
-// terminals) has none that matter; a stateful part says through AtRest that its next Calc and Tick
-// change nothing. A part with no output drives nothing, so only what it shows could still change;
-// of those the table reads lamps, whose afterglow counts down (they are asked), and seven-segment
-// displays, which show their inputs in the Calc of the very pass that saw them (unchanged levels
-// mean they show the present ones). Scope probes and text boxes therefore never hold a row up,
-// while a pulse generator, never at rest, keeps every row from settling.
-class TSettleWatch {
-public:
-    explicit TSettleWatch(const TBord& board)
-    {
-        for (int i = 0; i < board.Count(); ++i) {
-            TPartsBase* o = board.Items(i);
-            if (!o->Is(cfPart)) continue;
-            bool drives = false;
-            for (TTanshi* t : o->Tanshis) {
-                terminals_.push_back(t);
-                drives = drives || t->Direction == dirOutput;
-            }
-            if (o->SettleKind() == TPartsBase::TSettleKind::Stateful && (drives || dynamic_cast<TLED*>(o)))
-                stateful_.push_back(o);
-        }
-        levels_.resize(terminals_.size());
-    }
-
-    // The levels the next pass starts from.
-    void Mark()
-    {
-        for (size_t i = 0; i < terminals_.size(); ++i) levels_[i] = terminals_[i]->Level;
-    }
-
-    // Whether the pass since the last Mark or Settled changed nothing; marks the present levels.
-    bool Settled()
-    {
-        bool same = true;
-        for (size_t i = 0; i < terminals_.size(); ++i) {
-            const int32_t level = terminals_[i]->Level;
-            same = same && level == levels_[i];
-            levels_[i] = level;
-        }
-        return same && std::all_of(stateful_.begin(), stateful_.end(), [](const TPartsBase* p) { return p->AtRest(); });
-    }
-
-private:
-    std::vector<TTanshi*> terminals_;
-    std::vector<int32_t> levels_;
-    std::vector<const TPartsBase*> stateful_;
-};
+// The table reads lamps, whose afterglow counts down, of the parts without outputs; seven-segment
+// displays show their inputs in the Calc of the very pass that saw them, so unchanged levels mean
+// they show the present ones.
+bool TableReadsShowing(const TPartsBase& part) { return dynamic_cast<const TLED*>(&part) != nullptr; }
 
 class TTableRun {
 public:
     TTableRun(TBord& board, const TTableColumns& columns, TPassEngine& engine)
-        : columns_(columns), engine_(engine), settle_(board)
+        : columns_(columns), engine_(engine), settle_(board, TableReadsShowing)
     {
     }
 

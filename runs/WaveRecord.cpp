@@ -11,6 +11,19 @@ TWaveRecord::TWaveRecord(int64_t capacity)
 
 void TWaveRecord::Clear() { count_ = 0; }
 
+void TWaveRecord::RecordSteady(int64_t pass, THighs highs)
+{
+    if (count_ == 0 || pass <= last_) {
+        if (count_ == 0) Record(pass, highs);
+        return;
+    }
+    const int64_t size = static_cast<int64_t>(ring_.size());
+    const int64_t added = pass - last_;
+    for (int64_t p = std::max(last_ + 1, pass - size + 1); p <= pass; ++p) ring_[Place(p)] = highs;
+    count_ = std::min(count_ + added, size);
+    last_ = pass;
+}
+
 TWaveRecord::THighs TWaveRecord::Highs(int64_t pass) const
 {
     return Holds(pass) ? ring_[Place(pass)] : 0;
@@ -48,6 +61,23 @@ void TTrigger::FindQuietUntil()
         quietUntil_ = lastShownEnd_ + settings_.Width;
     else
         quietUntil_ = std::numeric_limits<int64_t>::max();
+}
+
+void TTrigger::PassedSteady(const TWaveRecord& record, int64_t from, int64_t to, int64_t firstKept)
+{
+    // No edge comes of repeated levels; what remains is a pending window filling up, and free
+    // windows, of which only the last counts.
+    for (int64_t next = from; !holding_ && next <= to;) {
+        int64_t at = std::max(next, quietUntil_);
+        if (!pending_ && FreeRunning()) {
+            // A free window is shown once the record holds its first pass.
+            at = std::max(at, firstKept + settings_.Width - 1);
+            if (at <= to) at += (to - at) / settings_.Width * settings_.Width;
+        }
+        if (at > to) break;
+        Passed(record, at);
+        next = at + 1;
+    }
 }
 
 bool TTrigger::EdgeAt(const TWaveRecord& record, int64_t pass) const

@@ -24,6 +24,9 @@ public:
         if (count_ < static_cast<int64_t>(ring_.size())) ++count_;
         ring_[Place(pass)] = highs;
     }
+    // The same levels at every pass after the last recorded up to and including the pass (a record
+    // of counted passes that left every level as it was); on an empty record, at the pass alone.
+    void RecordSteady(int64_t pass, THighs highs);
     void Clear();
 
     bool Empty() const { return count_ == 0; }
@@ -34,6 +37,8 @@ public:
     // The levels at a pass kept, all low at any other.
     THighs Highs(int64_t pass) const;
     bool High(int channel, int64_t pass) const { return (Highs(pass) >> channel) & 1; }
+
+    int64_t Capacity() const { return static_cast<int64_t>(ring_.size()); }
 
 private:
     size_t Place(int64_t pass) const { return static_cast<size_t>(pass) & (ring_.size() - 1); }
@@ -70,10 +75,16 @@ public:
     void Arm();
 
     void Passed(const TWaveRecord& record, int64_t pass);
+    // Passes from to to, recorded, repeat the levels of the pass before them, the last one passed:
+    // as if each were passed, in a few steps whatever their number. firstKept is the first pass the
+    // record kept before them.
+    void PassedSteady(const TWaveRecord& record, int64_t from, int64_t to, int64_t firstKept);
     // The first pass of the window on screen; none before anything can be shown.
     std::optional<int64_t> ShownFrom() const { return shown_; }
     // The pass of the edge the shown window was triggered by; none for a free-running window.
     std::optional<int64_t> TriggeredAt() const { return triggeredAt_; }
+    // An edge was found and its window is filling up.
+    bool Pending() const { return pending_.has_value(); }
     // A single capture is complete and held.
     bool Holding() const { return holding_; }
     // How many triggered windows have been shown.

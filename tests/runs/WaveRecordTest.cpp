@@ -188,3 +188,53 @@ TEST(ProbeHub, FeedingTheTriggerOnlyAtChangesShowsWhatATriggerFedEveryPassShows)
         }
     }
 }
+
+// The passes of a run at rest are counted, not run: a stretch of them handed over at once leaves
+// the record, the trigger and the held window as the same passes fed one by one do.
+TEST(ProbeHub, SteadyPassesHandedOverAtOnceRecordWhatPassesFedOneByOneRecord)
+{
+    std::mt19937 random(17);
+    for (int round = 0; round < 80; ++round) {
+        const TTriggerSettings settings{static_cast<int>(random() % 2), static_cast<TTriggerEdge>(random() % 3),
+                                        static_cast<TTriggerMode>(random() % 3),
+                                        static_cast<int64_t>(1 + random() % 300)};
+        SCOPED_TRACE(testing::Message() << "round " << round);
+        TProbeHub onePass, atOnce;
+        const int a = onePass.Attach(), b = atOnce.Attach();
+        onePass.Trigger().Change(settings);
+        atOnce.Trigger().Change(settings);
+        std::array<int32_t, 2> levels{};
+        int64_t pass = 0;
+        for (int stretch = 0; stretch < 40; ++stretch) {
+            // A burst of passes that change levels, then a rest of up to several record lengths.
+            for (int64_t end = pass + 1 + random() % 40; pass < end;) {
+                ++pass;
+                for (int channel = 0; channel < 2; ++channel) {
+                    if (random() % 3 == 0) levels[channel] = !levels[channel];
+                    onePass.SetLevel(a, channel, levels[channel]);
+                    atOnce.SetLevel(b, channel, levels[channel]);
+                }
+                onePass.EndPass(pass);
+                atOnce.EndPass(pass);
+            }
+            const int64_t rest = random() % 4 == 0 ? int64_t{1} << (10 + random() % 12) : random() % 700;
+            for (int64_t end = pass + rest; pass < end;) onePass.EndPass(++pass);
+            atOnce.EndSteadyPasses(pass);
+            ASSERT_EQ(atOnce.Record().FirstPass(), onePass.Record().FirstPass()) << "pass " << pass;
+            ASSERT_EQ(atOnce.Record().LastPass(), pass);
+            for (int64_t p = std::max<int64_t>(1, pass - 400); p <= pass; ++p)
+                ASSERT_EQ(atOnce.Record().Highs(p), onePass.Record().Highs(p)) << "pass " << p;
+            ASSERT_EQ(atOnce.Trigger().ShownFrom(), onePass.Trigger().ShownFrom()) << "pass " << pass;
+            ASSERT_EQ(atOnce.Trigger().TriggeredAt(), onePass.Trigger().TriggeredAt()) << "pass " << pass;
+            ASSERT_EQ(atOnce.Trigger().Captures(), onePass.Trigger().Captures()) << "pass " << pass;
+            ASSERT_EQ(atOnce.Trigger().QuietUntil(), onePass.Trigger().QuietUntil()) << "pass " << pass;
+            if (onePass.Trigger().TriggeredAt()) {
+                const TWaveRecord& held = onePass.Held();
+                ASSERT_EQ(atOnce.Held().FirstPass(), held.FirstPass());
+                ASSERT_EQ(atOnce.Held().LastPass(), held.LastPass());
+                for (int64_t p = held.FirstPass(); p <= held.LastPass(); ++p)
+                    ASSERT_EQ(atOnce.Held().Highs(p), held.Highs(p)) << "held pass " << p;
+            }
+        }
+    }
+}
