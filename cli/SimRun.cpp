@@ -2,11 +2,13 @@
 
 #include "Board.h"
 #include "Context.h"
+#include "LevelFrames.h"
 #include "Simulation.h"
 #include "VcdWriter.h"
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 
 namespace {
 
@@ -29,11 +31,15 @@ public:
             if (run_.Out && (pass_ % run_.Every == 0 || pass_ == run_.Passes)) PrintRow();
             for (; next_ < events_.size() && events_[next_].Pass == pass_; ++next_) Apply(events_[next_]);
         }
+        if (pass_ == run_.Passes && AtLastPass) AtLastPass();
         // The loop runs a second pass after the first whatever the flag says, so a one-pass run
         // stops only after it: the redraw after pass 1 keeps its simulating look, and nothing of
         // pass 2 is recorded.
         if (pass_ >= std::max<int64_t>(run_.Passes, 2)) context_.Simulating = false;
     }
+
+    // Called after the rows and mouse actions of the last pass.
+    std::function<void()> AtLastPass;
 
 private:
     void SampleVcd()
@@ -88,8 +94,15 @@ double RunCircuit(TBord& board, Canvas& surface, const TSimRun& run)
     const auto start = std::chrono::steady_clock::now();
     context.Simulating = true;
     const TRect area = run.Area.value_or(TRect{0, 0, surface.Width(), surface.Height()});
+    // The picture shows the nets' levels as the first pass left them, and at the end as the last did.
+    TLevelFrames levels(board);
+    const auto redraw = [&] {
+        levels.Begin();
+        RedrawBoard(board, surface, area);
+    };
+    pump.AtLastPass = redraw;
     RunSimulation(board, pump, [&] {
-        if (context.Simulating) RedrawBoard(board, surface, area);
+        if (context.Simulating) redraw();
     });
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     return took.count();

@@ -2,6 +2,8 @@
 
 #include "Geometry.h"
 
+#include <cstdint>
+#include <limits>
 #include <unordered_set>
 #include <vector>
 
@@ -14,4 +16,6 @@ struct TNetMarks {
     std::unordered_set<const TPartsBase*> Picked;
     std::unordered_set<const TTanshi*> PickedTerminals;
     std::vector<TPoint> SecondDrivers;
+    // The board's edit count the marks were found at.
+    uint64_t Edits = std::numeric_limits<uint64_t>::max();
 };

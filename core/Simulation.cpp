@@ -2,6 +2,7 @@
 
 #include "Board.h"
 #include "Context.h"
+#include "LevelDrawing.h"
 #include "RunControl.h"
 
 #include <thread>
@@ -23,6 +24,8 @@ void RedrawBoard(TBord& board, Canvas& surface, const TRect& area)
     surface.FillRect(area);
     if (!board.Context().Simulating) DrawGridDots(surface, area);
     board.DrawAll(area);
+    // While editing, outputs joined on one net are marked; a run shows them in the conflict colour.
+    if (!board.Context().Simulating) DrawSecondDrivers(surface, board.Context(), area);
 }
 
 void DrawGridDots(Canvas& surface, const TRect& area)

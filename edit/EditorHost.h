@@ -38,6 +38,14 @@ public:
     // The board surface painted anew and nothing recorded, for a run that changes only how its
     // indicators are drawn.
     virtual void RepaintBoard() { RedrawBoard(); }
+    // That board area painted anew on the board surface and shown on the window surface, nothing
+    // else touched and nothing recorded: a run's nets whose levels changed.
+    virtual void RepaintArea(const TRect& area)
+    {
+        (void)area;
+        RepaintBoard();
+        Paint();
+    }
     // The board surface copied to the window surface.
     virtual void Paint() = 0;
     void Redraw()

@@ -3,6 +3,7 @@
 #include "BoardEdits.h"
 #include "EditCommands.h"
 #include "Macros.h"
+#include "NetMarking.h"
 #include "PopupMenus.h"
 #include "SubTerminal.h"
 #include "TextBox.h"
@@ -178,6 +179,9 @@ void TMouseEditor::EditPress(int rawX, int rawY)
     s_.CreatedPart = nullptr;
     const int x = st_.SnapX(rawX), y = st_.SnapY(rawY);
     ClassifyPress(x, y);
+    // A click on a wire or dot with the select tool shows its whole net until the next click.
+    const bool picking = s_.Host.CheckedTool() == TTool::Select && st_.EditState == esSelectingPart;
+    PickNet(s_.Bord, picking ? s_.Pressed : nullptr);
     st_.StartX = st_.CurX = x;
     st_.StartY = st_.CurY = y;
     switch (st_.EditState) {

@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QScrollBar>
 #include <QStyle>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -270,6 +271,15 @@ void TBoardView::keyReleaseEvent(QKeyEvent* event)
 
 bool TBoardView::event(QEvent* event)
 {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const std::string tip = TipAt ? TipAt(Board(help->pos())) : std::string();
+        if (tip.empty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), QString::fromStdString(tip), this);
+        return true;
+    }
     if (event->type() == QEvent::NativeGesture) {
         const auto* gesture = static_cast<QNativeGestureEvent*>(event);
         if (gesture->gestureType() == Qt::ZoomNativeGesture) {

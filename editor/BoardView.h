@@ -9,7 +9,9 @@
 
 #include <QTimer>
 
+#include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QScrollBar;
@@ -26,6 +28,8 @@ public:
 
     void SetInput(TBoardInput* input) { input_ = input; }
     void SetPainter(TViewPainter* painter) { painter_ = painter; }
+    // The tool tip of a board point; none where it gives an empty text.
+    std::function<std::string(TPoint)> TipAt;
     const TViewport& Viewport() const { return viewport_; }
     QImageCanvas& BoardSurface() { return boardSurface_; }
     TWindowSurface& WindowSurface() { return windowSurface_; }

@@ -7,8 +7,10 @@
 #include "Document.h"
 #include "DocumentCommands.h"
 #include "IniFile.h"
+#include "LevelFrames.h"
 #include "LiveImage.h"
 #include "Messages.h"
+#include "NetTexts.h"
 #include "RunControl.h"
 #include "RunLoop.h"
 #include "Scope.h"
@@ -115,7 +117,10 @@ void TRunCommands::Start()
         if (speed->isChecked()) run.SetRate(speed->data().toInt());
     run.ShowChanges(actions_.actSimMarks->isChecked());
     run.Step(std::exchange(stepsAtStart_, 0));
+    TLevelFrames levels(s_.Bord);
+    levels_ = &levels;
     run.AfterWatchedPass = [this, &run] {
+        ShowLevels();
         ShowChangedParts();
         if (run.Paused()) actionsChanged_();
     };
@@ -143,13 +148,22 @@ void TRunCommands::Start()
         for (int i = 0; i < s_.Bord.Count(); ++i)
             if (auto* scope = dynamic_cast<TScope*>(s_.Bord.Items(i))) scope->ScopeWindow->SampleSteady(counted);
     };
-    run.Run(pump, [this, &run] {
+    pump.BeforeFrame = [this] { ShowLevels(); };
+    run.Run(pump, [this, &run, &levels] {
         passes_ = run.Passes();
+        // The levels show from the first pass on; the run's last redraw is the editing look's.
+        if (!s_.Context.Simulating)
+            levels.End();
+        else if (!levels.Levels())
+            levels.Begin();
+        conflict_ = levels.Levels() ? ConflictText(s_.Bord, *levels.Levels()) : std::string();
         s_.Host.RepaintBoard();
         s_.Host.Paint();
     });
     passes_ = run.Passes();
     run_ = nullptr;
+    levels_ = nullptr;
+    conflict_.clear();
     if (recorded) s_.Recorder.End();
     ShowChangedParts();
 
@@ -174,6 +188,30 @@ void TRunCommands::UpdateActions()
     if (a.actSimPause->isEnabled() != (run_ != nullptr)) a.actSimPause->setEnabled(run_ != nullptr);
     if (a.actSimPause->isChecked() != paused) a.actSimPause->setChecked(paused);
     if (a.actSaveRecord->isEnabled() != s_.Recorder.HasRun()) a.actSaveRecord->setEnabled(s_.Recorder.HasRun());
+}
+
+void TRunCommands::ShowLevels()
+{
+    if (!levels_) return;
+    if (!levels_->Frame([this](const TRect& area) { s_.Host.RepaintArea(area); })) {
+        s_.Host.RepaintBoard();
+        s_.Host.Paint();
+    }
+    conflict_ = levels_->Levels() ? ConflictText(s_.Bord, *levels_->Levels()) : std::string();
+}
+
+std::string TRunCommands::WireTip(int x, int y) const
+{
+    const TNetLevels* levels = levels_ ? levels_->Levels() : nullptr;
+    if (!levels) return {};
+    const TBord::THit hit = s_.Bord.PartAt(nullptr, x, y);
+    const TPartsBase* wire = hit.Object;
+    // Wires inside a box answer on the box's level.
+    if (hit.Object && hit.Object->Is(cfContainer))
+        wire = s_.Bord.PartAt(static_cast<const TContainer*>(hit.Object), x, y).Object;
+    if (!wire || !(wire->Is(cfCode) || wire->Is(cfDot))) return {};
+    const uint32_t net = levels->Map().NetOf(*wire);
+    return net == TNetMap::NoNet ? std::string() : NetTip(s_.Bord, *levels, net);
 }
 
 void TRunCommands::ShowChangedParts()

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 class QWidget;
 class Shell;
@@ -15,6 +16,7 @@ class TBoardView;
 class TDocument;
 class TDocumentCommands;
 class TPassEngine;
+class TLevelFrames;
 class TRunControl;
 
 // The runs of the circuit in the window: start and stop, pause, single passes and the speed
@@ -38,6 +40,10 @@ public:
     void StartAt(std::function<void(TPassEngine&)> prelude);
 
     bool Running() const { return running_; }
+    // While levels show: what the status bar says of outputs that drive one wire with different
+    // levels (empty when none do), and the tool tip of the wire or dot at the board point.
+    const std::string& Conflict() const { return conflict_; }
+    std::string WireTip(int x, int y) const;
     // The controls of the run under way; none between runs.
     TRunControl* Run() const { return run_; }
     // Passes run by the last (or the running) simulation, for measuring.
@@ -50,6 +56,8 @@ private:
     int StepCount() const;
     // Frames the parts the last watched pass changed, or takes the frames away.
     void ShowChangedParts();
+    // Repaints the nets whose levels changed since the last frame.
+    void ShowLevels();
 
     QWidget& window_;
     TActionManager& actions_;
@@ -64,6 +72,8 @@ private:
     bool running_ = false;
     int64_t passes_ = 0;
     TRunControl* run_ = nullptr;
+    TLevelFrames* levels_ = nullptr;
+    std::string conflict_;
     // Passes the next run pauses after; 0 runs on until paused.
     int64_t stepsAtStart_ = 0;
     // What the next run does in place of pass 1 before it pauses; none for a run of the start command.

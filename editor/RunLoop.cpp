@@ -14,6 +14,7 @@ void TQtMessagePump::Flush(Clock::time_point now, bool always)
 {
     if (!always && now < nextFrame_) return;
     nextFrame_ = now + FrameInterval;
+    if (BeforeFrame) BeforeFrame();
     AskRestCheck();
     TLiveImage::FlushAll();
 }

@@ -20,6 +20,8 @@ public:
     void ProcessMessages() override;
     // Called at the end of every pass, before anything else.
     std::function<void()> AfterPass;
+    // Called at every frame, before the live pictures are repainted.
+    std::function<void()> BeforeFrame;
     void WaitForMessages(std::optional<Clock::time_point> until) override;
     bool Rests() const override { return true; }
 

@@ -11,8 +11,16 @@
 
 TStatusLine::TStatusLine(QMainWindow& window, const TActionManager& actions, const TEditSession& session,
                          const TRunCommands& runs)
-    : QObject(&window), actions_(actions), session_(session), runs_(runs), mode_(new QLabel(&window))
+    : QObject(&window),
+      actions_(actions),
+      session_(session),
+      runs_(runs),
+      mode_(new QLabel(&window)),
+      conflict_(new QLabel(&window))
 {
+    conflict_->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold"));
+    conflict_->hide();
+    window.statusBar()->addWidget(conflict_);
     window.statusBar()->addPermanentWidget(mode_);
     refresh_.setInterval(RefreshInterval);
     connect(&refresh_, &QTimer::timeout, this, [this] { Update(); });
@@ -55,6 +63,9 @@ void TStatusLine::Update()
 {
     const TStatusFacts facts = Facts();
     mode_->setText(QString::fromStdString(StatusText(facts)));
+    const QString conflict = QString::fromStdString(runs_.Conflict());
+    if (conflict != conflict_->text()) conflict_->setText(conflict);
+    conflict_->setVisible(!conflict.isEmpty());
     // Paused, the field changes only with the commands that refresh it: no timer wakes the loop.
     const bool moving = facts.Simulating && !facts.Paused;
     if (moving && !refresh_.isActive()) refresh_.start();

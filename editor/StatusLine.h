@@ -15,8 +15,9 @@ class TRunCommands;
 struct TEditSession;
 
 // The status bar at the foot of the main window. Its left part shows the long hint of the menu
-// entry or tool button under the pointer; its right part, the mode field, says what a press on
-// the board will do, or how far and how fast a running simulation has got.
+// entry or tool button under the pointer, and while a run shows levels the outputs that drive
+// one wire with different levels; its right part, the mode field, says what a press on the board
+// will do, or how far and how fast a running simulation has got.
 class TStatusLine : public QObject {
 public:
     TStatusLine(QMainWindow& window, const TActionManager& actions, const TEditSession& session,
@@ -36,6 +37,8 @@ private:
     const TEditSession& session_;
     const TRunCommands& runs_;
     QLabel* mode_;
+    // Names the outputs that drive one wire with different levels while a run shows them.
+    QLabel* conflict_;
     QTimer refresh_;
     TPassRate rate_;
 };

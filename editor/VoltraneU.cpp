@@ -7,6 +7,7 @@
 #include "IniFile.h"
 #include "LanguageCommands.h"
 #include "MainMenu.h"
+#include "NetMarking.h"
 #include "PictureCommands.h"
 #include "PlacementRules.h"
 #include "Shell.h"
@@ -102,6 +103,7 @@ void TfrmVoltrane::BuildConcerns()
     Pictures = new TPictureCommands(*this, a, Session, Document, shell_, [this] { return view_->Viewport().Scale(); });
     Runs = new TRunCommands(*this, a, Session, Document, *Documents, *view_, shell_, windows_.Probes(), changed);
     Tests = new TTestCommands(*this, a, Session, Document, *Runs, shell_);
+    view_->TipAt = [this](TPoint p) { return Runs->WireTip(p.x, p.y); };
     Companions = new TCompanionWindows(*this, a, Session, Document, shell_, windows_.Probes());
     // The loop has returned: a close asked for during the run can go ahead.
     connect(a.actSimStart, &QAction::triggered, this, [this] {
@@ -129,6 +131,7 @@ void TfrmVoltrane::SetBusy(bool busy)
 void TfrmVoltrane::RedrawBoard()
 {
     Bord.ShowAll();
+    if (!Simulating()) RefreshNetMarks(Bord);
     RepaintBoard();
 }
 
@@ -136,6 +139,18 @@ void TfrmVoltrane::RepaintBoard()
 {
     view_->SetContent(ObjectBounds(Bord));
     ::RedrawBoard(Bord, BoardSurface(), view_->Viewport().VisibleBoard());
+}
+
+void TfrmVoltrane::RepaintArea(const TRect& area)
+{
+    QImageCanvas& surface = BoardSurface();
+    const QRect device = surface.DeviceRect(area).intersected(QRect(0, 0, surface.Width(), surface.Height()));
+    if (device.isEmpty()) return;
+    const TRect redrawn = surface.BoardRectFor(device);
+    surface.Confine(device);
+    ::RedrawBoard(Bord, surface, redrawn);
+    surface.Unconfine();
+    WindowSurface().CopyRect(redrawn, surface, redrawn);
 }
 
 void TfrmVoltrane::Paint()

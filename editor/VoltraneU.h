@@ -69,6 +69,7 @@ public:
     // the part of the board in view; the scroll range follows the objects.
     void RedrawBoard() override;
     void RepaintBoard() override;
+    void RepaintArea(const TRect& area) override;
     // Copies the board surface to the window surface.
     void Paint() override;
     TTool CheckedTool() const override { return Editing->CheckedTool(); }
