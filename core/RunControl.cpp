@@ -10,8 +10,10 @@
 namespace {
 
 constexpr TRunControl::Clock::duration MaxCatchUp = std::chrono::milliseconds(200);
-// The rate a rest counts by weighs the last second of full speed as much as all before it.
+// The rate a rest counts by weighs the last second of full speed as much as all before it, and is
+// measured over a tenth of a second at least, so that the start of a run does not make it.
 constexpr double RateMemorySeconds = 1.0;
+constexpr double RateLeastSeconds = 0.1;
 
 }  // namespace
 
@@ -136,7 +138,7 @@ void TRunControl::Rest(MessagePump& pump)
     const TCircuitContext& context = board_.Context();
     const Clock::time_point now = pump.Now();
     EndStretch(now);
-    if (rateSeconds_ <= 0 || ratePasses_ <= 0) return;
+    if (rateSeconds_ < RateLeastSeconds || ratePasses_ <= 0) return;
     restRate_ = ratePasses_ / rateSeconds_;
     resting_ = true;
     restFrom_ = now;
