@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Canvas.h"
+#include "PictureLook.h"
 #include "WindowFactory.h"
 
 #include <memory>
@@ -23,7 +24,12 @@ std::unique_ptr<Canvas> MakeBoardPictureSurface(const TBord& board, int scale);
 TRect BoardPictureArea(const Canvas& surface);
 // Writes the surface as a PNG file through the file layer; throws TFileError.
 void SaveBoardPicture(const Canvas& surface, const std::string& path);
+// Writes what the surface shows of the board, drawn anew at the scale in the clean look, as a PNG
+// file through the file layer, in the look of a run when run says so; throws TFileError.
+void SaveCleanBoardPicture(TBord& board, const Canvas& surface, int scale, const std::string& path, bool run,
+                           const TPictureLook& look);
 // Writes the whole board as an SVG file, or as a PDF page with the footer, through the file layer, in
-// the look of a run when run says so (no grid dots) and in the editing look otherwise; throws TFileError.
-void SaveBoardSvg(TBord& board, const std::string& path, bool run);
-void SaveBoardPdf(TBord& board, const std::string& path, const std::string& footer, bool run);
+// the look of a run when run says so (no grid dots) and in the editing look otherwise, as on screen or
+// clean as the look says; throws TFileError.
+void SaveBoardSvg(TBord& board, const std::string& path, bool run, const TPictureLook& look);
+void SaveBoardPdf(TBord& board, const std::string& path, const std::string& footer, bool run, const TPictureLook& look);

@@ -18,6 +18,14 @@ void SaveBoardPicture(const Canvas&, const std::string& path)
     throw TFileError(Tr("Cannot write the file %1 (this build has no picture output)", {MessagePath(path)}));
 }
 
-void SaveBoardSvg(TBord&, const std::string& path, bool) { SaveBoardPicture(NullCanvas(), path); }
+void SaveCleanBoardPicture(TBord&, const Canvas&, int, const std::string& path, bool, const TPictureLook&)
+{
+    SaveBoardPicture(NullCanvas(), path);
+}
 
-void SaveBoardPdf(TBord&, const std::string& path, const std::string&, bool) { SaveBoardPicture(NullCanvas(), path); }
+void SaveBoardSvg(TBord&, const std::string& path, bool, const TPictureLook&) { SaveBoardPicture(NullCanvas(), path); }
+
+void SaveBoardPdf(TBord&, const std::string& path, const std::string&, bool, const TPictureLook&)
+{
+    SaveBoardPicture(NullCanvas(), path);
+}

@@ -8,7 +8,10 @@
 #include "FileAccess.h"
 #include "MessageText.h"
 #include "Messages.h"
+#include "NetLevels.h"
 
+#include <algorithm>
+#include <optional>
 #include <utility>
 
 bool BoardPictureAvailable() { return true; }
@@ -29,25 +32,64 @@ void SaveBoardPicture(const Canvas& surface, const std::string& path)
 
 namespace {
 
-// Writes what draw makes of the whole board, drawn in the look of a run or of editing.
-template <class Draw>
-void SaveVector(TBord& board, const std::string& path, bool run, Draw draw)
+// The objects with room around them: what a page centres, without the empty board left and above them.
+TRect ObjectsArea(const TBord& board)
 {
-    bool& simulating = board.Context().Simulating;
-    const bool was = std::exchange(simulating, run);
-    const std::string bytes = draw(BoardPictureRect(board));
-    simulating = was;
+    constexpr int Margin = 10;
+    if (board.Count() == 0) return BoardPictureRect(board);
+    TRect area = board.Items(0)->GetRect();
+    for (int i = 1; i < board.Count(); ++i) {
+        const TRect r = board.Items(i)->GetRect();
+        area = {std::min(area.Left, r.Left), std::min(area.Top, r.Top), std::max(area.Right, r.Right),
+                std::max(area.Bottom, r.Bottom)};
+    }
+    return {SatAdd(area.Left, -Margin), SatAdd(area.Top, -Margin), SatAdd(area.Right, Margin),
+            SatAdd(area.Bottom, Margin)};
+}
+
+// Writes what draw makes of the board, drawn in the look of a run or of editing, and in the
+// picture's look: a clean one that asks for levels shows the nets' levels after the last pass.
+template <class Draw>
+void SaveDrawn(TBord& board, const std::string& path, bool run, const TPictureLook& look, Draw draw)
+{
+    TCircuitContext& context = board.Context();
+    std::optional<TNetLevels> levels;
+    if (run && look.Clean() && look.Levels) levels.emplace(board).Update();
+    std::string bytes;
+    {
+        const TPictureLookScope held(context, look, levels ? &*levels : nullptr);
+        const bool was = std::exchange(context.Simulating, run);
+        try {
+            bytes = draw();
+        } catch (...) {
+            context.Simulating = was;
+            throw;
+        }
+        context.Simulating = was;
+    }
     WriteFileBytes(path, bytes);
 }
 
 }  // namespace
 
-void SaveBoardSvg(TBord& board, const std::string& path, bool run)
+void SaveCleanBoardPicture(TBord& board, const Canvas& surface, int scale, const std::string& path, bool run,
+                           const TPictureLook& look)
 {
-    SaveVector(board, path, run, [&](const TRect& area) { return BoardSvg(board, area); });
+    SaveDrawn(board, path, run, look, [&] {
+        std::string png = BoardPng(board, CanvasBoardArea(surface), scale, look);
+        if (png.empty())
+            throw TFileError(
+                Tr("Cannot write the file %1 (the picture cannot be converted to PNG)", {MessagePath(path)}));
+        return png;
+    });
 }
 
-void SaveBoardPdf(TBord& board, const std::string& path, const std::string& footer, bool run)
+void SaveBoardSvg(TBord& board, const std::string& path, bool run, const TPictureLook& look)
 {
-    SaveVector(board, path, run, [&](const TRect& area) { return BoardPdf(board, area, footer); });
+    SaveDrawn(board, path, run, look, [&] { return BoardSvg(board, BoardPictureRect(board), look); });
+}
+
+void SaveBoardPdf(TBord& board, const std::string& path, const std::string& footer, bool run, const TPictureLook& look)
+{
+    SaveDrawn(board, path, run, look, [&] { return BoardPdf(board, ObjectsArea(board), footer, look); });
 }

@@ -44,8 +44,14 @@ computes.
   --scale S     with --png: draw every board unit as S x S pixels, sharply (S = 1, 2,
                 3 or 4; default 1).
   --svg PATH, --pdf PATH
-                write the board as an SVG picture, or as a PDF page (A4, fitted, with
-                the file's name and the date under it), in the look --png gives it.
+                write the board as an SVG picture, or as a PDF page (A4, fitted and
+                centred, with the file's name and the date under it), after the run
+                as --png does.
+  --look L      how the pictures look: screen (as the editor shows the board) or
+                clean (black on white, without grid dots and open-terminal circles,
+                for handouts). Default: screen for --png and --svg, clean for --pdf.
+  --levels, --no-levels
+                whether a clean picture shows the levels of the run (default: not).
   --save PATH   write the board as circuit text (the editor's save) right after
                 loading, before the run.
                 Outputs appear only when complete (the old file stays on failure);
@@ -99,10 +105,9 @@ malformed (TABLE:LINE: and why) or a usage error.
 namespace {
 
 // The options that take a value, as the next argument or after "=".
-const char* const ValuedOptions[] = {"--passes", "--watch", "--every",  "--press",  "--release", "--click",
-                                     "--vcd",    "--png",   "--save",   "--test",   "--junit",   "--csv",
-                                     "--engine", "--replay", "--scale", "--lang",  "--svg",    "--pdf",
-                                     "--lgt"};
+const char* const ValuedOptions[] = {"--passes", "--watch", "--every", "--press", "--release", "--click",  "--vcd",
+                                     "--png",    "--save",  "--test",  "--junit", "--csv",     "--engine", "--replay",
+                                     "--scale",  "--lang",  "--svg",   "--pdf",   "--lgt",     "--look"};
 
 bool TakesValue(const std::string& arg)
 {
@@ -138,6 +143,13 @@ TEngineMode ParseEngine(const std::string& text)
     throw TUsageError(Tr("--engine needs one of auto, full, sparse, objects (not '%1')", {text}));
 }
 
+TPictureStyle ParseLook(const std::string& text)
+{
+    if (text == "screen") return TPictureStyle::Screen;
+    if (text == "clean") return TPictureStyle::Clean;
+    throw TUsageError(Tr("--look needs one of screen, clean (not '%1')", {text}));
+}
+
 TSimEvent ParseEvent(TSimEvent::TKind kind, const std::string& option, const std::string& text)
 {
     const auto at = text.rfind('@');
@@ -156,6 +168,8 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
     bool scaled = false;
     // --watch goes with a run, and adds outputs to a truth table.
     bool watched = false;
+    // The last of --levels and --no-levels, which goes with a clean picture.
+    std::string levelsOption;
     for (size_t i = 0; i < args.size(); ++i) {
         std::string arg = args[i];
         if (optionsEnded || !arg.starts_with("-") || arg == "-") {
@@ -183,6 +197,12 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
             runOption = arg;
             continue;
         }
+        if (arg == "--levels" || arg == "--no-levels") {
+            options.Levels = arg == "--levels";
+            levelsOption = arg;
+            runOption = arg;
+            continue;
+        }
         // Options with a value take it as the next argument or after "=".
         std::string value;
         bool inlineValue = false;
@@ -196,51 +216,33 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
             if (i + 1 >= args.size()) throw TUsageError(Tr("%1 needs a value", {arg}));
             value = args[++i];
         }
-        if (arg == "--passes")
-            options.Passes = ParseCount(arg, value, 0);
-        else if (arg == "--every")
-            options.Every = ParseCount(arg, value, 1);
-        else if (arg == "--watch")
-            options.Watches.push_back(value);
-        else if (arg == "--press")
-            options.Events.push_back(ParseEvent(TSimEvent::Press, arg, value));
-        else if (arg == "--release")
-            options.Events.push_back(ParseEvent(TSimEvent::Release, arg, value));
-        else if (arg == "--click")
-            options.Events.push_back(ParseEvent(TSimEvent::Click, arg, value));
+        if (arg == "--passes") options.Passes = ParseCount(arg, value, 0);
+        else if (arg == "--every") options.Every = ParseCount(arg, value, 1);
+        else if (arg == "--watch") options.Watches.push_back(value);
+        else if (arg == "--press") options.Events.push_back(ParseEvent(TSimEvent::Press, arg, value));
+        else if (arg == "--release") options.Events.push_back(ParseEvent(TSimEvent::Release, arg, value));
+        else if (arg == "--click") options.Events.push_back(ParseEvent(TSimEvent::Click, arg, value));
         else if (arg == "--replay") {
             if (!options.ReplayPath.empty()) throw TUsageError(Tr("Only one --replay may be given"));
             options.ReplayPath = value;
             options.ReplayAt = options.Events.size();
-        } else if (arg == "--vcd")
-            options.VcdPath = value;
-        else if (arg == "--png")
-            options.PngPath = value;
-        else if (arg == "--svg")
-            options.SvgPath = value;
-        else if (arg == "--pdf")
-            options.PdfPath = value;
+        } else if (arg == "--vcd") options.VcdPath = value;
+        else if (arg == "--png") options.PngPath = value;
+        else if (arg == "--svg") options.SvgPath = value;
+        else if (arg == "--pdf") options.PdfPath = value;
         else if (arg == "--scale") {
             options.Scale = ParseScale(value);
             scaled = true;
-        }
-        else if (arg == "--engine")
-            options.Engine = ParseEngine(value);
-        else if (arg == "--save")
-            options.SavePath = value;
-        else if (arg == "--test")
-            options.TestTable = value;
-        else if (arg == "--junit")
-            options.JunitPath = value;
-        else if (arg == "--lang")
-            options.Language = value;
-        else if (arg == "--lgt")
-            options.LgtPath = value;
-        else
-            options.CsvPath = value;
+        } else if (arg == "--engine") options.Engine = ParseEngine(value);
+        else if (arg == "--look") options.Look = ParseLook(value);
+        else if (arg == "--save") options.SavePath = value;
+        else if (arg == "--test") options.TestTable = value;
+        else if (arg == "--junit") options.JunitPath = value;
+        else if (arg == "--lang") options.Language = value;
+        else if (arg == "--lgt") options.LgtPath = value;
+        else options.CsvPath = value;
         if (value.empty() && arg != "--passes" && arg != "--every") throw TUsageError(Tr("%1 needs a value", {arg}));
-        if (arg == "--watch")
-            watched = true;
+        if (arg == "--watch") watched = true;
         else if (arg != "--test" && arg != "--junit" && arg != "--csv" && arg != "--engine" && arg != "--lang" &&
                  arg != "--lgt")
             runOption = arg;
@@ -265,10 +267,25 @@ TSimOptions ParseSimOptions(const std::vector<std::string>& args)
         if (!options.JunitPath.empty() || !options.CsvPath.empty())
             throw TUsageError(Tr("%1 goes with --test", {options.JunitPath.empty() ? "--csv" : "--junit"}));
         if (scaled && options.PngPath.empty()) throw TUsageError(Tr("--scale goes with --png"));
+        const bool onScreen = !options.PngPath.empty() || !options.SvgPath.empty();
+        if (options.Look && !onScreen && options.PdfPath.empty())
+            throw TUsageError(Tr("--look goes with --png, --svg or --pdf"));
+        const bool clean = (!options.PdfPath.empty() && PictureLookOf(options, TPictureUse::Paper).Clean()) ||
+                           (onScreen && PictureLookOf(options, TPictureUse::Screen).Clean());
+        if (!levelsOption.empty() && !clean)
+            throw TUsageError(Tr("%1 goes with a clean picture (--look clean, or --pdf)", {levelsOption}));
     } else if (!runOption.empty() || watched) {
         throw TUsageError(Tr("%1 cannot be used with --test", {runOption.empty() ? "--watch" : runOption}));
     }
     return options;
+}
+
+TPictureLook PictureLookOf(const TSimOptions& options, TPictureUse use)
+{
+    TPictureLook look = DefaultPictureLook(use);
+    if (options.Look) look.Style = *options.Look;
+    look.Levels = options.Levels.value_or(false);
+    return look;
 }
 
 std::optional<std::string> LanguageOption(const std::vector<std::string>& args)
@@ -277,12 +294,9 @@ std::optional<std::string> LanguageOption(const std::vector<std::string>& args)
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--") break;
-        if (arg.starts_with("--lang="))
-            language = arg.substr(7);
-        else if (arg == "--lang" && i + 1 < args.size())
-            language = args[++i];
-        else if (TakesValue(arg))
-            ++i;  // its value, which may begin with "-" or even read "--lang"
+        if (arg.starts_with("--lang=")) language = arg.substr(7);
+        else if (arg == "--lang" && i + 1 < args.size()) language = args[++i];
+        else if (TakesValue(arg)) ++i;  // its value, which may begin with "-" or even read "--lang"
     }
     if (language && language->empty()) return std::nullopt;
     return language;

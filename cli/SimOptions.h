@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PassEngine.h"
+#include "PictureLook.h"
 #include "UsageError.h"
 
 #include <cstdint>
@@ -41,6 +42,10 @@ struct TSimOptions {
     std::string PdfPath;
     // --scale: board units drawn as Scale × Scale pixels of the PNG picture.
     int Scale = 1;
+    // --look: how every picture looks; none for each its own default (clean for --pdf, else as on
+    // screen). --levels, --no-levels: whether a clean picture shows the levels of the run.
+    std::optional<TPictureStyle> Look;
+    std::optional<bool> Levels;
     std::string SavePath;
     TEngineMode Engine = TEngineMode::Auto;
     bool Stats = false;
@@ -58,6 +63,10 @@ struct TSimOptions {
 // Throws TUsageError for an unknown option, a missing or malformed value, a missing FILE, more
 // than one FILE without --test, or an option that does not go with --test.
 TSimOptions ParseSimOptions(const std::vector<std::string>& args);
+
+// The look of the picture for the use that the options ask for: --pdf is paper, --png and --svg
+// are for the screen.
+TPictureLook PictureLookOf(const TSimOptions& options, TPictureUse use);
 
 // The language that --lang asks for (the last one given), read before anything else of the command
 // line so that even its errors come in that language; none when no --lang has a value.

@@ -187,13 +187,18 @@ int Run(const TSimOptions& options)
                          static_cast<long long>(options.Passes), seconds, rate, board.Count(),
                          EngineName(options.Engine));
         }
-        if (raster) {
+        const bool ran = options.Passes > 0;
+        const TPictureLook onScreen = PictureLookOf(options, TPictureUse::Screen);
+        if (raster && onScreen.Clean()) {
+            SaveCleanBoardPicture(board, sim->Surface(), options.Scale, options.PngPath, ran, onScreen);
+        } else if (raster) {
             if (options.Passes == 0) RedrawBoard(board, sim->Surface(), *run.Area);
             SaveBoardPicture(sim->Surface(), options.PngPath);
         }
-        if (!options.SvgPath.empty()) SaveBoardSvg(board, options.SvgPath, options.Passes > 0);
+        if (!options.SvgPath.empty()) SaveBoardSvg(board, options.SvgPath, ran, onScreen);
         if (!options.PdfPath.empty())
-            SaveBoardPdf(board, options.PdfPath, PageFooter(options.File, std::time(nullptr)), options.Passes > 0);
+            SaveBoardPdf(board, options.PdfPath, PageFooter(options.File, std::time(nullptr)), ran,
+                         PictureLookOf(options, TPictureUse::Paper));
     } catch (const TFileError& e) {
         return Fail(ExitLoad, e.what());
     }

@@ -74,7 +74,12 @@ QColor QPainterCanvas::Line(TColor color) const
     return color == clBtnFace || color == clWhite ? Qt::white : Qt::black;
 }
 
-QColor QPainterCanvas::Fill(TColor color) const { return ink_ == TInk::Colour ? ToQColor(color) : Qt::white; }
+QColor QPainterCanvas::Fill(TColor color) const
+{
+    if (ink_ == TInk::Colour) return ToQColor(color);
+    // Paper keeps a dark fill black, so that a junction dot or a grip stays solid; a light one is the paper.
+    return qGray(color.R, color.G, color.B) < 128 ? Qt::black : Qt::white;
+}
 
 QPen QPainterCanvas::Pen() const
 {

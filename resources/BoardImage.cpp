@@ -1,7 +1,9 @@
 #include "BoardImage.h"
 
 #include "Board.h"
+#include "BoardVector.h"
 #include "ContactSheet.h"
+#include "Context.h"
 #include "FileAccess.h"
 #include "HeadlessWindows.h"
 #include "PictureSupport.h"
@@ -9,6 +11,7 @@
 #include "Simulation.h"
 
 #include <QBuffer>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -133,7 +136,7 @@ bool SaveBoardPng(TBord& board, const std::string& path, double scale)
     return SaveCanvasPng(*surface, path);
 }
 
-std::string BoardPng(TBord& board, const TRect& area, double scale)
+std::string BoardPng(TBord& board, const TRect& area, double scale, const TPictureLook& look)
 {
     const std::shared_ptr<TPictureSupport> support = PictureSupport();
     QImageCanvas image(0, 0, &support->Sprites);
@@ -141,7 +144,23 @@ std::string BoardPng(TBord& board, const TRect& area, double scale)
     const QRect corner = image.DeviceRect({area.Left, area.Top, area.Left + 1, area.Top + 1});
     image.SetView(scale, {corner.left(), corner.top()});
     const QRect device = image.DeviceRect(area);
+    if (look.Clean()) {
+        // Printer ink needs the vector drawing: it turns each sprite into black outlines on white.
+        QImage clean(device.size(), QImage::Format_RGB32);
+        if (clean.isNull()) return {};
+        clean.fill(Qt::white);
+        QPainter painter(&clean);
+        // The sprites are drawn four times as sharp: smoothing them down keeps their thin outlines whole.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.scale(double(device.width()) / std::max(1, area.Right - area.Left),
+                      double(device.height()) / std::max(1, area.Bottom - area.Top));
+        painter.translate(-area.Left, -area.Top);
+        PaintBoard(painter, board, area, look);
+        painter.end();
+        return EncodePng(clean);
+    }
     image.Resize(device.width(), device.height());
+    const TPictureLookScope held(board.Context(), look);
     Canvas* const previous = board.GetCanvas();
     board.SetCanvas(&image);
     RedrawBoard(board, image, area);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Canvas.h"
+#include "PictureLook.h"
 #include "WindowFactory.h"
 
 #include <memory>
@@ -31,8 +32,9 @@ std::string EncodeCanvasPng(const Canvas& surface);
 // when it cannot.
 bool SaveCanvasPng(const Canvas& surface, const std::string& path);
 // A PNG file of the area of the board at the scale (device pixels per board unit), drawn the way the
-// window redraws it; empty when it cannot be encoded.
-std::string BoardPng(TBord& board, const TRect& area, double scale);
+// window redraws it in the look (a clean one in printer ink, as paper has it); empty when it cannot be
+// encoded. The board's own look is as before once the picture is drawn.
+std::string BoardPng(TBord& board, const TRect& area, double scale, const TPictureLook& look = {});
 // Draws the board on a fresh surface the way the window redraws it, and writes it as PNG.
 bool SaveBoardPng(TBord& board, const std::string& path, double scale = 1);
 // Every sprite list and the action images on one labelled sheet, written as PNG.

@@ -1,6 +1,7 @@
 #include "BoardVector.h"
 
 #include "Board.h"
+#include "Context.h"
 #include "PictureSupport.h"
 #include "QPainterCanvas.h"
 #include "Simulation.h"
@@ -19,19 +20,34 @@ constexpr int UnitsPerInch = 96;
 
 std::string BytesOf(const QByteArray& bytes) { return bytes.toStdString(); }
 
+// Has the board draw on the picture's canvas until it ends.
+class TCanvasScope {
+public:
+    TCanvasScope(TBord& board, Canvas& canvas) : board_(board), previous_(board.GetCanvas())
+    {
+        board.SetCanvas(&canvas);
+    }
+    ~TCanvasScope() { board_.SetCanvas(previous_); }
+    TCanvasScope(const TCanvasScope&) = delete;
+    TCanvasScope& operator=(const TCanvasScope&) = delete;
+
+private:
+    TBord& board_;
+    Canvas* previous_;
+};
+
 }  // namespace
 
-void PaintBoard(QPainter& painter, TBord& board, const TRect& area, TInk ink)
+void PaintBoard(QPainter& painter, TBord& board, const TRect& area, const TPictureLook& look)
 {
     const std::shared_ptr<TPictureSupport> support = PictureSupport();
-    QPainterCanvas canvas(painter, area, &support->Sprites, ink);
-    Canvas* const previous = board.GetCanvas();
-    board.SetCanvas(&canvas);
+    QPainterCanvas canvas(painter, area, &support->Sprites, PictureInk(look));
+    const TPictureLookScope held(board.Context(), look);
+    const TCanvasScope drawing(board, canvas);
     RedrawBoard(board, canvas, area);
-    board.SetCanvas(previous);
 }
 
-std::string BoardSvg(TBord& board, const TRect& area)
+std::string BoardSvg(TBord& board, const TRect& area, const TPictureLook& look)
 {
     const std::shared_ptr<TPictureSupport> support = PictureSupport();
     QByteArray bytes;
@@ -46,13 +62,13 @@ std::string BoardSvg(TBord& board, const TRect& area)
     svg.setTitle(QStringLiteral("Voltrane"));
     QPainter painter(&svg);
     painter.translate(-area.Left, -area.Top);
-    PaintBoard(painter, board, area);
+    PaintBoard(painter, board, area, look);
     painter.end();
     return BytesOf(bytes);
 }
 
 void PaintPage(QPainter& painter, const QRectF& page, TBord& board, const TRect& area, const std::string& footer,
-               TInk ink)
+               const TPictureLook& look)
 {
     const QFontMetricsF metrics(painter.font());
     const double footerHeight = footer.empty() ? 0 : metrics.height() * 2;
@@ -65,7 +81,7 @@ void PaintPage(QPainter& painter, const QRectF& page, TBord& board, const TRect&
     painter.save();
     painter.translate(left - area.Left * scale, top - area.Top * scale);
     painter.scale(scale, scale);
-    PaintBoard(painter, board, area, ink);
+    PaintBoard(painter, board, area, look);
     painter.restore();
     if (!footer.empty()) {
         painter.setPen(Qt::black);
@@ -74,13 +90,14 @@ void PaintPage(QPainter& painter, const QRectF& page, TBord& board, const TRect&
     }
 }
 
-void PaintBoardPage(QPagedPaintDevice& device, TBord& board, const TRect& area, const std::string& footer, TInk ink)
+void PaintBoardPage(QPagedPaintDevice& device, TBord& board, const TRect& area, const std::string& footer,
+                    const TPictureLook& look)
 {
     QPainter painter(&device);
-    PaintPage(painter, device.pageLayout().paintRectPixels(device.logicalDpiX()), board, area, footer, ink);
+    PaintPage(painter, device.pageLayout().paintRectPixels(device.logicalDpiX()), board, area, footer, look);
 }
 
-std::string BoardPdf(TBord& board, const TRect& area, const std::string& footer, TInk ink)
+std::string BoardPdf(TBord& board, const TRect& area, const std::string& footer, const TPictureLook& look)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -92,7 +109,7 @@ std::string BoardPdf(TBord& board, const TRect& area, const std::string& footer,
         const bool wide = area.Right - area.Left > area.Bottom - area.Top;
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), wide ? QPageLayout::Landscape : QPageLayout::Portrait,
                                       QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-        PaintBoardPage(pdf, board, area, footer, ink);
+        PaintBoardPage(pdf, board, area, footer, look);
     }
     return BytesOf(bytes);
 }

@@ -568,4 +568,85 @@ TEST(VoltraneSim, ScaledPicturesDrawEveryUnitAsScaleTimesScalePixels)
     for (const std::string& path : {plain, one, two, four}) std::remove(path.c_str());
 }
 
+// The colours an SVG picture draws its lines, figures and text in (its sprites are images).
+std::vector<std::string> SvgColours(const std::string& svg)
+{
+    std::vector<std::string> colours;
+    const std::regex colour("#[0-9a-fA-F]{6}");
+    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), colour); it != std::sregex_iterator(); ++it)
+        if (std::find(colours.begin(), colours.end(), it->str()) == colours.end()) colours.push_back(it->str());
+    std::sort(colours.begin(), colours.end());
+    return colours;
+}
+
+TEST(VoltraneSim, PicturesTakeTheLookAskedForAndPaperIsCleanByDefault)
+{
+    const std::string screen = Temp("screen.svg"), clean = Temp("clean.svg"), png = Temp("clean.png"),
+                      plain = Temp("plain.png"), pdf = Temp("page.pdf");
+    const Outcome first = Sim({ToggleChain, "--passes", "0", "--svg", screen, "--png", plain});
+    if (first.status == 2) GTEST_SKIP() << "this build has no picture output";
+    ASSERT_EQ(first.status, 0) << first.err;
+    // As on screen: olive grid dots, the red circles of open terminals, the grey board.
+    const std::vector<std::string> onScreen = SvgColours(Slurp(screen));
+    for (const char* colour : {"#808000", "#ff0000", "#f0f0f0"})
+        EXPECT_NE(std::find(onScreen.begin(), onScreen.end(), colour), onScreen.end()) << colour;
+    const Outcome o = Sim({ToggleChain, "--passes", "0", "--look", "clean", "--svg", clean, "--png", png});
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(SvgColours(Slurp(clean)), (std::vector<std::string>{"#000000", "#ffffff"}));
+    EXPECT_EQ(PngSize(Slurp(png)), PngSize(Slurp(plain)));
+    EXPECT_NE(Slurp(png), Slurp(plain));
+
+    // Every picture look is written with every option that goes with it, and rows come out as ever.
+    const std::vector<std::vector<std::string>> good{
+        {"--pdf", pdf},
+        {"--pdf", pdf, "--levels"},
+        {"--pdf", pdf, "--look=screen"},
+        {"--png", png, "--look", "clean", "--no-levels"},
+        {"--svg", clean, "--look", "clean", "--levels", "--scale", "1", "--png", png},
+        {"--png", png, "--pdf", pdf, "--levels"},
+    };
+    const std::string rows = Sim({ToggleChain, "--passes", "4", "--click", "TTglSW0@1"}).out;
+    for (const auto& extra : good) {
+        std::vector<std::string> args{ToggleChain, "--passes", "4", "--click", "TTglSW0@1"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const Outcome run = Sim(args);
+        EXPECT_EQ(run.status, 0) << extra[0] << " " << run.err;
+        EXPECT_EQ(run.out, rows) << extra[0];
+    }
+    EXPECT_TRUE(Slurp(pdf).starts_with("%PDF-"));
+
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const std::string none = Temp("none.png");
+    const std::string wrong = "--look には screen、clean のどれかを指定してください";
+    const std::string levels = " はすっきりした画像 (--look clean か --pdf) と一緒に使います";
+    const std::vector<Case> cases{
+        {{ToggleChain, "--png", none, "--look", "dark"}, wrong + " ('dark' ではなく)"},
+        {{ToggleChain, "--png", none, "--look", "Clean"}, wrong},
+        {{ToggleChain, "--png", none, "--look="}, wrong + " ('' ではなく)"},
+        {{ToggleChain, "--png", none, "--look"}, "--look には値が必要です"},
+        {{ToggleChain, "--look", "clean"}, "--look は --png、--svg、--pdf と一緒に使います"},
+        {{ToggleChain, "--png", none, "--levels"}, "--levels" + levels},
+        {{ToggleChain, "--svg", none, "--look", "screen", "--levels"}, "--levels" + levels},
+        {{ToggleChain, "--pdf", none, "--look", "screen", "--no-levels"}, "--no-levels" + levels},
+        {{ToggleChain, "--levels"}, "--levels" + levels},
+        {{ToggleChain, "--levels=yes", "--pdf", none}, "'--levels=yes' というオプションはありません"},
+        {{"--test", Temp("t.lgt"), ToggleChain, "--look", "clean"}, "--look は --test と一緒には使えません"},
+        {{"--truth-table", ToggleChain, "--no-levels"}, "--no-levels は --truth-table と一緒には使えません"},
+    };
+    for (const Case& c : cases) {
+        const Outcome bad = Sim(c.args);
+        EXPECT_EQ(bad.status, 2) << c.message;
+        EXPECT_NE(bad.err.find("voltrane-sim: " + c.message), std::string::npos) << bad.err;
+        EXPECT_EQ(bad.out, "") << c.message;
+    }
+    EXPECT_FALSE(std::filesystem::exists(none));
+    const std::string help = Sim({"--help"}).out;
+    for (const char* option : {"--look L", "--levels, --no-levels"})
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+    for (const std::string& path : {screen, clean, png, plain, pdf}) std::remove(path.c_str());
+}
+
 }  // namespace

@@ -1,5 +1,5 @@
 // Vector pictures of boards: the SVG of every example parses and draws its wires where the PNG has
-// them, the PDF is one page, and printer ink leaves no colour and no grid dot.
+// them, the PDF is one page, and the clean look leaves no colour and no grid dot.
 #include "BoardImage.h"
 #include "BoardVector.h"
 #include "CircuitFile.h"
@@ -19,6 +19,8 @@
 namespace {
 
 QRgb Rgb(TColor c) { return qRgb(c.R, c.G, c.B); }
+
+const TPictureLook Clean{TPictureStyle::Clean, false};
 
 std::vector<std::string> Examples()
 {
@@ -79,12 +81,12 @@ TEST(BoardVector, TheSvgOfEveryExampleParsesAndDrawsItsWiresWhereThePngHasThem)
     }
 }
 
-TEST(BoardVector, APdfIsOnePageAndPrinterInkLeavesNoColourNoGridDotAndAFooter)
+TEST(BoardVector, APdfIsOnePageAndTheCleanLookLeavesNoColourNoGridDotAndAFooter)
 {
     TestCircuit t;
     Load(t, VOLTRANE_TEST_DATA "/../../docs/examples/adder4.lgc");
     const TRect area = BoardPictureRect(t.Bord);
-    const std::string pdf = BoardPdf(t.Bord, area, "adder4.lgc  2026-12-08", TInk::Printer);
+    const std::string pdf = BoardPdf(t.Bord, area, "adder4.lgc  2026-12-08", Clean);
     EXPECT_TRUE(pdf.starts_with("%PDF-"));
     size_t pages = 0;
     for (size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
@@ -95,7 +97,7 @@ TEST(BoardVector, APdfIsOnePageAndPrinterInkLeavesNoColourNoGridDotAndAFooter)
     page.fill(Qt::white);
     {
         QPainter painter(&page);
-        PaintPage(painter, QRectF(20, 20, 560, 760), t.Bord, area, "adder4.lgc  2026-12-08", TInk::Printer);
+        PaintPage(painter, QRectF(20, 20, 560, 760), t.Bord, area, "adder4.lgc  2026-12-08", Clean);
     }
     int coloured = 0, footer = 0, board = 0;
     for (int y = 0; y < page.height(); ++y)
@@ -118,7 +120,7 @@ TEST(BoardVector, APageCentresTheCircuit)
     page.fill(Qt::white);
     {
         QPainter painter(&page);
-        PaintPage(painter, QRectF(20, 20, 560, 760), t.Bord, {100, 100, 140, 140}, "", TInk::Printer);
+        PaintPage(painter, QRectF(20, 20, 560, 760), t.Bord, {100, 100, 140, 140}, "", Clean);
     }
     int left = page.width(), right = 0, top = page.height(), bottom = 0;
     for (int y = 0; y < page.height(); ++y)
