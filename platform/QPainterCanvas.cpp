@@ -54,7 +54,8 @@ QImage PrinterDisplay(const QImage& display)
     for (int y = 0; y < display.height(); ++y)
         for (int x = 0; x < display.width(); ++x) {
             const bool frame = x == 0 || y == 0 || x == display.width() - 1 || y == display.height() - 1;
-            const bool segment = std::max({qRed(display.pixel(x, y)), qGreen(display.pixel(x, y)), qBlue(display.pixel(x, y))}) >= 48;
+            const bool segment =
+                std::max({qRed(display.pixel(x, y)), qGreen(display.pixel(x, y)), qBlue(display.pixel(x, y))}) >= 48;
             ink.setPixel(x, y, frame || segment ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
         }
     return ink;
@@ -186,8 +187,6 @@ void QPainterCanvas::CopyRect(const TRect& dest, const Canvas& source, const TRe
     const auto* raster = dynamic_cast<const QImageCanvas*>(&source);
     if (!raster) return;
     const QRect from = raster->DeviceRect(sourceRect);
-    if (ink_ == TInk::Colour)
-        painter_.drawImage(ToQRectF(dest), raster->Image(), QRectF(from));
-    else
-        painter_.drawImage(ToQRectF(dest), PrinterDisplay(raster->Image().copy(from)));
+    if (ink_ == TInk::Colour) painter_.drawImage(ToQRectF(dest), raster->Image(), QRectF(from));
+    else painter_.drawImage(ToQRectF(dest), PrinterDisplay(raster->Image().copy(from)));
 }
