@@ -3,6 +3,8 @@
 #include "Canvas.h"
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 // The colour schemes a user may choose for the board and the windows that show levels.
 enum class TColourSchemeId : uint8_t { Normal, Dark, ColourBlind, Printer };
@@ -25,9 +27,24 @@ struct TColourScheme {
     TColor Warning;
     // The 0/1 tags at part terminals.
     TColor TagText;
+    // A sub-board: its fill, the light top and left edges and dark right and bottom ones of its
+    // raised look, and the square it is grabbed by.
+    TColor Box;
+    TColor BoxLight;
+    TColor BoxShadow;
+    TColor BoxGrip;
+    // The text of text boxes, on the board's colour.
+    TColor Text;
+    // On a dark board the parts' dark ink along their transparent surround (pins, outlines, the
+    // names beside a symbol) is drawn in this colour instead, so that no black line is lost on it.
+    std::optional<TColor> SpriteRim;
 };
 
 const TColourScheme& SchemeColours(TColourSchemeId id);
+// The scheme's name in the settings file ("Normal", "Dark", "ColourBlind", "Printer"), and the
+// scheme of such a name; any other text, from an older or a damaged file, gives the normal scheme.
+const char* SchemeName(TColourSchemeId id);
+TColourSchemeId SchemeByName(const std::string& name);
 
 // How the board is drawn: the user's scheme and what the picture leaves out. A clean picture for
 // handouts is white with black lines, without grid dots or open-terminal circles.

@@ -3,6 +3,7 @@
 #include "Geometry.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 struct TColor {
@@ -110,6 +111,10 @@ public:
     virtual void Unclip() = 0;
 
     virtual void DrawSprite(TSpriteList list, int index, int x, int y) = 0;
+    // Sprites are drawn as they are until a rim colour is set: from then on a sprite's dark ink along
+    // its transparent surround is drawn in that colour, so that pins and outlines stay visible on a
+    // dark board. Surfaces that only record or draw nothing may ignore it.
+    virtual void SetSpriteRim(std::optional<TColor>) {}
     virtual void CopyRect(const TRect& dest, const Canvas& source, const TRect& sourceRect) = 0;
 };
 

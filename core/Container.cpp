@@ -28,23 +28,24 @@ void TContainer::Draw()
     Canvas* c = BoardCanvas();
     Children.Clear();
     if (c) {
+        const TColourScheme& colours = Context().Look.Colours();
         const TRect box = GetRect();
         const int right = SaturateInt32(int64_t{box.Right} - 1), bottom = SaturateInt32(int64_t{box.Bottom} - 1);
         c->SetBrushStyle(TBrushStyle::Solid);
-        c->SetBrushColor(clBtnFace);
+        c->SetBrushColor(colours.Box);
         c->FillRect({Left, Top, right, bottom});
         c->SetPenMode(TPenMode::Copy);
-        c->SetPenColor(clBlack);
+        c->SetPenColor(colours.BoxShadow);
         c->MoveTo(right, Top);
         c->LineTo(right, bottom);
         c->MoveTo(Left, bottom);
         c->LineTo(right, bottom);
-        c->SetPenColor(clWhite);
+        c->SetPenColor(colours.BoxLight);
         c->MoveTo(Left, Top);
         c->LineTo(right, Top);
         c->MoveTo(Left, Top);
         c->LineTo(Left, bottom);
-        c->SetBrushColor(clNavy);
+        c->SetBrushColor(colours.BoxGrip);
         c->FillRect({SaturateInt32(int64_t{Left} + 2), SaturateInt32(int64_t{Top} + 2),
                      SaturateInt32(int64_t{Left} + 15), SaturateInt32(int64_t{Top} + 15)});
     }
@@ -124,10 +125,8 @@ void TContainer::SaveToStrings(TStrings& lines) const
 void TContainer::MouseMove(TShiftState, int x, int y)
 {
     const int64_t right = int64_t{Left} + Width, bottom = int64_t{Top} + Height;
-    if (std::abs(x - right) <= 2 && Within(y, Top, bottom))
-        Context().Cursor = TCursorShape::SizeWE;
-    else if (Within(x, Left, right) && std::abs(y - bottom) <= 2)
-        Context().Cursor = TCursorShape::SizeNS;
+    if (std::abs(x - right) <= 2 && Within(y, Top, bottom)) Context().Cursor = TCursorShape::SizeWE;
+    else if (Within(x, Left, right) && std::abs(y - bottom) <= 2) Context().Cursor = TCursorShape::SizeNS;
 }
 
 void TContainer::ChangeCldPartsLeftTop()
@@ -140,7 +139,8 @@ void TContainer::ChangeCldPartsLeftTop()
         o->RecordGeometry(false, "");
         Board->UnionBefore(o->GetRect());
         // Wraps like the offsets the setters keep, so that the offsets survive absurd positions.
-        o->SetLeft(static_cast<int32_t>(static_cast<uint32_t>(o->Container->Left) + static_cast<uint32_t>(o->OffsetLeft)));
+        o->SetLeft(
+            static_cast<int32_t>(static_cast<uint32_t>(o->Container->Left) + static_cast<uint32_t>(o->OffsetLeft)));
         o->SetTop(static_cast<int32_t>(static_cast<uint32_t>(o->Container->Top) + static_cast<uint32_t>(o->OffsetTop)));
         Board->UnionAfter(o->GetRect());
         o->RecordGeometry(true, "ChangeCldPartsLeftTop");

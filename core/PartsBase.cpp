@@ -37,8 +37,9 @@ void TPartsBase::DrawWhole()
 void TPartsBase::DrawOpenTanshi()
 {
     Canvas* c = BoardCanvas();
-    if (!c) return;
-    c->SetPenColor(clRed);
+    const TBoardLook& look = Context().Look;
+    if (!c || !look.OpenTerminals) return;
+    c->SetPenColor(look.Colours().OpenTerminal);
     c->SetBrushStyle(TBrushStyle::Clear);
     const int r = OpenMarkRadius();
     for (const TTanshi* t : Tanshis) {
@@ -132,10 +133,8 @@ void TPartsBase::CheckLinks()
     for (TTanshi* t : Tanshis) {
         const TPoint p = LocalToBoard(t->GetPos());
         const TLinkSide side = LinkSide(*t);
-        if (side.Touching)
-            Board->TanshisTouching(*this, p.x, p.y, found);
-        else
-            Board->TanshisAt(side.Level, p.x, p.y, found);
+        if (side.Touching) Board->TanshisTouching(*this, p.x, p.y, found);
+        else Board->TanshisAt(side.Level, p.x, p.y, found);
         if (found.Count() != 1)
             for (TTanshi* other : found) other->Linked = true;
     }
@@ -229,16 +228,15 @@ void TPartsBase::SetLeft(int32_t x)
     Left = x;
     Board->Touch(*this);
     // Wraps like the 32-bit field it mirrors instead of overflowing on absurd stored positions.
-    OffsetLeft = Container ? static_cast<int32_t>(static_cast<uint32_t>(x) - static_cast<uint32_t>(Container->Left))
-                           : x;
+    OffsetLeft =
+        Container ? static_cast<int32_t>(static_cast<uint32_t>(x) - static_cast<uint32_t>(Container->Left)) : x;
 }
 
 void TPartsBase::SetTop(int32_t y)
 {
     Top = y;
     Board->Touch(*this);
-    OffsetTop = Container ? static_cast<int32_t>(static_cast<uint32_t>(y) - static_cast<uint32_t>(Container->Top))
-                          : y;
+    OffsetTop = Container ? static_cast<int32_t>(static_cast<uint32_t>(y) - static_cast<uint32_t>(Container->Top)) : y;
 }
 
 void TPartsBase::SetLeftTop(int32_t x, int32_t y)
@@ -262,9 +260,7 @@ void TPartsBase::SetDragPos(int32_t x, int32_t y)
 TRect TPartsBase::GetRect() const
 {
     // Saturates rather than overflows for geometry at the edge of the 32-bit range.
-    auto clamp = [](int64_t v) {
-        return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
-    };
+    auto clamp = [](int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
     return {Left, Top, clamp(int64_t{Left} + Width), clamp(int64_t{Top} + Height)};
 }
 
@@ -314,8 +310,8 @@ void TPartsBase::RecordGeometry(bool record, const std::string& label)
         SavedContainer = Container;
         return;
     }
-    const TGeometry before{SavedLeft, SavedTop, SavedWidth, SavedHeight, SavedOffsetLeft, SavedOffsetTop,
-                           SavedContainer};
+    const TGeometry before{SavedLeft,       SavedTop,       SavedWidth,    SavedHeight,
+                           SavedOffsetLeft, SavedOffsetTop, SavedContainer};
     const TGeometry after{Left, Top, Width, Height, OffsetLeft, OffsetTop, Container};
     Context().Record(std::make_unique<TMoveCommand>(this, label, before, after));
 }

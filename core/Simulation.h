@@ -51,10 +51,11 @@ void RunSimulation(TBord& board, MessagePump& pump, const std::function<void()>&
 inline constexpr int GridStep = 10;
 
 // Paints the board rectangle area (right and bottom excluded) of the surface, recording nothing of
-// what the objects show (the board's ShowAll does that): the background over it, unless simulating
-// the grid dots, and over them the objects that can draw inside it (all when the board cannot tell
-// them cheaply), so that wires and parts are never spotted with dots. Objects reaching out of the
-// area are drawn whole; a caller that must keep the rest of the surface confines the drawing.
+// what the objects show (the board's ShowAll does that), in the colours of the context's look: the
+// background over it, unless simulating or the look leaves them out the grid dots, and over them the objects that can
+// draw inside it (all when the board cannot tell them cheaply), so that wires and parts are never spotted with dots.
+// Objects reaching out of the area are drawn whole; a caller that must keep the rest of the surface confines the
+// drawing.
 void RedrawBoard(TBord& board, Canvas& surface, const TRect& area);
-// One olive pixel at every multiple of GridStep inside the area.
-void DrawGridDots(Canvas& surface, const TRect& area);
+// One pixel of the dot colour at every multiple of GridStep inside the area.
+void DrawGridDots(Canvas& surface, const TRect& area, TColor dot = clOlive);

@@ -28,6 +28,7 @@ public:
     int TextHeight(const std::string& text) override { return image_.TextHeight(text); }
     void ClipTo(const TRect& r) override { image_.ClipTo(r); }
     void Unclip() override { image_.Unclip(); }
+    void SetSpriteRim(std::optional<TColor> rim) override { image_.SetSpriteRim(rim); }
     void MoveTo(int x, int y) override
     {
         image_.MoveTo(x, y);

@@ -86,8 +86,9 @@ void TTextBox::Draw()
     UseEditorFont(*c);
     const int64_t h = c->TextHeight("H");
     c->SetBrushStyle(TBrushStyle::Solid);
-    c->SetBrushColor(clBtnFace);
-    c->SetFontColor(clBlack);
+    const TColourScheme& colours = Context().Look.Colours();
+    c->SetBrushColor(colours.Board);
+    c->SetFontColor(colours.Text);
     for (size_t i = 0; i < DrawnLines.size(); ++i) {
         const int64_t y = int64_t{Top} + 1 + static_cast<int64_t>(i) * h;
         if (y > INT32_MAX) break;

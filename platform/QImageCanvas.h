@@ -2,6 +2,7 @@
 
 #include "Canvas.h"
 #include "PixelShapes.h"
+#include "SpriteRim.h"
 #include "SpriteSource.h"
 
 #include <QFont>
@@ -87,6 +88,7 @@ public:
     void Unclip() override;
 
     void DrawSprite(TSpriteList list, int index, int x, int y) override;
+    void SetSpriteRim(std::optional<TColor> rim) override { rimmed_.SetRim(rim); }
     // Copies from another image canvas, each rectangle through its own canvas's view: between equal
     // scales and equal board sizes device pixels are copied one to one, otherwise the source pixels
     // are stretched over the destination's.
@@ -172,4 +174,5 @@ private:
     std::vector<TPoint> fillStack_;
     // By the images' cache keys, which change whenever an image does.
     std::unordered_map<qint64, TSpriteRuns> spriteRuns_;
+    TRimmedSprites rimmed_;
 };

@@ -111,8 +111,9 @@ void QImageCanvas::DrawSprite(TSpriteList list, int index, int x, int y)
     if (!sprites_ || area_.isEmpty()) return;
     const int64_t left = DevX(x), top = DevY(y);
     if (left > area_.right() || top > area_.bottom()) return;
-    const QImage* sprite = sprites_->Sprite(list, index, scale_);
-    if (!sprite || left + sprite->width() <= area_.left() || top + sprite->height() <= area_.top()) return;
+    const QImage* source = sprites_->Sprite(list, index, scale_);
+    if (!source || left + source->width() <= area_.left() || top + source->height() <= area_.top()) return;
+    const QImage* sprite = &rimmed_.Of(*source);
     if (sprite->format() != QImage::Format_ARGB32_Premultiplied) {
         QPainter painter(&image_);
         painter.setClipRect(area_);

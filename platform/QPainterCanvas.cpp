@@ -172,7 +172,7 @@ void QPainterCanvas::DrawSprite(TSpriteList list, int index, int x, int y)
     const QImage* sprite = sprites_ ? sprites_->Sprite(list, index, SpriteScale) : nullptr;
     if (!sprite) return;
     painter_.drawImage(QRectF(x, y, sprite->width() / SpriteScale, sprite->height() / SpriteScale),
-                       ink_ == TInk::Colour ? *sprite : PrinterInkOf(*sprite, list == TSpriteList::Dot));
+                       ink_ == TInk::Colour ? rimmed_.Of(*sprite) : PrinterInkOf(*sprite, list == TSpriteList::Dot));
 }
 
 const QImage& QPainterCanvas::PrinterInkOf(const QImage& sprite, bool solid)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Canvas.h"
+#include "SpriteRim.h"
 #include "SpriteSource.h"
 
 #include <QFont>
@@ -55,6 +56,8 @@ public:
     void Unclip() override;
 
     void DrawSprite(TSpriteList list, int index, int x, int y) override;
+    // Only the colour ink rims sprites: the printer's is black on white already.
+    void SetSpriteRim(std::optional<TColor> rim) override { rimmed_.SetRim(rim); }
     // Draws the pixels of a raster canvas (a display's image) over the destination.
     void CopyRect(const TRect& dest, const Canvas& source, const TRect& sourceRect) override;
 
@@ -79,4 +82,5 @@ private:
     int fontSize_ = 12;
     std::optional<QFont> font_;
     std::unordered_map<qint64, QImage> printerSprites_;
+    TRimmedSprites rimmed_;
 };
