@@ -13,9 +13,6 @@ constexpr int Top = 44;
 // Between the maps of five and six inputs.
 constexpr int MapGap = 18;
 
-const QColor GroupColors[] = {QColor(210, 40, 40),  QColor(30, 110, 220), QColor(20, 150, 60), QColor(200, 120, 0),
-                              QColor(150, 50, 180), QColor(0, 150, 160),  QColor(120, 90, 40), QColor(220, 60, 150)};
-
 std::string Names(const std::vector<std::string>& names, const std::vector<int>& inputs)
 {
     std::string text;
@@ -25,13 +22,10 @@ std::string Names(const std::vector<std::string>& names, const std::vector<int>&
 
 }  // namespace
 
-TKarnaughView::TKarnaughView(QWidget* parent) : QWidget(parent)
-{
-    setObjectName(QStringLiteral("pboxKarnaugh"));
-}
+TKarnaughView::TKarnaughView(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("pboxKarnaugh")); }
 
-void TKarnaughView::Show(const TBoolFunction* function, const std::vector<std::string>& names, std::vector<TCube> groups,
-                         std::vector<uint32_t> differing)
+void TKarnaughView::Show(const TBoolFunction* function, const std::vector<std::string>& names,
+                         std::vector<TCube> groups, std::vector<uint32_t> differing)
 {
     function_ = function && function->Inputs() <= TKarnaughMap::MaxInputs ? function : nullptr;
     map_.reset();
@@ -76,15 +70,15 @@ QSize TKarnaughView::sizeHint() const
 void TKarnaughView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), colours_.Background);
     if (!map_ || !function_) return;
     painter.setRenderHint(QPainter::Antialiasing);
     // The corner names the inputs down the rows and across the columns; a set-minus sign parts them,
     // as a backslash shows as a yen sign in Japanese fonts.
-    painter.setPen(Qt::black);
-    painter.drawText(QRect(0, 0, Left - 4, Top - 4), Qt::AlignRight | Qt::AlignBottom,
-                     QString::fromStdString(Names(names_, map_->RowInputs()) + " \u2216 " +
-                                            Names(names_, map_->ColumnInputs())));
+    painter.setPen(colours_.Text);
+    painter.drawText(
+        QRect(0, 0, Left - 4, Top - 4), Qt::AlignRight | Qt::AlignBottom,
+        QString::fromStdString(Names(names_, map_->RowInputs()) + " \u2216 " + Names(names_, map_->ColumnInputs())));
     for (int c = 0; c < map_->Columns(); ++c) {
         const QRect cell = GridCell(0, c);
         painter.drawText(QRect(cell.left(), 0, Cell, Top - 4), Qt::AlignHCenter | Qt::AlignBottom,
@@ -100,17 +94,18 @@ void TKarnaughView::paintEvent(QPaintEvent*)
             const QRect cell = GridCell(r, c);
             const uint32_t row = map_->TableRow({r, c});
             const TLogicValue value = function_->At(row);
-            painter.setPen(QColor(150, 150, 150));
+            painter.setPen(colours_.Grid);
             painter.drawRect(cell);
-            painter.setPen(value == TLogicValue::Zero ? QColor(160, 160, 160) : Qt::black);
+            painter.setPen(value == TLogicValue::Zero ? colours_.Zero : colours_.Text);
             painter.drawText(cell, Qt::AlignCenter,
-                             value == TLogicValue::One ? QStringLiteral("1")
-                             : value == TLogicValue::Zero ? QStringLiteral("0") : QStringLiteral("X"));
+                             value == TLogicValue::One    ? QStringLiteral("1")
+                             : value == TLogicValue::Zero ? QStringLiteral("0")
+                                                          : QStringLiteral("X"));
         }
     // Each group in its colour, a little further in than the one before, so that overlapping ones show.
     for (size_t g = 0; g < groups_.size(); ++g) {
-        const QColor color = GroupColors[g % std::size(GroupColors)];
-        painter.setPen(QPen(color, 2));
+        const size_t k = g % TMapColours::GroupCount;
+        painter.setPen(QPen(colours_.Groups[k], 2, colours_.GroupStyles[k]));
         const int inset = 3 + static_cast<int>(g % 4) * 2;
         for (const TMapBlock& block : map_->BlocksOf(groups_[g])) {
             const QRect first = GridCell(block.Row, block.Column);
@@ -118,8 +113,14 @@ void TKarnaughView::paintEvent(QPaintEvent*)
             painter.drawRoundedRect(first.united(last).adjusted(inset, inset, -inset, -inset), 10, 10);
         }
     }
-    painter.setPen(QPen(QColor(220, 0, 0), 3));
+    painter.setPen(QPen(colours_.Differing, 3));
     for (const uint32_t row : differing_) painter.drawRect(CellRect(row).adjusted(1, 1, -1, -1));
+}
+
+void TKarnaughView::SetScheme(TColourSchemeId scheme)
+{
+    colours_ = MapColours(scheme);
+    update();
 }
 
 void TKarnaughView::mousePressEvent(QMouseEvent* event)

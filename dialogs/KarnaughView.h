@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KarnaughMap.h"
+#include "WindowColours.h"
 
 #include <QWidget>
 
@@ -23,6 +24,9 @@ public:
     std::optional<uint32_t> RowAt(const QPoint& at) const;
     // The rectangle of a cell's truth-table row.
     QRect CellRect(uint32_t row) const;
+    // Draws the map and its groups in the scheme's colours from now on.
+    void SetScheme(TColourSchemeId scheme);
+    const TMapColours& Colours() const { return colours_; }
 
     // A cell was clicked: the window changes that row's value.
     std::function<void(uint32_t row)> OnCellClicked;
@@ -41,4 +45,5 @@ private:
     std::vector<std::string> names_;
     std::vector<TCube> groups_;
     std::vector<uint32_t> differing_;
+    TMapColours colours_ = MapColours(TColourSchemeId::Normal);
 };

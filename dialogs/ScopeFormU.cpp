@@ -26,9 +26,6 @@ namespace {
 // The caption the window's placement is stored under in the settings file, as the first versions
 // showed it; the files hold it, so it is the same in every language.
 const char* const StoredCaption = "オシロスコープ";
-constexpr QRgb BackgroundColor = qRgb(0, 0, 128);
-constexpr QRgb TraceColor = qRgb(0, 255, 0);
-constexpr QRgb CursorColor = qRgb(255, 255, 0);
 
 void Paint(QWidget& widget, QRgb background, QRgb text)
 {
@@ -39,7 +36,7 @@ void Paint(QWidget& widget, QRgb background, QRgb text)
     widget.setAutoFillBackground(true);
 }
 
-// The palette with every colour set, so that nothing of the navy window around it shows through.
+// The palette with every colour set, so that nothing of the screen's colour around it shows through.
 QPalette OwnPalette(QPalette palette)
 {
     for (int group = 0; group < QPalette::NColorGroups; ++group)
@@ -78,10 +75,7 @@ TScopeForm::TScopeForm(Shell& shell, TProbeHub* probes)
     setWindowTitle(QTr("Oscilloscope"));
     // The main window alone decides when the program ends.
     setAttribute(Qt::WA_QuitOnClose, false);
-    Paint(*this, BackgroundColor, TraceColor);
-
     Panel1 = new QWidget(this);
-    Paint(*Panel1, BackgroundColor, TraceColor);
     for (int k = 0; k < ChannelCount; ++k) {
         lblCh[static_cast<size_t>(k)] = ChannelLabel(Panel1, QTr("Ch%1").arg(k + 1));
         lblCh_5V[static_cast<size_t>(k)] = ChannelLabel(Panel1, QStringLiteral("5V"));
@@ -123,7 +117,33 @@ TScopeForm::TScopeForm(Shell& shell, TProbeHub* probes)
     // Smaller, the buttons would run into each other and each channel's 5V and 0V labels overlap.
     setMinimumSize(std::max(tools->minimumSize().width(), LabelPanelWidth + 100), DesignedHeight);
     resize(DesignedWidth, DesignedHeight);
+    PaintLabels();
     LayOut();
+}
+
+void TScopeForm::PaintLabels()
+{
+    Paint(*this, colours_.Background, colours_.Text);
+    Paint(*Panel1, colours_.Background, colours_.Text);
+}
+
+void TScopeForm::SetScheme(TColourSchemeId scheme)
+{
+    const TScopeColours old = colours_;
+    colours_ = ScopeColours(scheme);
+    PaintLabels();
+    // The trace lives only as pixels: each takes the new colour of what it shows.
+    for (int y = 0; y < trace_.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(trace_.scanLine(y));
+        for (int x = 0; x < trace_.width(); ++x) {
+            const QRgb pixel = line[x] | 0xff000000u;
+            if (pixel == (old.Background | 0xff000000u)) line[x] = colours_.Background;
+            else if (pixel == (old.Cursor | 0xff000000u)) line[x] = colours_.Cursor;
+            else line[x] = TraceColour(y);
+        }
+    }
+    pboxScope->MarkDirty();
+    pboxScope->update();
 }
 
 TScopeForm::~TScopeForm()
@@ -159,7 +179,7 @@ void TScopeForm::resizeEvent(QResizeEvent* event)
 
 void TScopeForm::Clear()
 {
-    trace_.fill(BackgroundColor);
+    trace_.fill(colours_.Background);
     SweepX = 0;
     pboxScope->update();
 }
@@ -179,13 +199,29 @@ void TScopeForm::VerticalLine(int x, int y1, int y2, QRgb color)
     pboxScope->MarkDirty();
 }
 
+QRgb TScopeForm::TraceColour(int y) const
+{
+    for (int k = 0; k < ChannelCount; ++k)
+        if (y <= BaseLine(k)) return y <= (HighLine(k) + BaseLine(k)) / 2 ? colours_.High : colours_.Low;
+    return colours_.Low;
+}
+
+void TScopeForm::TraceLine(int x, int y1, int y2)
+{
+    if (x < 0 || x >= trace_.width()) return;
+    const int top = std::max(0, std::min(y1, y2));
+    const int bottom = std::min(trace_.height() - 1, std::max(y1, y2));
+    for (int y = top; y <= bottom; ++y) reinterpret_cast<QRgb*>(trace_.scanLine(y))[x] = TraceColour(y);
+    pboxScope->MarkDirty();
+}
+
 void TScopeForm::SetLevel(int channel, int32_t level)
 {
     if (channel < 0 || channel >= ChannelCount) return;
     int32_t& stored = Levels[static_cast<size_t>(channel)];
     if (level == stored) return;
     if (probes_) probes_->SetLevel(probe_, channel, level);
-    VerticalLine(SweepX - 1, BaseLine(channel), HighLine(channel), TraceColor);
+    TraceLine(SweepX - 1, BaseLine(channel), HighLine(channel));
     stored = level;
 }
 
@@ -199,11 +235,13 @@ void TScopeForm::Sample()
     }
     if (++TickCount <= SweepDivider) return;
     TickCount = 0;
-    VerticalLine(SweepX, 0, height(), BackgroundColor);
+    VerticalLine(SweepX, 0, height(), colours_.Background);
     if (++SweepX > areaWidth + 1) SweepX = 0;
-    VerticalLine(SweepX, 0, height(), CursorColor);
-    for (int k = 0; k < ChannelCount; ++k)
-        Plot(SweepX - 1, Levels[static_cast<size_t>(k)] != 0 ? HighLine(k) : BaseLine(k), TraceColor);
+    VerticalLine(SweepX, 0, height(), colours_.Cursor);
+    for (int k = 0; k < ChannelCount; ++k) {
+        const int y = Levels[static_cast<size_t>(k)] != 0 ? HighLine(k) : BaseLine(k);
+        Plot(SweepX - 1, y, TraceColour(y));
+    }
 }
 
 void TScopeForm::SampleSteady(int64_t samples)

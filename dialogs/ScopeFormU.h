@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ScopeSink.h"
+#include "WindowColours.h"
 
 #include <QImage>
 #include <QWidget>
@@ -43,6 +44,9 @@ public:
 
     // Erases the drawing area and moves the cursor back to the left edge.
     void Clear();
+    // Shows the trace in the scheme's colours, the trace drawn so far included.
+    void SetScheme(TColourSchemeId scheme);
+    const TScopeColours& Colours() const { return colours_; }
     const QImage& Trace() const { return trace_; }
 
     bool Running = true;
@@ -74,10 +78,16 @@ private:
     int BaseLine(int channel) const { return (channel + 1) * BandHeight; }
     int HighLine(int channel) const { return BaseLine(channel) - Amplitude; }
     void VerticalLine(int x, int y1, int y2, QRgb color);
+    // A trace line of a channel's band: its upper half in the high colour, its lower in the low one.
+    void TraceLine(int x, int y1, int y2);
+    QRgb TraceColour(int y) const;
     void Plot(int x, int y, QRgb color);
+    // The labels and the panel beside the trace in the scheme's colours.
+    void PaintLabels();
 
     Shell& shell_;
     QImage trace_;
     TProbeHub* probes_;
     int probe_ = 0;
+    TScopeColours colours_ = ScopeColours(TColourSchemeId::Normal);
 };

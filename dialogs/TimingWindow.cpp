@@ -33,11 +33,10 @@ constexpr int Divisions = 10;
 constexpr int BarHeight = 34;
 constexpr int CursorLineHeight = 20;
 
-QColor CursorColor(size_t cursor) { return cursor == 0 ? QColor(200, 0, 0) : QColor(0, 90, 200); }
-
 std::string Lowered(std::string text)
 {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
 }
 
@@ -69,7 +68,8 @@ TTimingWindow::TTimingWindow(TProbeHub& probes, Shell& shell, TLabeller labeller
     cmbEdge->setCurrentIndex(1);
     row->addWidget(cmbEdge);
     cmbMode = new QComboBox(bar);
-    cmbMode->addItems({QTrIn("trigger mode", "Auto"), QTrIn("trigger mode", "Normal"), QTrIn("trigger mode", "Single")});
+    cmbMode->addItems(
+        {QTrIn("trigger mode", "Auto"), QTrIn("trigger mode", "Normal"), QTrIn("trigger mode", "Single")});
     // A click at full speed is over in microseconds: held until the next one, it can be looked at.
     cmbMode->setCurrentIndex(static_cast<int>(TTriggerMode::Normal));
     row->addWidget(cmbMode);
@@ -124,9 +124,9 @@ std::vector<std::string> TTimingWindow::ChannelNames() const
     for (size_t c = 0; c < probes_.ShownCount(); ++c) {
         const TProbeChannel& channel = probes_.Order()[c];
         std::string label = labeller_ ? labeller_(channel) : std::string();
-        names.push_back(label.empty() ? Tr("Probe %1: Ch%2", {std::to_string(channel.Probe),
-                                                              std::to_string(channel.Channel + 1)})
-                                      : std::move(label));
+        names.push_back(label.empty()
+                            ? Tr("Probe %1: Ch%2", {std::to_string(channel.Probe), std::to_string(channel.Channel + 1)})
+                            : std::move(label));
     }
     return names;
 }
@@ -157,7 +157,8 @@ std::optional<std::pair<int64_t, int64_t>> TTimingWindow::ShownPasses() const
     const TWaveRecord& record = probes_.Record();
     if (record.Empty()) return std::nullopt;
     const int64_t width = probes_.Trigger().Settings().Width;
-    const int64_t from = probes_.Trigger().ShownFrom().value_or(std::max(record.FirstPass(), record.LastPass() - width + 1));
+    const int64_t from =
+        probes_.Trigger().ShownFrom().value_or(std::max(record.FirstPass(), record.LastPass() - width + 1));
     return std::pair{from, from + width - 1};
 }
 
@@ -193,9 +194,11 @@ std::optional<int64_t> TTimingWindow::PassAt(int x) const
 
 void TTimingWindow::PaintWaves(QPainter& painter, const QRect& whole) const
 {
-    painter.fillRect(whole, Qt::white);
+    // The line of readings below the diagram stands on the same ground, so that its text keeps its
+    // contrast in every scheme and an exported picture has no pixel left unpainted.
+    painter.fillRect(whole.adjusted(0, 0, 0, CursorLineHeight + 4), colours_.Background);
     const QRect area(whole.left() + NameWidth, whole.top(), whole.width() - NameWidth, whole.height());
-    painter.setPen(QColor(225, 225, 225));
+    painter.setPen(colours_.Divisions);
     for (int d = 0; d <= Divisions; ++d) {
         const int x = area.left() + d * (area.width() - 1) / Divisions;
         painter.drawLine(x, area.top(), x, area.bottom());
@@ -210,7 +213,7 @@ void TTimingWindow::PaintWaves(QPainter& painter, const QRect& whole) const
     const int rowHeight = RowHeight(whole.height());
     for (size_t c = 0; c < names.size(); ++c) {
         const int top = whole.top() + static_cast<int>(c) * rowHeight;
-        painter.setPen(Qt::black);
+        painter.setPen(colours_.Text);
         painter.drawText(QRect(whole.left() + 4, top, NameWidth - 8, rowHeight), Qt::AlignVCenter | Qt::AlignLeft,
                          QString::fromStdString(names[c]));
         if (!shown) continue;
@@ -219,37 +222,51 @@ void TTimingWindow::PaintWaves(QPainter& painter, const QRect& whole) const
         const int64_t first = std::max(shown->first, record.FirstPass());
         const int64_t last = std::min(shown->second, record.LastPass());
         if (record.Empty() || first > last) continue;
-        painter.setPen(QPen(QColor(0, 0, 160), 1.5));
+        // Each level in its colour; an edge is drawn half in either, the upper half in the high one.
+        const QPen lowPen(colours_.Low, 1.5), highPen(colours_.High, 1.5);
+        const int middle = (high + low) / 2;
         int64_t runStart = first;
         for (int64_t pass = first; pass <= last + 1; ++pass) {
             const bool end = pass > last;
-            if (!end && (pass == first || record.High(static_cast<int>(c), pass) ==
-                                              record.High(static_cast<int>(c), pass - 1)))
+            if (!end &&
+                (pass == first || record.High(static_cast<int>(c), pass) == record.High(static_cast<int>(c), pass - 1)))
                 continue;
-            const int y = record.High(static_cast<int>(c), pass - 1) ? high : low;
-            painter.drawLine(xOf(runStart), y, xOf(pass), y);
-            if (!end) painter.drawLine(xOf(pass), high, xOf(pass), low);
+            const bool wasHigh = record.High(static_cast<int>(c), pass - 1);
+            painter.setPen(wasHigh ? highPen : lowPen);
+            painter.drawLine(xOf(runStart), wasHigh ? high : low, xOf(pass), wasHigh ? high : low);
+            if (!end) {
+                painter.setPen(highPen);
+                painter.drawLine(xOf(pass), high, xOf(pass), middle);
+                painter.setPen(lowPen);
+                painter.drawLine(xOf(pass), middle, xOf(pass), low);
+            }
             runStart = pass;
         }
     }
     if (!shown) return;
     if (const auto edge = probes_.Trigger().TriggeredAt()) {
-        painter.setPen(QPen(Qt::darkGreen, 1, Qt::DashLine));
+        painter.setPen(QPen(colours_.Trigger, 1, Qt::DashLine));
         painter.drawLine(xOf(*edge), area.top(), xOf(*edge), area.bottom());
     }
     QString reading;
     for (size_t i = 0; i < Cursors.size(); ++i) {
         const auto pass = CursorPass(i);
         if (!pass) continue;
-        painter.setPen(CursorColor(i));
+        painter.setPen(colours_.Cursors[i]);
         painter.drawLine(xOf(*pass), area.top(), xOf(*pass), area.bottom());
         reading += (i == 0 ? QTr("A: pass %1") : QTr("B: pass %1")).arg(*pass) + QStringLiteral("   ");
     }
     if (CursorPass(0) && CursorPass(1)) reading += QTr("B − A: %1 passes").arg(*CursorPass(1) - *CursorPass(0));
-    painter.setPen(Qt::black);
+    painter.setPen(colours_.Text);
     painter.drawText(QRect(whole.left() + 4, whole.bottom() + 2, whole.width(), CursorLineHeight),
                      Qt::AlignVCenter | Qt::AlignLeft,
                      QTr("Passes %1 to %2").arg(shown->first).arg(shown->second) + QStringLiteral("   ") + reading);
+}
+
+void TTimingWindow::SetScheme(TColourSchemeId scheme)
+{
+    colours_ = TimingColours(scheme);
+    update();
 }
 
 void TTimingWindow::paintEvent(QPaintEvent*)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProbeHub.h"
+#include "WindowColours.h"
 
 #include <QWidget>
 
@@ -31,10 +32,13 @@ public:
     std::optional<std::pair<int64_t, int64_t>> ShownPasses() const;
     // The channels' names as the diagram and the exports give them.
     std::vector<std::string> ChannelNames() const;
-    // Draws the diagram of the shown passes in the rectangle.
+    // Draws the diagram of the shown passes in the rectangle, and the line of readings below it.
     void PaintWaves(QPainter& painter, const QRect& area) const;
     // Applies the controls to the trigger.
     void ApplySettings();
+    // Draws the diagram in the scheme's colours from now on.
+    void SetScheme(TColourSchemeId scheme);
+    const TTimingColours& Colours() const { return colours_; }
     // Writes the shown passes, or every recorded one, as the path's extension says; false with an
     // error box when it cannot.
     bool Export(const std::string& path, bool whole);
@@ -77,4 +81,5 @@ private:
     QTimer* refresh_;
     uint64_t generation_ = ~uint64_t{0};
     bool placed_ = false;
+    TTimingColours colours_ = TimingColours(TColourSchemeId::Normal);
 };

@@ -1,5 +1,6 @@
 #include "ActionManager.h"
 
+#include "BoardLook.h"
 #include "DMU.h"
 #include "SpriteKit.h"
 #include "Translated.h"
@@ -209,6 +210,15 @@ const std::pair<int, const char*> SpeedLimits[] = {
     {1000, TrMark("1,000 passes per &second")},
 };
 
+// The colour schemes in the order of TColourSchemeId, with their action names and captions.
+const std::pair<const char*, const char*> ColourSchemes[] = {
+    {"actColourNormal", TrMarkIn("colour scheme", "Normal")},
+    {"actColourDark", TrMarkIn("colour scheme", "Dark")},
+    {"actColourBlind", TrMarkIn("colour scheme", "Colour-blind safe")},
+    {"actColourPrinter", TrMarkIn("colour scheme", "Printer")},
+};
+static_assert(std::size(ColourSchemes) == ColourSchemeCount);
+
 // The text in the chosen language; an empty text stays empty, since the catalog keeps its header
 // under the empty id.
 std::string Shown(const char* context, const char* id) { return *id ? TrIn(context, id) : ""; }
@@ -288,6 +298,18 @@ TActionManager::TActionManager(QObject* owner, const TImageList& images) : owner
         action->setChecked(rate == 0);
         speeds->addAction(action);
         SpeedActions.push_back(action);
+        all_.append(action);
+    }
+
+    auto* schemes = new QActionGroup(owner);
+    schemes->setExclusive(true);
+    for (const auto& [name, caption] : ColourSchemes) {
+        auto* action = new TAction(owner, name, TrIn(CategoryContext, "View"), TrIn("colour scheme", caption));
+        action->setData(static_cast<int>(SchemeActions.size()));
+        action->setCheckable(true);
+        action->setChecked(SchemeActions.empty());
+        schemes->addAction(action);
+        SchemeActions.push_back(action);
         all_.append(action);
     }
 

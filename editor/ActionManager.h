@@ -144,6 +144,9 @@ public:
     QActionGroup* ToolGroup;
     // The speed limits, one checked: passes a second in each action's data, 0 for none.
     std::vector<TAction*> SpeedActions;
+    // The colour schemes of the board and of the windows that show levels, one checked: the
+    // scheme's number (TColourSchemeId) in each action's data.
+    std::vector<TAction*> SchemeActions;
 
     // The editing actions a starting run disables at once, in this order; the refresh enables
     // them again by their rules.

@@ -6,6 +6,7 @@
 #include "ClipboardCommands.h"
 #include "EditSession.h"
 #include "HelpWindow.h"
+#include "KarnaughView.h"
 #include "Messages.h"
 #include "ProbeLabels.h"
 #include "Shell.h"
@@ -14,12 +15,7 @@
 
 TCompanionWindows::TCompanionWindows(QWidget& window, const TActionManager& actions, TEditSession& session,
                                      const TDocument& document, Shell& shell, TProbeHub& probes)
-    : QObject(&window),
-      window_(window),
-      actions_(actions),
-      s_(session),
-      document_(document),
-      shell_(shell),
+    : QObject(&window), window_(window), actions_(actions), s_(session), document_(document), shell_(shell),
       probes_(probes)
 {
     connect(actions.actHelp, &QAction::triggered, this, [this] { ShowHelp(); });
@@ -42,6 +38,7 @@ void TCompanionWindows::ShowTiming()
         frmTiming = new TTimingWindow(
             probes_, shell_, [this](const TProbeChannel& channel) { return ProbeChannelLabel(s_.Bord, channel); },
             &window_);
+    frmTiming->SetScheme(scheme_);
     frmTiming->show();
     frmTiming->raise();
 }
@@ -55,8 +52,16 @@ void TCompanionWindows::ShowAnalysis()
                 return BoardAnalysis(document_, shell_, tellWhy, added);
             },
             [this](const TStrings& lines) { return PlaceBuilt(lines); }, &window_);
+    frmAnalysis->pboxMap->SetScheme(scheme_);
     frmAnalysis->show();
     frmAnalysis->raise();
+}
+
+void TCompanionWindows::SetScheme(TColourSchemeId scheme)
+{
+    scheme_ = scheme;
+    if (frmTiming) frmTiming->SetScheme(scheme);
+    if (frmAnalysis) frmAnalysis->pboxMap->SetScheme(scheme);
 }
 
 bool TCompanionWindows::PlaceBuilt(const TStrings& lines)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardLook.h"
 #include "PartsU.h"
 
 #include <QObject>
@@ -19,13 +20,15 @@ struct TEditSession;
 // main window, whose child it is. A circuit the analysis builds is placed on the board here.
 class TCompanionWindows : public QObject {
 public:
-    TCompanionWindows(QWidget& window, const TActionManager& actions, TEditSession& session,
-                      const TDocument& document, Shell& shell, TProbeHub& probes);
+    TCompanionWindows(QWidget& window, const TActionManager& actions, TEditSession& session, const TDocument& document,
+                      Shell& shell, TProbeHub& probes);
 
     // Places a built circuit beside the board's circuit as one undo step and brings both into view
     // when it lies out of sight; false, with a message, while the simulation runs or when it cannot
     // be placed.
     bool PlaceBuilt(const TStrings& lines);
+    // The timing diagram and the Karnaugh map, those open and those made later, show the scheme's colours.
+    void SetScheme(TColourSchemeId scheme);
 
     THelpWindow* frmHelp = nullptr;
     TTimingWindow* frmTiming = nullptr;
@@ -42,4 +45,5 @@ private:
     const TDocument& document_;
     Shell& shell_;
     TProbeHub& probes_;
+    TColourSchemeId scheme_ = TColourSchemeId::Normal;
 };

@@ -4,9 +4,14 @@
 #include "DisplayImages.h"
 #include "ProbeHub.h"
 
+#include <QPointer>
+
+#include <vector>
+
 class QWidget;
 class Shell;
 class SpriteSource;
+class TScopeForm;
 class TViewport;
 
 // What the circuit asks of the main window: oscilloscope windows, display images on the sprite
@@ -28,6 +33,8 @@ public:
     void ShowMessage(const std::string& text) override;
     // Where every probe's window hands its levels too, for the timing diagram.
     TProbeHub& Probes() { return probes_; }
+    // The oscilloscope windows, those open and those made later, show the scheme's colours.
+    void SetScheme(TColourSchemeId scheme);
 
 private:
     Shell& shell_;
@@ -36,4 +43,7 @@ private:
     const TViewport& viewport_;
     TDisplayImages images_{sprites_};
     TProbeHub probes_;
+    TColourSchemeId scheme_ = TColourSchemeId::Normal;
+    // The scopes' windows belong to their parts; those freed drop out by themselves.
+    std::vector<QPointer<TScopeForm>> scopes_;
 };

@@ -35,7 +35,8 @@ void AddEntries(QMenu& menu, TActionManager& actions, std::initializer_list<TEnt
     }
 }
 
-QToolBar* AddToolBar(QMainWindow& window, const char* name, TActionManager& actions, std::initializer_list<Member> items)
+QToolBar* AddToolBar(QMainWindow& window, const char* name, TActionManager& actions,
+                     std::initializer_list<Member> items)
 {
     auto* bar = new QToolBar(QString::fromLatin1(name), &window);
     bar->setObjectName(QString::fromLatin1(name));
@@ -48,10 +49,8 @@ QToolBar* AddToolBar(QMainWindow& window, const char* name, TActionManager& acti
     bar->setStyleSheet(QStringLiteral("QToolButton:checked { background: #a8c8f0; border: 1px solid #1c4f96;"
                                       " border-radius: 2px; }"));
     for (Member item : items) {
-        if (item)
-            bar->addAction(actions.*item);
-        else
-            bar->addSeparator();
+        if (item) bar->addAction(actions.*item);
+        else bar->addSeparator();
     }
     window.addToolBar(Qt::TopToolBarArea, bar);
     return bar;
@@ -100,6 +99,15 @@ QMenu* BuildMainMenu(QMainWindow& window, TActionManager& a)
                 {&M::actZoomFit, TrMark("Show &whole circuit")},
                 {&M::actZoomSelection, TrMark("Show &selection")},
                 Dash});
+    QMenu* colours = view->addMenu(QTr("&Colours"));
+    colours->setObjectName(QStringLiteral("mnuColours"));
+    const char* const schemeTexts[] = {TrMarkIn("colour scheme", "&Normal"), TrMarkIn("colour scheme", "&Dark"),
+                                       TrMarkIn("colour scheme", "Colour-&blind safe"),
+                                       TrMarkIn("colour scheme", "&Printer")};
+    for (size_t i = 0; i < a.SchemeActions.size() && i < std::size(schemeTexts); ++i) {
+        a.SchemeActions[i]->setText(QTrIn("colour scheme", schemeTexts[i]));
+        colours->addAction(a.SchemeActions[i]);
+    }
 
     QMenu* parts = bar->addMenu(QTrIn("menu", "&Parts"));
     AddEntries(*parts->addMenu(QTr("M&SI")), a,
@@ -170,9 +178,8 @@ void BuildToolBars(QMainWindow& window, TActionManager& a)
         speed->setPopupMode(QToolButton::InstantPopup);
     window.addToolBarBreak(Qt::TopToolBarArea);
     AddToolBar(window, "ActionToolBar7", a,
-               {&M::actAuto,   &M::actNAND2,     &M::actNOR2,  &M::actNOT,     &M::actAND2,      &M::actOR2,
-                &M::actEOR2,   &M::actENOR,      &M::actRLED,  &M::actLED7SEG, &M::actMatrix8X8, &M::actPUSHSW,
-                &M::actTGLSW,  &M::actPULSER,    &M::actOneShot, &M::actJKFF,  &M::actDFF,       &M::actTFF,
-                &M::actFA,     &M::actText,      &M::actContainer, &M::actInTerminal, &M::actOutTerminal,
-                &M::actSCOPE});
+               {&M::actAuto,  &M::actNAND2,  &M::actNOR2,      &M::actNOT,        &M::actAND2,        &M::actOR2,
+                &M::actEOR2,  &M::actENOR,   &M::actRLED,      &M::actLED7SEG,    &M::actMatrix8X8,   &M::actPUSHSW,
+                &M::actTGLSW, &M::actPULSER, &M::actOneShot,   &M::actJKFF,       &M::actDFF,         &M::actTFF,
+                &M::actFA,    &M::actText,   &M::actContainer, &M::actInTerminal, &M::actOutTerminal, &M::actSCOPE});
 }

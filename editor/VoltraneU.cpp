@@ -1,6 +1,7 @@
 #include "VoltraneU.h"
 
 #include "AboutU.h"
+#include "ColourCommands.h"
 #include "DMU.h"
 #include "FormPlacement.h"
 #include "IdleRefresh.h"
@@ -34,11 +35,8 @@ QFont PixelFont(const char* face, int pixels)
 }  // namespace
 
 TfrmVoltrane::TfrmVoltrane(Shell& shell, const TDM& dm)
-    : ActionManager1(this, dm.ImageList1),
-      shell_(shell),
-      view_(new TBoardView(this, &dm)),
-      windows_(shell, &dm, *view_, view_->Viewport()),
-      Circuit(&view_->BoardSurface())
+    : ActionManager1(this, dm.ImageList1), shell_(shell), view_(new TBoardView(this, &dm)),
+      windows_(shell, &dm, *view_, view_->Viewport()), Circuit(&view_->BoardSurface())
 {
     SetTitle(Document.Title());
     setFont(PixelFont(BoardFontFace, 12));
@@ -105,6 +103,10 @@ void TfrmVoltrane::BuildConcerns()
     Tests = new TTestCommands(*this, a, Session, Document, *Runs, shell_);
     view_->TipAt = [this](TPoint p) { return Runs->WireTip(p.x, p.y); };
     Companions = new TCompanionWindows(*this, a, Session, Document, shell_, windows_.Probes());
+    Colours = new TColourCommands(*this, a, Session, shell_, [this](TColourSchemeId scheme) {
+        windows_.SetScheme(scheme);
+        Companions->SetScheme(scheme);
+    });
     // The loop has returned: a close asked for during the run can go ahead.
     connect(a.actSimStart, &QAction::triggered, this, [this] {
         if (closeAfterRun_ && !Runs->Running()) close();
@@ -122,10 +124,8 @@ void TfrmVoltrane::SetTitle(const std::string& title) { setWindowTitle(QString::
 
 void TfrmVoltrane::SetBusy(bool busy)
 {
-    if (busy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
+    if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
+    else QApplication::restoreOverrideCursor();
 }
 
 void TfrmVoltrane::RedrawBoard()

@@ -23,6 +23,7 @@
 
 class QMenu;
 class Shell;
+class TColourCommands;
 class TDM;
 class TfrmAbout;
 class TIdleRefresh;
@@ -88,6 +89,7 @@ public:
     TRunCommands* Runs = nullptr;
     TTestCommands* Tests = nullptr;
     TCompanionWindows* Companions = nullptr;
+    TColourCommands* Colours = nullptr;
     QMenu* mnuMacro = nullptr;
     std::vector<TAction*> MacroActions;
     std::unique_ptr<TMacroCommands> Macros;

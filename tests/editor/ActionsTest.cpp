@@ -18,8 +18,7 @@ struct Actions : ::testing::Test, EditorFixture {
     QStringList MenuTexts(QMenu* menu) const
     {
         QStringList texts;
-        for (QAction* action : menu->actions())
-            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        for (QAction* action : menu->actions()) texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
         return texts;
     }
     QMenu* TopMenu(int i) const { return window->menuBar()->actions().at(i)->menu(); }
@@ -51,11 +50,13 @@ TEST_F(Actions, CarryTheirCategoryCaptionHintImageAndShortcut)
         {a.actNew, "ファイル", "新規作成", "新規作成 (Ctrl+N)", "新規作成", 0, "Ctrl+N"},
         {a.actSaveAs, "ファイル", "名前を付けて保存...", "", "", -1, "Ctrl+Shift+S"},
         {a.actUndo, "編集", "元に戻す", "元に戻す (Ctrl+Z)", "元に戻す", 34, "Ctrl+Z"},
-        {a.actCut, "編集", "切り取り(&T)", "切り取り (Ctrl+X)", "選択部分を切り取り、クリップボードに送る", 4, "Ctrl+X"},
+        {a.actCut, "編集", "切り取り(&T)", "切り取り (Ctrl+X)", "選択部分を切り取り、クリップボードに送る", 4,
+         "Ctrl+X"},
         {a.actDel, "編集", "削除(&D)", "", "", -1, "Ctrl+D"},
         {a.actMacroMtn, "編集", "マクロ設定", "", "", -1, "Ctrl+M"},
         {a.actCode, "", "線", "配電線描画", "配電線描画", 38, ""},
-        {a.actSimStop, "シミュレーション", "シミュレーション終了", "シミュレーション停止", "シミュレーション停止", 40, ""},
+        {a.actSimStop, "シミュレーション", "シミュレーション終了", "シミュレーション停止", "シミュレーション停止", 40,
+         ""},
         {a.Action1, "マクロ", "（無し）", "", "", -1, ""},
         {a.actENOR, "PART", "actENOR", "EXNOR", "EXNOR", 22, ""},
         {a.act10TO2, "ＭＳＩ", "ac10TO2", "", "", -1, ""},
@@ -81,20 +82,23 @@ TEST_F(Actions, MenusComeInOrderWithTheirAccelerators)
 {
     QStringList tops;
     for (QAction* a : window->menuBar()->actions()) tops << a->text();
-    EXPECT_EQ(tops, QStringList({U("ファイル(&F)"), U("編集(&E)"), U("表示(&V)"), U("部品(&P)"), U("シミュレーション(&S)"),
-                                 U("ヘルプ(&H)")}));
-    EXPECT_EQ(MenuTexts(TopMenu(0)), QStringList({U("新規作成(&Y)"), U("開く(&X)..."), U("上書き保存(&Z)"),
-                                                  U("名前を付けて保存(&W)..."), "-", U("画像として書き出し(&E)..."),
-                                                  U("印刷(&P)..."), "-", U("最近使ったファイル(&R)"), "-",
-                                                  U("終了(&V)")}));
+    EXPECT_EQ(tops, QStringList({U("ファイル(&F)"), U("編集(&E)"), U("表示(&V)"), U("部品(&P)"),
+                                 U("シミュレーション(&S)"), U("ヘルプ(&H)")}));
+    EXPECT_EQ(MenuTexts(TopMenu(0)),
+              QStringList({U("新規作成(&Y)"), U("開く(&X)..."), U("上書き保存(&Z)"), U("名前を付けて保存(&W)..."), "-",
+                           U("画像として書き出し(&E)..."), U("印刷(&P)..."), "-", U("最近使ったファイル(&R)"), "-",
+                           U("終了(&V)")}));
     EXPECT_EQ(MenuTexts(TopMenu(1)),
-              QStringList({U("元に戻す(&Y)"), U("やり直し(&X)"), "-", U("コピー(&C)"), U("切り取り(&T)"), U("画像としてコピー(&I)"), U("貼り付け(&P)"),
-                           U("削除(&D)"), U("すべてを選択(&A)"), U("時計回りに回転(&R)"), U("選択範囲をサブ基板に(&B)"), "-", U("マクロ設定(&Z)...")}));
-    EXPECT_EQ(MenuTexts(TopMenu(2)), QStringList({U("拡大(&I)"), U("縮小(&O)"), U("100%(&A)"), "-", U("回路全体を表示(&F)"),
-                                                  U("選択範囲を表示(&S)"), "-", U("&Language / 表示言語")}));
+              QStringList({U("元に戻す(&Y)"), U("やり直し(&X)"), "-", U("コピー(&C)"), U("切り取り(&T)"),
+                           U("画像としてコピー(&I)"), U("貼り付け(&P)"), U("削除(&D)"), U("すべてを選択(&A)"),
+                           U("時計回りに回転(&R)"), U("選択範囲をサブ基板に(&B)"), "-", U("マクロ設定(&Z)...")}));
+    EXPECT_EQ(MenuTexts(TopMenu(2)),
+              QStringList({U("拡大(&I)"), U("縮小(&O)"), U("100%(&A)"), "-", U("回路全体を表示(&F)"),
+                           U("選択範囲を表示(&S)"), "-", U("配色(&C)"), U("&Language / 表示言語")}));
     const QStringList parts = MenuTexts(TopMenu(3));
     ASSERT_EQ(parts.size(), 25);
-    EXPECT_EQ(parts.mid(0, 4), QStringList({U("ＭＳＩ(&H)"), U("マクロ(&L)"), U("NANDゲート(&N)"), U("NORゲート(&O)")}));
+    EXPECT_EQ(parts.mid(0, 4),
+              QStringList({U("ＭＳＩ(&H)"), U("マクロ(&L)"), U("NANDゲート(&N)"), U("NORゲート(&O)")}));
     EXPECT_EQ(parts[8], U("EXNORゲート(&Z)"));
     EXPECT_EQ(parts[24], U("オシロスコープ(&K)"));
     EXPECT_EQ(MenuTexts(TopMenu(3)->actions()[0]->menu()),
@@ -102,10 +106,12 @@ TEST_F(Actions, MenusComeInOrderWithTheirAccelerators)
     EXPECT_EQ(MenuTexts(TopMenu(4)),
               QStringList({U("シミュレーション開始(&S)"), U("シミュレーション終了(&E)"), "-", U("一時停止(&P)"),
                            U("1パス実行(&O)"), U("Nパス実行(&N)..."), U("速度(&V)"), U("変化した部品を表示(&M)"), "-",
-                           U("記録を保存(&R)..."), "-", U("テスト(&T)..."), U("タイミング図(&G)..."), U("回路の解析(&A)...")}));
-    EXPECT_EQ(MenuTexts(actions->actSimSpeed->menu()),
-              QStringList({U("制限なし(&U)"), U("毎秒 1 パス(&1)"), U("毎秒 2 パス(&2)"), U("毎秒 5 パス(&5)"),
-                           U("毎秒 10 パス(&0)"), U("毎秒 30 パス(&3)"), U("毎秒 100 パス(&H)"), U("毎秒 1,000 パス(&K)")}));
+                           U("記録を保存(&R)..."), "-", U("テスト(&T)..."), U("タイミング図(&G)..."),
+                           U("回路の解析(&A)...")}));
+    EXPECT_EQ(
+        MenuTexts(actions->actSimSpeed->menu()),
+        QStringList({U("制限なし(&U)"), U("毎秒 1 パス(&1)"), U("毎秒 2 パス(&2)"), U("毎秒 5 パス(&5)"),
+                     U("毎秒 10 パス(&0)"), U("毎秒 30 パス(&3)"), U("毎秒 100 パス(&H)"), U("毎秒 1,000 パス(&K)")}));
     EXPECT_EQ(MenuTexts(TopMenu(5)), QStringList({U("使い方(&U)"), U("Voltraneについて...")}));
 }
 
@@ -142,8 +148,9 @@ TEST_F(Actions, ToolBarsStandInTwoRows)
     ASSERT_TRUE(row1left && row1right && row2);
     EXPECT_EQ(row1left->actions(), QList<QAction*>({actions->actNew, actions->actOpen, actions->actSave}));
     EXPECT_EQ(row1right->actions().size(), 17);  // 14 commands and 3 separators
-    EXPECT_EQ(row1right->actions().mid(12), QList<QAction*>({actions->actSimStart, actions->actSimPause, actions->actSimStep,
-                                                             actions->actSimStepN, actions->actSimSpeed}));
+    EXPECT_EQ(row1right->actions().mid(12),
+              QList<QAction*>({actions->actSimStart, actions->actSimPause, actions->actSimStep, actions->actSimStepN,
+                               actions->actSimSpeed}));
     EXPECT_EQ(row2->actions().size(), 24);
     EXPECT_EQ(row2->actions().first(), actions->actAuto);
     EXPECT_EQ(row2->actions().last(), actions->actSCOPE);
@@ -213,9 +220,9 @@ TEST_F(Actions, TableHoldsThe38EditingActionsInOrder)
     const std::set<TAction*> distinct(table.begin(), table.end());
     EXPECT_EQ(distinct.size(), 38u);
     EXPECT_EQ(distinct.count(nullptr), 0u);  // no place of the table left empty
-    for (TAction* outside : {actions->actSaveAs, actions->actExit, actions->actDel, actions->actSelectAll,
-                             actions->actRound, actions->actMacroMtn, actions->actAbout, actions->actSimStart,
-                             actions->actSimStop})
+    for (TAction* outside :
+         {actions->actSaveAs, actions->actExit, actions->actDel, actions->actSelectAll, actions->actRound,
+          actions->actMacroMtn, actions->actAbout, actions->actSimStart, actions->actSimStop})
         EXPECT_EQ(distinct.count(outside), 0u) << outside->Name;
 }
 
@@ -228,8 +235,8 @@ TEST_F(Actions, EnablingFollowsSelectionModifiedUndoAndSimulating)
         return states;
     };
     //                                  Save Copy Cut Del Round Undo Redo New Open Paste Auto NOT SaveAs SelectAll
-    const auto all = {a.actSave, a.actCopy, a.actCut, a.actDel, a.actRound, a.actUndo, a.actRedo, a.actNew,
-                      a.actOpen, a.actPaste, a.actAuto, a.actNOT, a.actSaveAs, a.actSelectAll};
+    const auto all = {a.actSave, a.actCopy, a.actCut,   a.actDel,  a.actRound, a.actUndo,   a.actRedo,
+                      a.actNew,  a.actOpen, a.actPaste, a.actAuto, a.actNOT,   a.actSaveAs, a.actSelectAll};
     EXPECT_EQ(enabled(all), "00000001111111");  // right after start-up
 
     auto* gate = window->Bord.Create<TNot>(nullptr);
@@ -283,10 +290,12 @@ TEST_F(Actions, ToolsAreExclusiveAndPartToolsArmTheirClass)
     };
     TActionManager& a = *actions;
     const Row rows[] = {
-        {a.actNAND2, "TGate", 0},      {a.actNOR2, "TGate", 2},        {a.actENOR, "TGate", 7},
-        {a.actNOT, "TNot", 0},         {a.actDFF, "TDFF", 1},          {a.actTFF, "TTFF", 2},
-        {a.actFA, "TFullAdder", 1},    {a.actOutTerminal, "TOutTerminal", 1}, {a.act10TO2, "T10TO2", 1},
-        {a.act7SEG, "T7SEG", 2},       {a.actSCOPE, "TScope", 0},      {a.actMatrix8X8, "TMatrix8X8", 0},
+        {a.actNAND2, "TGate", 0},   {a.actNOR2, "TGate", 2},
+        {a.actENOR, "TGate", 7},    {a.actNOT, "TNot", 0},
+        {a.actDFF, "TDFF", 1},      {a.actTFF, "TTFF", 2},
+        {a.actFA, "TFullAdder", 1}, {a.actOutTerminal, "TOutTerminal", 1},
+        {a.act10TO2, "T10TO2", 1},  {a.act7SEG, "T7SEG", 2},
+        {a.actSCOPE, "TScope", 0},  {a.actMatrix8X8, "TMatrix8X8", 0},
     };
     EXPECT_EQ(Checked(), std::vector<TAction*>{a.actAuto});
     for (const Row& r : rows) {
