@@ -4,6 +4,7 @@
 #include "Context.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -70,22 +71,24 @@ void DrawTerminalLevels(const TPartsBase& part, Canvas& c, const TCircuitContext
     c.SetBrushStyle(TBrushStyle::Solid);
     for (const TTanshi* t : part.Tanshis) {
         const TPoint at = part.LocalToBoard(t->GetPos());
+        // A tag reads the terminal's net, as its wires do: the inputs on a net its outputs agree on
+        // hold its level; on a net in conflict, either.
+        const auto show = levels ? levels->ShowOf(*t) : std::nullopt;
         std::optional<TColor> colour;
-        if (!levels) {
-            if (context.Marks.PickedTerminals.contains(t)) colour = colours.Highlight;
-        } else if (const auto show = levels->ShowOf(*t); show && t->Linked) {
+        if (show && t->Linked)
             colour = ShowColour(colours, *show);
-        }
+        else if (!levels && context.Marks.PickedTerminals.contains(t))
+            colour = colours.Highlight;
         if (colour) {
             c.SetBrushColor(*colour);
             c.FillRect(Around(at, at, 1));
         }
-        if (levels && context.Look.LevelTags) {
+        if (show && context.Look.LevelTags) {
             const TPoint tag = TagPlace(part, at);
             c.SetBrushStyle(TBrushStyle::Clear);
             c.SetFont(BoardFontFace, TagFontSize);
             c.SetFontColor(colours.TagText);
-            c.TextOut(tag.x, tag.y, t->Level != LevelLow ? "1" : "0");
+            c.TextOut(tag.x, tag.y, *show == TNetShow::High ? "1" : (*show == TNetShow::Low ? "0" : "X"));
             c.SetBrushStyle(TBrushStyle::Solid);
         }
     }
@@ -115,9 +118,32 @@ void NetAreas(const TNetMap& map, uint32_t net, std::vector<TRect>& areas)
     for (const TPartsBase* o : map.Conductors(net)) {
         const TRect r = o->GetRect();
         areas.push_back(Around({r.Left, r.Top}, {r.Right, r.Bottom}, o->Is(cfDot) ? 0 : 2));
+        // A sub-board terminal is a part as well: squares and tags stand at its terminals.
+        if (o->Is(cfPart))
+            for (const TTanshi* t : o->Tanshis) {
+                const TPoint at = o->LocalToBoard(t->GetPos());
+                areas.push_back(Around(at, at, TerminalReach));
+            }
     }
     for (const TTanshi* t : map.Terminals(net)) {
         const TPoint at = t->Owner->LocalToBoard(t->GetPos());
         areas.push_back(Around(at, at, TerminalReach));
     }
+}
+
+void MergeAreas(std::vector<TRect>& areas)
+{
+    // Up to this gap, one repaint across it costs less than two.
+    constexpr int64_t MergeGap = 24;
+    std::sort(areas.begin(), areas.end(), [](const TRect& a, const TRect& b) {
+        return std::tie(a.Top, a.Bottom, a.Left) < std::tie(b.Top, b.Bottom, b.Left);
+    });
+    size_t kept = 0;
+    for (const TRect& r : areas) {
+        TRect& last = areas[kept == 0 ? 0 : kept - 1];
+        if (kept > 0 && last.Top == r.Top && last.Bottom == r.Bottom && r.Left <= int64_t{last.Right} + MergeGap)
+            last.Right = std::max(last.Right, r.Right);
+        else areas[kept++] = r;
+    }
+    areas.resize(kept);
 }

@@ -26,3 +26,6 @@ void DrawTerminalLevels(const TPartsBase& part, Canvas& c, const TCircuitContext
 void DrawSecondDrivers(Canvas& c, const TCircuitContext& context, const TRect& area);
 // The board rectangles that hold everything drawn in the net's colours.
 void NetAreas(const TNetMap& map, uint32_t net, std::vector<TRect>& areas);
+// Joins areas of one band (the same top and bottom) that overlap or stand a few units apart, so
+// that a row of terminals is repainted at once; the result covers every area given.
+void MergeAreas(std::vector<TRect>& areas);

@@ -27,6 +27,7 @@ bool TLevelFrames::Frame(const TRepaint& repaint)
     }
     areas_.clear();
     for (const uint32_t net : levels_->Update()) NetAreas(levels_->Map(), net, areas_);
+    MergeAreas(areas_);
     for (const TRect& area : areas_) repaint(area);
     return true;
 }

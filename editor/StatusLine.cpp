@@ -18,6 +18,8 @@ TStatusLine::TStatusLine(QMainWindow& window, const TActionManager& actions, con
       mode_(new QLabel(&window)),
       conflict_(new QLabel(&window))
 {
+    mode_->setObjectName(QStringLiteral("modeField"));
+    conflict_->setObjectName(QStringLiteral("conflictField"));
     conflict_->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold"));
     conflict_->hide();
     window.statusBar()->addWidget(conflict_);

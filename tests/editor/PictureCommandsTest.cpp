@@ -125,7 +125,9 @@ TEST(PictureCommands, EachAsksTheLookStartingCleanForPaperAndAsOnScreenElseAndRe
     window.ActionManager1.actCopyPicture->trigger();
     EXPECT_TRUE(shown.clean && shown.levels);
     EXPECT_EQ(shown.title.toStdString(), "画像としてコピー");
-    EXPECT_FALSE(QApplication::clipboard()->mimeData()->hasImage());
+    // A clipboard cleared may hold no data at all.
+    const QMimeData* none = QApplication::clipboard()->mimeData();
+    EXPECT_TRUE(!none || !none->hasImage());
     EXPECT_EQ(pictures.LastLook(TPictureUse::Screen), (TPictureLook{TPictureStyle::Clean, true}));
     answer(shown, true);
     window.ActionManager1.actCopyPicture->trigger();

@@ -31,7 +31,7 @@ double CpuSeconds()
 
 struct RunControlWindow : ::testing::Test, EditorFixture {
     TBoardView& View() const { return *static_cast<TBoardView*>(window->centralWidget()); }
-    std::string Mode() const { return window->statusBar()->findChild<QLabel*>()->text().toStdString(); }
+    std::string Mode() const { return window->statusBar()->findChild<QLabel*>(QStringLiteral("modeField"))->text().toStdString(); }
 
     // An inverter whose output drives its own input: its output changes in every pass.
     TNot* Ring()

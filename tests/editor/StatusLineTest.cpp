@@ -14,7 +14,7 @@ struct StatusLine : ::testing::Test, EditorFixture {
     {
         QTest::qWait(1);
         QCoreApplication::processEvents();
-        const auto* field = window->statusBar()->findChild<QLabel*>();
+        const auto* field = window->statusBar()->findChild<QLabel*>(QStringLiteral("modeField"));
         return field ? field->text().toStdString() : "";
     }
 };
@@ -43,7 +43,7 @@ TEST_F(StatusLine, ShowsTheLongHintOfAnEntryAndCountsPassesWhileRunning)
 
     std::string during;
     EXPECT_TRUE(RunUntil([&] {
-        during = window->statusBar()->findChild<QLabel*>()->text().toStdString();
+        during = window->statusBar()->findChild<QLabel*>(QStringLiteral("modeField"))->text().toStdString();
         return during.find("毎秒") != std::string::npos;
     }));
     EXPECT_EQ(during.rfind("シミュレーション中", 0), 0u) << during;
