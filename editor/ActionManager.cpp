@@ -137,6 +137,9 @@ const TCommandSpec Commands[] = {
      TrMark("Show whole circuit"), TrMark("Show whole circuit|Zoom so that every part fits"), -1, "Ctrl+9"},
     {&TActionManager::actZoomSelection, "actZoomSelection", Own, NotInRun, TrMarkIn("action category", "View"),
      TrMark("Show selection"), TrMark("Show selection|Zoom so that the selected parts fit"), -1, "Ctrl+8"},
+    {&TActionManager::actLevelTags, "actLevelTags", Own, NotInRun, TrMarkIn("action category", "View"),
+     TrMark("Level tags"), TrMark("Level tags|While the circuit runs, write 0 or 1 beside every part terminal"), -1,
+     ""},
     {&TActionManager::actHelp, "actHelp", Own, NotInRun, TrMarkIn("action category", "Help"), TrMark("&Guide"),
      TrMark("Guide|Open the guide to building circuits and using the editor"), -1, "F1"},
     {&TActionManager::actAbout, "actAbout", Own, NotInRun, TrMarkIn("action category", "Help"),
@@ -286,6 +289,7 @@ TActionManager::TActionManager(QObject* owner, const TImageList& images) : owner
     actSimPause->setEnabled(false);
     actSimMarks->setCheckable(true);
     actSimMarks->setChecked(true);
+    actLevelTags->setCheckable(true);
     actSaveRecord->setEnabled(false);
 
     auto* speeds = new QActionGroup(owner);

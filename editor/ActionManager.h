@@ -109,6 +109,8 @@ public:
     TAction* actZoom100;
     TAction* actZoomFit;
     TAction* actZoomSelection;
+    // While a run shows levels, a 0/1 tag beside each part terminal.
+    TAction* actLevelTags;
     TAction* actHelp;
     TAction* actAbout;
     // The placeholder of the macro menu: never enabled.

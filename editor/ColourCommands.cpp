@@ -9,6 +9,7 @@ namespace {
 
 constexpr const char* Section = "Options";
 constexpr const char* Key = "ColourScheme";
+constexpr const char* TagsKey = "LevelTags";
 
 }  // namespace
 
@@ -24,8 +25,12 @@ TColourCommands::TColourCommands(QObject& owner, const TActionManager& actions, 
     for (TAction* action : actions_.SchemeActions)
         connect(action, &QAction::triggered, this,
                 [this, action] { Choose(static_cast<TColourSchemeId>(action->data().toInt())); });
+    connect(actions_.actLevelTags, &QAction::toggled, this, [this](bool show) { ShowTags(show); });
     // The window paints the board once it is assembled.
     Use(StoredScheme(shell_.SettingsFile()));
+    const bool tags = TIniFile(shell_.SettingsFile()).ReadInteger(Section, TagsKey, 0) != 0;
+    session_.Context.Look.LevelTags = tags;
+    actions_.actLevelTags->setChecked(tags);
 }
 
 TColourSchemeId TColourCommands::Scheme() const { return session_.Context.Look.Scheme; }
@@ -33,8 +38,22 @@ TColourSchemeId TColourCommands::Scheme() const { return session_.Context.Look.S
 void TColourCommands::Choose(TColourSchemeId scheme)
 {
     Apply(scheme);
+    Store(Key, SchemeName(scheme));
+}
+
+void TColourCommands::ShowTags(bool show)
+{
+    if (session_.Context.Look.LevelTags == show) return;
+    session_.Context.Look.LevelTags = show;
+    session_.Host.RepaintBoard();
+    session_.Host.Paint();
+    Store(TagsKey, show ? "1" : "0");
+}
+
+void TColourCommands::Store(const char* key, const std::string& value)
+{
     try {
-        TIniFile(shell_.SettingsFile()).WriteString(Section, Key, SchemeName(scheme));
+        TIniFile(shell_.SettingsFile()).WriteString(Section, key, value);
     } catch (const TIniFile::TWriteError& e) {
         shell_.ShowError(e.what());
     }

@@ -98,7 +98,8 @@ QMenu* BuildMainMenu(QMainWindow& window, TActionManager& a)
                 Dash,
                 {&M::actZoomFit, TrMark("Show &whole circuit")},
                 {&M::actZoomSelection, TrMark("Show &selection")},
-                Dash});
+                Dash,
+                {&M::actLevelTags, TrMark("Level &tags")}});
     QMenu* colours = view->addMenu(QTr("&Colours"));
     colours->setObjectName(QStringLiteral("mnuColours"));
     const char* const schemeTexts[] = {TrMarkIn("colour scheme", "&Normal"), TrMarkIn("colour scheme", "&Dark"),

@@ -9,6 +9,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -115,4 +116,29 @@ TEST_F(ColourSchemeWindow, TheTimingDiagramTheMapAndTheScopesFollowTheScheme)
     EXPECT_EQ(window->Companions->frmTiming->Colours().Background, QColor(Qt::white));
     EXPECT_EQ(window->Companions->frmAnalysis->pboxMap->Colours().Background, QColor(Qt::white));
     EXPECT_EQ(scope->Trace().pixel(10, 10), qRgb(0, 0, 128));  // the classic navy screen
+}
+
+// View → Level tags: off at the first start, kept in the settings, and drawn only while a run shows
+// levels: a tag beside the inverter's terminals changes pixels above them.
+TEST_F(ColourSchemeWindow, LevelTagsAreKeptForTheNextStartAndWrittenWhileRunning)
+{
+    EXPECT_FALSE(actions->actLevelTags->isChecked());
+    actions->actLevelTags->trigger();
+    EXPECT_TRUE(window->Circuit.Context.Look.LevelTags);
+    EXPECT_EQ(TIniFile(shell.SettingsFile()).ReadString("Options", "LevelTags", "-"), "1");
+    Restart();
+    EXPECT_TRUE(actions->actLevelTags->isChecked());
+    EXPECT_TRUE(window->Circuit.Context.Look.LevelTags);
+
+    auto* inverter = window->Bord.Create<TNot>(&window->WindowSurface());
+    inverter->MoveTo(100, 100, false);
+    window->Redraw();
+    const QRect aboveOutput = window->BoardSurface().DeviceRect({140, 108, 150, 120});
+    const QImage drawn = window->BoardSurface().Image().copy(aboveOutput);
+    QTimer::singleShot(300, window.get(), [this] { actions->actSimStop->trigger(); });
+    QTimer::singleShot(150, window.get(), [this, aboveOutput, &drawn] {
+        EXPECT_NE(window->BoardSurface().Image().copy(aboveOutput), drawn) << "no tag above the output";
+    });
+    actions->actSimStart->trigger();
+    EXPECT_EQ(window->BoardSurface().Image().copy(aboveOutput), drawn);
 }
