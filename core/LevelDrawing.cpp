@@ -75,10 +75,8 @@ void DrawTerminalLevels(const TPartsBase& part, Canvas& c, const TCircuitContext
         // hold its level; on a net in conflict, either.
         const auto show = levels ? levels->ShowOf(*t) : std::nullopt;
         std::optional<TColor> colour;
-        if (show && t->Linked)
-            colour = ShowColour(colours, *show);
-        else if (!levels && context.Marks.PickedTerminals.contains(t))
-            colour = colours.Highlight;
+        if (show && t->Linked) colour = ShowColour(colours, *show);
+        else if (!levels && context.Marks.PickedTerminals.contains(t)) colour = colours.Highlight;
         if (colour) {
             c.SetBrushColor(*colour);
             c.FillRect(Around(at, at, 1));

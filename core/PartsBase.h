@@ -20,8 +20,7 @@ using TStrings = std::vector<std::string>;
 
 enum class TMouseButton { Left, Right, Middle };
 using TShiftState = uint8_t;
-inline constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32,
-                             ssDouble = 64;
+inline constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64;
 
 // What a hit test found at a point.
 enum THitResult : int { hitNone = 0, hitBody = 1, hitTanshi = 2, hitInside = 3 };
@@ -163,8 +162,7 @@ public:
     int32_t OffsetLeft = 0, OffsetTop = 0;
     int32_t DragLeft = 0, DragTop = 0;
     int32_t DragWidth = 0, DragHeight = 0;
-    int32_t SavedLeft = 0, SavedTop = 0, SavedWidth = 0, SavedHeight = 0, SavedOffsetLeft = 0,
-            SavedOffsetTop = 0;
+    int32_t SavedLeft = 0, SavedTop = 0, SavedWidth = 0, SavedHeight = 0, SavedOffsetLeft = 0, SavedOffsetTop = 0;
     TContainer* SavedContainer = nullptr;
     TBord* Board;
     TContainer* Container = nullptr;

@@ -36,9 +36,9 @@ public:
     TRunControl& operator=(const TRunControl&) = delete;
 
     // Links, resolves the nets, resets and settles; runs pass 1, serves the messages, has every
-    // object show what it holds (the board's ShowAll) and calls redraw, which only paints; then runs passes, each followed by the messages, until the context's Simulating flag
-    // is cleared, and calls redraw once more. Paused or between two passes of a slow run, it waits
-    // in the pump's WaitForMessages and uses no processor time.
+    // object show what it holds (the board's ShowAll) and calls redraw, which only paints; then runs passes, each
+    // followed by the messages, until the context's Simulating flag is cleared, and calls redraw once more. Paused or
+    // between two passes of a slow run, it waits in the pump's WaitForMessages and uses no processor time.
     void Run(MessagePump& pump, const std::function<void()>& redraw);
 
     // Waits after the pass under way until Resume or Step.

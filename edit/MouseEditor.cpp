@@ -62,14 +62,10 @@ void TMouseEditor::MouseDown(TMouseButton button, TShiftState shift, int x, int 
     st_.AltHeld = (shift & ssAlt) != 0;
     st_.DownX = x;
     st_.DownY = y;
-    if (button == TMouseButton::Right)
-        PopupChoice(x, y);
-    else if (s_.Context.Simulating)
-        SimulationPress(button, shift, x, y);
-    else if (shift & ssShift)
-        AddToSelection(x, y);
-    else
-        EditPress(x, y);
+    if (button == TMouseButton::Right) PopupChoice(x, y);
+    else if (s_.Context.Simulating) SimulationPress(button, shift, x, y);
+    else if (shift & ssShift) AddToSelection(x, y);
+    else EditPress(x, y);
 }
 
 void TMouseEditor::MouseMove(TShiftState shift, int x, int y)
@@ -209,13 +205,11 @@ void TMouseEditor::ClassifyPress(int x, int y)
         st_.TextEditing = false;
         st_.SelectedParts.Clear();
         const std::string& tool = st_.ToolClass;
-        if (tool.empty() || tool == "TContainer")
-            st_.EditState = esRangeSelect;
+        if (tool.empty() || tool == "TContainer") st_.EditState = esRangeSelect;
         else if (tool == "TInTerminal" || tool == "TOutTerminal")
             // Sub-board terminals are placed only inside a sub-board.
             st_.EditState = st_.CurContainer ? esCreatePart : esNone;
-        else
-            st_.EditState = tool == "TMacro" ? esMacro : esCreatePart;
+        else st_.EditState = tool == "TMacro" ? esMacro : esCreatePart;
     } else if (hits.Count() == 1) {
         TPartsBase* pressed = hits.Items(0);
         s_.Pressed = pressed;
@@ -233,37 +227,34 @@ void TMouseEditor::ClassifyPress(int x, int y)
             if (o == st_.FirstSelected() || o->Is(cfDot)) s_.Pressed = o;
             if (o->Is(cfCode)) ++wires;
         }
-        if (s_.Pressed)
-            st_.EditState = esSelectingPart;
+        if (s_.Pressed) st_.EditState = esSelectingPart;
         else {
             s_.Pressed = hits.Items(0);
             st_.EditState = wires >= 2 ? esCreateDot : esSelectingPart;
         }
     }
     if (s_.Pressed) {
-        if (st_.SelectedParts.Count() <= 1)
-            st_.SelectOnly(s_.Pressed);
+        if (st_.SelectedParts.Count() <= 1) st_.SelectOnly(s_.Pressed);
         else if (st_.SelectedParts.IndexOf(s_.Pressed) < 0) {
             st_.EditState = esSelectingPart;
             st_.SelectOnly(s_.Pressed);
-        } else
-            st_.EditState = esMultiSelect;
+        } else st_.EditState = esMultiSelect;
     }
     if (st_.EditState == esMultiSelect) return;
     const TTool tool = s_.Host.CheckedTool();
-    if (tool == TTool::Wire)
-        st_.EditState = esStartCode;
+    if (tool == TTool::Wire) st_.EditState = esStartCode;
     else if (tool == TTool::Delete) {
-        if (TPartsBase* first = st_.FirstSelected(); first && first->Is(cfDot)) static_cast<TDot*>(first)->CollectCodes();
+        if (TPartsBase* first = st_.FirstSelected(); first && first->Is(cfDot))
+            static_cast<TDot*>(first)->CollectCodes();
         st_.EditState = esDeletePart;
-    } else if (tool == TTool::Move && !st_.SelectedParts.Empty())
-        st_.EditState = esSelectingPart;
+    } else if (tool == TTool::Move && !st_.SelectedParts.Empty()) st_.EditState = esSelectingPart;
 }
 
 void TMouseEditor::CreateArmedPart(int x, int y)
 {
     st_.Modified = true;
-    TPartsBase* part = CreatePart(s_.Bord, &s_.Host.WindowSurface(), st_.ToolClass, st_.ToolPartNo, st_.CurContainer, x, y);
+    TPartsBase* part =
+        CreatePart(s_.Bord, &s_.Host.WindowSurface(), st_.ToolClass, st_.ToolPartNo, st_.CurContainer, x, y);
     if (!part) {
         st_.EditState = esNone;
         return;
@@ -293,7 +284,8 @@ void TMouseEditor::EditMove(int rawX, int rawY)
         if (st_.SelectedParts.Count() == 1) st_.FirstSelected()->MouseMove(0, rawX, rawY);
         return;
     }
-    if (TGesture* gesture = GestureOf(st_.EditState); gesture && st_.EditState != esStartCode) gesture->Move(rawX, rawY);
+    if (TGesture* gesture = GestureOf(st_.EditState); gesture && st_.EditState != esStartCode)
+        gesture->Move(rawX, rawY);
 }
 
 void TMouseEditor::EditRelease(int rawX, int rawY)

@@ -44,11 +44,8 @@ constexpr int AutoScrollStep = 16;
 }  // namespace
 
 TBoardView::TBoardView(QWidget* parent, const SpriteSource* sprites)
-    : TLiveImage(parent),
-      boardSurface_(0, 0, sprites),
-      windowSurface_(0, 0, sprites, *this),
-      horizontal_(new QScrollBar(Qt::Horizontal, this)),
-      vertical_(new QScrollBar(Qt::Vertical, this))
+    : TLiveImage(parent), boardSurface_(0, 0, sprites), windowSurface_(0, 0, sprites, *this),
+      horizontal_(new QScrollBar(Qt::Horizontal, this)), vertical_(new QScrollBar(Qt::Vertical, this))
 {
     setMouseTracking(true);
     // The board holds the keyboard while nothing is typed into, so the shortcuts act on it.
@@ -91,7 +88,10 @@ void TBoardView::ZoomAt(double zoom, QPointF at)
     Apply();
 }
 
-void TBoardView::ZoomTo(double zoom) { ZoomAt(zoom, QPointF(viewport_.ViewWidth() / 2.0, viewport_.ViewHeight() / 2.0)); }
+void TBoardView::ZoomTo(double zoom)
+{
+    ZoomAt(zoom, QPointF(viewport_.ViewWidth() / 2.0, viewport_.ViewHeight() / 2.0));
+}
 
 void TBoardView::Fit(const TRect& area)
 {
@@ -187,10 +187,8 @@ void TBoardView::mouseMoveEvent(QMouseEvent* event)
     dragShift_ = ShiftOf(*event);
     const bool dragging = (event->buttons() & Qt::LeftButton) != 0;
     const QRectF inside = QRectF(rect()).adjusted(EdgeZone, EdgeZone, -EdgeZone, -EdgeZone);
-    if (dragging && !inside.contains(dragAt_))
-        autoScroll_.start();
-    else
-        autoScroll_.stop();
+    if (dragging && !inside.contains(dragAt_)) autoScroll_.start();
+    else autoScroll_.stop();
     const TPoint p = Board(event->position());
     if (input_) input_->MouseMove(dragShift_, p.x, p.y);
 }
@@ -274,10 +272,8 @@ bool TBoardView::event(QEvent* event)
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const std::string tip = TipAt ? TipAt(Board(help->pos())) : std::string();
-        if (tip.empty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), QString::fromStdString(tip), this);
+        if (tip.empty()) QToolTip::hideText();
+        else QToolTip::showText(help->globalPos(), QString::fromStdString(tip), this);
         return true;
     }
     if (event->type() == QEvent::NativeGesture) {

@@ -31,26 +31,16 @@ constexpr int DefaultStepCount = 10;
 TRunCommands::TRunCommands(QWidget& window, TActionManager& actions, TEditSession& session, TDocument& document,
                            TDocumentCommands& documents, TBoardView& view, Shell& shell, TProbeHub& probes,
                            std::function<void()> actionsChanged)
-    : QObject(&window),
-      window_(window),
-      actions_(actions),
-      s_(session),
-      document_(document),
-      documents_(documents),
-      view_(view),
-      shell_(shell),
-      probes_(probes),
-      actionsChanged_(std::move(actionsChanged))
+    : QObject(&window), window_(window), actions_(actions), s_(session), document_(document), documents_(documents),
+      view_(view), shell_(shell), probes_(probes), actionsChanged_(std::move(actionsChanged))
 {
     const TActionManager& a = actions;
     connect(a.actSimStart, &QAction::triggered, this, [this] { Start(); });
     connect(a.actSimStop, &QAction::triggered, this, [this] { Stop(); });
     connect(a.actSimPause, &QAction::triggered, this, [this](bool pause) {
         if (!run_) return;
-        if (pause)
-            run_->Pause();
-        else
-            run_->Resume();
+        if (pause) run_->Pause();
+        else run_->Resume();
     });
     connect(a.actSimStep, &QAction::triggered, this, [this] { StepPasses(1); });
     connect(a.actSimStepN, &QAction::triggered, this, [this] {
@@ -152,10 +142,8 @@ void TRunCommands::Start()
     run.Run(pump, [this, &run, &levels] {
         passes_ = run.Passes();
         // The levels show from the first pass on; the run's last redraw is the editing look's.
-        if (!s_.Context.Simulating)
-            levels.End();
-        else if (!levels.Levels())
-            levels.Begin();
+        if (!s_.Context.Simulating) levels.End();
+        else if (!levels.Levels()) levels.Begin();
         conflict_ = levels.Levels() ? ConflictText(s_.Bord, *levels.Levels()) : std::string();
         s_.Host.RepaintBoard();
         s_.Host.Paint();
@@ -218,6 +206,7 @@ void TRunCommands::ShowChangedParts()
 {
     std::vector<QRect> marks;
     if (run_ && actions_.actSimMarks->isChecked())
-        for (const TPartsBase* o : run_->Changed()) marks.emplace_back(o->Left - 2, o->Top - 2, o->Width + 5, o->Height + 5);
+        for (const TPartsBase* o : run_->Changed())
+            marks.emplace_back(o->Left - 2, o->Top - 2, o->Width + 5, o->Height + 5);
     view_.SetMarks(std::move(marks));
 }

@@ -11,11 +11,7 @@
 
 TStatusLine::TStatusLine(QMainWindow& window, const TActionManager& actions, const TEditSession& session,
                          const TRunCommands& runs)
-    : QObject(&window),
-      actions_(actions),
-      session_(session),
-      runs_(runs),
-      mode_(new QLabel(&window)),
+    : QObject(&window), actions_(actions), session_(session), runs_(runs), mode_(new QLabel(&window)),
       conflict_(new QLabel(&window))
 {
     mode_->setObjectName(QStringLiteral("modeField"));

@@ -29,7 +29,7 @@ bool Stroke(QRgb pixel)
 }
 
 // A sprite in printer ink: its strokes black, and black around the edge of its shape, so that a
-// lamp prints as an outlined disc; every other pixel of the shape white. A junction dot stays solid.
+// dark lamp prints as an outlined disc; every other pixel of the shape white. A solid one is black.
 QImage PrinterSprite(const QImage& sprite, bool solid)
 {
     const QImage image = sprite.convertToFormat(QImage::Format_ARGB32);
@@ -171,8 +171,11 @@ void QPainterCanvas::DrawSprite(TSpriteList list, int index, int x, int y)
 {
     const QImage* sprite = sprites_ ? sprites_->Sprite(list, index, SpriteScale) : nullptr;
     if (!sprite) return;
+    // On paper a junction dot stays solid, and so does a lit lamp (the odd images of the lamps), so
+    // that a lit lamp is told from a dark one without colour.
+    const bool solid = list == TSpriteList::Dot || (list == TSpriteList::LED && index % 2 == 1);
     painter_.drawImage(QRectF(x, y, sprite->width() / SpriteScale, sprite->height() / SpriteScale),
-                       ink_ == TInk::Colour ? rimmed_.Of(*sprite) : PrinterInkOf(*sprite, list == TSpriteList::Dot));
+                       ink_ == TInk::Colour ? rimmed_.Of(*sprite) : PrinterInkOf(*sprite, solid));
 }
 
 const QImage& QPainterCanvas::PrinterInkOf(const QImage& sprite, bool solid)

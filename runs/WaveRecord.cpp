@@ -24,10 +24,7 @@ void TWaveRecord::RecordSteady(int64_t pass, THighs highs)
     last_ = pass;
 }
 
-TWaveRecord::THighs TWaveRecord::Highs(int64_t pass) const
-{
-    return Holds(pass) ? ring_[Place(pass)] : 0;
-}
+TWaveRecord::THighs TWaveRecord::Highs(int64_t pass) const { return Holds(pass) ? ring_[Place(pass)] : 0; }
 
 void TTrigger::Change(const TTriggerSettings& settings)
 {
@@ -53,14 +50,10 @@ bool TTrigger::FreeRunning() const
 
 void TTrigger::FindQuietUntil()
 {
-    if (holding_)
-        quietUntil_ = std::numeric_limits<int64_t>::max();
-    else if (pending_)
-        quietUntil_ = *pending_ - Before() + settings_.Width - 1;
-    else if (FreeRunning())
-        quietUntil_ = lastShownEnd_ + settings_.Width;
-    else
-        quietUntil_ = std::numeric_limits<int64_t>::max();
+    if (holding_) quietUntil_ = std::numeric_limits<int64_t>::max();
+    else if (pending_) quietUntil_ = *pending_ - Before() + settings_.Width - 1;
+    else if (FreeRunning()) quietUntil_ = lastShownEnd_ + settings_.Width;
+    else quietUntil_ = std::numeric_limits<int64_t>::max();
 }
 
 void TTrigger::PassedSteady(const TWaveRecord& record, int64_t from, int64_t to, int64_t firstKept)

@@ -31,7 +31,10 @@ double CpuSeconds()
 
 struct RunControlWindow : ::testing::Test, EditorFixture {
     TBoardView& View() const { return *static_cast<TBoardView*>(window->centralWidget()); }
-    std::string Mode() const { return window->statusBar()->findChild<QLabel*>(QStringLiteral("modeField"))->text().toStdString(); }
+    std::string Mode() const
+    {
+        return window->statusBar()->findChild<QLabel*>(QStringLiteral("modeField"))->text().toStdString();
+    }
 
     // An inverter whose output drives its own input: its output changes in every pass.
     TNot* Ring()
@@ -108,7 +111,8 @@ TEST_F(RunControlWindow, ARecordedSessionReplaysHeadlessPassForPass)
     const std::string record = shell.Folder + "/session.lgr";
     std::filesystem::copy_file(std::string(VOLTRANE_EXAMPLES) + "/half-adder.lgc", circuit);
     ASSERT_TRUE(window->Document.OpenFile(circuit));
-    const std::vector<std::pair<std::string, int>> watches = {{"TTglSW0", 0}, {"TTglSW1", 0}, {"TGate2", 2}, {"TGate3", 2}};
+    const std::vector<std::pair<std::string, int>> watches = {
+        {"TTglSW0", 0}, {"TTglSW1", 0}, {"TGate2", 2}, {"TGate3", 2}};
     const auto level = [&](const std::string& name, int tanshi) {
         for (int i = 0; i < window->Bord.Count(); ++i)
             if (window->Bord.Items(i)->ClassName() + std::to_string(i) == name)
@@ -171,7 +175,8 @@ TEST_F(RunControlWindow, ARecordedSessionReplaysHeadlessPassForPass)
     EXPECT_NE(text.find(" release TTglSW1\n"), std::string::npos) << text;
 
     std::vector<std::string> args = {circuit, "--replay", record, "--passes", std::to_string(last)};
-    for (const auto& [name, tanshi] : watches) args.insert(args.end(), {"--watch", name + "." + std::to_string(tanshi)});
+    for (const auto& [name, tanshi] : watches)
+        args.insert(args.end(), {"--watch", name + "." + std::to_string(tanshi)});
     const Outcome replay = Sim(args);
     ASSERT_EQ(replay.status, 0) << replay.err;
     EXPECT_EQ(replay.err, "");  // the record names the circuit it was replayed on

@@ -5,11 +5,11 @@
 #include "CircuitFile.h"
 #include "CircuitText.h"
 #include "PartU.h"
+#include "SvgRendering.h"
 #include "TestCircuit.h"
 
 #include <QImage>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -36,16 +36,6 @@ void Load(TestCircuit& t, const std::string& file)
     TPartsList loaded;
     LoadParts(ReadCircuitFile(file), loaded, t.Bord, nullptr, nullptr);
     t.Bord.CheckAllLinks();
-}
-
-QImage Rendered(const std::string& svg, QSize size)
-{
-    QSvgRenderer renderer(QByteArray::fromStdString(svg));
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    return image;
 }
 
 }  // namespace

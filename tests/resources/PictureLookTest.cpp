@@ -6,11 +6,10 @@
 #include "CircuitText.h"
 #include "LED.h"
 #include "PartU.h"
+#include "SvgRendering.h"
 #include "TestCircuit.h"
 
 #include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
 
 #include <gtest/gtest.h>
 
@@ -52,16 +51,6 @@ TPixels Count(const QImage& picture)
 }
 
 QImage Png(const std::string& bytes) { return QImage::fromData(QByteArray::fromStdString(bytes), "PNG"); }
-
-QImage Rendered(const std::string& svg, QSize size)
-{
-    QSvgRenderer renderer(QByteArray::fromStdString(svg));
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    return image;
-}
 
 // Everything a run or a file reads of the board: its circuit text, every terminal's level and what
 // every lamp holds and last showed.
