@@ -48,13 +48,14 @@ TRect ObjectsArea(const TBord& board)
 }
 
 // Writes what draw makes of the board, drawn in the look of a run or of editing, and in the
-// picture's look: a clean one that asks for levels shows the nets' levels after the last pass.
+// picture's look: after a run, one as on screen, or a clean one that asks for them, shows the nets'
+// levels after the last pass, as the run's raster picture does.
 template <class Draw>
 void SaveDrawn(TBord& board, const std::string& path, bool run, const TPictureLook& look, Draw draw)
 {
     TCircuitContext& context = board.Context();
     std::optional<TNetLevels> levels;
-    if (run && look.Clean() && look.Levels) levels.emplace(board).Update();
+    if (run && (!look.Clean() || look.Levels)) levels.emplace(board);
     std::string bytes;
     {
         const TPictureLookScope held(context, look, levels ? &*levels : nullptr);
