@@ -11,9 +11,10 @@
 // costs microseconds, many times a short pass, so the pump hands control to the event loop once
 // a millisecond has passed since it last did (one clock read per pass otherwise). Every event is
 // still served at the first pass boundary after it arrives, within a millisecond, and always
-// between two passes; the live pictures are repainted at most once per frame. A paused or slowed
-// run sleeps in the event loop until an event or its next pass is due; so does a run at rest,
-// which the pump has look for its rest once a frame.
+// between two passes; the live pictures are repainted at most once per frame, and a frame that
+// takes long puts the next one off, so that frames never take more than a tenth of a run's time.
+// A paused or slowed run sleeps in the event loop until an event or its next pass is due; so does
+// a run at rest, which the pump has look for its rest once a frame.
 class TQtMessagePump : public MessagePump {
 public:
     TQtMessagePump();
@@ -29,8 +30,8 @@ private:
     static constexpr Clock::duration EventInterval = std::chrono::milliseconds(1);
     static constexpr Clock::duration FrameInterval = std::chrono::milliseconds(16);
 
-    // Repaints what the passes drew when a frame is due, or at once when asked to.
-    void Flush(Clock::time_point now, bool always);
+    // Repaints what the passes drew when a frame is due, or at once when asked to; true when it did.
+    bool Flush(Clock::time_point now, bool always);
 
     Clock::time_point nextEvents_{};
     Clock::time_point nextFrame_{};
