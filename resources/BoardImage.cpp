@@ -56,17 +56,6 @@ constexpr int64_t MaxPixels = 8000;
 
 }  // namespace
 
-std::shared_ptr<TPictureSupport> PictureSupport()
-{
-    static std::weak_ptr<TPictureSupport> shared;
-    std::shared_ptr<TPictureSupport> support = shared.lock();
-    if (!support) {
-        support = std::make_shared<TPictureSupport>();
-        shared = support;
-    }
-    return support;
-}
-
 TRect BoardPictureRect(const TBord& board, double scale)
 {
     int64_t right = 0, bottom = 0;
